@@ -1,0 +1,173 @@
+// Alignment file reader: blocks of "name segment" lines; the first block fixes the sequences,
+// later blocks extend them; blank-led lines may carry a weight line.
+//   1. line classes and splitting   2. reading a file
+#include "common/alignment/align_reader.h"
+
+#include "common/options/text_input.h"
+#include "common/options/trace.h"
+
+namespace {
+
+bool isLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+bool isResidue(char c) { return isLetter(c) || c == '-'; }
+
+// ---- 1. line classes and splitting ----
+
+// Line lengths count the line end as read: "ab\n" is a row line, "  \n" a blank-led line.
+enum class line_class { row, blank_led, short_line };
+
+line_class classify(const std::string& line)
+{
+    if (line.size() < 3) return line_class::short_line;
+    return line[0] == ' ' ? line_class::blank_led : line_class::row;
+}
+
+// Trims the end of a line back to its last letter or "-"; the first character always stays.
+void cutEnd(std::string& line)
+{
+    if (line.empty() || line[0] == ' ') return;
+    std::size_t end = line.size();
+    while (end > 1 && !isResidue(line[end - 1])) --end;
+    line.resize(end);
+}
+
+// extNamSeq, also telling the column at which the segment starts in the line.
+std::size_t splitRow(const std::string& rawLine, std::string& name, std::string& segment)
+{
+    std::size_t end = rawLine.size();
+    while (end > 0 && (rawLine[end - 1] == ' ' || rawLine[end - 1] == '\t' ||
+                       rawLine[end - 1] == '\r' || rawLine[end - 1] == '\n'))
+        --end;
+    const std::string line = rawLine.substr(0, end);
+
+    const std::size_t lastBlank = line.rfind(' ');
+    if (lastBlank == std::string::npos) {
+        name = line.substr(0, 1);
+        segment.clear();
+        return line.size();
+    }
+    const std::size_t start = lastBlank + 1;
+    std::size_t stop = start;
+    while (stop < line.size() && isResidue(line[stop])) ++stop;
+    segment = line.substr(start, stop - start);
+    f_toupper(segment);
+
+    std::size_t nameEnd = lastBlank;
+    while (nameEnd > 0 && line[nameEnd - 1] == ' ') --nameEnd;
+    name = line.substr(0, nameEnd);
+    return start;
+}
+
+// The part of a weight-line text that stands over a block's segments.
+std::string weightPart(const std::string& blankLed, std::size_t column, std::size_t length)
+{
+    if (column >= blankLed.size()) return std::string();
+    return blankLed.substr(column, length);
+}
+
+}  // namespace
+
+bool fgetsCut(std::string& line, std::FILE* file)
+{
+    if (!f_readLine(file, line)) return false;
+    cutEnd(line);
+    return true;
+}
+
+void extNamSeq(const std::string& line, std::string& name, std::string& segment)
+{
+    splitRow(line, name, segment);
+}
+
+void f_cutName(std::string& name)
+{
+    if (name.empty() || name.back() != ')') return;
+    std::size_t i = name.size() - 1;  // at the ")"
+    while (i > 0 && (name[i - 1] == ' ' || (name[i - 1] >= '0' && name[i - 1] <= '9'))) --i;
+    if (i < 2 || name[i - 1] != '(') return;  // no "(", or the "(" opens the name
+    std::size_t cut = i - 1;
+    while (cut > 0 && name[cut - 1] == ' ') --cut;
+    name.resize(cut);
+}
+
+void f_toupper(std::string& text)
+{
+    for (char& c : text)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+}
+
+// ---- 2. reading a file ----
+
+void f_getAlign(std::FILE* file, std::vector<std::string>& names, std::vector<std::string>& rows,
+                std::string& weightLine)
+{
+    enum class wl_mode { none, above, below };
+    weightLine.clear();
+    wl_mode mode = wl_mode::none;
+    int blockCount = 0;
+    std::string rememberedBlankLed;  // the last blank-led line met between blocks
+    std::string line;
+    bool lineInHand = false;         // the line that ended the previous block
+    std::string name, segment;
+
+    for (;;) {
+        // Look for the first row of the next block; a block-ending line is looked at again.
+        ++blockCount;
+        bool found = false;
+        for (;;) {
+            if (!lineInHand && !f_readLine(file, line)) break;
+            lineInHand = false;
+            const line_class kind = classify(line);
+            if (kind == line_class::row) {
+                found = true;
+                break;
+            }
+            if (kind == line_class::blank_led) rememberedBlankLed = line;
+        }
+        if (!found) return;
+        const bool blankLedAbove = !rememberedBlankLed.empty();
+
+        // The rows of this block, each trimmed at its end (the first one included).
+        cutEnd(line);
+        std::size_t rowIndex = 0;
+        std::size_t firstSegmentLength = 0;
+        std::size_t lastSegmentColumn = 0;
+        bool endedByBlankLed = false;
+        for (;;) {
+            lastSegmentColumn = splitRow(line, name, segment);
+            if (rowIndex == 0) {
+                firstSegmentLength = segment.size();
+                f_say("  - iSeqLen = %zu\n", segment.size());
+            }
+            if (blockCount == 1) {
+                f_cutName(name);
+                names.push_back(name);
+                rows.push_back(segment);
+            } else if (rowIndex < rows.size()) {
+                rows[rowIndex] += segment;  // rows beyond the first block's are ignored
+            }
+            ++rowIndex;
+            if (!fgetsCut(line, file)) break;
+            if (classify(line) != line_class::row) {
+                endedByBlankLed = classify(line) == line_class::blank_led;
+                lineInHand = true;
+                break;
+            }
+        }
+
+        if (blockCount == 1) {
+            if (blankLedAbove) {
+                f_say("  - WL Top \n");
+                mode = wl_mode::above;
+            } else if (endedByBlankLed) {
+                f_say("  - WL Bottom \n");
+                mode = wl_mode::below;
+            }
+        }
+        if (mode == wl_mode::above)
+            weightLine += weightPart(rememberedBlankLed, lastSegmentColumn, firstSegmentLength);
+        else if (mode == wl_mode::below && endedByBlankLed)
+            weightLine += weightPart(line, lastSegmentColumn, firstSegmentLength);
+        if (!lineInHand) return;  // the file ended inside the block
+    }
+}

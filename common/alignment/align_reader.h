@@ -1,0 +1,34 @@
+// Alignment file reader: blocks of "name segment" lines into names and aligned rows, and the
+// molecule type of the rows.
+#pragma once
+#include <cstdio>
+#include <string>
+#include <vector>
+
+// Reads the open file from its current position to its end: appends one name and one row per
+// sequence of the first block (rows hold upper-case letters and "-"), extends the rows with the
+// segments of later blocks, and sets weightLine. Prints one "  - iSeqLen = " line per block and
+// the weight-line mode. Reports no error: an unreadable or empty file yields no rows. Does not
+// close the file.
+void f_getAlign(std::FILE* file, std::vector<std::string>& names, std::vector<std::string>& rows,
+                std::string& weightLine);
+
+// Reads the next line whole and trims its end back to its last letter or "-" (the first
+// character stays), unless the line begins with a blank. Returns false at the end of the file.
+bool fgetsCut(std::string& line, std::FILE* file);
+
+// Splits a row line into its name and its segment (the last blank-separated word, cut before its
+// first character that is neither a letter nor "-", raised to upper case). A line without a blank
+// gives its first character as the name and an empty segment.
+void extNamSeq(const std::string& line, std::string& name, std::string& segment);
+
+// Drops a trailing number in parentheses, with the blanks before it, from a name:
+// "seq1 (123)" gives "seq1"; "a(b)" and "(12)" stay as they are.
+void f_cutName(std::string& name);
+
+// Raises every ASCII letter of text to upper case.
+void f_toupper(std::string& text);
+
+// 1 when strictly more than 80 percent of the letters of the rows are A, C, G, T or U
+// (nucleotide), else 0 (protein; also for rows without letters).
+int f_getMolType(const std::vector<std::string>& rows);

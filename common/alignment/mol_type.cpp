@@ -1,0 +1,17 @@
+// Molecule type: nucleotide when strictly more than 80 percent of the letters are A, C, G, T, U.
+#include "common/alignment/align_reader.h"
+
+int f_getMolType(const std::vector<std::string>& rows)
+{
+    long long letters = 0;
+    long long nucleotides = 0;
+    for (const std::string& row : rows) {
+        for (char c : row) {
+            if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+            if (c < 'A' || c > 'Z') continue;
+            ++letters;
+            if (c == 'A' || c == 'C' || c == 'G' || c == 'T' || c == 'U') ++nucleotides;
+        }
+    }
+    return 100 * nucleotides > 80 * letters ? 1 : 0;
+}

@@ -1,0 +1,128 @@
+// Residue colour groups.
+//   1. group list   2. group of a residue   3. column statistics   4. list tests
+#include "common/analysis/color_groups.h"
+
+#include <algorithm>
+
+#include "common/options/text_input.h"
+#include "common/options/trace.h"
+
+// ---- 1. group list ----
+
+namespace {
+
+const std::vector<std::string> kProteinGroups = {"AG", "C", "DENQBZ", "ILMV", "FWY",
+                                                 "H",  "KR", "P",     "ST",   " "};
+const std::vector<std::string> kNucleotideGroups = {"A", "C", "G", "TU", " "};
+
+// The group a file line defines: the character before each ";" after the first ":".
+// A line with a ":" but no ";" after it holds a single blank.
+std::string groupOfLine(const std::string& line)
+{
+    const std::size_t colon = line.find(':');
+    std::string letters;
+    for (std::size_t i = colon + 1; i < line.size(); ++i)
+        if (line[i] == ';') letters += line[i - 1];
+    return letters.empty() ? std::string(" ") : letters;
+}
+
+}  // namespace
+
+int f_getColorGroups(std::string fileName, std::vector<std::string>& groups, int molType)
+{
+    const bool nucleotide = molType == 1;
+    if (fileName.empty()) {
+        fileName = nucleotide ? "color5.def" : "color10.def";
+        f_say("\n*** Color group file is undefinite.\n");
+        f_say("    Alignment is found to be %s.\n", nucleotide ? "NUCLEOTIDE" : "PROTEIN");
+        f_say("    Trying to use the file ");
+        f_sayText(fileName);
+        f_say("\n");
+    }
+
+    FilePtr file = f_openFile(fileName, "rt");
+    if (file) {
+        std::string line;
+        while (f_readLine(file.get(), line)) {
+            if (line.size() <= 1 || line.find(':') == std::string::npos) continue;
+            groups.push_back(groupOfLine(line));
+        }
+        return 1;
+    }
+
+    f_say("\n Can't open group file ");
+    f_sayText(fileName);
+    f_say(". Standard %s group set is being used.\n", nucleotide ? "nucleotide" : "protein");
+    const std::vector<std::string>& standard = nucleotide ? kNucleotideGroups : kProteinGroups;
+    groups.insert(groups.end(), standard.begin(), standard.end());
+    return 2;
+}
+
+// ---- 2. group of a residue ----
+
+int f_findGroup(char c, const std::vector<std::string>& groups)
+{
+    if (c == '-') return -2;
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    for (std::size_t g = 0; g < groups.size(); ++g)
+        if (groups[g].find(c) != std::string::npos) return static_cast<int>(g);
+    return static_cast<int>(groups.size()) - 1;
+}
+
+std::array<int, 256> f_groupTable(const std::vector<std::string>& groups)
+{
+    std::array<int, 256> table;
+    for (int b = 0; b < 256; ++b) table[b] = f_findGroup(static_cast<char>(b), groups);
+    return table;
+}
+
+// ---- 3. column statistics ----
+
+void f_statGroup(const std::vector<std::string>& rows, const std::vector<std::string>& groups,
+                 std::vector<int>& domGroup, std::vector<double>& share)
+{
+    const std::size_t n = rows.size();
+    const std::size_t columns = rows.empty() ? 0 : rows[0].size();
+    const std::size_t nGroups = groups.size();
+    const std::array<int, 256> groupOf = f_groupTable(groups);
+
+    // Counted row by row (cache-friendly), then reduced column by column.
+    std::vector<long long> counts(columns * nGroups, 0);
+    std::vector<double> total(nGroups, 0.0);
+    for (const std::string& row : rows) {
+        const std::size_t len = std::min(row.size(), columns);
+        for (std::size_t c = 0; c < len; ++c) {
+            const int g = groupOf[static_cast<unsigned char>(row[c])];
+            if (g >= 0) ++counts[c * nGroups + g];
+        }
+    }
+    for (std::size_t c = 0; c < columns && c < domGroup.size(); ++c) {
+        if (nGroups == 0) {
+            domGroup[c] = 0;
+            continue;
+        }
+        const long long* count = &counts[c * nGroups];
+        int best = 0;
+        for (std::size_t g = 0; g < nGroups; ++g) {
+            total[g] += static_cast<double>(count[g]);
+            if (count[g] > count[best]) best = static_cast<int>(g);
+        }
+        domGroup[c] = best;
+    }
+    const double cells = (static_cast<double>(columns) + 1) * (static_cast<double>(n) + 1);
+    for (std::size_t g = 0; g < nGroups && g < share.size(); ++g) share[g] = total[g] / cells * 100.0;
+}
+
+// ---- 4. list tests ----
+
+bool is_selGroup(const std::vector<int>& list, int g)
+{
+    return std::find(list.begin(), list.end(), g) != list.end();
+}
+
+bool f_findType(const std::vector<int>& list, int t) { return is_selGroup(list, t); }
+
+int f_minSelGroup(const std::vector<int>& list)
+{
+    return list.empty() ? 999 : *std::min_element(list.begin(), list.end());
+}

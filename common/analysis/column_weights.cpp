@@ -1,0 +1,57 @@
+// Column weights: the average standardised score of the residue pairs of each column.
+// Instead of scoring every pair of rows, the residues of each column are counted by ordinal and
+// the pair sum is taken over the 22 x 22 scores; the sum is exact (64-bit integers).
+#include "common/analysis/column_weights.h"
+
+#include <cstdint>
+
+#include "common/analysis/weight_matrix.h"
+#include "common/options/text_input.h"
+#include "common/options/trace.h"
+
+double f_setWeights(const std::vector<std::string>& rows, const char* matrixFile, double* weights)
+{
+    Weight_matrix matrix;
+    {
+        FilePtr file = f_openFile(matrixFile, "rt");
+        if (!file) {
+            f_say("\n* Unable read the matrix: %s\n", matrixFile);
+            return -1.0;
+        }
+        (void)matrix.fread(file.get());
+    }
+    matrix.recast(weighting_frequences, weighting_frequences);
+    f_say("*** ww: %d %d\n", matrix.weight('S', 'Y'), matrix.weight('G', 'L'));
+
+    const std::size_t n = rows.size();
+    const std::size_t columns = rows.empty() ? 0 : rows[0].size();
+
+    // counts[c * 22 + ordinal]: how many rows hold a residue of that ordinal in column c.
+    std::vector<std::int64_t> counts(columns * kAlphabetSize, 0);
+    for (const std::string& row : rows) {
+        const std::size_t len = row.size() < columns ? row.size() : columns;
+        std::int64_t* cell = counts.data();
+        for (std::size_t c = 0; c < len; ++c, cell += kAlphabetSize) ++cell[matrix.ord(row[c])];
+    }
+
+    double minimum = 0.0;
+    double maximum = 0.0;
+    const double pairDivisor = static_cast<double>(n) * 500.0 * (static_cast<double>(n) - 1);
+    for (std::size_t c = 0; c < columns; ++c) {
+        const std::int64_t* count = &counts[c * kAlphabetSize];
+        std::int64_t sum = 0;  // ordinal 21 scores 0 against everything
+        for (int a = 0; a < kGapOrdinal; ++a) {
+            if (count[a] == 0) continue;
+            sum += count[a] * (count[a] - 1) / 2 * matrix._weight(a, a);
+            for (int b = a + 1; b < kGapOrdinal; ++b) sum += count[a] * count[b] * matrix._weight(a, b);
+        }
+        if (c < 10) f_say("  - sum = %g\n", static_cast<double>(sum));
+
+        const double w = n < 2 ? 0.0 : static_cast<double>(sum) / pairDivisor;
+        if (c == 0 || w < minimum) minimum = w;
+        if (w > maximum) maximum = w;
+        weights[c] = w < 0 ? 0.0 : w;
+    }
+    f_say("  - sum min/max= %g, %g\n", minimum, maximum);
+    return maximum;
+}

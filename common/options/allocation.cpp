@@ -1,0 +1,35 @@
+// The global allocation routine: memory comes from the process heap; a request that cannot be
+// met ends the run with the message "\n Not enough rooms for new N" and exit code 7, so that no
+// caller ever has to handle a failed allocation.
+#include <cstdio>
+#include <cstdlib>
+#include <new>
+
+namespace {
+
+[[noreturn]] void outOfMemory(std::size_t bytes)
+{
+    std::printf("\n Not enough rooms for new %zu", bytes);
+    std::fflush(stdout);
+    std::_Exit(7);
+}
+
+void* allocate(std::size_t bytes)
+{
+    void* p = std::malloc(bytes == 0 ? 1 : bytes);
+    if (p == nullptr) outOfMemory(bytes);
+    return p;
+}
+
+}  // namespace
+
+void* operator new(std::size_t bytes) { return allocate(bytes); }
+void* operator new[](std::size_t bytes) { return allocate(bytes); }
+void* operator new(std::size_t bytes, const std::nothrow_t&) noexcept { return allocate(bytes); }
+void* operator new[](std::size_t bytes, const std::nothrow_t&) noexcept { return allocate(bytes); }
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete[](void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
+void operator delete(void* p, const std::nothrow_t&) noexcept { std::free(p); }
+void operator delete[](void* p, const std::nothrow_t&) noexcept { std::free(p); }

@@ -1,0 +1,63 @@
+// Options file reader and the two option records: every setting of a run, and the drawing
+// settings derived from it that travel with every drawing call.
+#pragma once
+#include <string>
+#include <vector>
+
+// The program whose options are read: it decides the recognised letters and the width limits.
+enum class program_kind { vemura, dorvex };
+
+// Every setting of one run, owned by the driver's main for the whole run.
+struct prog_options {
+    explicit prog_options(program_kind program);
+
+    int width;                        // W: image width in pixels
+    int height;                       // H: image height; 0 or less lets the driver compute it
+    std::vector<int> image_types;     // t (appends): the pictures to draw, in order
+    int offset_type;                  // o (dorvex)
+    std::string image_prefix;         // i: prefix of the output file names
+    std::string title;                // T
+    std::string algorithms[2];        // A, B (dorvex): names of the alignment methods
+    std::string matrix_file;          // m: empty lets the driver choose by molecule type
+    std::string error_file;           // e (dorvex): name of the mismatch report
+    int mismatch_mode;                // M (dorvex): 1 pairs mismatched same-named sequences anyway
+    std::string group_file;           // g: colour-group file
+    std::vector<int> sel_groups;      // s (vemura, appends): selected colour groups
+    int fill_type;                    // f (vemura): how residue cells are filled
+    int block_size;                   // S (vemura): columns per block; 0 or less means one block
+    program_kind program;
+};
+
+// Drawing settings of one run. Built from prog_options, then completed by the drivers and the
+// composers. A non-owning view: it is copied by value into drawing calls, and its pointers refer
+// to objects that main owns (sel_groups into the prog_options record, which must outlive it).
+struct image_options {
+    explicit image_options(prog_options& opts);
+
+    int width;
+    int height;
+    int gap_color;                    // colour index of gap cells, set by the composers
+    int unpaired_color;               // colour index of unpaired rows, set by the comparison image
+    int image_type;                   // the picture being drawn, 0 to 22
+    int offset_type;
+    int wl_height;                    // height of the weight-line panel
+    int wl_no_frame;                  // 0: the weight-line panel gets its frame
+    int fill_type;
+    double max_weight;                // divisor of the weight-scaled fills
+    double cur_weight;                // weight of the column being drawn
+    double axis_max_weight;           // top of the weight scale
+    const std::vector<int>* dom_groups;
+    const std::vector<int>* dom_groups2;
+    const std::vector<double>* group_shares;
+    const std::vector<int>* sel_groups;
+    int block_size;
+};
+
+// Reads the options file at path into opts, echoing every recognised setting and a separator
+// line on the trace. Returns 0 when the file was read to its end; 1 when it could not be opened
+// (nothing is printed then and opts keeps its defaults).
+[[nodiscard]] int ReadProgOptions(prog_options& opts, const char* path);
+
+// The number an options value stands for, as atoi reads it (leading white space, a sign, digits;
+// no digits give 0), but saturated at the int limits instead of overflowing.
+int f_atoiSaturated(const std::string& text);

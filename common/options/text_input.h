@@ -1,0 +1,18 @@
+// Text input shared by every reader: files owned by RAII handles, and whole lines of any length.
+#pragma once
+#include <cstdio>
+#include <memory>
+#include <string>
+
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
+
+// Opens path with the given fopen mode. Returns an empty handle when the file cannot be opened
+// or is a directory (a directory opens for reading on Linux, but holds no text).
+FilePtr f_openFile(const std::string& path, const char* mode);
+
+// Reads the next line whole, its line end ("\n") included when there is one; NUL bytes are kept.
+// Returns false at the end of the file (line is then empty).
+bool f_readLine(std::FILE* file, std::string& line);

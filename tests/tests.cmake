@@ -1,0 +1,29 @@
+# The test suite: unit tests of the shared code and program-level tests that run the real
+# binaries in temporary directories. Registered with CTest through gtest_discover_tests.
+find_package(GTest REQUIRED)
+include(GoogleTest)
+
+configure_file(${CMAKE_SOURCE_DIR}/tests/support/test_paths.h.in
+               ${CMAKE_BINARY_DIR}/generated/test_paths.h @ONLY)
+
+add_library(test_support STATIC
+  tests/support/program_runner.cpp
+)
+target_include_directories(test_support PUBLIC ${CMAKE_SOURCE_DIR} ${CMAKE_BINARY_DIR}/generated)
+target_link_libraries(test_support PUBLIC common GTest::gtest)
+
+add_executable(unit_tests
+  tests/options/prog_options_test.cpp
+  tests/alignment/align_reader_test.cpp
+  tests/analysis/weight_matrix_test.cpp
+  tests/analysis/color_groups_test.cpp
+)
+target_link_libraries(unit_tests PRIVATE test_support GTest::gtest_main)
+gtest_discover_tests(unit_tests DISCOVERY_TIMEOUT 60)
+
+add_executable(program_tests
+  tests/vemura/vemura_program_test.cpp
+)
+target_link_libraries(program_tests PRIVATE test_support GTest::gtest_main)
+add_dependencies(program_tests vemura)
+gtest_discover_tests(program_tests DISCOVERY_TIMEOUT 60)

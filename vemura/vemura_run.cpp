@@ -1,0 +1,175 @@
+// vemura driver: checks the command line, loads the options and the alignment, weighs the
+// columns, prints the group statistics, fixes the image height and draws the pictures.
+//   1. loading   2. analysis   3. image height   4. the run
+#include "vemura/vemura_run.h"
+
+#include <climits>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "common/alignment/align_reader.h"
+#include "common/alignment/alignment.h"
+#include "common/analysis/color_groups.h"
+#include "common/analysis/column_weights.h"
+#include "common/options/prog_options.h"
+#include "common/options/text_input.h"
+#include "common/options/trace.h"
+
+namespace {
+
+// ---- 1. loading ----
+
+void printUsage()
+{
+    f_say("Graphical Image of Alignment\n ");
+    f_say("USAGE: vemura.exe optName alignName \n");
+    f_say("      optName  - fileName of alignment options\n");
+    f_say("    alignName  - fileName of input alignment\n");
+}
+
+// ---- 2. analysis ----
+
+// The second alignment drawn against the first in the comparison pictures (types 21 and 22):
+// a changed copy, so that both layers of those pictures can be seen.
+void makeComparisonCopy(const std::vector<std::string>& rows, const std::vector<double>& weights,
+                        std::vector<std::string>& rows2, std::vector<double>& weights2)
+{
+    const std::size_t ncols = weights.size();
+    for (std::size_t i = 0; i < ncols; ++i) {
+        weights2[i] = weights[i];
+        if (i % 4 == 0) weights2[i] *= 0.9;
+        if (i % 8 == 0) weights2[i] *= 1.08;
+    }
+    rows2 = rows;
+    std::string& first = rows2[0];
+    for (std::size_t i = 0; i < ncols && i < first.size(); i += 9) first[i] = 'A';
+}
+
+void printGroups(const std::vector<std::string>& groups)
+{
+    f_say("\n*** Groups: \n");
+    for (std::size_t i = 0; i < groups.size(); ++i) {
+        f_say("  - %zu. ", i);
+        f_sayText(groups[i]);
+        f_say("\n");
+    }
+}
+
+void printShares(const std::vector<double>& share)
+{
+    f_say("\n*** Group values: \n");
+    for (std::size_t i = 0; i < share.size(); ++i) f_say("  - %zu. %g\n", i, share[i]);
+}
+
+// ---- 3. image height ----
+
+int saturate(std::int64_t value) { return value > INT_MAX ? INT_MAX : static_cast<int>(value); }
+
+// The height of every picture of the run: 16 pixels per row, or at least 5, plus the margins
+// and the weight-line panel, for each block of a split picture.
+int imageHeight(int requested, std::int64_t rowCount, std::int64_t ncols, int blockSize, int wlHeight)
+{
+    std::int64_t full = 16 * rowCount + wlHeight + 118;
+    std::int64_t least = 5 * rowCount + wlHeight + 118;
+    if (blockSize > 0) {
+        const std::int64_t blocks = (ncols + blockSize - 1) / blockSize;
+        if (blocks > 1) {
+            full += (blocks - 1) * (16 * rowCount + 54);
+            least += (blocks - 1) * (5 * rowCount + 54);
+        }
+    }
+    if (full < 200) full = 200;
+    if (least < 200) least = 200;
+    if (requested <= 0) return saturate(full);
+    if (requested < least) return saturate(least);
+    return requested;
+}
+
+}  // namespace
+
+// ---- 4. the run ----
+
+int vemura_run(int argc, char** argv)
+{
+    if (argc < 3) {
+        printUsage();
+        return 1;
+    }
+    prog_options opts(program_kind::vemura);
+    if (ReadProgOptions(opts, argv[1]) != 0) {
+        f_say("\n Can't read params file: %s\n", argv[1]);
+        return 1;
+    }
+    image_options imageOpts(opts);
+
+    std::vector<std::string> names;
+    std::vector<std::string> rows;
+    std::string weightLine;
+    {
+        FilePtr alignFile = f_openFile(argv[2], "rt");
+        if (!alignFile) {
+            f_say("\n Can't open align file %s\n", argv[2]);
+            return 2;
+        }
+        f_getAlign(alignFile.get(), names, rows, weightLine);
+    }
+    if (rows.empty() || rows[0].empty()) {
+        f_say("*** Alignment file %s is empty.\n", argv[2]);
+        return 3;
+    }
+
+    const std::size_t ncols = rows[0].size();
+    std::vector<double> weights(ncols, 0.0);
+    std::vector<double> weights2(ncols, 0.0);
+    const int molType = f_getMolType(rows);
+
+    std::vector<std::string> groups;
+    (void)f_getColorGroups(opts.group_file, groups, molType);
+
+    if (opts.matrix_file.empty()) opts.matrix_file = molType == 1 ? "dnarna.matrix" : "blosum62.matrix";
+    const double maxWeight = f_setWeights(rows, opts.matrix_file.c_str(), weights.data());
+    if (maxWeight < 0) return 4;
+
+    alignment ali;
+    ali.weights = weights.data();
+    ali.max_weight = maxWeight;
+    ali.max_weight2 = maxWeight * 1.1;
+    ali.ncols2 = static_cast<int>(ncols);
+    ali.weights2 = weights2.data();
+
+    const bool comparison = f_findType(opts.image_types, 21) || f_findType(opts.image_types, 22);
+    std::vector<std::string> rows2;
+    if (comparison) makeComparisonCopy(rows, weights, rows2, weights2);
+
+    printGroups(groups);
+    std::vector<int> dom(ncols, -1);
+    std::vector<int> dom2(ncols, -1);
+    std::vector<double> share(groups.size(), 0.0);
+    std::vector<double> share2(groups.size(), 0.0);
+    f_statGroup(rows, groups, dom, share);
+    if (comparison) f_statGroup(rows2, groups, dom2, share2);
+    printShares(share);
+
+    ali.names = &names;
+    ali.rows = &rows;
+    ali.rows2 = &rows2;
+    ali.color_groups = &groups;
+    imageOpts.dom_groups = &dom;
+    imageOpts.dom_groups2 = &dom2;
+    imageOpts.group_shares = &share;
+
+    if (opts.image_types.empty()) {
+        f_say("*** Force type std (0)\n");
+        opts.image_types.push_back(0);
+    }
+    imageOpts.wl_height = 16;
+    imageOpts.wl_no_frame = 0;
+    imageOpts.max_weight = maxWeight;
+    imageOpts.height = imageHeight(imageOpts.height, static_cast<std::int64_t>(rows.size()),
+                                   static_cast<std::int64_t>(ncols), imageOpts.block_size,
+                                   imageOpts.wl_height);
+
+    // The pictures themselves are drawn here once the image library is in place.
+    return 0;
+}

@@ -1,0 +1,7 @@
+// vemura: pictures of one multiple sequence alignment.
+#pragma once
+
+// Runs vemura with its command line (argv[1] the options file, argv[2] the alignment file) and
+// returns the exit code: 0 done, 1 usage or options file unreadable, 2 alignment file not
+// opened, 3 empty alignment, 4 matrix unreadable.
+[[nodiscard]] int vemura_run(int argc, char** argv);
