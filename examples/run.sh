@@ -7,7 +7,7 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-$top/build}" && pwd)
 work="$build/example"
 mkdir -p "$work"
-cp "$top"/data/* "$top"/examples/globins45.clustalo.blk "$top"/examples/*.opt "$work"/
+cp -f "$top"/data/* "$top"/examples/globins45.clustalo.blk "$top"/examples/*.opt "$work"/
 cd "$work"
 "$build/vemura" globins.opt globins45.clustalo.blk
 echo "Pictures written to $work:"

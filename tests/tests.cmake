@@ -21,9 +21,12 @@ add_executable(unit_tests
 target_link_libraries(unit_tests PRIVATE test_support GTest::gtest_main)
 gtest_discover_tests(unit_tests DISCOVERY_TIMEOUT 60)
 
+add_executable(allocation_probe tests/options/allocation_probe.cpp $<TARGET_OBJECTS:allocation>)
+
 add_executable(program_tests
+  tests/options/allocation_test.cpp
   tests/vemura/vemura_program_test.cpp
 )
 target_link_libraries(program_tests PRIVATE test_support GTest::gtest_main)
-add_dependencies(program_tests vemura)
+add_dependencies(program_tests vemura allocation_probe)
 gtest_discover_tests(program_tests DISCOVERY_TIMEOUT 60)

@@ -33,3 +33,7 @@ void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
 void operator delete(void* p, const std::nothrow_t&) noexcept { std::free(p); }
 void operator delete[](void* p, const std::nothrow_t&) noexcept { std::free(p); }
+
+// Under AddressSanitizer, let a request that cannot be met return null like the plain heap does,
+// so that the message and exit code above stay the same in sanitizer builds.
+extern "C" const char* __asan_default_options() { return "allocator_may_return_null=1"; }
