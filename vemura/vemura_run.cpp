@@ -1,6 +1,6 @@
 // vemura driver: checks the command line, loads the options and the alignment, weighs the
 // columns, prints the group statistics, fixes the image height and draws the pictures.
-//   1. loading   2. analysis   3. image height   4. the run
+//   1. loading   2. analysis   3. image height   4. pictures   5. the run
 #include "vemura/vemura_run.h"
 
 #include <climits>
@@ -12,6 +12,7 @@
 #include "common/alignment/alignment.h"
 #include "common/analysis/color_groups.h"
 #include "common/analysis/column_weights.h"
+#include "common/image/vemura_image.h"
 #include "common/options/prog_options.h"
 #include "common/options/text_input.h"
 #include "common/options/trace.h"
@@ -86,9 +87,30 @@ int imageHeight(int requested, std::int64_t rowCount, std::int64_t ncols, int bl
     return requested;
 }
 
+// ---- 4. pictures ----
+
+// The file-name tail of every picture type.
+const char* const image_tail[23] = {"a",  "m",  "se", "3",  "4",  "5",  "6",  "7",  "8",   "9",   "10", "s1",
+                                    "s2", "13", "14", "15", "16", "17", "18", "19", "20", "sc1", "sc2"};
+
+// Draws every requested picture type in order (types outside 0..22 are skipped). Returns 0, or
+// 5 when a picture could not be written (the others are still drawn).
+int drawPictures(const alignment& ali, image_options& imageOpts, const prog_options& opts)
+{
+    int exitCode = 0;
+    for (int type : opts.image_types) {
+        if (type < 0 || type > 22) continue;
+        imageOpts.image_type = type;
+        const std::string fileName = opts.image_prefix + image_tail[type] + ".png";
+        if (!VemuraImage(ali, imageOpts, fileName.c_str(), opts.title.c_str(), opts.algorithms[0].c_str(), "2nd"))
+            exitCode = 5;
+    }
+    return exitCode;
+}
+
 }  // namespace
 
-// ---- 4. the run ----
+// ---- 5. the run ----
 
 int vemura_run(int argc, char** argv)
 {
@@ -170,6 +192,5 @@ int vemura_run(int argc, char** argv)
                                    static_cast<std::int64_t>(ncols), imageOpts.block_size,
                                    imageOpts.wl_height);
 
-    // The pictures themselves are drawn here once the image library is in place.
-    return 0;
+    return drawPictures(ali, imageOpts, opts);
 }

@@ -3,5 +3,5 @@
 
 // Runs vemura with its command line (argv[1] the options file, argv[2] the alignment file) and
 // returns the exit code: 0 done, 1 usage or options file unreadable, 2 alignment file not
-// opened, 3 empty alignment, 4 matrix unreadable.
+// opened, 3 empty alignment, 4 matrix unreadable, 5 a picture could not be written.
 [[nodiscard]] int vemura_run(int argc, char** argv);

@@ -1,0 +1,155 @@
+// Alignment fragments.
+//   1. cell colour   2. a block   3. group-letter key
+#include "common/image/fragment.h"
+
+#include <algorithm>
+
+#include "common/analysis/color_groups.h"
+#include "common/image/gd_support.h"
+#include "common/image/legends.h"
+#include "common/image/primitives.h"
+
+// ---- 1. cell colour ----
+
+void f_outColorChar(gdImagePtr image, const std::vector<int>& groupColours, image_options opt, char ch,
+                    const std::vector<std::string>& groups, int x1, int y1, int x2, int y2, int row,
+                    int domGroup)
+{
+    const int grey = gdImageColorResolve(image, 185, 185, 185);
+    const bool evenBand = row % 2 == 0;
+    auto greyLine = [&] {
+        if (evenBand) gdImageLine(image, x1, y1 + 1, x2, y1 + 1, grey);
+    };
+
+    if (ch == '-') {
+        gdImageFilledRectangle(image, x1, y1, x2, y2, opt.gap_color);
+        return;
+    }
+    const int g = f_findGroup(ch, groups);
+    if (g < 0 || static_cast<std::size_t>(g) >= groupColours.size()) return;
+    if ((opt.image_type == 1 && g != domGroup) ||
+        (opt.image_type == 2 && (opt.sel_groups == nullptr || !is_selGroup(*opt.sel_groups, g)))) {
+        greyLine();
+        return;
+    }
+
+    const int colour = groupColours[g];
+    const double cellHeight = y2 - y1 + 1;
+    const double cellWidth = x2 - x1 + 1;
+    const double fraction = opt.max_weight == 0.0 ? 0.0 : opt.cur_weight / opt.max_weight;
+    const double h = std::max(cellHeight * fraction, 1.0);
+    switch (opt.fill_type) {
+    case 5:  // a bar hanging from the top
+        gdImageFilledRectangle(image, x1, y1, x2, std::min(y2, f_trunc(y1 + h + 0.5)), colour);
+        if (x2 - x1 > 3) gdImageRectangle(image, x1, y1, x2, y2, colour);
+        break;
+    case 6: {  // a bar centred vertically
+        greyLine();
+        const int ym = f_trunc(y1 + (cellHeight - h) * 0.5);
+        gdImageFilledRectangle(image, x1, ym, x2, std::min(y2, f_trunc(ym + h + 0.5)), colour);
+        break;
+    }
+    case 7: {  // a box centred both ways
+        greyLine();
+        const int ym = f_trunc(y1 + (cellHeight - h) * 0.5);
+        const double w = cellWidth * fraction;
+        const int xm = f_trunc(x1 + (cellWidth - w) * 0.5);
+        gdImageFilledRectangle(image, xm, ym, std::min(x2, f_trunc(xm + w + 0.5)),
+                               std::min(y2, f_trunc(ym + h + 0.5)), colour);
+        break;
+    }
+    default:
+        gdImageFilledRectangle(image, x1, y1, x2, y2, colour);
+        break;
+    }
+}
+
+// ---- 2. a block ----
+
+void f_outFragment(gdImagePtr image, const alignment& ali, image_options& opt, int startCol, int xLeft,
+                   int /*yTop*/, int xRight, int yBase, const std::vector<int>& groupColours, double colWidth,
+                   double rowHeight, double tinyBelow, double smallBelow, int numSide, int oddRowColour,
+                   int textColour, int altNameColour, int nameColour, int leaderColour, int evenUpperColour,
+                   int evenLowerColour)
+{
+    const std::vector<std::string>& names = *ali.names;
+    const std::vector<std::string>& rows = *ali.rows;
+    const std::vector<std::string>& groups = *ali.color_groups;
+    const int n = static_cast<int>(names.size());
+    const long long L = rows.empty() ? 0 : static_cast<long long>(rows[0].size());
+    const long long blockLength = opt.block_size > 0 ? opt.block_size : L;
+    const long long start = startCol < 0 ? 0 : startCol;
+    const bool residuePicture = opt.image_type <= 10;
+    const int nameMode = rowHeight >= smallBelow ? 0 : (rowHeight >= tinyBelow ? 1 : 2);
+
+    for (int r = 1; r <= n; ++r) {
+        const int bandTop = f_trunc(yBase - r * rowHeight);
+        const int bandBottom = f_trunc(yBase - (r - 1) * rowHeight);
+        if (r % 2 == 1) {
+            gdImageFilledRectangle(image, xLeft + 1, bandTop, xRight - 1, bandBottom, oddRowColour);
+        } else if (residuePicture) {
+            gdImageFilledRectangle(image, xLeft + 1, bandTop, xRight - 1, bandBottom, evenLowerColour);
+            gdImageFilledRectangle(image, xLeft + 1, bandTop, xRight - 1, f_trunc((bandTop + bandBottom) * 0.5),
+                                   evenUpperColour);
+        }
+
+        if (residuePicture) {
+            const std::size_t sequence = static_cast<std::size_t>(n - r);
+            f_outSeqName(image, r, names[sequence], xLeft, bandTop, nameMode, nameColour, altNameColour,
+                         leaderColour);
+            const std::string& row = rows[sequence];
+            const long long rowLength = static_cast<long long>(row.size());
+            for (long long k = 0, c = start; k < blockLength && c < L && c < rowLength; ++k, ++c) {
+                opt.cur_weight = ali.weights[c];
+                char ch = row[static_cast<std::size_t>(c)];
+                if (ch >= 'a' && ch <= 'z') ch = static_cast<char>(ch - 'a' + 'A');
+                const int domGroup = opt.dom_groups ? (*opt.dom_groups)[static_cast<std::size_t>(c)] : -1;
+                f_outColorChar(image, groupColours, opt, ch, groups, f_trunc(xLeft + k * colWidth + 1.0),
+                               bandTop, f_trunc(xLeft + (k + 1) * colWidth), bandBottom, r, domGroup);
+            }
+            gdImageLine(image, xLeft + 1, bandBottom, xRight - 1, bandBottom,
+                        r % 2 == 0 ? textColour : oddRowColour);
+        } else if (numSide == 0) {
+            f_scaleStroke(image, 'l', xLeft - 1, bandTop, 2);
+            if (r % 2 == 1) f_outNumLeft(image, r, xLeft - 4, bandTop, textColour);
+        } else {
+            f_scaleStroke(image, 'r', xRight, bandTop, 2);
+            if (r % 2 == 1) {
+                const std::string number = f_format("%d", r);
+                if (rowHeight < smallBelow)
+                    f_text(image, f_fontTiny(), xRight + 5, bandTop - 3, number, textColour);
+                else
+                    f_text(image, f_fontSmall(), xRight + 5, r == n ? bandTop - 5 : bandTop - 7, number,
+                           textColour);
+            }
+        }
+    }
+}
+
+// ---- 3. group-letter key ----
+
+int f_outGroupLetters(gdImagePtr image, const image_options& opt, const std::vector<int>& groupColours,
+                      const std::vector<std::string>& groups, int xLeft, int xRight, int cellWidth, int yTop,
+                      int yBottom, int letterGap, int groupGap, int textColour)
+{
+    long long total = 0;
+    for (const std::string& group : groups)
+        total += static_cast<long long>(group.size()) * (cellWidth + letterGap) + groupGap;
+    int x = f_trunc(((xLeft + xRight) - (total - groupGap)) * 0.5 + 0.5);
+
+    f_text(image, f_fontTiny(), x - 5 * 5 - 4, yTop, "color", textColour);
+    f_text(image, f_fontTiny(), x - 6 * 5 - 4, yTop + 7, "groups", textColour);
+    const int dx = f_trunc((cellWidth - 7) * 0.5 + 0.5);
+    const int dy = f_trunc(((yBottom - yTop) - 12) * 0.5);
+    for (std::size_t g = 0; g < groups.size(); ++g) {
+        const bool boxed = opt.image_type != 2 ||
+                           (opt.sel_groups != nullptr && is_selGroup(*opt.sel_groups, static_cast<int>(g)));
+        const int colour = g < groupColours.size() ? groupColours[g] : textColour;
+        for (char letter : groups[g]) {
+            f_outLetter(image, letter, x, yTop, x + cellWidth, yBottom, dx, dy, colour, boxed);
+            x += cellWidth + letterGap;
+        }
+        x += groupGap;
+    }
+    return x;
+}
