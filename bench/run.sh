@@ -5,7 +5,7 @@ set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-$top/build}" && pwd)
 cmake "$build" >/dev/null
-cmake --build "$build" --target vemura make_alignment >/dev/null
+cmake --build "$build" --target vemura make_alignment png_floor >/dev/null
 work="$build/bench-work"
 mkdir -p "$work"
 cp -f "$top"/data/* "$work"/
@@ -23,3 +23,15 @@ time_run() {
 # The analysis alone: no picture type is in range, so nothing is drawn.
 printf ' t -1\n' > analysis.opt
 time_run "vemura analysis, 10000 x 2000" "$build/vemura" analysis.opt big10000x2000.aln
+
+# Pictures: vemura's whole run (type 0, automatic height) against gd's own PNG encoding of the
+# same picture.
+printf '' > picture.opt
+for size in "1000 2000" "10000 500"; do
+    set -- $size
+    file="big$1x$2.aln"
+    [ -f "$file" ] || "$build/make_alignment" "$1" "$2" > "$file"
+    time_run "vemura picture type 0, $1 x $2" "$build/vemura" picture.opt "$file"
+    printf '%-44s %6.2f s  (%s x %s pixels)\n' "  gd PNG encoding alone" "$("$build/png_floor" galia.png)" \
+        "$(file galia.png | sed 's/.*, \([0-9]*\) x \([0-9]*\),.*/\1/')" "$(file galia.png | sed 's/.*, [0-9]* x \([0-9]*\),.*/\1/')"
+done
