@@ -1,0 +1,14 @@
+# dorvex: compares two alignments of the same sequences. Its logic is a library so that the
+# tests can reach it.
+add_library(dorvex_lib STATIC
+  dorvex/correspondence.cpp
+)
+target_link_libraries(dorvex_lib PUBLIC common)
+
+if(BUILD_TESTING)
+  add_executable(dorvex_tests
+    tests/dorvex/correspondence_test.cpp
+  )
+  target_link_libraries(dorvex_tests PRIVATE test_support dorvex_lib GTest::gtest_main)
+  gtest_discover_tests(dorvex_tests DISCOVERY_TIMEOUT 60)
+endif()
