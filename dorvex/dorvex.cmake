@@ -2,12 +2,16 @@
 # tests can reach it.
 add_library(dorvex_lib STATIC
   dorvex/correspondence.cpp
+  dorvex/mismatch_report.cpp
+  dorvex/report_file.cpp
 )
 target_link_libraries(dorvex_lib PUBLIC common)
 
 if(BUILD_TESTING)
   add_executable(dorvex_tests
     tests/dorvex/correspondence_test.cpp
+    tests/dorvex/mismatch_report_test.cpp
+    tests/dorvex/report_file_test.cpp
   )
   target_link_libraries(dorvex_tests PRIVATE test_support dorvex_lib GTest::gtest_main)
   gtest_discover_tests(dorvex_tests DISCOVERY_TIMEOUT 60)
