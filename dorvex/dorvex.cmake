@@ -1,0 +1,26 @@
+# dorvex: compares two alignments of the same sequences. Its logic is a library so that the
+# tests can reach it; the program is placed at the top of the build tree (build/dorvex).
+add_library(dorvex_lib STATIC
+  dorvex/correspondence.cpp
+  dorvex/mismatch_report.cpp
+  dorvex/report_file.cpp
+  dorvex/dorvex_run.cpp
+)
+target_link_libraries(dorvex_lib PUBLIC common)
+
+add_executable(dorvex dorvex/main.cpp $<TARGET_OBJECTS:allocation>)
+target_link_libraries(dorvex PRIVATE dorvex_lib)
+
+install(TARGETS dorvex RUNTIME DESTINATION bin)
+
+if(BUILD_TESTING)
+  add_executable(dorvex_tests
+    tests/dorvex/correspondence_test.cpp
+    tests/dorvex/mismatch_report_test.cpp
+    tests/dorvex/report_file_test.cpp
+    tests/dorvex/dorvex_program_test.cpp
+  )
+  target_link_libraries(dorvex_tests PRIVATE test_support dorvex_lib GTest::gtest_main)
+  add_dependencies(dorvex_tests dorvex)
+  gtest_discover_tests(dorvex_tests DISCOVERY_TIMEOUT 60)
+endif()

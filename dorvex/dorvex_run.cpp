@@ -1,0 +1,209 @@
+// dorvex driver: checks the command line, loads the options and both alignments, weighs their
+// columns, pairs their sequences by name and by content, reports same-named sequences whose
+// residues differ, and fills and prints the offset maps of both alignments.
+//   1. loading   2. pairing   3. offset trace   4. the run
+#include "dorvex/dorvex_run.h"
+
+#include <map>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "common/alignment/align_reader.h"
+#include "common/alignment/alignment.h"
+#include "common/analysis/column_weights.h"
+#include "common/options/prog_options.h"
+#include "common/options/text_input.h"
+#include "common/options/trace.h"
+#include "dorvex/correspondence.h"
+#include "dorvex/mismatch_report.h"
+#include "dorvex/report_file.h"
+
+namespace {
+
+// ---- 1. loading ----
+
+void printUsage()
+{
+    f_say("Compare Two Alignments\n ");
+    f_say("USAGE: dorvex.exe optName alignName1 alignName2 \n");
+    f_say("      optName  - fileName of alignment options\n");
+    f_say("    alignName  - fileName of input alignment\n");
+}
+
+// One alignment as read: names, ungapped sequences and aligned rows in file order, and one
+// offset map per row.
+struct alignment_input {
+    std::vector<std::string> names;
+    std::vector<std::string> seqs;
+    std::vector<std::string> rows;
+    std::vector<offset_map> offsets;
+    std::string weightLine;  // read with the alignment; nothing uses it
+};
+
+bool isEmpty(const alignment_input& input) { return input.rows.empty() || input.rows[0].empty(); }
+
+// ---- 2. pairing ----
+
+// Who is whose partner after the pairing, and where mismatched partners first disagree.
+struct pairing {
+    std::vector<int> partner12;      // per first sequence: second index, -1 none, -2 mismatch
+    std::vector<int> partner21;      // per second sequence: first index, -1 none, -2 mismatch
+    std::vector<int> mismatchCols1;  // per first sequence: 1-based column, -1 when none
+    std::vector<int> mismatchCols2;  // per second sequence: the same
+};
+
+void cannotWriteReport(const std::string& name)
+{
+    f_sayText("\n Can't write mismatch report ");
+    f_sayText(name);
+    f_sayText("\n");
+}
+
+void pairPartners(pairing& result, std::size_t i, int j)
+{
+    result.partner12[i] = j;
+    result.partner21[static_cast<std::size_t>(j)] = static_cast<int>(i);
+}
+
+// Pairs every first sequence with the second one of the same name, or, when the name is missing,
+// with the first second sequence of the same residues. A same-named pair of different residues
+// is a mismatch: it is reported (the report is created at the first one) and stays unpaired
+// unless mismatchMode is 1.
+pairing pairSequences(const alignment_input& first, const alignment_input& second,
+                      const std::string& reportName, int mismatchMode)
+{
+    pairing result;
+    result.partner12.assign(first.names.size(), -1);
+    result.partner21.assign(second.names.size(), -1);
+    result.mismatchCols1.assign(first.rows.size(), -1);
+    result.mismatchCols2.assign(second.rows.size(), -1);
+
+    // The first occurrence of a name, or of a sequence, stands for it.
+    std::map<std::string_view, int> byName;
+    for (std::size_t j = 0; j < second.names.size(); ++j)
+        byName.emplace(second.names[j], static_cast<int>(j));
+    std::unordered_map<std::string_view, int> byContent;
+    for (std::size_t j = 0; j < second.seqs.size(); ++j)
+        byContent.emplace(second.seqs[j], static_cast<int>(j));
+
+    int mismatches = 0;
+    report_file report;
+    bool reportOpen = false;
+    for (std::size_t i = 0; i < first.names.size(); ++i) {
+        const auto named = byName.find(first.names[i]);
+        if (named != byName.end()) {
+            const int j = named->second;
+            const std::size_t js = static_cast<std::size_t>(j);
+            if (first.seqs[i] == second.seqs[js]) {
+                pairPartners(result, i, j);
+                continue;
+            }
+            result.partner12[i] = -2;
+            result.partner21[js] = -2;
+            f_say(" ** Rel Mismatch: %zu <--> %d\n", i, j);
+            if (++mismatches == 1) {
+                reportOpen = f_openReport(report, reportName) == 0;
+                if (!reportOpen) cannotWriteReport(reportName);
+            }
+            int pos1 = -1;
+            int pos2 = -1;
+            f_outMismatch(report.file.get(), static_cast<int>(i), j, first.names[i], first.seqs[i],
+                          second.seqs[js], first.rows[i], second.rows[js], pos1, pos2);
+            if (pos1 >= 0) result.mismatchCols1[i] = pos1;
+            if (pos2 >= 0) result.mismatchCols2[js] = pos2;
+            if (mismatchMode == 1) pairPartners(result, i, j);
+            continue;
+        }
+        f_say(" ** Rel: %zu <--> *** Not Found by Name\n", i);
+        const auto same = byContent.find(first.seqs[i]);
+        if (same != byContent.end()) {
+            f_say("  * Rel: %zu <--> *** Still Found %d\n", i, same->second);
+            pairPartners(result, i, same->second);
+        }
+    }
+    // A report that could not be finished leaves the earlier one in place.
+    if (reportOpen && f_closeReport(report) != 0) cannotWriteReport(reportName);
+    return result;
+}
+
+// ---- 3. offset trace ----
+
+void printOffsets(const char* title, const std::vector<offset_map>& offsets)
+{
+    f_say("\n%s\n", title);
+    for (const offset_map& map : offsets) {
+        for (const auto& [key, entry] : map) f_say("  %d:'%c':%d", key, entry.type, entry.delta);
+        f_say("\n");
+    }
+}
+
+}  // namespace
+
+// ---- 4. the run ----
+
+int dorvex_run(int argc, char** argv)
+{
+    if (argc < 4) {
+        printUsage();
+        return 1;
+    }
+    prog_options opts(program_kind::dorvex);
+    if (ReadProgOptions(opts, argv[1]) != 0) {
+        f_say("\n Can't read params file: %s\n", argv[1]);
+        return 1;
+    }
+    image_options imageOpts(opts);
+
+    // Both files are opened before either is read.
+    FilePtr file1 = f_openFile(argv[2], "rt");
+    if (!file1) {
+        f_say("\n Can't open align file %s\n", argv[2]);
+        return 2;
+    }
+    FilePtr file2 = f_openFile(argv[3], "rt");
+    if (!file2) {
+        f_say("\n Can't open align file %s\n", argv[3]);
+        return 2;
+    }
+    alignment_input first;
+    alignment_input second;
+    f_getAliOffs(std::move(file1), first.names, first.seqs, first.rows, first.offsets,
+                 first.weightLine);
+    f_getAliOffs(std::move(file2), second.names, second.seqs, second.rows, second.offsets,
+                 second.weightLine);
+    // The first of the two that holds no row, or whose first row holds no column.
+    const char* emptyName = isEmpty(first) ? argv[2] : isEmpty(second) ? argv[3] : nullptr;
+    if (emptyName != nullptr) {
+        f_say("*** Alignment file %s is empty.\n", emptyName);
+        return 4;
+    }
+
+    const std::size_t ncols1 = first.rows[0].size();
+    const std::size_t ncols2 = second.rows[0].size();
+    std::vector<double> weights1(ncols1, 0.0);
+    std::vector<double> weights2(ncols2, 0.0);
+
+    const int molType = f_getMolType(first.rows);
+    if (opts.matrix_file.empty())
+        opts.matrix_file = molType == 1 ? "dnarna.matrix" : "blosum62.matrix";
+    const double max1 = f_setWeights(first.rows, opts.matrix_file.c_str(), weights1.data());
+    const double max2 = f_setWeights(second.rows, opts.matrix_file.c_str(), weights2.data());
+    // Both weighings read the same file, so either failing means the matrix is unreadable.
+    if (max1 < 0 || max2 < 0) return 3;
+    alignment ali1;
+    alignment ali2;
+    ali1.max_weight = max1;
+    ali2.max_weight = max2;
+
+    pairing pairs = pairSequences(first, second, opts.error_file, opts.mismatch_mode);
+
+    f_calcDelta(first.offsets, pairs.partner12, first.rows, second.rows);
+    f_calcDelta(second.offsets, pairs.partner21, second.rows, first.rows);
+    printOffsets("*** 1st Offsets:", first.offsets);
+    printOffsets("*** 2nd Offsets:", second.offsets);
+
+    // The comparison pictures of both alignments are drawn here.
+    return 0;
+}

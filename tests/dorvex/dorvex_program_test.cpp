@@ -1,0 +1,352 @@
+// dorvex as a program: command line, exit codes, the pairing and offset traces, and the mismatch
+// report, run in private working directories. Every directory holds a substitution matrix
+// without scores, so that the weight trace is known in advance: every score is 0, and so is
+// every column sum and weight.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "test_paths.h"
+#include "tests/support/program_runner.h"
+
+namespace {
+
+using names = std::vector<std::string>;
+
+const std::string kSeparator = "----------------------------------------------\n\n";
+const std::string kZeroMatrix = "scores left out\n   A  R  N  D\n";
+
+const std::string kUsage =
+    "Compare Two Alignments\n USAGE: dorvex.exe optName alignName1 alignName2 \n"
+    "      optName  - fileName of alignment options\n"
+    "    alignName  - fileName of input alignment\n";
+
+// The weight trace of one alignment of ncols columns under the matrix without scores.
+std::string zeroWeights(int ncols)
+{
+    std::string text = "*** ww: 0 0\n";
+    for (int c = 0; c < std::min(ncols, 10); ++c) text += "  - sum = 0\n";
+    return text + "  - sum min/max= 0, 0\n";
+}
+
+// Four sequences: alpha in both under its name, beta renamed bravo, gamma with one residue
+// changed, delta and omega found nowhere else.
+const std::string kFirst =
+    "alpha  AC--GT\n"
+    "beta   MKV-L-\n"
+    "gamma  W-WW--\n"
+    "delta  PPQ---\n";
+const std::string kSecond =
+    "alpha  A-C-GT\n"
+    "bravo  -MKVL-\n"
+    "gamma  WW-Y--\n"
+    "omega  HHH---\n";
+
+// The trace of reading and weighing two one-block alignments whose first rows have ncols
+// columns.
+std::string loaded(int ncols)
+{
+    const std::string block = "  - iSeqLen = " + std::to_string(ncols) + "\n";
+    return block + block + zeroWeights(ncols) + zeroWeights(ncols);
+}
+
+const std::string kLoaded = loaded(6);
+
+// What every run leaves in its directory, reports aside.
+const names kInputs = {"a1.aln", "a2.aln", "blosum62.matrix", "dv.opt"};
+
+names inputsAnd(const std::string& name)
+{
+    names all = kInputs;
+    all.push_back(name);
+    std::sort(all.begin(), all.end());
+    return all;
+}
+
+const std::string kPairing =
+    " ** Rel: 1 <--> *** Not Found by Name\n"
+    "  * Rel: 1 <--> *** Still Found 1\n"
+    " ** Rel Mismatch: 2 <--> 2\n"
+    " ** Rel: 3 <--> *** Not Found by Name\n";
+
+const std::string kGammaLine =
+    "gamma (2,2) - position in sequence: 2,  letter <font color=red>W</font> (pos 4) versus "
+    "<font color=red>Y</font> (pos 4).\n";
+
+// gamma flagged as a mismatch in both alignments, delta and omega unpaired.
+const std::string kOffsets =
+    "*** Mismatch 2\n*** Unpaired 3\n"
+    "*** Mismatch 2\n*** Unpaired 3\n"
+    "\n*** 1st Offsets:\n"
+    "  0:'0':0  1:'d':-1  2:'g':0  4:'0':0  6:'e':0\n"
+    "  0:'d':-1  3:'g':0  4:'0':0  5:'g':0  6:'e':0\n"
+    "  -1:'m':0  1:'g':0  2:'0':0  4:'g':0  6:'e':0\n"
+    "  -1:'u':0  3:'g':0  6:'e':0\n"
+    "\n*** 2nd Offsets:\n"
+    "  0:'0':0  1:'g':0  2:'d':1  3:'g':0  4:'0':0  6:'e':0\n"
+    "  0:'g':0  1:'d':1  4:'0':0  5:'g':0  6:'e':0\n"
+    "  -1:'m':0  2:'g':0  3:'0':0  4:'g':0  6:'e':0\n"
+    "  -1:'u':0  3:'g':0  6:'e':0\n";
+
+// The same with gamma paired in spite of its changed residue (mismatch mode 1).
+const std::string kOffsetsPairedMismatch =
+    "*** Unpaired 3\n"
+    "*** Unpaired 3\n"
+    "\n*** 1st Offsets:\n"
+    "  0:'0':0  1:'d':-1  2:'g':0  4:'0':0  6:'e':0\n"
+    "  0:'d':-1  3:'g':0  4:'0':0  5:'g':0  6:'e':0\n"
+    "  0:'0':0  1:'g':0  2:'d':1  3:'0':0  4:'g':0  6:'e':0\n"
+    "  -1:'u':0  3:'g':0  6:'e':0\n"
+    "\n*** 2nd Offsets:\n"
+    "  0:'0':0  1:'g':0  2:'d':1  3:'g':0  4:'0':0  6:'e':0\n"
+    "  0:'g':0  1:'d':1  4:'0':0  5:'g':0  6:'e':0\n"
+    "  0:'0':0  1:'d':-1  2:'g':0  3:'0':0  4:'g':0  6:'e':0\n"
+    "  -1:'u':0  3:'g':0  6:'e':0\n";
+
+// A working directory with the options file dv.opt, the alignments a1.aln and a2.aln and the
+// matrix without scores under the default protein matrix name.
+struct workplace {
+    TempDir dir;
+
+    workplace(const std::string& options, const std::string& first, const std::string& second)
+    {
+        dir.write("dv.opt", options);
+        dir.write("a1.aln", first);
+        dir.write("a2.aln", second);
+        dir.write("blosum62.matrix", kZeroMatrix);
+    }
+
+    run_result run(const names& args = {"dv.opt", "a1.aln", "a2.aln"}) const
+    {
+        return run_program(DORVEX_BIN, args, dir.path());
+    }
+};
+
+TEST(DorvexProgram, PairsByNameAndByContentAndPrintsTheOffsets)
+{
+    const workplace w("", kFirst, kSecond);
+    const run_result r = w.run();
+    EXPECT_EQ(r.exit_code, 0);
+    EXPECT_EQ(r.out, kSeparator + kLoaded + kPairing + kOffsets);
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(w.dir.read("mismatch.txt"), kGammaLine);
+}
+
+TEST(DorvexProgram, MismatchModeOnePairsTheMismatchedSequencesAnyway)
+{
+    const workplace w("xM 1\n", kFirst, kSecond);
+    const run_result r = w.run();
+    EXPECT_EQ(r.exit_code, 0);
+    EXPECT_EQ(r.out,
+              " - Mismtch Mode: 1\n" + kSeparator + kLoaded + kPairing + kOffsetsPairedMismatch);
+    EXPECT_EQ(w.dir.read("mismatch.txt"), kGammaLine);
+}
+
+TEST(DorvexProgram, TheFirstOccurrenceOfANameOrOfASequenceStands)
+{
+    const workplace w("", "dup   ACD\nlost  KLM\n", "dup   WWW\ndup   ACD\ny1    KLM\ny2    KLM\n");
+    const run_result r = w.run();
+    EXPECT_EQ(r.exit_code, 0);
+    EXPECT_EQ(r.out, kSeparator + loaded(3) +
+                         " ** Rel Mismatch: 0 <--> 0\n"
+                         " ** Rel: 1 <--> *** Not Found by Name\n"
+                         "  * Rel: 1 <--> *** Still Found 2\n"
+                         "*** Mismatch 0\n"
+                         "*** Mismatch 0\n*** Unpaired 1\n*** Unpaired 3\n"
+                         "\n*** 1st Offsets:\n"
+                         "  -1:'m':0  3:'e':0\n"
+                         "  0:'0':0  3:'e':0\n"
+                         "\n*** 2nd Offsets:\n"
+                         "  -1:'m':0  3:'e':0\n"
+                         "  -1:'u':0  3:'e':0\n"
+                         "  0:'0':0  3:'e':0\n"
+                         "  -1:'u':0  3:'e':0\n");
+    EXPECT_EQ(w.dir.read("mismatch.txt"),
+              "dup (0,0) - position in sequence: 0,  letter <font color=red>A</font> (pos 1)"
+              " versus <font color=red>W</font> (pos 1).\n");
+}
+
+TEST(DorvexProgram, ANucleotideAlignmentIsWeighedWithTheNucleotideMatrix)
+{
+    workplace w("", "n1  ACGT\n", "n1  ACGT\n");
+    std::filesystem::rename(w.dir.file("blosum62.matrix"), w.dir.file("dnarna.matrix"));
+    const run_result r = w.run();
+    EXPECT_EQ(r.exit_code, 0);
+    EXPECT_EQ(r.out, kSeparator + loaded(4) +
+                         "\n*** 1st Offsets:\n  0:'0':0  4:'e':0\n"
+                         "\n*** 2nd Offsets:\n  0:'0':0  4:'e':0\n");
+}
+
+// ---- the mismatch report ----
+
+TEST(DorvexReport, IsCreatedOnceAndHoldsOneLinePerMismatchedPair)
+{
+    const workplace w("xe report.html\n", "p1  ACDEF\np2  GHIKL\np3  MNPQR\n",
+                      "p1  ACDEW\np2  GHIKL\np3  MNPQ-\n");
+    w.dir.write("report.html", "an earlier report\nof two lines\n");
+    const run_result r = w.run();
+    EXPECT_EQ(r.exit_code, 0);
+    EXPECT_EQ(r.out, " - Error   File: report.html\n" + kSeparator + loaded(5) +
+                         " ** Rel Mismatch: 0 <--> 0\n"
+                         " ** Rel Mismatch: 2 <--> 2\n"
+                         "*** Mismatch 0\n*** Mismatch 2\n"
+                         "*** Mismatch 0\n*** Mismatch 2\n"
+                         "\n*** 1st Offsets:\n"
+                         "  -1:'m':0  5:'e':0\n"
+                         "  0:'0':0  5:'e':0\n"
+                         "  -1:'m':0  5:'e':0\n"
+                         "\n*** 2nd Offsets:\n"
+                         "  -1:'m':0  5:'e':0\n"
+                         "  0:'0':0  5:'e':0\n"
+                         "  -1:'m':0  4:'g':0  5:'e':0\n");
+    EXPECT_EQ(w.dir.read("report.html"),
+              "p1 (0,0) - position in sequence: 4,  letter <font color=red>F</font> (pos 5) versus "
+              "<font color=red>W</font> (pos 5).\n"
+              "p3 (2,2) - different lenghts: <font color=red>5</font> versus"
+              " <font color=red>4</font>.\n");
+    EXPECT_EQ(w.dir.listing(), inputsAnd("report.html"));
+}
+
+TEST(DorvexReport, NamesAreWrittenAsHtml)
+{
+    const workplace w("", "a<b>&\"c  KL-M\n", "a<b>&\"c  K-LW\n");
+    const run_result r = w.run();
+    EXPECT_EQ(r.exit_code, 0);
+    EXPECT_EQ(w.dir.read("mismatch.txt"),
+              "a&lt;b&gt;&amp;&quot;c (0,0) - position in sequence: 2,  letter"
+              " <font color=red>M</font> (pos 4) versus <font color=red>W</font> (pos 4).\n");
+}
+
+TEST(DorvexReport, ARunWithoutMismatchNeitherCreatesNorTouchesIt)
+{
+    const std::string same = "s1  KL-MN\ns2  KL-MW\n";
+    const workplace fresh("", same, same);
+    const run_result r = fresh.run();
+    EXPECT_EQ(r.exit_code, 0);
+    EXPECT_EQ(r.out, kSeparator + loaded(5) +
+                         "\n*** 1st Offsets:\n"
+                         "  0:'0':0  5:'e':0\n"
+                         "  0:'0':0  5:'e':0\n"
+                         "\n*** 2nd Offsets:\n"
+                         "  0:'0':0  5:'e':0\n"
+                         "  0:'0':0  5:'e':0\n");
+    EXPECT_EQ(fresh.dir.listing(), kInputs);
+
+    const workplace kept("", same, same);
+    kept.dir.write("mismatch.txt", "report of an earlier run\n");
+    const auto before = std::filesystem::last_write_time(kept.dir.file("mismatch.txt"));
+    EXPECT_EQ(kept.run().exit_code, 0);
+    EXPECT_EQ(kept.dir.read("mismatch.txt"), "report of an earlier run\n");
+    EXPECT_EQ(std::filesystem::last_write_time(kept.dir.file("mismatch.txt")), before);
+}
+
+TEST(DorvexReport, OneThatCannotBeCreatedIsSaidOnceAndTheRunGoesOn)
+{
+    for (const std::string target : {"nodir/mm.txt", "sub"}) {
+        const workplace w("xe " + target + "\n", kFirst, kSecond);
+        std::filesystem::create_directory(w.dir.file("sub"));
+        const run_result r = w.run();
+        EXPECT_EQ(r.exit_code, 0) << target;
+        EXPECT_EQ(r.out, " - Error   File: " + target + "\n" + kSeparator + kLoaded +
+                             " ** Rel: 1 <--> *** Not Found by Name\n"
+                             "  * Rel: 1 <--> *** Still Found 1\n"
+                             " ** Rel Mismatch: 2 <--> 2\n"
+                             "\n Can't write mismatch report " + target + "\n"
+                             " ** Rel: 3 <--> *** Not Found by Name\n" + kOffsets)
+            << target;
+        EXPECT_EQ(w.dir.listing(), inputsAnd("sub")) << target;
+        EXPECT_TRUE(std::filesystem::is_empty(w.dir.file("sub"))) << target;
+    }
+}
+
+// ---- command line and failures ----
+
+struct failure_case {
+    const char* what;
+    names args;
+    std::string options;
+    std::string first;   // the content of a1.aln
+    std::string second;  // the content of a2.aln
+    std::string out;
+    int exit_code;
+};
+
+void PrintTo(const failure_case& c, std::ostream* out) { *out << c.what; }
+
+class DorvexFailure : public testing::TestWithParam<failure_case> {};
+
+TEST_P(DorvexFailure, EndsWithItsMessageAndCodeAndWritesNothing)
+{
+    const failure_case& c = GetParam();
+    const workplace w(c.options, c.first, c.second);
+    const run_result r = w.run(c.args);
+    EXPECT_EQ(r.out, c.out);
+    EXPECT_EQ(r.exit_code, c.exit_code);
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(w.dir.listing(), kInputs);
+}
+
+const names kArgs = {"dv.opt", "a1.aln", "a2.aln"};
+
+INSTANTIATE_TEST_SUITE_P(
+    Runs, DorvexFailure,
+    testing::Values(
+        failure_case{"no_arguments", {}, "", kFirst, kSecond, kUsage, 1},
+        failure_case{"two_arguments", {"dv.opt", "a1.aln"}, "", kFirst, kSecond, kUsage, 1},
+        failure_case{"options_missing", {"none.opt", "a1.aln", "a2.aln"}, "", kFirst, kSecond,
+                     "\n Can't read params file: none.opt\n", 1},
+        failure_case{"first_alignment_missing", {"dv.opt", "none.aln", "a2.aln"}, "", kFirst,
+                     kSecond, kSeparator + "\n Can't open align file none.aln\n", 2},
+        // both files are opened before either is read: no block trace
+        failure_case{"second_alignment_missing", {"dv.opt", "a1.aln", "none.aln"}, "", kFirst,
+                     kSecond, kSeparator + "\n Can't open align file none.aln\n", 2},
+        failure_case{"second_alignment_a_directory", {"dv.opt", "a1.aln", "."}, "", kFirst, kSecond,
+                     kSeparator + "\n Can't open align file .\n", 2},
+        // both weighings are tried; no report although gamma differs
+        failure_case{"matrix_unreadable", kArgs, "xm missing.matrix\n", kFirst, kSecond,
+                     " - Matrix  File: missing.matrix\n" + kSeparator +
+                         "  - iSeqLen = 6\n  - iSeqLen = 6\n"
+                         "\n* Unable read the matrix: missing.matrix\n"
+                         "\n* Unable read the matrix: missing.matrix\n",
+                     3},
+        failure_case{"first_alignment_empty", kArgs, "", "\n\n", kSecond,
+                     kSeparator + "  - iSeqLen = 6\n*** Alignment file a1.aln is empty.\n", 4},
+        failure_case{"second_alignment_empty", kArgs, "", kFirst, "",
+                     kSeparator + "  - iSeqLen = 6\n*** Alignment file a2.aln is empty.\n", 4},
+        failure_case{"both_empty", kArgs, "", "", "   \n",
+                     kSeparator + "*** Alignment file a1.aln is empty.\n", 4},
+        // a first row without a column counts as empty
+        failure_case{"first_row_without_column", kArgs, "", "seq1 1234\nseq2 ACGT\n", kSecond,
+                     kSeparator + "  - iSeqLen = 0\n  - iSeqLen = 6\n"
+                                  "*** Alignment file a1.aln is empty.\n",
+                     4}),
+    [](const testing::TestParamInfo<failure_case>& info) { return std::string(info.param.what); });
+
+// Alignments that no aligner writes must not bring the program down.
+TEST(DorvexProgram, OddAlignmentsDoNotStopTheRun)
+{
+    const struct {
+        const char* first;
+        const char* second;
+        const char* options;
+    } cases[] = {
+        {"a  AC\nb  ACDEFGH\nc  -\n", "b  AC-DE\na  ACDEFGHIK\nc  ---------\nd  A\n", "xM 1\n"},
+        {"a  ACDEFG\nb  ---\n", "a  AC\nb  \n", "xM 1\n"},
+        {"a  -A-\na  -A-\n", "a  A--\n", ""},
+        {"x  AB\n\nx  CD\ny  EF\nz  GH\n", "x  ABCD\n", "xM 1\n"},
+        {"q  Q\n\x01\xff  A\x7f-\n", "\x01\xff  -\nq  Q-\n", ""},
+    };
+    for (const auto& c : cases) {
+        const workplace w(c.options, c.first, c.second);
+        w.dir.write("dnarna.matrix", kZeroMatrix);
+        const run_result r = w.run();
+        EXPECT_EQ(r.exit_code, 0) << c.first << "|" << c.second;
+        EXPECT_EQ(r.err, "") << c.first << "|" << c.second;
+    }
+}
+
+}  // namespace
