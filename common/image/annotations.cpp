@@ -21,7 +21,7 @@ void legendRow(const annotation_page& p, const std::string& otherAlgorithm)
     f_text(image, f_fontSmall(), p.left, y, "Legends: ", p.textColour);
     int x = x0;
     if (type >= 0 && type <= 10) {
-        gdImageFilledRectangle(image, x, y + 2, x + 12, y + 12, p.gapColour);
+        f_fillRect(image, x, y + 2, x + 12, y + 12, p.gapColour);
         x += 15;
         f_text(image, f_fontSmall(), x, y, "gap", p.textColour);
         x += 43;
@@ -30,7 +30,7 @@ void legendRow(const annotation_page& p, const std::string& otherAlgorithm)
     if (type <= 10) return;
 
     const int sp = (p.width >= 640 && p.width <= 660) ? 12 : 25;
-    auto bar = [&](int colour) { gdImageFilledRectangle(image, x, y + 6, x + 12, y + 9, colour); };
+    auto bar = [&](int colour) { f_fillRect(image, x, y + 6, x + 12, y + 9, colour); };
     bar(p.valueColour4);
     x += 15;
     if (type == 12 || comparisonType(type)) {

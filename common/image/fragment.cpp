@@ -3,6 +3,7 @@
 #include "common/image/fragment.h"
 
 #include <algorithm>
+#include <array>
 
 #include "common/analysis/color_groups.h"
 #include "common/image/gd_support.h"
@@ -11,57 +12,110 @@
 
 // ---- 1. cell colour ----
 
+namespace {
+
+// Paints the residue cells of one band. Cells that fill their whole rectangle are gathered into
+// runs of one colour and painted as one rectangle per run: neighbouring cells share no pixel
+// column or touch, so a run covers exactly the pixels of its cells and, painted in order, the
+// picture is the same as cell by cell, without painting the same pixels many times over where
+// columns are narrower than a pixel.
+class cell_painter {
+public:
+    cell_painter(gdImagePtr image, const std::vector<int>& groupColours, const std::vector<std::string>& groups)
+        : image_(image), groupColours_(groupColours), groupOf_(f_groupTable(groups))
+    {
+    }
+
+    void paint(const image_options& opt, char ch, int x1, int y1, int x2, int y2, int row, int domGroup)
+    {
+        // The grey of blank cells enters the palette with the first cell, drawn or not.
+        if (grey_ < 0) grey_ = gdImageColorResolve(image_, 185, 185, 185);
+        const bool evenBand = row % 2 == 0;
+        if (ch == '-') {
+            addToRun(opt.gap_color, x1, y1, x2, y2);
+            return;
+        }
+        const int g = groupOf_[static_cast<unsigned char>(ch)];
+        if (g < 0 || static_cast<std::size_t>(g) >= groupColours_.size()) {
+            flush();
+            return;
+        }
+        if ((opt.image_type == 1 && g != domGroup) ||
+            (opt.image_type == 2 && (opt.sel_groups == nullptr || !is_selGroup(*opt.sel_groups, g)))) {
+            flush();
+            if (evenBand) gdImageLine(image_, x1, y1 + 1, x2, y1 + 1, grey_);
+            return;
+        }
+        const int colour = groupColours_[static_cast<std::size_t>(g)];
+        if (opt.fill_type < 5 || opt.fill_type > 7) {
+            addToRun(colour, x1, y1, x2, y2);
+            return;
+        }
+
+        flush();
+        const double cellHeight = y2 - y1 + 1;
+        const double cellWidth = x2 - x1 + 1;
+        const double fraction = opt.max_weight == 0.0 ? 0.0 : opt.cur_weight / opt.max_weight;
+        const double h = std::max(cellHeight * fraction, 1.0);
+        if (opt.fill_type == 5) {  // a bar hanging from the top
+            f_fillRect(image_, x1, y1, x2, std::min(y2, f_trunc(y1 + h + 0.5)), colour);
+            if (x2 - x1 > 3) gdImageRectangle(image_, x1, y1, x2, y2, colour);
+            return;
+        }
+        if (evenBand) gdImageLine(image_, x1, y1 + 1, x2, y1 + 1, grey_);
+        const int ym = f_trunc(y1 + (cellHeight - h) * 0.5);
+        if (opt.fill_type == 6) {  // a bar centred vertically
+            f_fillRect(image_, x1, ym, x2, std::min(y2, f_trunc(ym + h + 0.5)), colour);
+            return;
+        }
+        const double w = cellWidth * fraction;  // a box centred both ways
+        const int xm = f_trunc(x1 + (cellWidth - w) * 0.5);
+        f_fillRect(image_, xm, ym, std::min(x2, f_trunc(xm + w + 0.5)), std::min(y2, f_trunc(ym + h + 0.5)),
+                   colour);
+    }
+
+    // Paints the pending run; called before anything else is drawn over the band.
+    void flush()
+    {
+        if (runActive_) f_fillRect(image_, runLeft_, runTop_, runRight_, runBottom_, runColour_);
+        runActive_ = false;
+    }
+
+private:
+    void addToRun(int colour, int x1, int y1, int x2, int y2)
+    {
+        const int left = std::min(x1, x2), right = std::max(x1, x2);
+        if (runActive_ && colour == runColour_ && y1 == runTop_ && y2 == runBottom_) {
+            runLeft_ = std::min(runLeft_, left);
+            runRight_ = std::max(runRight_, right);
+            return;
+        }
+        flush();
+        runActive_ = true;
+        runColour_ = colour;
+        runLeft_ = left;
+        runRight_ = right;
+        runTop_ = y1;
+        runBottom_ = y2;
+    }
+
+    gdImagePtr image_;
+    const std::vector<int>& groupColours_;
+    const std::array<int, 256> groupOf_;
+    int grey_ = -1;
+    bool runActive_ = false;
+    int runColour_ = 0, runLeft_ = 0, runRight_ = 0, runTop_ = 0, runBottom_ = 0;
+};
+
+}  // namespace
+
 void f_outColorChar(gdImagePtr image, const std::vector<int>& groupColours, image_options opt, char ch,
                     const std::vector<std::string>& groups, int x1, int y1, int x2, int y2, int row,
                     int domGroup)
 {
-    const int grey = gdImageColorResolve(image, 185, 185, 185);
-    const bool evenBand = row % 2 == 0;
-    auto greyLine = [&] {
-        if (evenBand) gdImageLine(image, x1, y1 + 1, x2, y1 + 1, grey);
-    };
-
-    if (ch == '-') {
-        gdImageFilledRectangle(image, x1, y1, x2, y2, opt.gap_color);
-        return;
-    }
-    const int g = f_findGroup(ch, groups);
-    if (g < 0 || static_cast<std::size_t>(g) >= groupColours.size()) return;
-    if ((opt.image_type == 1 && g != domGroup) ||
-        (opt.image_type == 2 && (opt.sel_groups == nullptr || !is_selGroup(*opt.sel_groups, g)))) {
-        greyLine();
-        return;
-    }
-
-    const int colour = groupColours[g];
-    const double cellHeight = y2 - y1 + 1;
-    const double cellWidth = x2 - x1 + 1;
-    const double fraction = opt.max_weight == 0.0 ? 0.0 : opt.cur_weight / opt.max_weight;
-    const double h = std::max(cellHeight * fraction, 1.0);
-    switch (opt.fill_type) {
-    case 5:  // a bar hanging from the top
-        gdImageFilledRectangle(image, x1, y1, x2, std::min(y2, f_trunc(y1 + h + 0.5)), colour);
-        if (x2 - x1 > 3) gdImageRectangle(image, x1, y1, x2, y2, colour);
-        break;
-    case 6: {  // a bar centred vertically
-        greyLine();
-        const int ym = f_trunc(y1 + (cellHeight - h) * 0.5);
-        gdImageFilledRectangle(image, x1, ym, x2, std::min(y2, f_trunc(ym + h + 0.5)), colour);
-        break;
-    }
-    case 7: {  // a box centred both ways
-        greyLine();
-        const int ym = f_trunc(y1 + (cellHeight - h) * 0.5);
-        const double w = cellWidth * fraction;
-        const int xm = f_trunc(x1 + (cellWidth - w) * 0.5);
-        gdImageFilledRectangle(image, xm, ym, std::min(x2, f_trunc(xm + w + 0.5)),
-                               std::min(y2, f_trunc(ym + h + 0.5)), colour);
-        break;
-    }
-    default:
-        gdImageFilledRectangle(image, x1, y1, x2, y2, colour);
-        break;
-    }
+    cell_painter painter(image, groupColours, groups);
+    painter.paint(opt, ch, x1, y1, x2, y2, row, domGroup);
+    painter.flush();
 }
 
 // ---- 2. a block ----
@@ -74,23 +128,23 @@ void f_outFragment(gdImagePtr image, const alignment& ali, image_options& opt, i
 {
     const std::vector<std::string>& names = *ali.names;
     const std::vector<std::string>& rows = *ali.rows;
-    const std::vector<std::string>& groups = *ali.color_groups;
     const int n = static_cast<int>(names.size());
     const long long L = rows.empty() ? 0 : static_cast<long long>(rows[0].size());
     const long long blockLength = opt.block_size > 0 ? opt.block_size : L;
     const long long start = startCol < 0 ? 0 : startCol;
     const bool residuePicture = opt.image_type <= 10;
     const int nameMode = rowHeight >= smallBelow ? 0 : (rowHeight >= tinyBelow ? 1 : 2);
+    cell_painter painter(image, groupColours, *ali.color_groups);
 
     for (int r = 1; r <= n; ++r) {
         const int bandTop = f_trunc(yBase - r * rowHeight);
         const int bandBottom = f_trunc(yBase - (r - 1) * rowHeight);
         if (r % 2 == 1) {
-            gdImageFilledRectangle(image, xLeft + 1, bandTop, xRight - 1, bandBottom, oddRowColour);
+            f_fillRect(image, xLeft + 1, bandTop, xRight - 1, bandBottom, oddRowColour);
         } else if (residuePicture) {
-            gdImageFilledRectangle(image, xLeft + 1, bandTop, xRight - 1, bandBottom, evenLowerColour);
-            gdImageFilledRectangle(image, xLeft + 1, bandTop, xRight - 1, f_trunc((bandTop + bandBottom) * 0.5),
-                                   evenUpperColour);
+            f_fillRect(image, xLeft + 1, bandTop, xRight - 1, bandBottom, evenLowerColour);
+            f_fillRect(image, xLeft + 1, bandTop, xRight - 1, f_trunc((bandTop + bandBottom) * 0.5),
+                       evenUpperColour);
         }
 
         if (residuePicture) {
@@ -104,9 +158,10 @@ void f_outFragment(gdImagePtr image, const alignment& ali, image_options& opt, i
                 char ch = row[static_cast<std::size_t>(c)];
                 if (ch >= 'a' && ch <= 'z') ch = static_cast<char>(ch - 'a' + 'A');
                 const int domGroup = opt.dom_groups ? (*opt.dom_groups)[static_cast<std::size_t>(c)] : -1;
-                f_outColorChar(image, groupColours, opt, ch, groups, f_trunc(xLeft + k * colWidth + 1.0),
-                               bandTop, f_trunc(xLeft + (k + 1) * colWidth), bandBottom, r, domGroup);
+                painter.paint(opt, ch, f_trunc(xLeft + k * colWidth + 1.0), bandTop,
+                              f_trunc(xLeft + (k + 1) * colWidth), bandBottom, r, domGroup);
             }
+            painter.flush();
             gdImageLine(image, xLeft + 1, bandBottom, xRight - 1, bandBottom,
                         r % 2 == 0 ? textColour : oddRowColour);
         } else if (numSide == 0) {

@@ -7,7 +7,9 @@
 #include <gdfonts.h>
 #include <gdfontt.h>
 
+#include <algorithm>
 #include <cstdarg>
+#include <cstring>
 #include <cstdio>
 #include <vector>
 
@@ -27,6 +29,31 @@ unsigned char* gdText(const std::string& text)
 void ignoreGdMessage(int, const char*, va_list) {}
 
 }  // namespace
+
+void f_fillRect(gdImagePtr image, int x1, int y1, int x2, int y2, int colour)
+{
+    if (image->trueColor || colour < 0 || colour >= gdMaxColors) {
+        gdImageFilledRectangle(image, x1, y1, x2, y2, colour);
+        return;
+    }
+    if (x1 > x2) std::swap(x1, x2);
+    if (y1 > y2) std::swap(y1, y2);
+    x1 = std::max(x1, image->cx1);
+    y1 = std::max(y1, image->cy1);
+    x2 = std::min(x2, image->cx2);
+    y2 = std::min(y2, image->cy2);
+    if (x1 > x2 || y1 > y2) return;
+    const unsigned char value = static_cast<unsigned char>(colour);
+    const std::size_t width = static_cast<std::size_t>(x2 - x1 + 1);
+    if (width <= 8) {  // narrow cells: plain stores beat a memset call per row
+        for (int y = y1; y <= y2; ++y) {
+            unsigned char* pixel = image->pixels[y] + x1;
+            for (std::size_t i = 0; i < width; ++i) pixel[i] = value;
+        }
+        return;
+    }
+    for (int y = y1; y <= y2; ++y) std::memset(image->pixels[y] + x1, value, width);
+}
 
 void f_text(gdImagePtr image, gdFontPtr font, int x, int y, const std::string& text, int colour)
 {

@@ -29,6 +29,11 @@ inline int f_trunc(double x)
     return static_cast<int>(x);
 }
 
+// Fills the rectangle between two corners in colour, exactly as gdImageFilledRectangle does
+// (corners in any order, clipped to the image's clipping rectangle), but a row at a time for
+// palette images: the big fills of large pictures dominate the drawing time otherwise.
+void f_fillRect(gdImagePtr image, int x1, int y1, int x2, int y2, int colour);
+
 // Text drawn horizontally (top-left corner at x, y) or upward (bottom-left corner at x, y).
 void f_text(gdImagePtr image, gdFontPtr font, int x, int y, const std::string& text, int colour);
 void f_textUp(gdImagePtr image, gdFontPtr font, int x, int y, const std::string& text, int colour);

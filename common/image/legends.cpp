@@ -118,7 +118,7 @@ int f_colWeightLeg(gdImagePtr image, int x1, int x2, int y, int n, double maxWei
     if (n < 1) n = 1;
     const double w = (x2 - x1 + 1.0) / n;
     for (int i = 1; i <= n; ++i)
-        gdImageFilledRectangle(image, f_trunc(x1 + (i - 1) * w), y + 2, f_trunc(x1 + i * w - 1.0), y + 12,
+        f_fillRect(image, f_trunc(x1 + (i - 1) * w), y + 2, f_trunc(x1 + i * w - 1.0), y + 12,
                                f_clr(image, n - i + 1, 0, n + 1));
     f_text(image, f_fontTiny(), x1, y + 12, "0", colour);
     const std::string top = f_format("%d", f_trunc(n * 0.1));
@@ -143,7 +143,7 @@ int f_moveLeg(gdImagePtr image, int x1, int x2, int y, char kind, int maxValue, 
     for (int v = minValue; v <= maxValue; ++v, ++k) {
         const int cellColour = kind == 'R' ? f_clrBlue(image, v, minValue - 1, maxValue + 1)
                                            : f_clrGreen(image, v, minValue - 1, maxValue + 1);
-        gdImageFilledRectangle(image, f_trunc(x1 + (k - 1) * w), y + 2, f_trunc(x1 + k * w - 1.0), y + 12,
+        f_fillRect(image, f_trunc(x1 + (k - 1) * w), y + 2, f_trunc(x1 + k * w - 1.0), y + 12,
                                cellColour);
         if (v == maxValue) break;  // the loop must end even at the top of the int range
     }

@@ -16,7 +16,7 @@ void f_outLetter(gdImagePtr image, char ch, int x1, int y1, int x2, int y2, int 
     const int blue = gdImageBlue(image, colour);
     const int letterColour = (red + green + blue <= 450 && red + green <= 400) ? white : black;
 
-    gdImageFilledRectangle(image, x1, y1, x2, y2, colour);
+    f_fillRect(image, x1, y1, x2, y2, colour);
     gdImageChar(image, f_fontMediumBold(), x1 + dx, y1 + dy, static_cast<unsigned char>(ch),
                 boxed ? letterColour : colour);
     if (boxed) {

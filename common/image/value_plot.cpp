@@ -150,8 +150,8 @@ void f_outColValues(gdImagePtr image, const alignment& ali, const image_options&
         }
 
         if (!dashed) {
-            gdImageFilledRectangle(image, x0, yBottom - dom, x1, yBottom, domColour);
-            if (showTop) gdImageFilledRectangle(image, centre - 1, yBottom - top, centre, yBottom, topColour);
+            f_fillRect(image, x0, yBottom - dom, x1, yBottom, domColour);
+            if (showTop) f_fillRect(image, centre - 1, yBottom - top, centre, yBottom, topColour);
             if (k > 0) {
                 gdImageLine(image, prevCentre, yBottom - prevGroups, centre, yBottom - groups, groupsColour);
                 gdImageLine(image, prevCentre, yBottom - prevGroups + 1, centre, yBottom - groups + 1,

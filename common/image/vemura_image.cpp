@@ -200,20 +200,20 @@ named_colours takeColours(gdImagePtr image)
 void drawPageFrame(gdImagePtr image, const page_layout& p, named_colours& c)
 {
     const int W = p.W, H = p.H;
-    gdImageFilledRectangle(image, 0, 0, W - 1, H - 1, c.white);
-    gdImageFilledRectangle(image, p.left, p.top, W - p.right, H - p.bottom, c.cream);
+    f_fillRect(image, 0, 0, W - 1, H - 1, c.white);
+    f_fillRect(image, p.left, p.top, W - p.right, H - p.bottom, c.cream);
     for (int i = 0; i < 5; ++i) {
         const int grey = gdImageColorAllocate(image, 205 + 5 * i, 205 + 5 * i, 205 + 5 * i);
         gdImageLine(image, i + 1, i + 1, W - i, i + 1, grey);
         gdImageLine(image, i + 1, i + 1, i + 1, H - i, grey);
         c.band = grey;
     }
-    gdImageFilledRectangle(image, 6, 6, W - 5, p.top - 1, c.band);
-    gdImageFilledRectangle(image, 6, 6, p.left - 1, H - 5, c.band);
+    f_fillRect(image, 6, 6, W - 5, p.top - 1, c.band);
+    f_fillRect(image, 6, 6, p.left - 1, H - 5, c.band);
     gdImageLine(image, W - 1, H - 1, W - 1, 1, c.lightGrey);
     gdImageLine(image, W - 1, H - 1, 1, H - 1, c.lightGrey);
-    gdImageFilledRectangle(image, W - p.right + 1, p.top, W - 5, H - 5, c.band);
-    gdImageFilledRectangle(image, p.left, H - p.bottom + 1, W - 5, H - 5, c.band);
+    f_fillRect(image, W - p.right + 1, p.top, W - 5, H - 5, c.band);
+    f_fillRect(image, p.left, H - p.bottom + 1, W - 5, H - 5, c.band);
     gdImageLine(image, 0, 0, W - 1, 0, c.black);
     gdImageLine(image, 0, 0, 0, H - 1, c.black);
 }
@@ -273,7 +273,7 @@ bool VemuraImage(const alignment& ali, image_options& opt, const char* outFile, 
             blockEdges(p, b, yTop, yBot);
             yWL = yBot + p.wlOffset - 1;
             f_say("  - iYwei = %g\n", static_cast<double>(yWL));
-            if (b != p.nBlocks - 1) gdImageFilledRectangle(image, p.left, yBot, p.W - p.right, yBot + 54, c.band);
+            if (b != p.nBlocks - 1) f_fillRect(image, p.left, yBot, p.W - p.right, yBot + 54, c.band);
             const int xEnd = f_outFragmentWL(image, ali, opt, p.left, p.W - p.right, yWL, cw, wlMax, first.weights,
                                              firstCol, opt.block_size);
             f_outFrameWL(image, opt, p.left, p.W - p.right, yWL, sorted, ali.max_weight, b + 1, p.nBlocks, xEnd,

@@ -16,7 +16,7 @@ void drawCell(gdImagePtr image, const image_options& opt, int x0, int y, double 
     const int colour = maxValue == 0 ? f_clr(image, 1, 0, 1)
                                      : f_clr(image, static_cast<int>(static_cast<long long>(maxValue) - tenths), 0,
                                              maxValue);
-    gdImageFilledRectangle(image, f_trunc(x0 + k * colWidth + 1.0), y, f_trunc(x0 + (k + 1) * colWidth),
+    f_fillRect(image, f_trunc(x0 + k * colWidth + 1.0), y, f_trunc(x0 + (k + 1) * colWidth),
                            y + opt.wl_height - 1, colour);
 }
 

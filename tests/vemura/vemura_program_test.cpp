@@ -2,6 +2,7 @@
 // directory. Every expected text below is written from the program's documented behaviour.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 
 #include "test_paths.h"
@@ -42,6 +43,7 @@ struct program_case {
     std::vector<std::string> args;
     int exitCode;
     std::string out;
+    std::vector<std::string> written = {};  // files the run adds to the directory, sorted
 };
 
 std::string typicalRunTrace()
@@ -71,7 +73,11 @@ std::string typicalRunTrace()
            "\n*** Group values: \n"
            "  - 0. 21.1144\n  - 1. 0\n  - 2. 15.5425\n  - 3. 21.4076\n  - 4. 5.57185\n"
            "  - 5. 2.93255\n  - 6. 7.33138\n  - 7. 2.34604\n  - 8. 9.09091\n  - 9. 0\n"
-           "*** Force type std (0)\n";
+           "*** Force type std (0)\n"
+           "*** VemuraIma W/H: 800, 294, type: 0\n"
+           "  - Seq Len = 30, Number of Seqs = 10\n"
+           " -- dSP2(Y) = 16\n"
+           " -- dSP1(X) = 47, SL1 = 15\n";
 }
 
 // A matrix small enough to standardise by hand against the weighting frequencies: only A and C
@@ -140,7 +146,7 @@ std::vector<program_case> cases()
          " - Sel.   Group: 4\n" +
              std::string(kSeparator) + "\n Can't open align file missing.aln\n"},
         {"TypicalRunUpToTheForcedType", {{"o.opt", " TGlobins\n"}, {"a.aln", kTenProteins}},
-         {"blosum62.matrix"}, {"o.opt", "a.aln"}, 0, typicalRunTrace()},
+         {"blosum62.matrix"}, {"o.opt", "a.aln"}, 0, typicalRunTrace(), {"galia.png"}},
         {"NamedMatrixIsUsedWhateverTheMoleculeType",
          {{"o.opt", " m tiny.matrix\n"}, {"tiny.matrix", kTinyMatrix},
           {"a.aln", "s1 AAC-\ns2 AACA\ns3 ACCc\ns4 A-Cx\n"}},
@@ -160,7 +166,12 @@ std::vector<program_case> cases()
              "  - sum min/max= -0.8775, 20.73\n"
              "\n*** Groups: \n  - 0. A\n  - 1. C\n  - 2. G\n  - 3. TU\n  - 4.  \n"
              "\n*** Group values: \n  - 0. 28\n  - 1. 24\n  - 2. 0\n  - 3. 0\n  - 4. 4\n"
-             "*** Force type std (0)\n"},
+             "*** Force type std (0)\n"
+             "*** VemuraIma W/H: 800, 200, type: 0\n"
+             "  - Seq Len = 4, Number of Seqs = 4\n"
+             " -- dSP2(Y) = 16.5\n"
+             " -- dSP1(X) = 181, SL1 = 4\n",
+         {"galia.png"}},
         {"UnreadableNamedMatrixEndsWithCode4",
          {{"o.opt", " mno.matrix\n"}, {"a.aln", "a AC\nb AC\n"}},
          {"color5.def"},
@@ -185,7 +196,12 @@ std::vector<program_case> cases()
              "  - sum = 4948\n"
              "  - sum min/max= 4.948, 4.948\n"
              "\n*** Groups: \n  - 0. A\n  - 1. C\n  - 2. G\n  - 3. TU\n  - 4.  \n"
-             "\n*** Group values: \n  - 0. 22.2222\n  - 1. 22.2222\n  - 2. 0\n  - 3. 0\n  - 4. 0\n"},
+             "\n*** Group values: \n  - 0. 22.2222\n  - 1. 22.2222\n  - 2. 0\n  - 3. 0\n  - 4. 0\n"
+             "*** VemuraIma W/H: 800, 200, type: 1\n"
+             "  - Seq Len = 2, Number of Seqs = 2\n"
+             " -- dSP2(Y) = 33\n"
+             " -- dSP1(X) = 363, SL1 = 2\n",
+         {"galim.png"}},
         {"SelectedGroupsAddAPictureSoNoTypeIsForced",
          {{"o.opt", " s 3\n"}, {"a.aln", "a AC\n"}},
          {"dnarna.matrix", "color5.def"},
@@ -201,7 +217,12 @@ std::vector<program_case> cases()
              "  - sum = 0\n"
              "  - sum min/max= 0, 0\n"
              "\n*** Groups: \n  - 0. A\n  - 1. C\n  - 2. G\n  - 3. TU\n  - 4.  \n"
-             "\n*** Group values: \n  - 0. 16.6667\n  - 1. 16.6667\n  - 2. 0\n  - 3. 0\n  - 4. 0\n"},
+             "\n*** Group values: \n  - 0. 16.6667\n  - 1. 16.6667\n  - 2. 0\n  - 3. 0\n  - 4. 0\n"
+             "*** VemuraIma W/H: 800, 200, type: 2\n"
+             "  - Seq Len = 2, Number of Seqs = 1\n"
+             " -- dSP2(Y) = 66\n"
+             " -- dSP1(X) = 363, SL1 = 2\n",
+         {"galise.png"}},
     };
 }
 
@@ -215,10 +236,15 @@ TEST_P(VemuraProgram, PrintsExactTraceAndExitCode)
     TempDir dir;
     for (const auto& [name, content] : c.files) dir.write(name, content);
     for (const std::string& name : c.dataFiles) dir.copyData(name);
+    const std::vector<std::string> before = dir.listing();
     const run_result r = run_program(VEMURA_BIN, c.args, dir.path());
     EXPECT_EQ(r.out, c.out);
     EXPECT_EQ(r.exit_code, c.exitCode);
     EXPECT_EQ(r.err, "");
+    std::vector<std::string> added;
+    for (const std::string& name : dir.listing())
+        if (std::find(before.begin(), before.end(), name) == before.end()) added.push_back(name);
+    EXPECT_EQ(added, c.written);
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, VemuraProgram, testing::ValuesIn(cases()),
