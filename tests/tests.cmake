@@ -8,6 +8,7 @@ configure_file(${CMAKE_SOURCE_DIR}/tests/support/test_paths.h.in
 
 add_library(test_support STATIC
   tests/support/program_runner.cpp
+  tests/support/png_picture.cpp
 )
 target_include_directories(test_support PUBLIC ${CMAKE_SOURCE_DIR} ${CMAKE_BINARY_DIR}/generated)
 target_link_libraries(test_support PUBLIC common GTest::gtest)
@@ -17,6 +18,7 @@ add_executable(unit_tests
   tests/alignment/align_reader_test.cpp
   tests/analysis/weight_matrix_test.cpp
   tests/analysis/color_groups_test.cpp
+  tests/image/drawing_test.cpp
 )
 target_link_libraries(unit_tests PRIVATE test_support GTest::gtest_main)
 gtest_discover_tests(unit_tests DISCOVERY_TIMEOUT 60)
@@ -26,6 +28,7 @@ add_executable(allocation_probe tests/options/allocation_probe.cpp $<TARGET_OBJE
 add_executable(program_tests
   tests/options/allocation_test.cpp
   tests/vemura/vemura_program_test.cpp
+  tests/vemura/vemura_picture_test.cpp
 )
 target_link_libraries(program_tests PRIVATE test_support GTest::gtest_main)
 add_dependencies(program_tests vemura allocation_probe)

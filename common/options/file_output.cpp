@@ -69,8 +69,11 @@ bool f_writeFileAtomically(const std::string& path, const void* data, std::size_
 {
     struct stat existing;
     const bool exists = stat(path.c_str(), &existing) == 0;
-    // A picture the user made read-only, or anything that is not a plain file, is not replaced.
-    if (exists && (!S_ISREG(existing.st_mode) || access(path.c_str(), W_OK) != 0)) return false;
+    // A file the user made read-only (even for root, who may write anything), or anything that
+    // is not a plain file, is not replaced.
+    if (exists && (!S_ISREG(existing.st_mode) || access(path.c_str(), W_OK) != 0 ||
+                   (existing.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0))
+        return false;
     if (path.size() + 16 > sizeof g_pendingTemporary) return false;
 
     installInterruptCleanup();

@@ -1,0 +1,88 @@
+// Picture test support: decoding with gd, comparison, and diff pictures for a person to look at.
+#include "tests/support/png_picture.h"
+
+#include <gd.h>
+
+#include <cstdio>
+#include <filesystem>
+
+#include "test_paths.h"
+
+namespace {
+
+gdImagePtr load(const std::string& path)
+{
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr) return nullptr;
+    gdImagePtr image = gdImageCreateFromPng(file);
+    std::fclose(file);
+    return image;
+}
+
+std::uint32_t pixelColour(gdImagePtr image, int x, int y)
+{
+    const int c = gdImageGetPixel(image, x, y);
+    return rgb(gdImageRed(image, c), gdImageGreen(image, c), gdImageBlue(image, c));
+}
+
+}  // namespace
+
+png_picture::png_picture(const std::string& path) : image_(load(path)) {}
+
+png_picture::~png_picture()
+{
+    if (image_ != nullptr) gdImageDestroy(static_cast<gdImagePtr>(image_));
+}
+
+int png_picture::width() const { return image_ ? gdImageSX(static_cast<gdImagePtr>(image_)) : 0; }
+int png_picture::height() const { return image_ ? gdImageSY(static_cast<gdImagePtr>(image_)) : 0; }
+
+std::uint32_t png_picture::rgb(int x, int y) const
+{
+    if (image_ == nullptr || x < 0 || y < 0 || x >= width() || y >= height()) return 0xFFFFFFFFu;
+    return pixelColour(static_cast<gdImagePtr>(image_), x, y);
+}
+
+std::string compare_pictures(const std::string& expectedPath, const std::string& actualPath,
+                             const std::string& label)
+{
+    gdImagePtr expected = load(expectedPath);
+    gdImagePtr actual = load(actualPath);
+    std::string result;
+    if (expected == nullptr || actual == nullptr) {
+        result = "cannot read " + (expected == nullptr ? expectedPath : actualPath);
+    } else if (gdImageSX(expected) != gdImageSX(actual) || gdImageSY(expected) != gdImageSY(actual)) {
+        result = "sizes differ";
+    } else {
+        const int w = gdImageSX(actual), h = gdImageSY(actual);
+        gdImagePtr diff = gdImageCreateTrueColor(w, h);
+        long differing = 0;
+        int firstX = -1, firstY = -1;
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) {
+                const bool same = pixelColour(expected, x, y) == pixelColour(actual, x, y);
+                gdImageSetPixel(diff, x, y, same ? 0xFFFFFF : 0xFF0000);
+                if (!same && differing++ == 0) {
+                    firstX = x;
+                    firstY = y;
+                }
+            }
+        if (differing > 0) {
+            result = std::to_string(differing) + " pixels differ, the first at " + std::to_string(firstX) + "," +
+                     std::to_string(firstY);
+            std::filesystem::create_directories(TEST_OUTPUT_DIR);
+            const std::string base = std::string(TEST_OUTPUT_DIR) + "/" + label;
+            std::filesystem::copy_file(actualPath, base + ".actual.png",
+                                       std::filesystem::copy_options::overwrite_existing);
+            if (std::FILE* out = std::fopen((base + ".diff.png").c_str(), "wb")) {
+                gdImagePng(diff, out);
+                std::fclose(out);
+            }
+            result += " (see " + base + ".diff.png)";
+        }
+        gdImageDestroy(diff);
+    }
+    if (expected) gdImageDestroy(expected);
+    if (actual) gdImageDestroy(actual);
+    return result;
+}
