@@ -3,7 +3,6 @@
 add_library(dorvex_lib STATIC
   dorvex/correspondence.cpp
   dorvex/mismatch_report.cpp
-  dorvex/report_file.cpp
   dorvex/dorvex_run.cpp
 )
 target_link_libraries(dorvex_lib PUBLIC common)
@@ -17,7 +16,6 @@ if(BUILD_TESTING)
   add_executable(dorvex_tests
     tests/dorvex/correspondence_test.cpp
     tests/dorvex/mismatch_report_test.cpp
-    tests/dorvex/report_file_test.cpp
     tests/dorvex/dorvex_program_test.cpp
   )
   target_link_libraries(dorvex_tests PRIVATE test_support dorvex_lib GTest::gtest_main)

@@ -13,12 +13,12 @@
 #include "common/alignment/align_reader.h"
 #include "common/alignment/alignment.h"
 #include "common/analysis/column_weights.h"
+#include "common/options/file_output.h"
 #include "common/options/prog_options.h"
 #include "common/options/text_input.h"
 #include "common/options/trace.h"
 #include "dorvex/correspondence.h"
 #include "dorvex/mismatch_report.h"
-#include "dorvex/report_file.h"
 
 namespace {
 
@@ -89,7 +89,7 @@ pairing pairSequences(const alignment_input& first, const alignment_input& secon
         byContent.emplace(second.seqs[j], static_cast<int>(j));
 
     int mismatches = 0;
-    report_file report;
+    atomic_file report;
     bool reportOpen = false;
     for (std::size_t i = 0; i < first.names.size(); ++i) {
         const auto named = byName.find(first.names[i]);
@@ -104,12 +104,12 @@ pairing pairSequences(const alignment_input& first, const alignment_input& secon
             result.partner21[js] = -2;
             f_say(" ** Rel Mismatch: %zu <--> %d\n", i, j);
             if (++mismatches == 1) {
-                reportOpen = f_openReport(report, reportName) == 0;
+                reportOpen = f_createAtomicFile(report, reportName);
                 if (!reportOpen) cannotWriteReport(reportName);
             }
             int pos1 = -1;
             int pos2 = -1;
-            f_outMismatch(report.file.get(), static_cast<int>(i), j, first.names[i], first.seqs[i],
+            f_outMismatch(report.stream.get(), static_cast<int>(i), j, first.names[i], first.seqs[i],
                           second.seqs[js], first.rows[i], second.rows[js], pos1, pos2);
             if (pos1 >= 0) result.mismatchCols1[i] = pos1;
             if (pos2 >= 0) result.mismatchCols2[js] = pos2;
@@ -124,7 +124,7 @@ pairing pairSequences(const alignment_input& first, const alignment_input& secon
         }
     }
     // A report that could not be finished leaves the earlier one in place.
-    if (reportOpen && f_closeReport(report) != 0) cannotWriteReport(reportName);
+    if (reportOpen && !f_commitAtomicFile(report)) cannotWriteReport(reportName);
     return result;
 }
 

@@ -15,6 +15,7 @@ target_link_libraries(test_support PUBLIC common GTest::gtest)
 
 add_executable(unit_tests
   tests/options/prog_options_test.cpp
+  tests/options/file_output_test.cpp
   tests/alignment/align_reader_test.cpp
   tests/analysis/weight_matrix_test.cpp
   tests/analysis/color_groups_test.cpp
