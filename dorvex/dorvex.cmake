@@ -3,6 +3,8 @@
 add_library(dorvex_lib STATIC
   dorvex/correspondence.cpp
   dorvex/mismatch_report.cpp
+  dorvex/comparison_strip.cpp
+  dorvex/comparison_image.cpp
   dorvex/dorvex_run.cpp
 )
 target_link_libraries(dorvex_lib PUBLIC common)

@@ -1,9 +1,10 @@
 // dorvex driver: checks the command line, loads the options and both alignments, weighs their
 // columns, pairs their sequences by name and by content, reports same-named sequences whose
 // residues differ, and fills and prints the offset maps of both alignments.
-//   1. loading   2. pairing   3. offset trace   4. the run
+//   1. loading   2. pairing   3. offset trace   4. pictures   5. the run
 #include "dorvex/dorvex_run.h"
 
+#include <algorithm>
 #include <map>
 #include <string>
 #include <string_view>
@@ -12,11 +13,14 @@
 
 #include "common/alignment/align_reader.h"
 #include "common/alignment/alignment.h"
+#include "common/analysis/color_groups.h"
 #include "common/analysis/column_weights.h"
+#include "common/image/vemura_image.h"
 #include "common/options/file_output.h"
 #include "common/options/prog_options.h"
 #include "common/options/text_input.h"
 #include "common/options/trace.h"
+#include "dorvex/comparison_image.h"
 #include "dorvex/correspondence.h"
 #include "dorvex/mismatch_report.h"
 
@@ -139,9 +143,105 @@ void printOffsets(const char* title, const std::vector<offset_map>& offsets)
     }
 }
 
+// ---- 4. pictures ----
+
+// The height of one alignment's pictures: 20 pixels per row, or at least 5, plus the margins.
+int pictureHeight(int requested, std::size_t rowCount, int wlHeight)
+{
+    const long long rowsTimes = static_cast<long long>(rowCount);
+    const long long full = std::max<long long>(20 * rowsTimes + wlHeight + 108, 200);
+    const long long least = std::max<long long>(5 * rowsTimes + wlHeight + 108, 200);
+    const long long height = requested <= 0 ? full : std::max<long long>(requested, least);
+    return static_cast<int>(std::min<long long>(height, 2147483647));
+}
+
+// Everything the pictures of one alignment read.
+struct picture_input {
+    alignment record;
+    int height = 0;
+    std::vector<int> dom;
+};
+
+// Draws the comparison pictures (type 0) and, on request, the side-by-side pictures of types 21
+// and 22, in the fixed order a, b, ac1, bc1, ac2, bc2. Returns 0, or 5 when a picture could not
+// be written (the others are still drawn).
+int drawPictures(prog_options& opts, image_options& imageOpts, alignment_input& first, alignment_input& second,
+                 pairing& pairs, std::vector<double>& weights1, std::vector<double>& weights2, double max1,
+                 double max2, int molType)
+{
+    picture_input one, two;
+    auto fill = [](alignment& record, alignment_input& input, std::vector<double>& weights, double max,
+                   std::vector<int>& mismatchCols) {
+        record.names = &input.names;
+        record.offsets = &input.offsets;
+        record.rows = &input.rows;
+        record.weights = weights.data();
+        record.max_weight = max;
+        record.mismatch_cols = &mismatchCols;
+    };
+    fill(one.record, first, weights1, max1, pairs.mismatchCols1);
+    fill(two.record, second, weights2, max2, pairs.mismatchCols2);
+    imageOpts.wl_height = 16;
+    imageOpts.wl_no_frame = 0;
+    if (opts.algorithms[0].empty()) opts.algorithms[0] = "1st";
+    if (opts.algorithms[1].empty()) opts.algorithms[1] = "2nd";
+    const char* name1 = opts.algorithms[0].c_str();
+    const char* name2 = opts.algorithms[1].c_str();
+    if (opts.image_types.empty()) opts.image_types.push_back(0);
+    one.height = pictureHeight(imageOpts.height, first.rows.size(), imageOpts.wl_height);
+    two.height = pictureHeight(imageOpts.height, second.rows.size(), imageOpts.wl_height);
+
+    int exitCode = 0;
+    const std::string& prefix = opts.image_prefix;
+    if (f_findType(opts.image_types, 0)) {
+        imageOpts.height = one.height;
+        if (!DorvexImage(one.record, imageOpts, (prefix + "a.png").c_str(), opts.title.c_str(), name1, name2))
+            exitCode = 5;
+        imageOpts.height = two.height;
+        if (!DorvexImage(two.record, imageOpts, (prefix + "b.png").c_str(), opts.title.c_str(), name2, name1))
+            exitCode = 5;
+    }
+    if (!f_findType(opts.image_types, 21) && !f_findType(opts.image_types, 22)) return exitCode;
+
+    one.dom.assign(first.rows[0].size(), -1);
+    two.dom.assign(second.rows[0].size(), -1);
+    std::vector<std::string> groups;
+    (void)f_getColorGroups(opts.group_file, groups, molType);
+    std::vector<double> share1(groups.size(), 0.0), share2(groups.size(), 0.0);
+    f_statGroup(first.rows, groups, one.dom, share1);
+    f_statGroup(second.rows, groups, two.dom, share2);
+    auto cross = [&groups](alignment& record, const alignment& other) {
+        record.color_groups = &groups;
+        record.rows2 = other.rows;
+        record.weights2 = other.weights;
+        record.max_weight2 = other.max_weight;
+        record.ncols2 = static_cast<int>(std::min<std::size_t>((*other.rows)[0].size(), 2147483647));
+    };
+    cross(one.record, two.record);
+    cross(two.record, one.record);
+    imageOpts.group_shares = &share1;
+
+    for (int type : {21, 22}) {
+        if (!f_findType(opts.image_types, type)) continue;
+        const std::string tail = type == 21 ? "c1.png" : "c2.png";
+        imageOpts.image_type = type;
+        imageOpts.dom_groups = &one.dom;
+        imageOpts.dom_groups2 = &two.dom;
+        imageOpts.height = one.height;
+        if (!VemuraImage(one.record, imageOpts, (prefix + "a" + tail).c_str(), opts.title.c_str(), name1, name2))
+            exitCode = 5;
+        imageOpts.dom_groups = &two.dom;
+        imageOpts.dom_groups2 = &one.dom;
+        imageOpts.height = two.height;
+        if (!VemuraImage(two.record, imageOpts, (prefix + "b" + tail).c_str(), opts.title.c_str(), name2, name1))
+            exitCode = 5;
+    }
+    return exitCode;
+}
+
 }  // namespace
 
-// ---- 4. the run ----
+// ---- 5. the run ----
 
 int dorvex_run(int argc, char** argv)
 {
@@ -192,11 +292,6 @@ int dorvex_run(int argc, char** argv)
     const double max2 = f_setWeights(second.rows, opts.matrix_file.c_str(), weights2.data());
     // Both weighings read the same file, so either failing means the matrix is unreadable.
     if (max1 < 0 || max2 < 0) return 3;
-    alignment ali1;
-    alignment ali2;
-    ali1.max_weight = max1;
-    ali2.max_weight = max2;
-
     pairing pairs = pairSequences(first, second, opts.error_file, opts.mismatch_mode);
 
     f_calcDelta(first.offsets, pairs.partner12, first.rows, second.rows);
@@ -204,6 +299,5 @@ int dorvex_run(int argc, char** argv)
     printOffsets("*** 1st Offsets:", first.offsets);
     printOffsets("*** 2nd Offsets:", second.offsets);
 
-    // The comparison pictures of both alignments are drawn here.
-    return 0;
+    return drawPictures(opts, imageOpts, first, second, pairs, weights1, weights2, max1, max2, molType);
 }

@@ -58,10 +58,29 @@ const std::string kLoaded = loaded(6);
 
 // What every run leaves in its directory, reports aside.
 const names kInputs = {"a1.aln", "a2.aln", "blosum62.matrix", "dv.opt"};
+const names kInputsAndPictures = {"a1.aln", "a2.aln", "blosum62.matrix", "dv.opt", "galia.png", "galib.png"};
+
+// The trace of one comparison picture: its size, the directions of the shifts, the strip pitch
+// (the plot height over the number of sequences) and the shift range.
+std::string picture(int height, int ncols, int rows, const std::string& moves, const std::string& pitch,
+                    int maxShift, int minShift)
+{
+    return "*** DorvexIma W/H: 640, " + std::to_string(height) + "\n  - Seq Len = " + std::to_string(ncols) +
+           ", Number of Seqs = " + std::to_string(rows) + "\n" + moves + "--- dSP2(Y) = " + pitch +
+           "\n -- Max ddx = " + std::to_string(maxShift) + ", min ddx = " + std::to_string(minShift) + "\n";
+}
+
+const std::string kLeft = " -- Move Left\n";
+const std::string kRight = " -- Move Right\n";
+const std::string kBoth = " -- Move Right\n -- Move Left\n";
+
+// Four rows (20 x 4 + 124 = 204 pixels high; 204 - 44 - 68 = 92 for the strips): the first
+// alignment moved alpha and beta left, the second moved them right.
+const std::string kPictures = picture(204, 6, 4, kLeft, "23", 1, 1) + picture(204, 6, 4, kRight, "23", 1, 1);
 
 names inputsAnd(const std::string& name)
 {
-    names all = kInputs;
+    names all = kInputsAndPictures;
     all.push_back(name);
     std::sort(all.begin(), all.end());
     return all;
@@ -131,7 +150,7 @@ TEST(DorvexProgram, PairsByNameAndByContentAndPrintsTheOffsets)
     const workplace w("", kFirst, kSecond);
     const run_result r = w.run();
     EXPECT_EQ(r.exit_code, 0);
-    EXPECT_EQ(r.out, kSeparator + kLoaded + kPairing + kOffsets);
+    EXPECT_EQ(r.out, kSeparator + kLoaded + kPairing + kOffsets + kPictures);
     EXPECT_EQ(r.err, "");
     EXPECT_EQ(w.dir.read("mismatch.txt"), kGammaLine);
 }
@@ -142,7 +161,9 @@ TEST(DorvexProgram, MismatchModeOnePairsTheMismatchedSequencesAnyway)
     const run_result r = w.run();
     EXPECT_EQ(r.exit_code, 0);
     EXPECT_EQ(r.out,
-              " - Mismtch Mode: 1\n" + kSeparator + kLoaded + kPairing + kOffsetsPairedMismatch);
+              " - Mismtch Mode: 1\n" + kSeparator + kLoaded + kPairing + kOffsetsPairedMismatch +
+                  // gamma, paired, moves the other way: both directions, a second legend line
+                  picture(204, 6, 4, kBoth, "20", 1, 1) + picture(204, 6, 4, kBoth, "20", 1, 1));
     EXPECT_EQ(w.dir.read("mismatch.txt"), kGammaLine);
 }
 
@@ -164,7 +185,8 @@ TEST(DorvexProgram, TheFirstOccurrenceOfANameOrOfASequenceStands)
                          "  -1:'m':0  3:'e':0\n"
                          "  -1:'u':0  3:'e':0\n"
                          "  0:'0':0  3:'e':0\n"
-                         "  -1:'u':0  3:'e':0\n");
+                         "  -1:'u':0  3:'e':0\n" +
+                         picture(200, 3, 2, "", "44", 0, 3) + picture(204, 3, 4, "", "23", 0, 3));
     EXPECT_EQ(w.dir.read("mismatch.txt"),
               "dup (0,0) - position in sequence: 0,  letter <font color=red>A</font> (pos 1)"
               " versus <font color=red>W</font> (pos 1).\n");
@@ -178,7 +200,8 @@ TEST(DorvexProgram, ANucleotideAlignmentIsWeighedWithTheNucleotideMatrix)
     EXPECT_EQ(r.exit_code, 0);
     EXPECT_EQ(r.out, kSeparator + loaded(4) +
                          "\n*** 1st Offsets:\n  0:'0':0  4:'e':0\n"
-                         "\n*** 2nd Offsets:\n  0:'0':0  4:'e':0\n");
+                         "\n*** 2nd Offsets:\n  0:'0':0  4:'e':0\n" +
+                         picture(200, 4, 1, "", "88", 0, 4) + picture(200, 4, 1, "", "88", 0, 4));
 }
 
 // ---- the mismatch report ----
@@ -202,7 +225,8 @@ TEST(DorvexReport, IsCreatedOnceAndHoldsOneLinePerMismatchedPair)
                          "\n*** 2nd Offsets:\n"
                          "  -1:'m':0  5:'e':0\n"
                          "  0:'0':0  5:'e':0\n"
-                         "  -1:'m':0  4:'g':0  5:'e':0\n");
+                         "  -1:'m':0  4:'g':0  5:'e':0\n" +
+                         picture(200, 5, 3, "", "29.3333", 0, 5) + picture(200, 5, 3, "", "29.3333", 0, 5));
     EXPECT_EQ(w.dir.read("report.html"),
               "p1 (0,0) - position in sequence: 4,  letter <font color=red>F</font> (pos 5) versus "
               "<font color=red>W</font> (pos 5).\n"
@@ -233,8 +257,9 @@ TEST(DorvexReport, ARunWithoutMismatchNeitherCreatesNorTouchesIt)
                          "  0:'0':0  5:'e':0\n"
                          "\n*** 2nd Offsets:\n"
                          "  0:'0':0  5:'e':0\n"
-                         "  0:'0':0  5:'e':0\n");
-    EXPECT_EQ(fresh.dir.listing(), kInputs);
+                         "  0:'0':0  5:'e':0\n" +
+                         picture(200, 5, 2, "", "44", 0, 5) + picture(200, 5, 2, "", "44", 0, 5));
+    EXPECT_EQ(fresh.dir.listing(), kInputsAndPictures);
 
     const workplace kept("", same, same);
     kept.dir.write("mismatch.txt", "report of an earlier run\n");
@@ -256,7 +281,7 @@ TEST(DorvexReport, OneThatCannotBeCreatedIsSaidOnceAndTheRunGoesOn)
                              "  * Rel: 1 <--> *** Still Found 1\n"
                              " ** Rel Mismatch: 2 <--> 2\n"
                              "\n Can't write mismatch report " + target + "\n"
-                             " ** Rel: 3 <--> *** Not Found by Name\n" + kOffsets)
+                             " ** Rel: 3 <--> *** Not Found by Name\n" + kOffsets + kPictures)
             << target;
         EXPECT_EQ(w.dir.listing(), inputsAnd("sub")) << target;
         EXPECT_TRUE(std::filesystem::is_empty(w.dir.file("sub"))) << target;

@@ -1,0 +1,266 @@
+// The comparison picture.
+//   1. shifts and layout   2. palette and page frame   3. strips and ticks   4. legends and titles
+#include "dorvex/comparison_image.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "common/image/gd_support.h"
+#include "common/image/legends.h"
+#include "common/image/png_output.h"
+#include "common/image/primitives.h"
+#include "common/image/vemura_image.h"
+#include "common/image/weight_panel.h"
+#include "common/options/trace.h"
+#include "dorvex/comparison_strip.h"
+#include "dorvex/correspondence.h"
+
+namespace {
+
+// ---- 1. shifts and layout ----
+
+struct shift_summary {
+    bool right = false;  // some residue stands further right in this alignment
+    bool left = false;
+    long long largest = 0;
+    long long smallest = 0;  // the smallest shift above 0; the row length when none
+};
+
+shift_summary summariseShifts(const std::vector<offset_map>& offsets, long long L)
+{
+    shift_summary s;
+    s.smallest = L;
+    for (const offset_map& map : offsets)
+        for (const auto& [key, entry] : map) {
+            (void)key;
+            if (entry.delta > 0) s.right = true;
+            if (entry.delta < 0) s.left = true;
+            const long long size = std::llabs(static_cast<long long>(entry.delta));
+            s.largest = std::max(s.largest, size);
+            if (size > 0 && size < s.smallest) s.smallest = size;
+        }
+    return s;
+}
+
+int clampToInt(long long v) { return static_cast<int>(std::clamp<long long>(v, -2147483647, 2147483647)); }
+
+// ---- 2. palette and page frame ----
+
+struct comparison_colours {
+    int darkOrange, pink, mauve, grey, white, red, lightBlue, brown, black, nearBlack, lightGrey, paleGrey,
+        cream, band;
+};
+
+comparison_colours takeColours(gdImagePtr image)
+{
+    comparison_colours c;
+    c.darkOrange = gdImageColorResolve(image, 160, 70, 0);
+    c.pink = gdImageColorResolve(image, 250, 211, 233);
+    c.mauve = gdImageColorResolve(image, 230, 190, 211);
+    c.grey = gdImageColorResolve(image, 140, 140, 140);
+    c.white = gdImageColorAllocate(image, 255, 255, 255);
+    c.red = gdImageColorAllocate(image, 255, 0, 0);
+    c.lightBlue = gdImageColorAllocate(image, 185, 215, 255);
+    c.brown = gdImageColorAllocate(image, 102, 51, 0);
+    c.black = gdImageColorAllocate(image, 0, 0, 0);
+    c.nearBlack = gdImageColorAllocate(image, 7, 0, 0);
+    c.lightGrey = gdImageColorAllocate(image, 200, 200, 200);
+    c.paleGrey = gdImageColorAllocate(image, 222, 222, 222);
+    c.cream = gdImageColorAllocate(image, 255, 250, 245);
+    c.band = c.cream;
+    return c;
+}
+
+void drawPageFrame(gdImagePtr image, int W, int H, int left, int right, int top, int bottom,
+                   comparison_colours& c)
+{
+    f_fillRect(image, 0, 0, W - 1, H - 1, c.white);
+    f_fillRect(image, left, top, W - right, H - bottom, c.cream);
+    for (int i = 0; i < 5; ++i) {
+        const int g = 255 - (50 - 5 * i);
+        c.band = gdImageColorAllocate(image, g, g, g);
+        gdImageLine(image, i + 1, i + 1, W - i, i + 1, c.band);
+        gdImageLine(image, i + 1, i + 1, i + 1, H - i, c.band);
+    }
+    f_fillRect(image, 6, 6, W - 5, top - 1, c.band);
+    f_fillRect(image, 6, 6, left - 1, H - 5, c.band);
+    gdImageLine(image, W - 1, H - 1, W - 1, 1, c.lightGrey);
+    gdImageLine(image, W - 1, H - 1, 1, H - 1, c.lightGrey);
+    f_fillRect(image, W - right + 1, top, W - 5, H - 5, c.band);
+    f_fillRect(image, left, H - bottom + 1, W - 5, H - 5, c.band);
+    f_outFrame(image, 'w', left, top, W - right, H - bottom, c.white);
+    gdImageLine(image, 0, 0, W - 1, 0, c.black);
+    gdImageLine(image, 0, 0, 0, H - 1, c.black);
+}
+
+// x of a text of n characters of a font c pixels wide, centred over the plot.
+int centred(int W, int left, int right, long long c, long long n)
+{
+    return f_trunc(left + static_cast<double>(static_cast<long long>(W) - c * n - left - right) * 0.5);
+}
+
+}  // namespace
+
+bool DorvexImage(const alignment& ali, image_options& opt, const char* fileName, const char* title,
+                 const char* name1, const char* name2)
+{
+    f_quietGd();
+    const std::vector<std::string>& names = *ali.names;
+    const std::vector<offset_map>& offsets = *ali.offsets;
+    const int W = opt.width, H = opt.height;
+    const int N = static_cast<int>(names.size());
+    const long long L = offsets.empty() || offsets[0].empty() ? 0 : offsets[0].rbegin()->first;
+    f_say("*** DorvexIma W/H: %d, %d\n", W, H);
+    f_say("  - Seq Len = %lld, Number of Seqs = %d\n", L, N);
+
+    const shift_summary shifts = summariseShifts(offsets, L);
+    if (shifts.right) f_say(" -- Move Right\n");
+    if (shifts.left) f_say(" -- Move Left\n");
+
+    std::size_t longest = 0;
+    for (const std::string& name : names) longest = std::max(longest, name.size());
+    int left = 6 * static_cast<int>(std::clamp<std::size_t>(longest, 7, 10)) + 10;
+    const int right = 22, top = 44;
+    int bottom = 40;
+    if (shifts.right && shifts.left) bottom += 12;
+    int panelGap;
+    double panelBase;
+    if (opt.wl_no_frame == 0) {
+        panelGap = 0;
+        bottom += opt.wl_height + 12;
+        panelBase = (H - bottom) + 15;
+    } else {
+        panelGap = opt.wl_height + 4;
+        panelBase = (H - bottom) - opt.wl_height;
+    }
+    const double pitch = static_cast<double>(static_cast<long long>(H) - top - bottom - panelGap) / N;
+    f_say("--- dSP2(Y) = %g\n", pitch);
+    if (pitch < 6.0) left *= 2;
+    const long long plot = static_cast<long long>(W) - left - right;
+    const int step = f_1stN(clampToInt(L));
+    const int nTicks = clampToInt(L / step);
+    const double tickSpacing = static_cast<double>(step * plot / L);
+
+    GdImage owned(W > 0 && H > 0 ? gdImageCreate(W, H) : nullptr);
+    if (!owned) {
+        f_cantWriteImage(fileName);
+        return false;
+    }
+    gdImagePtr image = owned.get();
+    comparison_colours c = takeColours(image);
+    drawPageFrame(image, W, H, left, right, top, bottom, c);
+    opt.gap_color = c.grey;
+    opt.unpaired_color = c.pink;
+
+    // The weight panel in column order; columns narrower than a pixel share the pixels.
+    const int wlScale = f_trunc(10 * std::ceil(ali.max_weight));
+    const double colWidth = plot / L != 0 ? static_cast<double>(plot / L) : static_cast<double>(plot) / L;
+    f_outFragmentWL(image, ali, opt, left, W - right, f_trunc(panelBase), colWidth, wlScale);
+    f_outFrameWL(image, opt, left, W - right, f_trunc(panelBase), false, ali.max_weight, 1, 1, W - right, c.white,
+                 c.black, c.brown, c.darkOrange);
+
+    // The range of the colour ramps.
+    f_say(" -- Max ddx = %lld, min ddx = %lld\n", shifts.largest, shifts.smallest);
+    int lo = clampToInt(shifts.smallest - 1);
+    int hi = clampToInt(shifts.largest + 1);
+    if (opt.offset_type == 0) lo = 0;
+    if (static_cast<long long>(hi) - lo <= 2) hi = hi + 1;
+
+    // ---- 3. strips and ticks ----
+    std::vector<char> codes(static_cast<std::size_t>(N), ' ');
+    bool markerDrawn = false;
+    const int nameMode = pitch >= 11.0 ? 0 : (pitch >= 6.0 ? 1 : 2);
+    auto stripTop = [&](int i) { return f_trunc(H - bottom - i * pitch - panelGap); };
+    auto stripBottom = [&](int i) { return f_trunc(H - bottom - (i - 1) * pitch - panelGap); };
+    for (int i = 1; i <= N; ++i) {
+        const std::size_t s = static_cast<std::size_t>(N - i);
+        const int yTop = stripTop(i), yBottom = stripBottom(i);
+        if (i % 2 == 0) f_fillRect(image, left + 1, yTop, W - right - 1, yBottom, c.white);
+        if (i % 2 == 0 || i == 1) gdImageRectangle(image, left + 1, yTop, W - right - 1, yBottom, c.lightGrey);
+        if (i % 2 == 1) {
+            gdImageLine(image, left + 1, yBottom + 1, W - right - 1, yBottom + 1, c.paleGrey);
+            gdImageLine(image, left + 1, yBottom - 1, W - right - 1, yBottom - 1, c.paleGrey);
+        }
+        codes[s] = f_oneSeqComp(image, opt, offsets[s], left + 1, yTop, W - right - 1, yBottom, hi, lo);
+        const int mismatchCol = ali.mismatch_cols ? (*ali.mismatch_cols)[s] : -1;
+        if (mismatchCol >= 0) {
+            f_outMisMark(image, mismatchCol, clampToInt(L), left + 1, yTop + 2, W - right - 1, yBottom - 1, c.mauve,
+                         c.red);
+            markerDrawn = true;
+        }
+        f_outSeqName(image, i, names[s], left, yTop, nameMode, c.nearBlack, c.brown, c.lightGrey);
+        gdImageLine(image, left + 1, yBottom, W - right - 1, yBottom, i % 2 == 0 ? c.black : c.white);
+    }
+
+    int x = left + f_trunc(tickSpacing);
+    for (int t = 1; t <= nTicks; ++t) {
+        gdImageDashedLine(image, x, top, x, H - bottom, t % 2 == 1 ? c.paleGrey : c.lightBlue);
+        if (t % 2 == 0) {
+            const std::string label = f_format("%lld", static_cast<long long>(t) * step);
+            f_text(image, f_fontSmall(), x - 6, top - 16, label, c.nearBlack);
+            f_text(image, f_fontSmall(), x - 6, H - bottom, label, c.nearBlack);
+            f_scaleStroke(image, 'u', x, top, 2);
+            f_scaleStroke(image, 'd', x, H - bottom + 1, 2);
+        }
+        if (t == 1) {
+            f_text(image, f_fontSmall(), left, top - 16, "1", c.nearBlack);
+            f_text(image, f_fontSmall(), left, H - bottom, "1", c.nearBlack);
+        }
+        x = f_trunc(left + (t + 1) * tickSpacing);
+    }
+    for (int i = 1; i <= N; ++i)
+        f_outCompType(image, W - right - 1, stripTop(i), stripBottom(i), codes[static_cast<std::size_t>(N - i)],
+                      c.brown);
+    f_outFrame(image, 'b', left, top, W - right, H - bottom, c.brown);
+
+    // ---- 4. legends and titles ----
+    const int legendY = opt.wl_no_frame == 0 ? f_trunc(12 + opt.wl_height + panelBase) : H - bottom + 14;
+    f_text(image, f_fontSmall(), left, legendY, "Legends: ", c.brown);
+    const int gapWidth = W > 600 ? 25 : 12;
+    const int x0 = left + 54 + gapWidth;
+    f_fillRect(image, x0, legendY + 2, x0 + 12, legendY + 12, opt.gap_color);
+    f_text(image, f_fontSmall(), x0 + 15, legendY, "gap", c.brown);
+    x = x0 + 33 + gapWidth;
+    int xRight = x;
+    if (shifts.right) xRight = f_moveLeg(image, x, x + 50, legendY, 'R', hi - 1, lo + 1, name1, c.brown, c.darkOrange);
+    if (shifts.right && shifts.left) {
+        f_moveLeg(image, x, x + 50, legendY + 18, 'B', hi - 1, lo + 1, name1, c.brown, c.darkOrange);
+        x = xRight + gapWidth;
+        f_fillRect(image, x0, legendY + 18, x0 + 12, legendY + 28, c.white);
+        gdImageRectangle(image, x0, legendY + 18, x0 + 12, legendY + 28, opt.gap_color);
+        f_text(image, f_fontSmall(), x0 + 15, legendY + 16, "same", c.brown);
+    } else if (shifts.left) {
+        x = f_moveLeg(image, x, x + 50, legendY, 'L', hi - 1, lo + 1, name1, c.brown, c.darkOrange) + gapWidth;
+    } else if (shifts.right) {
+        x = xRight + gapWidth;
+    }
+    x = f_colWeightLeg(image, x, x + 50, legendY, wlScale, ali.max_weight, c.brown) + gapWidth;
+    if (markerDrawn) {
+        f_fillRect(image, x, legendY + 2, x + 12, legendY + 12, c.mauve);
+        gdImageRectangle(image, x, legendY + 2, x + 12, legendY + 12, c.red);
+        f_text(image, f_fontSmall(), x + 15, legendY, "mismatch", c.brown);
+    }
+
+    const std::string userTitle = title;
+    const std::string heading = userTitle.empty() ? "Comparison of two alignments" : userTitle;
+    const std::string subheading = userTitle.empty() ? "with same sequences" : "Comparison of two alignments";
+    f_text(image, f_fontGiant(), centred(W, left, right, 9, static_cast<long long>(heading.size())), 5, heading,
+           c.brown);
+    f_text(image, f_fontTiny(), centred(W, left, right, 5, static_cast<long long>(subheading.size())), 20,
+           subheading, c.brown);
+
+    const std::string method = name1;
+    f_text(image, f_fontMediumBold(), 5, 4, method, c.darkOrange);
+    f_text(image, f_fontSmall(), f_trunc(7.0 * static_cast<double>(method.size()) + 11), 4, "alignment", c.brown);
+    f_text(image, f_fontTiny(), 5, 15, "versus", c.brown);
+    f_text(image, f_fontTiny(), 40, 15, name2, c.nearBlack);
+
+    if (!f_writePng(image, fileName)) {
+        f_cantWriteImage(fileName);
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,89 @@
+// Comparison strip of one sequence.
+#include "dorvex/comparison_strip.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <map>
+#include <string>
+
+#include "common/image/gd_support.h"
+#include "common/image/palette.h"
+
+char f_oneSeqComp(gdImagePtr image, const image_options& opt, const offset_map& offsets, int x1, int y1, int x2,
+                  int y2, int hi, int lo)
+{
+    char code = ' ';
+    int rightCount = 0;
+    int leftCount = 0;
+    if (offsets.empty()) return 's';
+    const int ncols = offsets.rbegin()->first;
+
+    // The stretches by draw key: -1 whole rows, 0 gap runs, n the stretches shifted by n columns;
+    // equal keys keep column order. Larger shifts are drawn later and own shared pixel columns.
+    std::multimap<long long, off_de> stretches;
+    for (auto entry = offsets.begin(); entry != offsets.end(); ++entry) {
+        const auto next = std::next(entry);
+        if (next == offsets.end()) break;
+        off_de stretch = entry->second;
+        switch (stretch.type) {
+        case 'u':
+        case 'm':
+            code = stretch.type;
+            stretch.from = 0;
+            stretch.to = ncols;
+            stretches.emplace(-1, stretch);
+            break;
+        case 'g':
+        case 'd':
+            if (stretch.type == 'd' && stretch.delta == 0) break;
+            stretch.from = entry->first;
+            stretch.to = next->first;
+            stretches.emplace(stretch.type == 'g' ? 0 : std::llabs(static_cast<long long>(stretch.delta)), stretch);
+            break;
+        default:
+            break;
+        }
+    }
+
+    if (ncols != 0) {
+        const double span = static_cast<double>(x2) - x1;
+        for (const auto& [key, stretch] : stretches) {
+            (void)key;
+            const int xa = f_trunc(x1 + stretch.from * span / ncols);
+            const int xb = f_trunc(x1 + stretch.to * span / ncols);
+            if (stretch.type == 'g') {
+                const int inset = f_trunc(std::max((y2 - y1) * 0.25, 1.0));
+                f_fillRect(image, xa, y1 + inset, xb, y2 - inset, opt.gap_color);
+                continue;
+            }
+            int colour = opt.unpaired_color;
+            if (stretch.type == 'd' && stretch.delta > 0) {
+                colour = f_clrBlue(image, stretch.delta, lo, hi);
+                ++rightCount;
+            } else if (stretch.type == 'd') {
+                colour = f_clrGreen(image, -stretch.delta, lo, hi);
+                ++leftCount;
+            }
+            f_fillRect(image, xa, y1 + 1, xb, y2 - 1, colour);
+        }
+    }
+    if (code == ' ' && rightCount + leftCount == 0) code = 's';
+    return code;
+}
+
+void f_outCompType(gdImagePtr image, int x2, int y1, int y2, char code, int colour)
+{
+    if (code == ' ') return;
+    const std::string text = code == 's' ? "same" : (code == 'u' ? "single" : "mismatch");
+    f_text(image, f_fontSmall(), x2 - 6 * static_cast<int>(text.size()) - 4, f_trunc((y1 + y2) * 0.5 - 7.0), text,
+           colour);
+}
+
+void f_outMisMark(gdImagePtr image, int col, int ncols, int x1, int y1, int x2, int y2, int fill, int frame)
+{
+    if (ncols == 0) return;
+    int x = x1 + f_trunc((col - 1.0) * (x2 - x1 + 1.0) / ncols + 0.5);
+    if (x + 5 > x2) x = x2 - 5;
+    f_fillRect(image, x, y1, x + 5, y2, fill);
+    gdImageRectangle(image, x, y1, x + 5, y2, frame);
+}
