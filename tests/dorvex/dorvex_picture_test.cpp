@@ -1,0 +1,144 @@
+// dorvex's pictures read back: which files, in which order, how high, and the strips' pixels.
+// Positions and colours are worked out from the documented layout by hand.
+#include <gtest/gtest.h>
+
+#include "test_paths.h"
+#include "tests/support/png_picture.h"
+#include "tests/support/program_runner.h"
+
+namespace {
+
+const char* kFirst =
+    "alpha  AC--GT\n"
+    "beta   MKV-L-\n"
+    "gamma  W-WW--\n"
+    "delta  PPQ---\n";
+const char* kSecond =
+    "alpha  A-C-GT\n"
+    "bravo  -MKVL-\n"
+    "gamma  WW-Y--\n"
+    "omega  HHH---\n";
+
+struct dorvex_run {
+    TempDir dir;
+    run_result result;
+    dorvex_run(const std::string& options, const std::string& first, const std::string& second)
+    {
+        dir.write("dv.opt", options);
+        dir.write("a1.aln", first);
+        dir.write("a2.aln", second);
+        dir.copyAllData();
+        result = run_program(DORVEX_BIN, {"dv.opt", "a1.aln", "a2.aln"}, dir.path());
+    }
+    std::string file(const std::string& name) const { return dir.file(name); }
+    // The picture files written, in the order their traces appear.
+    std::string pictureOrder() const
+    {
+        std::string order;
+        const std::string& out = result.out;
+        for (std::size_t at = out.find("Ima W/H"); at != std::string::npos; at = out.find("Ima W/H", at + 1)) {
+            const std::size_t type = out.find("type: ", at);
+            const std::size_t line = out.find('\n', at);
+            order += type < line ? out.substr(type + 6, line - type - 6) : std::string("0");
+            order += ",";
+        }
+        return order;
+    }
+};
+
+std::string rows(int count, int columns)
+{
+    const std::string residues = "ACDEFGHIKLMNPQRSTVWY";
+    std::string text;
+    for (int i = 0; i < count; ++i) {
+        text += "s" + std::to_string(i) + " ";
+        for (int c = 0; c < columns; ++c) text += residues[static_cast<std::size_t>(c * 7 + i) % residues.size()];
+        text += "\n";
+    }
+    return text;
+}
+
+TEST(DorvexPictureFiles, TypeListsDecideTheFilesNotTheirOrder)
+{
+    const struct {
+        const char* options;
+        const char* order;
+        std::vector<std::string> files;
+    } cases[] = {
+        {"", "0,0,", {"galia.png", "galib.png"}},
+        {" t 22\n t 21\n", "21,21,22,22,", {"galiac1.png", "galibc1.png", "galiac2.png", "galibc2.png"}},
+        {" t 21\n", "21,21,", {"galiac1.png", "galibc1.png"}},
+        {" t 0\n t 5\n t 21\n i x_\n", "0,0,21,21,", {"x_a.png", "x_b.png", "x_ac1.png", "x_bc1.png"}},
+        {" t 5\n", "", {}},
+    };
+    for (const auto& c : cases) {
+        dorvex_run run(c.options, kFirst, kSecond);
+        EXPECT_EQ(run.result.exit_code, 0) << c.options;
+        EXPECT_EQ(run.pictureOrder(), c.order) << c.options;
+        for (const std::string& name : c.files) EXPECT_TRUE(png_picture(run.file(name)).loaded()) << name;
+        // inputs, the four data files, the report (gamma differs) and the pictures
+        EXPECT_EQ(run.dir.listing().size(), 3 + 4 + 1 + c.files.size()) << c.options;
+    }
+}
+
+TEST(DorvexPictureSize, HeightsPerAlignment)
+{
+    {
+        dorvex_run run("", rows(10, 30), rows(12, 30));  // 20 per row plus 124
+        EXPECT_EQ(png_picture(run.file("galia.png")).height(), 324);
+        EXPECT_EQ(png_picture(run.file("galib.png")).height(), 364);
+        EXPECT_EQ(png_picture(run.file("galia.png")).width(), 640);
+    }
+    {
+        dorvex_run run(" H 100\n W 100\n", rows(10, 30), rows(12, 30));  // 174 and 184 raised to 200
+        EXPECT_EQ(png_picture(run.file("galia.png")).height(), 200);
+        EXPECT_EQ(png_picture(run.file("galib.png")).height(), 200);
+        EXPECT_EQ(png_picture(run.file("galib.png")).width(), 320);
+    }
+    {
+        dorvex_run run(" t 21\n H 250\n", rows(10, 30), rows(12, 30));
+        EXPECT_EQ(png_picture(run.file("galiac1.png")).height(), 250);
+        EXPECT_EQ(png_picture(run.file("galibc1.png")).height(), 250);
+    }
+}
+
+TEST(DorvexPictureStrips, ShiftsGapsUnpairedRowsAndTheMismatchMarker)
+{
+    // 640 x 204: strips from x 53 to 617 (94 pixels a column), 23 pixels high from the bottom:
+    // delta 113-136, gamma 90-113, beta 67-90, alpha 44-67. Shift range 0..3.
+    dorvex_run run("", kFirst, kSecond);
+    const png_picture a(run.file("galia.png"));
+    ASSERT_TRUE(a.loaded());
+    const std::uint32_t green = rgb(137, 192, 137), grey = rgb(140, 140, 140), pink = rgb(250, 211, 233);
+    EXPECT_EQ(a.rgb(194, 55), green);                     // alpha's C moved one column left
+    EXPECT_EQ(a.rgb(335, 55), grey);                      // its gap bar, inset 5 pixels
+    EXPECT_EQ(a.rgb(335, 49), grey);
+    EXPECT_EQ(a.rgb(335, 48), rgb(255, 255, 255));        // an even strip is white
+    EXPECT_EQ(a.rgb(194, 78), green);                     // beta, moved left
+    EXPECT_EQ(a.rgb(476, 78), rgb(255, 250, 245));        // an odd strip shows the cream plot
+    EXPECT_EQ(a.rgb(570, 78), grey);
+    EXPECT_EQ(a.rgb(100, 100), pink);                     // gamma, mismatched
+    EXPECT_EQ(a.rgb(194, 100), grey);
+    EXPECT_EQ(a.rgb(338, 100), rgb(230, 190, 211));       // the marker at column 4
+    EXPECT_EQ(a.rgb(336, 100), rgb(255, 0, 0));
+    EXPECT_EQ(a.rgb(100, 125), pink);                     // delta, unpaired
+    EXPECT_EQ(a.rgb(400, 125), grey);
+    EXPECT_EQ(a.rgb(0, 0), rgb(0, 0, 0));
+    EXPECT_EQ(a.rgb(639, 203), rgb(200, 200, 200));
+    EXPECT_EQ(a.rgb(3, 100), rgb(215, 215, 215));
+
+    const png_picture b(run.file("galib.png"));
+    EXPECT_EQ(b.rgb(288, 55), rgb(100, 144, 255));        // alpha's C moved one column right
+}
+
+TEST(DorvexPictureFiles, UnwritablePictureIsSkippedWithExit5)
+{
+    dorvex_run run(" i nodir/\n t 0\n t 22\n", kFirst, kSecond);
+    EXPECT_EQ(run.result.exit_code, 5);
+    for (const char* name : {"a", "b", "ac2", "bc2"})
+        EXPECT_NE(run.result.out.find(std::string("\n Can't write image file nodir/") + name + ".png\n"),
+                  std::string::npos)
+            << name;
+}
+
+}  // namespace
