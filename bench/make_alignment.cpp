@@ -1,7 +1,9 @@
 // Benchmark input: writes a large protein alignment in the block format.
-//   make_alignment SEQUENCES COLUMNS [SEED] > file
+//   make_alignment SEQUENCES COLUMNS [SEED] [moved] > file
 // Rows descend from one random ancestor with 30 percent substitutions and short gap runs, so
-// that columns have realistic weights and groups.
+// that columns have realistic weights and groups. With "moved", the same sequences are written
+// as another method might align them: every row's gaps stand elsewhere, and every tenth
+// sequence is renamed (so that it can only be paired by its residues).
 #include <cstdio>
 #include <cstdlib>
 #include <random>
@@ -32,10 +34,29 @@ int main(int argc, char** argv)
             for (std::size_t k = at; k < at + len && k < row.size(); ++k) row[k] = '-';
         }
     }
+    const bool moved = argc > 4 && std::string(argv[4]) == "moved";
+    if (moved) {
+        for (std::string& row : rows) {
+            std::string residues;
+            for (char c : row)
+                if (c != '-') residues += c;
+            std::string placed;
+            std::size_t gaps = row.size() - residues.size();
+            for (char c : residues) {
+                while (gaps > 0 && pick(4) == 0) {
+                    placed += '-';
+                    --gaps;
+                }
+                placed += c;
+            }
+            row = placed + std::string(gaps, '-');
+        }
+    }
     const long width = 60;
     for (long from = 0; from < columns; from += width) {
         for (long i = 0; i < sequences; ++i)
-            std::printf("SEQ%07ld   %s\n", i + 1, rows[i].substr(from, width).c_str());
+            std::printf("%s%07ld   %s\n", moved && i % 10 == 0 ? "ALT" : "SEQ", i + 1,
+                        rows[i].substr(from, width).c_str());
         std::printf("\n");
     }
     return 0;

@@ -5,7 +5,7 @@ set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-$top/build}" && pwd)
 cmake "$build" >/dev/null
-cmake --build "$build" --target vemura make_alignment png_floor >/dev/null
+cmake --build "$build" --target vemura dorvex make_alignment png_floor >/dev/null
 work="$build/bench-work"
 mkdir -p "$work"
 cp -f "$top"/data/* "$work"/
@@ -35,3 +35,12 @@ for size in "1000 2000" "10000 500"; do
     printf '%-44s %6.2f s  (%s x %s pixels)\n' "  gd PNG encoding alone" "$("$build/png_floor" galia.png)" \
         "$(file galia.png | sed 's/.*, \([0-9]*\) x \([0-9]*\),.*/\1/')" "$(file galia.png | sed 's/.*, [0-9]* x \([0-9]*\),.*/\1/')"
 done
+
+# dorvex: two alignments of the same 5000 sequences, the second with its gaps moved and every
+# tenth sequence renamed; against gd's own encoding of its two pictures.
+[ -f dorvex1.aln ] || "$build/make_alignment" 5000 1000 7 > dorvex1.aln
+[ -f dorvex2.aln ] || "$build/make_alignment" 5000 1000 7 moved > dorvex2.aln
+printf '' > dorvex.opt
+time_run "dorvex, two alignments of 5000 x 1000" "$build/dorvex" dorvex.opt dorvex1.aln dorvex2.aln
+a=$("$build/png_floor" galia.png); b=$("$build/png_floor" galib.png)
+printf '%-44s %6.2f s\n' "  gd PNG encoding of both pictures alone" "$(echo "$a + $b" | bc -l)"

@@ -1,0 +1,27 @@
+#!/bin/sh
+# Regenerates the pictures shown in the README (docs/pictures/) from the shipped globin
+# alignments: every vemura picture type, a split picture, and dorvex's comparison pictures.
+#   sh examples/make_pictures.sh [BUILD-DIR]
+set -eu
+top=$(cd "$(dirname "$0")/.." && pwd)
+build=$(cd "${1:-$top/build}" && pwd)
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cp "$top"/data/* "$top"/examples/*.blk "$work"/
+cd "$work"
+{
+    printf ' T 45 globins\n A Clustal Omega\n i vemura_\n'
+    for t in 0 1 2 3 11 12 13 21 22; do printf ' t %s\n' "$t"; done
+    printf ' s 4\n'
+} > gallery.opt
+"$build/vemura" gallery.opt globins45.clustalo.blk > /dev/null
+printf ' T 45 globins, in blocks of 60 columns\n A Clustal Omega\n i split_\n S 60\n W 700\n' > split.opt
+"$build/vemura" split.opt globins45.clustalo.blk > /dev/null
+printf ' T 45 globins, weight-scaled cells\n A Clustal Omega\n i fill7_\n f 7\n' > fill.opt
+"$build/vemura" fill.opt globins45.clustalo.blk > /dev/null
+printf ' T 45 globins\n A Clustal Omega\n B MAFFT\n i dorvex_\n t 0\n t 21\n t 22\n' > compare.opt
+"$build/dorvex" compare.opt globins45.clustalo.blk globins45.mafft.blk > /dev/null
+mkdir -p "$top/docs/pictures"
+rm -f "$top"/docs/pictures/*.png
+cp ./*.png "$top/docs/pictures/"
+ls "$top/docs/pictures"
