@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "common/alignment/align_reader.h"
+#include "common/alignment/align_formats.h"
 #include "common/options/trace.h"
 
 // ---- 1. the row walker ----
@@ -49,7 +49,7 @@ void f_getAliOffs(FilePtr file, std::vector<std::string>& names, std::vector<std
                   std::string& weightLine)
 {
     const std::size_t firstNew = rows.size();
-    if (file) f_getAlign(file.get(), names, rows, weightLine);
+    if (file) (void)f_readAlignment(file.get(), names, rows, weightLine);
     file.reset();
 
     seqs.clear();

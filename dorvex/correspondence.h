@@ -52,7 +52,8 @@ public:
     int len;        // the row's length, taken at construction
 };
 
-// Reads one alignment from file (f_getAlign: prints its block trace) and closes the file.
+// Reads one alignment from file, in any format f_readAlignment knows (printing its reader trace),
+// and closes the file.
 // Appends to names and rows; replaces seqs with the rows stripped of their gaps; appends to
 // offsets one map per row holding only its end entry (row length -> 'e'). An unreadable or empty
 // file appends nothing and leaves seqs empty.

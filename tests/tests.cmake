@@ -17,6 +17,7 @@ add_executable(unit_tests
   tests/options/prog_options_test.cpp
   tests/options/file_output_test.cpp
   tests/alignment/align_reader_test.cpp
+  tests/alignment/align_formats_test.cpp
   tests/analysis/weight_matrix_test.cpp
   tests/analysis/color_groups_test.cpp
   tests/image/drawing_test.cpp
@@ -30,7 +31,9 @@ add_executable(program_tests
   tests/options/allocation_test.cpp
   tests/vemura/vemura_program_test.cpp
   tests/vemura/vemura_picture_test.cpp
+  tests/vemura/aligner_files_test.cpp
+  tests/install_test.cpp
 )
 target_link_libraries(program_tests PRIVATE test_support GTest::gtest_main)
-add_dependencies(program_tests vemura allocation_probe)
+add_dependencies(program_tests vemura dorvex allocation_probe)
 gtest_discover_tests(program_tests DISCOVERY_TIMEOUT 60)

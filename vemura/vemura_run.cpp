@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "common/alignment/align_formats.h"
 #include "common/alignment/align_reader.h"
 #include "common/alignment/alignment.h"
 #include "common/analysis/color_groups.h"
@@ -134,7 +135,7 @@ int vemura_run(int argc, char** argv)
             f_say("\n Can't open align file %s\n", argv[2]);
             return 2;
         }
-        f_getAlign(alignFile.get(), names, rows, weightLine);
+        (void)f_readAlignment(alignFile.get(), names, rows, weightLine);
     }
     if (rows.empty() || rows[0].empty()) {
         f_say("*** Alignment file %s is empty.\n", argv[2]);

@@ -3,6 +3,7 @@
 //   1. line classes and splitting   2. reading a file
 #include "common/alignment/align_reader.h"
 
+#include "common/alignment/line_source.h"
 #include "common/options/text_input.h"
 #include "common/options/trace.h"
 
@@ -101,6 +102,13 @@ void f_toupper(std::string& text)
 void f_getAlign(std::FILE* file, std::vector<std::string>& names, std::vector<std::string>& rows,
                 std::string& weightLine)
 {
+    line_source lines(file);
+    f_getAlignFrom(lines, names, rows, weightLine);
+}
+
+void f_getAlignFrom(line_source& lines, std::vector<std::string>& names, std::vector<std::string>& rows,
+                    std::string& weightLine)
+{
     enum class wl_mode { none, above, below };
     weightLine.clear();
     wl_mode mode = wl_mode::none;
@@ -115,7 +123,7 @@ void f_getAlign(std::FILE* file, std::vector<std::string>& names, std::vector<st
         ++blockCount;
         bool found = false;
         for (;;) {
-            if (!lineInHand && !f_readLine(file, line)) break;
+            if (!lineInHand && !lines.next(line)) break;
             lineInHand = false;
             const line_class kind = classify(line);
             if (kind == line_class::row) {
@@ -147,7 +155,8 @@ void f_getAlign(std::FILE* file, std::vector<std::string>& names, std::vector<st
                 rows[rowIndex] += segment;  // rows beyond the first block's are ignored
             }
             ++rowIndex;
-            if (!fgetsCut(line, file)) break;
+            if (!lines.next(line)) break;
+            cutEnd(line);
             if (classify(line) != line_class::row) {
                 endedByBlankLed = classify(line) == line_class::blank_led;
                 lineInHand = true;

@@ -13,6 +13,12 @@
 void f_getAlign(std::FILE* file, std::vector<std::string>& names, std::vector<std::string>& rows,
                 std::string& weightLine);
 
+class line_source;
+
+// f_getAlign over lines from a line source (which may hold lines put back, or rewrite lines).
+void f_getAlignFrom(line_source& lines, std::vector<std::string>& names, std::vector<std::string>& rows,
+                    std::string& weightLine);
+
 // Reads the next line whole and trims its end back to its last letter or "-" (the first
 // character stays), unless the line begins with a blank. Returns false at the end of the file.
 bool fgetsCut(std::string& line, std::FILE* file);

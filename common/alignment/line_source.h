@@ -1,0 +1,28 @@
+// The lines of an alignment file as the readers see them: whole lines from a stream, lines that
+// a reader looked at ahead put back in front, and an optional rewriting of every line (formats
+// that wrap the block format drop or change some of their lines).
+#pragma once
+#include <cstdio>
+#include <deque>
+#include <functional>
+#include <string>
+
+class line_source {
+public:
+    // Reads from file, which must stay open while lines are taken.
+    explicit line_source(std::FILE* file) : file_(file) {}
+
+    // The next line, its line end included. Returns false at the end of the file.
+    bool next(std::string& line);
+    // Puts a line back: the next call of next() returns it (lines put back are not rewritten
+    // again).
+    void putBack(std::string line) { pending_.push_front(std::move(line)); }
+    // Rewrites every line read from the file from now on; a rewrite that returns false drops
+    // the line.
+    void setRewrite(std::function<bool(std::string&)> rewrite) { rewrite_ = std::move(rewrite); }
+
+private:
+    std::FILE* file_;
+    std::deque<std::string> pending_;
+    std::function<bool(std::string&)> rewrite_;
+};
