@@ -4,5 +4,6 @@
 // Runs dorvex with its command line (argv[1] the options file, argv[2] and argv[3] the two
 // alignment files) and returns the exit code: 0 done, 1 usage or options file unreadable, 2 an
 // alignment file not opened, 3 matrix unreadable, 4 an alignment file holds no row or its first
-// row no column. Writes the mismatch report when same-named sequences differ.
+// row no column, 5 a picture could not be written. Writes the mismatch report when same-named
+// sequences differ.
 [[nodiscard]] int dorvex_run(int argc, char** argv);

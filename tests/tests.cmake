@@ -37,3 +37,9 @@ add_executable(program_tests
 target_link_libraries(program_tests PRIVATE test_support GTest::gtest_main)
 add_dependencies(program_tests vemura dorvex allocation_probe)
 gtest_discover_tests(program_tests DISCOVERY_TIMEOUT 60)
+
+# The fuzz corpus replayed through the fuzz targets.
+add_executable(fuzz_replay_tests tests/fuzz/replay_test.cpp)
+target_link_libraries(fuzz_replay_tests PRIVATE fuzz_targets GTest::gtest_main)
+target_compile_definitions(fuzz_replay_tests PRIVATE FUZZ_CORPUS_DIR="${CMAKE_SOURCE_DIR}/tests/fuzz/corpus")
+gtest_discover_tests(fuzz_replay_tests DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 600)

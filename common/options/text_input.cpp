@@ -17,18 +17,31 @@ FilePtr f_openFile(const std::string& path, const char* mode)
 bool f_readLine(std::FILE* file, std::string& line)
 {
     line.clear();
-    char chunk[4096];
+    constexpr std::size_t kChunk = 4096;
+    char chunk[kChunk + 1];  // room for the line feed after a carriage return at the chunk's end
     for (;;) {
         // fgets cannot tell NUL bytes from the end of its text, so read byte-wise through the
         // stream's own buffer instead.
         std::size_t used = 0;
         int c = 0;
-        while (used < sizeof chunk && (c = getc_unlocked(file)) != EOF) {
+        bool ended = false;
+        while (!ended && used < kChunk && (c = getc_unlocked(file)) != EOF) {
             chunk[used++] = static_cast<char>(c);
-            if (c == '\n') break;
+            if (c == '\n') {
+                ended = true;
+            } else if (c == '\r') {
+                // A carriage return alone (old Macintosh files) ends a line as a line feed does;
+                // before a line feed it is part of that line end.
+                const int next = getc_unlocked(file);
+                if (next == '\n')
+                    chunk[used++] = '\n';
+                else if (next != EOF)
+                    ungetc(next, file);
+                ended = true;
+            }
         }
         line.append(chunk, used);
-        if (c == '\n' || c == EOF) break;
+        if (ended || c == EOF) break;
     }
     return !line.empty();
 }

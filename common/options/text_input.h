@@ -13,6 +13,7 @@ using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 // or is a directory (a directory opens for reading on Linux, but holds no text).
 FilePtr f_openFile(const std::string& path, const char* mode);
 
-// Reads the next line whole, its line end ("\n") included when there is one; NUL bytes are kept.
-// Returns false at the end of the file (line is then empty).
+// Reads the next line whole, its line end included when there is one; NUL bytes are kept. A line
+// ends with a line feed, a carriage return and a line feed, or a carriage return alone (old
+// Macintosh files). Returns false at the end of the file (line is then empty).
 bool f_readLine(std::FILE* file, std::string& line);

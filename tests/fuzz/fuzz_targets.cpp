@@ -1,0 +1,255 @@
+// Fuzz targets over the readers and the two programs.
+//   1. harness support   2. readers   3. whole runs
+#include "tests/fuzz/fuzz_targets.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "common/alignment/align_formats.h"
+#include "common/alignment/align_reader.h"
+#include "common/analysis/color_groups.h"
+#include "common/analysis/column_weights.h"
+#include "common/analysis/weight_matrix.h"
+#include "common/options/prog_options.h"
+#include "dorvex/dorvex_run.h"
+#include "vemura/vemura_run.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// ---- 1. harness support ----
+
+// Everything the code under test prints goes to /dev/null while it runs.
+class quiet_output {
+public:
+    quiet_output()
+    {
+        std::fflush(stdout);
+        saved_ = dup(1);
+        const int devnull = open("/dev/null", O_WRONLY);
+        dup2(devnull, 1);
+        close(devnull);
+    }
+    ~quiet_output()
+    {
+        std::fflush(stdout);
+        dup2(saved_, 1);
+        close(saved_);
+    }
+
+private:
+    int saved_;
+};
+
+// The harness's private working directory, holding the shipped data files; entered for a run
+// and left afterwards.
+class work_directory {
+public:
+    work_directory()
+    {
+        std::string pattern = (fs::temp_directory_path() / "fuzz-run-XXXXXX").string();
+        if (mkdtemp(pattern.data()) == nullptr) std::abort();
+        path_ = pattern;
+        for (const char* name : {"blosum62.matrix", "dnarna.matrix", "color10.def", "color5.def"})
+            fs::copy_file(fs::path(FUZZ_DATA_DIR) / name, fs::path(path_) / name);
+    }
+    ~work_directory()
+    {
+        std::error_code ignored;
+        fs::remove_all(path_, ignored);
+    }
+    const std::string& path() const { return path_; }
+    // Removes what a run left behind (pictures, reports, its input files).
+    void clean() const
+    {
+        for (const auto& entry : fs::directory_iterator(path_)) {
+            const std::string name = entry.path().filename();
+            if (name != "blosum62.matrix" && name != "dnarna.matrix" && name != "color10.def" &&
+                name != "color5.def") {
+                std::error_code ignored;
+                fs::remove_all(entry.path(), ignored);
+            }
+        }
+    }
+
+private:
+    std::string path_;
+};
+
+work_directory& workDirectory()
+{
+    static work_directory directory;
+    return directory;
+}
+
+void writeFile(const std::string& path, const std::string& content)
+{
+    std::ofstream out(path, std::ios::binary);
+    out << content;
+}
+
+// The bytes as a file in the working directory.
+std::string asFile(const std::uint8_t* data, std::size_t size, const char* name)
+{
+    const std::string path = workDirectory().path() + "/" + name;
+    writeFile(path, std::string(reinterpret_cast<const char*>(data), size));
+    return path;
+}
+
+std::vector<std::string> splitParts(const std::uint8_t* data, std::size_t size)
+{
+    const std::string text(reinterpret_cast<const char*>(data), size);
+    std::vector<std::string> parts;
+    std::size_t from = 0;
+    for (;;) {
+        const std::size_t at = text.find("\n@@@\n", from);
+        if (at == std::string::npos) {
+            parts.push_back(text.substr(from));
+            return parts;
+        }
+        parts.push_back(text.substr(from, at + 1 - from));
+        from = at + 5;
+    }
+}
+
+// The fuzzed options without the lines that name files, and with a small picture size.
+std::string harnessOptions(const std::string& options, const char* ownLines)
+{
+    std::string kept;
+    std::istringstream lines(options);
+    std::string line;
+    while (std::getline(lines, line)) {
+        if (line.size() >= 2 && (line[1] == 'i' || line[1] == 'e' || line[1] == 'm' || line[1] == 'g')) continue;
+        kept += line + "\n";
+    }
+    return kept + ownLines;
+}
+
+// Runs a program's main logic in the working directory.
+template <typename Run>
+void runInWorkDirectory(Run run, std::vector<std::string> args)
+{
+    const int previous = open(".", O_RDONLY | O_DIRECTORY);
+    if (chdir(workDirectory().path().c_str()) != 0) std::abort();
+    std::vector<char*> argv;
+    for (std::string& a : args) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    {
+        quiet_output quiet;
+        (void)run(static_cast<int>(args.size()), argv.data());
+    }
+    workDirectory().clean();
+    if (fchdir(previous) != 0) std::abort();
+    close(previous);
+}
+
+}  // namespace
+
+// ---- 2. readers ----
+
+int fuzz_options(const std::uint8_t* data, std::size_t size)
+{
+    const std::string path = asFile(data, size, "fuzz.opt");
+    quiet_output quiet;
+    for (program_kind program : {program_kind::vemura, program_kind::dorvex}) {
+        prog_options opts(program);
+        if (ReadProgOptions(opts, path.c_str()) == 0) {
+            image_options io(opts);
+            (void)io;
+        }
+    }
+    return 0;
+}
+
+int fuzz_alignment(const std::uint8_t* data, std::size_t size)
+{
+    const std::string path = asFile(data, size, "fuzz.aln");
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr) return 0;
+    std::vector<std::string> names, rows;
+    std::string weightLine;
+    {
+        quiet_output quiet;
+        (void)f_readAlignment(file, names, rows, weightLine);
+        (void)f_getMolType(rows);
+    }
+    std::fclose(file);
+    return 0;
+}
+
+int fuzz_matrix(const std::uint8_t* data, std::size_t size)
+{
+    const std::string path = asFile(data, size, "fuzz.matrix");
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr) return 0;
+    Weight_matrix matrix;
+    (void)matrix.fread(file);
+    std::fclose(file);
+    const std::vector<std::string> rows = {"ACDEFGHIKLMNPQRSTVWY-BXZ", "acdefghiklmnpqrstvwy-bxz", "AAAAAAAAAA",
+                                           "WWWWWWWWWWWWWWWWWWWWWWWWW"};
+    std::vector<double> weights(rows[0].size());
+    quiet_output quiet;
+    (void)f_setWeights(rows, path.c_str(), weights.data());
+    return 0;
+}
+
+int fuzz_groups(const std::uint8_t* data, std::size_t size)
+{
+    const std::string path = asFile(data, size, "fuzz.def");
+    std::vector<std::string> groups;
+    {
+        quiet_output quiet;
+        (void)f_getColorGroups(path, groups, 0);
+    }
+    std::vector<int> dom(6, -1);
+    std::vector<double> share(groups.size(), 0.0);
+    f_statGroup({"ACDEFG", "a-D*X.", "ZZ"}, groups, dom, share);
+    for (int c = 0; c < 256; ++c) (void)f_findGroup(static_cast<char>(c), groups);
+    return 0;
+}
+
+// ---- 3. whole runs ----
+
+int fuzz_vemura(const std::uint8_t* data, std::size_t size)
+{
+    const std::vector<std::string> parts = splitParts(data, size);
+    const std::string& dir = workDirectory().path();
+    std::string own = " W 450\n H 1\n";
+    if (parts.size() > 2) {
+        writeFile(dir + "/fuzz.matrix", parts[2]);
+        own += " m fuzz.matrix\n";
+    }
+    if (parts.size() > 3) {
+        writeFile(dir + "/fuzz.def", parts[3]);
+        own += " g fuzz.def\n";
+    }
+    writeFile(dir + "/fuzz.opt", harnessOptions(parts[0], own.c_str()));
+    writeFile(dir + "/fuzz.aln", parts.size() > 1 ? parts[1] : std::string());
+    runInWorkDirectory(vemura_run, {"vemura", "fuzz.opt", "fuzz.aln"});
+    return 0;
+}
+
+int fuzz_dorvex(const std::uint8_t* data, std::size_t size)
+{
+    const std::vector<std::string> parts = splitParts(data, size);
+    const std::string& dir = workDirectory().path();
+    std::string own = " W 320\n H 1\n";
+    if (parts.size() > 3) {
+        writeFile(dir + "/fuzz.matrix", parts[3]);
+        own += " m fuzz.matrix\n";
+    }
+    writeFile(dir + "/fuzz.opt", harnessOptions(parts[0], own.c_str()));
+    writeFile(dir + "/first.aln", parts.size() > 1 ? parts[1] : std::string());
+    writeFile(dir + "/second.aln", parts.size() > 2 ? parts[2] : std::string());
+    runInWorkDirectory(dorvex_run, {"dorvex", "fuzz.opt", "first.aln", "second.aln"});
+    return 0;
+}
