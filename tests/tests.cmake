@@ -32,6 +32,7 @@ add_executable(program_tests
   tests/vemura/vemura_program_test.cpp
   tests/vemura/vemura_picture_test.cpp
   tests/vemura/aligner_files_test.cpp
+  tests/vemura/malformed_input_test.cpp
   tests/install_test.cpp
 )
 target_link_libraries(program_tests PRIVATE test_support GTest::gtest_main)

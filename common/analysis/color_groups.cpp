@@ -86,28 +86,30 @@ void f_statGroup(const std::vector<std::string>& rows, const std::vector<std::st
     const std::size_t nGroups = groups.size();
     const std::array<int, 256> groupOf = f_groupTable(groups);
 
-    // Counted row by row (cache-friendly), then reduced column by column.
-    std::vector<long long> counts(columns * nGroups, 0);
+    // Counted row by row over chunks of columns (cache-friendly, and small whatever the
+    // alignment's length), then reduced column by column.
+    constexpr std::size_t kChunk = 4096;
+    std::vector<long long> counts(std::min(columns, kChunk) * nGroups);
     std::vector<double> total(nGroups, 0.0);
-    for (const std::string& row : rows) {
-        const std::size_t len = std::min(row.size(), columns);
-        for (std::size_t c = 0; c < len; ++c) {
-            const int g = groupOf[static_cast<unsigned char>(row[c])];
-            if (g >= 0) ++counts[c * nGroups + g];
+    for (std::size_t chunkStart = 0; chunkStart < columns; chunkStart += kChunk) {
+        const std::size_t chunkEnd = std::min(columns, chunkStart + kChunk);
+        std::fill(counts.begin(), counts.end(), 0);
+        for (const std::string& row : rows) {
+            const std::size_t end = std::min(row.size(), chunkEnd);
+            for (std::size_t c = chunkStart; c < end; ++c) {
+                const int g = groupOf[static_cast<unsigned char>(row[c])];
+                if (g >= 0) ++counts[(c - chunkStart) * nGroups + static_cast<std::size_t>(g)];
+            }
         }
-    }
-    for (std::size_t c = 0; c < columns && c < domGroup.size(); ++c) {
-        if (nGroups == 0) {
-            domGroup[c] = 0;
-            continue;
+        for (std::size_t c = chunkStart; c < chunkEnd; ++c) {
+            const long long* count = nGroups == 0 ? nullptr : &counts[(c - chunkStart) * nGroups];
+            int best = 0;  // ties go to the lower number; a column of gaps gets group 0
+            for (std::size_t g = 0; g < nGroups; ++g) {
+                total[g] += static_cast<double>(count[g]);
+                if (count[g] > count[best]) best = static_cast<int>(g);
+            }
+            if (c < domGroup.size()) domGroup[c] = best;
         }
-        const long long* count = &counts[c * nGroups];
-        int best = 0;
-        for (std::size_t g = 0; g < nGroups; ++g) {
-            total[g] += static_cast<double>(count[g]);
-            if (count[g] > count[best]) best = static_cast<int>(g);
-        }
-        domGroup[c] = best;
     }
     const double cells = (static_cast<double>(columns) + 1) * (static_cast<double>(n) + 1);
     for (std::size_t g = 0; g < nGroups && g < share.size(); ++g) share[g] = total[g] / cells * 100.0;

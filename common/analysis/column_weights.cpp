@@ -1,8 +1,10 @@
 // Column weights: the average standardised score of the residue pairs of each column.
 // Instead of scoring every pair of rows, the residues of each column are counted by ordinal and
-// the pair sum is taken over the 22 x 22 scores; the sum is exact (64-bit integers).
+// the pair sum is taken over the 22 x 22 scores; the sum is exact (64-bit integers). Rows are
+// read front to back over chunks of columns, which keeps the counts small and in cache.
 #include "common/analysis/column_weights.h"
 
+#include <algorithm>
 #include <cstdint>
 
 #include "common/analysis/weight_matrix.h"
@@ -26,31 +28,36 @@ double f_setWeights(const std::vector<std::string>& rows, const char* matrixFile
     const std::size_t n = rows.size();
     const std::size_t columns = rows.empty() ? 0 : rows[0].size();
 
-    // counts[c * 22 + ordinal]: how many rows hold a residue of that ordinal in column c.
-    std::vector<std::int64_t> counts(columns * kAlphabetSize, 0);
-    for (const std::string& row : rows) {
-        const std::size_t len = row.size() < columns ? row.size() : columns;
-        std::int64_t* cell = counts.data();
-        for (std::size_t c = 0; c < len; ++c, cell += kAlphabetSize) ++cell[matrix.ord(row[c])];
-    }
-
+    // Columns are taken in chunks, so that the counts stay small whatever the alignment's length;
+    // counts[k * 22 + ordinal]: how many rows hold a residue of that ordinal in column k of the chunk.
+    constexpr std::size_t kChunk = 4096;
+    std::vector<std::int64_t> counts(std::min(columns, kChunk) * kAlphabetSize);
     double minimum = 0.0;
     double maximum = 0.0;
     const double pairDivisor = static_cast<double>(n) * 500.0 * (static_cast<double>(n) - 1);
-    for (std::size_t c = 0; c < columns; ++c) {
-        const std::int64_t* count = &counts[c * kAlphabetSize];
-        std::int64_t sum = 0;  // ordinal 21 scores 0 against everything
-        for (int a = 0; a < kGapOrdinal; ++a) {
-            if (count[a] == 0) continue;
-            sum += count[a] * (count[a] - 1) / 2 * matrix._weight(a, a);
-            for (int b = a + 1; b < kGapOrdinal; ++b) sum += count[a] * count[b] * matrix._weight(a, b);
+    for (std::size_t chunkStart = 0; chunkStart < columns; chunkStart += kChunk) {
+        const std::size_t chunkEnd = std::min(columns, chunkStart + kChunk);
+        std::fill(counts.begin(), counts.end(), 0);
+        for (const std::string& row : rows) {
+            const std::size_t end = std::min(row.size(), chunkEnd);
+            std::int64_t* cell = counts.data();
+            for (std::size_t c = chunkStart; c < end; ++c, cell += kAlphabetSize) ++cell[matrix.ord(row[c])];
         }
-        if (c < 10) f_say("  - sum = %g\n", static_cast<double>(sum));
+        for (std::size_t c = chunkStart; c < chunkEnd; ++c) {
+            const std::int64_t* count = &counts[(c - chunkStart) * kAlphabetSize];
+            std::int64_t sum = 0;  // ordinal 21 scores 0 against everything
+            for (int a = 0; a < kGapOrdinal; ++a) {
+                if (count[a] == 0) continue;
+                sum += count[a] * (count[a] - 1) / 2 * matrix._weight(a, a);
+                for (int b = a + 1; b < kGapOrdinal; ++b) sum += count[a] * count[b] * matrix._weight(a, b);
+            }
+            if (c < 10) f_say("  - sum = %g\n", static_cast<double>(sum));
 
-        const double w = n < 2 ? 0.0 : static_cast<double>(sum) / pairDivisor;
-        if (c == 0 || w < minimum) minimum = w;
-        if (w > maximum) maximum = w;
-        weights[c] = w < 0 ? 0.0 : w;
+            const double w = n < 2 ? 0.0 : static_cast<double>(sum) / pairDivisor;
+            if (c == 0 || w < minimum) minimum = w;
+            if (w > maximum) maximum = w;
+            weights[c] = w < 0 ? 0.0 : w;
+        }
     }
     f_say("  - sum min/max= %g, %g\n", minimum, maximum);
     return maximum;
