@@ -34,8 +34,10 @@ add_executable(program_tests
   tests/vemura/aligner_files_test.cpp
   tests/vemura/malformed_input_test.cpp
   tests/install_test.cpp
+  tests/valgrind_test.cpp
 )
 target_link_libraries(program_tests PRIVATE test_support GTest::gtest_main)
+target_compile_definitions(program_tests PRIVATE SANITIZED_BUILD=$<BOOL:${SANITIZE}>)
 add_dependencies(program_tests vemura dorvex allocation_probe)
 gtest_discover_tests(program_tests DISCOVERY_TIMEOUT 60)
 
