@@ -1,6 +1,6 @@
 // Column weights: the average standardised score of the residue pairs of each column.
 // Instead of scoring every pair of rows, the residues of each column are counted by ordinal and
-// the pair sum is taken over the 22 x 22 scores; the sum is exact (64-bit integers). Rows are
+// the pair sum is taken over the 22 x 22 scores; the sum is exact (128-bit integers). Rows are
 // read front to back over chunks of columns, which keeps the counts small and in cache.
 #include "common/analysis/column_weights.h"
 
@@ -45,11 +45,13 @@ double f_setWeights(const std::vector<std::string>& rows, const char* matrixFile
         }
         for (std::size_t c = chunkStart; c < chunkEnd; ++c) {
             const std::int64_t* count = &counts[(c - chunkStart) * kAlphabetSize];
-            std::int64_t sum = 0;  // ordinal 21 scores 0 against everything
+            // Exact whatever the row count and the scores: counts up to 2^31 times scores up to 2^31.
+            __int128 sum = 0;  // ordinal 21 scores 0 against everything
             for (int a = 0; a < kGapOrdinal; ++a) {
                 if (count[a] == 0) continue;
-                sum += count[a] * (count[a] - 1) / 2 * matrix._weight(a, a);
-                for (int b = a + 1; b < kGapOrdinal; ++b) sum += count[a] * count[b] * matrix._weight(a, b);
+                sum += static_cast<__int128>(count[a] * (count[a] - 1) / 2) * matrix._weight(a, a);
+                for (int b = a + 1; b < kGapOrdinal; ++b)
+                    sum += static_cast<__int128>(count[a] * count[b]) * matrix._weight(a, b);
             }
             if (c < 10) f_say("  - sum = %g\n", static_cast<double>(sum));
 

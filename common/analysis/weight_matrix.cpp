@@ -3,6 +3,7 @@
 #include "common/analysis/weight_matrix.h"
 
 #include <climits>
+#include <cstdint>
 #include <cmath>
 #include <cstring>
 #include <string>
@@ -56,7 +57,21 @@ Weight_matrix::Weight_matrix(const Weight_matrix& other)
 
 TMatrix* Weight_matrix::duplicate() const { return new Weight_matrix(*this); }
 
-int Weight_matrix::rescale(double x) const { return static_cast<int>(x * diagScore * 1000.0); }
+namespace {
+
+// A standardised value as a score: truncated toward zero, and held at the int32 limits (a matrix
+// of extreme values under frequencies that leave no variance would overflow otherwise).
+std::int32_t scoreOf(double value)
+{
+    if (std::isnan(value)) return 0;
+    if (value >= 2147483647.0) return INT32_MAX;
+    if (value <= -2147483648.0) return INT32_MIN;
+    return static_cast<std::int32_t>(value);
+}
+
+}  // namespace
+
+int Weight_matrix::rescale(double x) const { return scoreOf(x * diagScore * 1000.0); }
 
 // ---- 3. reading a file ----
 
@@ -71,10 +86,12 @@ int tokenValue(const std::string& line, std::size_t from, std::size_t to)
 {
     bool negative = false;
     if (from < to && (line[from] == '+' || line[from] == '-')) negative = line[from++] == '-';
+    // Beyond the int range a value stops at its limits.
+    const long long limit = negative ? -static_cast<long long>(INT_MIN) : INT_MAX;
     long long value = 0;
     for (; from < to && isDigit(line[from]); ++from) {
         value = value * 10 + (line[from] - '0');
-        if (value > INT_MAX) value = INT_MAX;
+        if (value > limit) value = limit;
     }
     return static_cast<int>(negative ? -value : value);
 }
@@ -158,7 +175,7 @@ void Weight_matrix::recast(const double* p, const double* q)
 
     for (int i = 0; i < n; ++i)
         for (int j = 0; j < n; ++j)
-            scores[i][j] = static_cast<std::int32_t>(((rawScores[i][j] - mean) / deviation) * 1000.0);
+            scores[i][j] = scoreOf(((rawScores[i][j] - mean) / deviation) * 1000.0);
     for (int i = 0; i < kAlphabetSize; ++i) {
         scores[i][kGapOrdinal] = 0;
         scores[kGapOrdinal][i] = 0;

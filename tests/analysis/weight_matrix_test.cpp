@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <random>
 
 #include "common/analysis/column_weights.h"
@@ -83,6 +84,17 @@ TEST(WeightMatrix, MatrixWithoutRowsScoresZeroEverywhere)
         EXPECT_EQ(m.weight('A', 'A'), 0) << text;
         EXPECT_EQ(m.weight('C', 'G'), 0) << text;
     }
+}
+
+TEST(WeightMatrix, StandardisedScoresStopAtTheIntLimits)
+{
+    // Only C:K scores, and the nucleotide frequencies give K no weight: no variance, so the score
+    // is the raw value times 1000, far beyond 32 bits.
+    const Weight_matrix m = readMatrix("title NUCLEOTIDE\nk\nC -2147483649\n");
+    EXPECT_EQ(m.rawScores[1][8], INT32_MIN);
+    EXPECT_EQ(m.scores[1][8], INT32_MIN);
+    EXPECT_EQ(m.scores[8][1], INT32_MIN);
+    EXPECT_EQ(m.rescale(1e300), m.diagScore > 0 ? INT32_MAX : (m.diagScore < 0 ? INT32_MIN : 0));
 }
 
 TEST(WeightMatrix, ValuesBeyondTheHeaderAreIgnored)
