@@ -27,8 +27,13 @@ void f_outXaxe(gdImagePtr image, const image_options& opt, int first, int x0, in
                    textColour);
     };
 
+    // Ticks that would start right of the image draw nothing, nor do the ones after them. A block
+    // size thousands of times the plot width piles its ticks up on the first pixel; they are drawn
+    // up to a bound, so that such a picture does not take hours.
+    constexpr int kMostTicks = 100000;
     int x = x0 + f_trunc(tickSpacing);
-    for (int i = 1; i <= nTicks; ++i) {
+    for (int i = 1; i <= nTicks && i <= kMostTicks; ++i) {
+        if (i > 1 && f_trunc(x - halfColumn - 6.0) - 1 >= gdImageSX(image)) break;
         const int tx = f_trunc(x - halfColumn);
         if (comparison)
             gdImageDashedLine(image, tx, yTop, tx, yBottom, i % 2 == 0 ? evenLineColour : oddLineColour);
