@@ -88,7 +88,8 @@ void f_statGroup(const std::vector<std::string>& rows, const std::vector<std::st
 
     // Counted row by row over chunks of columns (cache-friendly, and small whatever the
     // alignment's length), then reduced column by column.
-    constexpr std::size_t kChunk = 4096;
+    // (A group file of a million groups must not ask for gigabytes: the chunk narrows instead.)
+    const std::size_t kChunk = std::clamp<std::size_t>((std::size_t{1} << 22) / std::max<std::size_t>(nGroups, 1), 1, 4096);
     std::vector<long long> counts(std::min(columns, kChunk) * nGroups);
     std::vector<double> total(nGroups, 0.0);
     for (std::size_t chunkStart = 0; chunkStart < columns; chunkStart += kChunk) {

@@ -24,7 +24,7 @@ std::vector<column_stat> f_columnStats(const std::vector<std::string>& rows,
     const std::size_t nGroups = groups.size();
 
     // Counted row by row over chunks of columns, so that every row is read front to back.
-    constexpr std::size_t kChunk = 64;
+    const std::size_t kChunk = std::clamp<std::size_t>((std::size_t{1} << 22) / (nGroups + 1), 1, 64);
     std::vector<int> charCounts(kChunk * 256);
     std::vector<int> groupCounts(kChunk * (nGroups + 1));
     for (std::size_t chunkStart = from; chunkStart < to; chunkStart += kChunk) {
