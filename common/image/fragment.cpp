@@ -14,15 +14,18 @@
 
 namespace {
 
-// Paints the residue cells of one band. Cells that fill their whole rectangle are gathered into
-// runs of one colour and painted as one rectangle per run: neighbouring cells share no pixel
-// column or touch, so a run covers exactly the pixels of its cells and, painted in order, the
-// picture is the same as cell by cell, without painting the same pixels many times over where
-// columns are narrower than a pixel.
+// Paints the residue cells of one band. Cells that fill their whole rectangle are first gathered
+// into one scanline: neighbouring cells touch or overlap, a later cell overwrites an earlier one,
+// and all share the band's rows, so painting the scanline into every row gives the same picture
+// as cell by cell, without painting the same pixels many times over where columns are narrower
+// than a pixel. Any other cell paints the pending scanline first.
 class cell_painter {
 public:
     cell_painter(gdImagePtr image, const std::vector<int>& groupColours, const std::vector<std::string>& groups)
-        : image_(image), groupColours_(groupColours), groupOf_(f_groupTable(groups))
+        : image_(image),
+          groupColours_(groupColours),
+          groupOf_(f_groupTable(groups)),
+          scanline_(static_cast<std::size_t>(gdImageSX(image)))
     {
     }
 
@@ -32,7 +35,7 @@ public:
         if (grey_ < 0) grey_ = gdImageColorResolve(image_, 185, 185, 185);
         const bool evenBand = row % 2 == 0;
         if (ch == '-') {
-            addToRun(opt.gap_color, x1, y1, x2, y2);
+            addWholeCell(opt.gap_color, x1, y1, x2, y2);
             return;
         }
         const int g = groupOf_[static_cast<unsigned char>(ch)];
@@ -48,7 +51,7 @@ public:
         }
         const int colour = groupColours_[static_cast<std::size_t>(g)];
         if (opt.fill_type < 5 || opt.fill_type > 7) {
-            addToRun(colour, x1, y1, x2, y2);
+            addWholeCell(colour, x1, y1, x2, y2);
             return;
         }
 
@@ -74,37 +77,48 @@ public:
                    colour);
     }
 
-    // Paints the pending run; called before anything else is drawn over the band.
+    // Paints the pending scanline; called before anything else is drawn over the band.
     void flush()
     {
-        if (runActive_) f_fillRect(image_, runLeft_, runTop_, runRight_, runBottom_, runColour_);
-        runActive_ = false;
+        if (!pending_) return;
+        pending_ = false;
+        const int left = std::max(left_, 0);
+        const int right = std::min(right_, static_cast<int>(scanline_.size()) - 1);
+        f_paintScanline(image_, left, right, top_, bottom_, scanline_.data() + (right >= left ? left : 0));
     }
 
 private:
-    void addToRun(int colour, int x1, int y1, int x2, int y2)
+    void addWholeCell(int colour, int x1, int y1, int x2, int y2)
     {
         const int left = std::min(x1, x2), right = std::max(x1, x2);
-        if (runActive_ && colour == runColour_ && y1 == runTop_ && y2 == runBottom_) {
-            runLeft_ = std::min(runLeft_, left);
-            runRight_ = std::max(runRight_, right);
+        const bool touches = pending_ && y1 == top_ && y2 == bottom_ && left <= right_ + 1 && right >= left_ - 1;
+        if (colour < 0 || colour >= gdMaxColors) {  // not a palette entry: as gd would draw it
+            flush();
+            f_fillRect(image_, x1, y1, x2, y2, colour);
             return;
         }
-        flush();
-        runActive_ = true;
-        runColour_ = colour;
-        runLeft_ = left;
-        runRight_ = right;
-        runTop_ = y1;
-        runBottom_ = y2;
+        if (!touches) {
+            flush();
+            pending_ = true;
+            left_ = left;
+            right_ = right;
+            top_ = y1;
+            bottom_ = y2;
+        }
+        left_ = std::min(left_, left);
+        right_ = std::max(right_, right);
+        const int from = std::max(left, 0);
+        const int to = std::min(right, static_cast<int>(scanline_.size()) - 1);
+        for (int x = from; x <= to; ++x) scanline_[static_cast<std::size_t>(x)] = static_cast<unsigned char>(colour);
     }
 
     gdImagePtr image_;
     const std::vector<int>& groupColours_;
     const std::array<int, 256> groupOf_;
+    std::vector<unsigned char> scanline_;  // pending colours by x
     int grey_ = -1;
-    bool runActive_ = false;
-    int runColour_ = 0, runLeft_ = 0, runRight_ = 0, runTop_ = 0, runBottom_ = 0;
+    bool pending_ = false;
+    int left_ = 0, right_ = 0, top_ = 0, bottom_ = 0;
 };
 
 }  // namespace

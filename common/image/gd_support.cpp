@@ -55,6 +55,24 @@ void f_fillRect(gdImagePtr image, int x1, int y1, int x2, int y2, int colour)
     for (int y = y1; y <= y2; ++y) std::memset(image->pixels[y] + x1, value, width);
 }
 
+void f_paintScanline(gdImagePtr image, int x1, int x2, int y1, int y2, const unsigned char* colours)
+{
+    if (x1 > x2) return;
+    const int from = std::max(x1, image->cx1);
+    const int to = std::min(x2, image->cx2);
+    if (from > to) return;
+    if (y1 > y2) std::swap(y1, y2);
+    const int top = std::max(y1, image->cy1);
+    const int bottom = std::min(y2, image->cy2);
+    for (int y = top; y <= bottom; ++y) {
+        if (image->trueColor) {
+            for (int x = from; x <= to; ++x) gdImageSetPixel(image, x, y, colours[x - x1]);
+        } else {
+            std::memcpy(image->pixels[y] + from, colours + (from - x1), static_cast<std::size_t>(to - from + 1));
+        }
+    }
+}
+
 void f_text(gdImagePtr image, gdFontPtr font, int x, int y, const std::string& text, int colour)
 {
     gdImageString(image, font, x, y, gdText(text), colour);

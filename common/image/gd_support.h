@@ -34,6 +34,11 @@ inline int f_trunc(double x)
 // palette images: the big fills of large pictures dominate the drawing time otherwise.
 void f_fillRect(gdImagePtr image, int x1, int y1, int x2, int y2, int colour);
 
+// Copies colours[0 .. x2 - x1] (palette indices) into the pixels x1..x2 of every row y1..y2,
+// clipped to the image's clipping rectangle: the same as filling each pixel column with its own
+// colour. For palette images; a true-colour image gets the pixels one by one.
+void f_paintScanline(gdImagePtr image, int x1, int x2, int y1, int y2, const unsigned char* colours);
+
 // Text drawn horizontally (top-left corner at x, y) or upward (bottom-left corner at x, y).
 void f_text(gdImagePtr image, gdFontPtr font, int x, int y, const std::string& text, int colour);
 void f_textUp(gdImagePtr image, gdFontPtr font, int x, int y, const std::string& text, int colour);
