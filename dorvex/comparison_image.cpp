@@ -34,8 +34,8 @@ shift_summary summariseShifts(const std::vector<offset_map>& offsets, long long 
     shift_summary s;
     s.smallest = L;
     for (const offset_map& map : offsets)
-        for (const auto& [key, entry] : map) {
-            (void)key;
+        for (const auto& keyed : map) {
+            const off_de& entry = keyed.second;
             if (entry.delta > 0) s.right = true;
             if (entry.delta < 0) s.left = true;
             const long long size = std::llabs(static_cast<long long>(entry.delta));

@@ -47,8 +47,8 @@ char f_oneSeqComp(gdImagePtr image, const image_options& opt, const offset_map& 
 
     if (ncols != 0) {
         const double span = static_cast<double>(x2) - x1;
-        for (const auto& [key, stretch] : stretches) {
-            (void)key;
+        for (const auto& keyed : stretches) {
+            const off_de& stretch = keyed.second;
             const int xa = f_trunc(x1 + stretch.from * span / ncols);
             const int xb = f_trunc(x1 + stretch.to * span / ncols);
             if (stretch.type == 'g') {

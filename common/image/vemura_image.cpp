@@ -83,7 +83,6 @@ page_layout layOut(const alignment& ali, image_options& opt)
         p.wlOffset = opt.wl_height;
     }
 
-    const long long plotWidth = static_cast<long long>(p.W) - p.left - p.right;
     const long long blockSize = opt.block_size;
     p.split = blockSize > 0;
     if (p.split) {
@@ -99,7 +98,6 @@ page_layout layOut(const alignment& ali, image_options& opt)
     if (type <= 10 && p.rowHeight < 7.0) p.left *= 2;
 
     const long long plot = static_cast<long long>(p.W) - p.left - p.right;
-    (void)plotWidth;
     if (!p.split) {
         if (type == 21) {
             p.step = 5;
