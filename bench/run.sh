@@ -4,6 +4,9 @@
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-$top/build}" && pwd)
+for pkg in time bc; do
+    dpkg -s "$pkg" >/dev/null 2>&1 || DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$pkg" >/dev/null
+done
 cmake "$build" >/dev/null
 cmake --build "$build" --target vemura dorvex make_alignment png_floor >/dev/null
 work="$build/bench-work"
