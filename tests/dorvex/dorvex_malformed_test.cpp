@@ -86,10 +86,7 @@ TEST_P(DorvexPairs, ExactTraceExitCodeAndFiles)
         if (found != std::string::npos) at = found + piece.size();
     }
     for (const std::string& piece : c.absent) EXPECT_EQ(r.out.find(piece), std::string::npos) << piece;
-    std::vector<std::string> added;
-    for (const std::string& name : dir.listing())
-        if (std::find(before.begin(), before.end(), name) == before.end()) added.push_back(name);
-    EXPECT_EQ(added, c.written);
+    EXPECT_EQ(dir.addedSince(before), c.written);
     if (!c.report.empty()) {
         EXPECT_EQ(dir.read("mismatch.txt"), c.report);
     }

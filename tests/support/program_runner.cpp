@@ -63,6 +63,14 @@ std::vector<std::string> TempDir::listing() const
     return names;
 }
 
+std::vector<std::string> TempDir::addedSince(const std::vector<std::string>& before) const
+{
+    std::vector<std::string> added;
+    for (const std::string& name : listing())
+        if (std::find(before.begin(), before.end(), name) == before.end()) added.push_back(name);
+    return added;
+}
+
 std::string read_file(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);

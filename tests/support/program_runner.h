@@ -29,6 +29,8 @@ public:
     void copyAllData() const;
     // The names of the files in the directory, sorted.
     std::vector<std::string> listing() const;
+    // The names in the directory now that were not in before (an earlier listing()), sorted.
+    std::vector<std::string> addedSince(const std::vector<std::string>& before) const;
 
 private:
     std::string path_;

@@ -132,10 +132,7 @@ TEST_P(MalformedInput, ExactMessageExitCodeAndNothingElseWritten)
                                             << r.out.substr(0, 3000);
         if (found != std::string::npos) at = found + piece.size();
     }
-    std::vector<std::string> added;
-    for (const std::string& name : dir.listing())
-        if (std::find(before.begin(), before.end(), name) == before.end()) added.push_back(name);
-    EXPECT_EQ(added, c.written);
+    EXPECT_EQ(dir.addedSince(before), c.written);
     for (const std::string& name : c.written) EXPECT_TRUE(png_picture(dir.file(name)).loaded()) << name;
 }
 

@@ -241,10 +241,7 @@ TEST_P(VemuraProgram, PrintsExactTraceAndExitCode)
     EXPECT_EQ(r.out, c.out);
     EXPECT_EQ(r.exit_code, c.exitCode);
     EXPECT_EQ(r.err, "");
-    std::vector<std::string> added;
-    for (const std::string& name : dir.listing())
-        if (std::find(before.begin(), before.end(), name) == before.end()) added.push_back(name);
-    EXPECT_EQ(added, c.written);
+    EXPECT_EQ(dir.addedSince(before), c.written);
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, VemuraProgram, testing::ValuesIn(cases()),
