@@ -9,7 +9,7 @@ jobs=$(nproc 2>/dev/null || echo 2)
 
 install_missing() {  # install_missing [EXTRA-PACKAGE...]
     missing=""
-    for pkg in g++ cmake make pkg-config libgd-dev libgtest-dev "$@"; do
+    for pkg in g++ cmake make pkg-config libgd-dev libgtest-dev libcli11-dev libcairo2-dev zlib1g-dev "$@"; do
         dpkg -s "$pkg" >/dev/null 2>&1 || missing="$missing $pkg"
     done
     if [ -n "$missing" ]; then
@@ -32,7 +32,7 @@ example)
     sh examples/run.sh build
     ;;
 test)
-    install_missing valgrind man-db
+    install_missing valgrind man-db librsvg2-bin poppler-utils qpdf
     build build -DCMAKE_BUILD_TYPE=Release
     (cd build && ctest --output-on-failure -j "$jobs")
     build build-asan -DCMAKE_BUILD_TYPE=Debug -DSANITIZE=ON

@@ -14,7 +14,7 @@
 #include "common/image/primitives.h"
 #include "common/image/vemura_image.h"
 #include "common/image/weight_panel.h"
-#include "common/options/trace.h"
+#include "common/io/trace.h"
 #include "dorvex/comparison_strip.h"
 #include "dorvex/correspondence.h"
 

@@ -6,7 +6,7 @@
 #include <algorithm>
 
 #include "common/alignment/align_formats.h"
-#include "common/options/trace.h"
+#include "common/io/trace.h"
 
 // ---- 1. the row walker ----
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "common/options/text_input.h"
+#include "common/io/text_input.h"
 
 // One entry of an offset map. It opens a stretch of the row that runs from its key up to the key
 // of the next entry:

@@ -16,10 +16,10 @@
 #include "common/analysis/color_groups.h"
 #include "common/analysis/column_weights.h"
 #include "common/image/vemura_image.h"
-#include "common/options/file_output.h"
+#include "common/io/file_output.h"
 #include "common/options/prog_options.h"
-#include "common/options/text_input.h"
-#include "common/options/trace.h"
+#include "common/io/text_input.h"
+#include "common/io/trace.h"
 #include "dorvex/comparison_image.h"
 #include "dorvex/correspondence.h"
 #include "dorvex/mismatch_report.h"
@@ -60,9 +60,9 @@ struct pairing {
 
 void cannotWriteReport(const std::string& name)
 {
-    f_sayText("\n Can't write mismatch report ");
-    f_sayText(name);
-    f_sayText("\n");
+    f_failText("\n Can't write mismatch report ");
+    f_failText(name);
+    f_failText("\n");
 }
 
 void pairPartners(pairing& result, std::size_t i, int j)
@@ -219,7 +219,6 @@ int drawPictures(prog_options& opts, image_options& imageOpts, alignment_input& 
     };
     cross(one.record, two.record);
     cross(two.record, one.record);
-    imageOpts.group_shares = &share1;
 
     for (int type : {21, 22}) {
         if (!f_findType(opts.image_types, type)) continue;
@@ -245,13 +244,14 @@ int drawPictures(prog_options& opts, image_options& imageOpts, alignment_input& 
 
 int dorvex_run(int argc, char** argv)
 {
+    f_setProgramName("dorvex");
     if (argc < 4) {
         printUsage();
         return 1;
     }
     prog_options opts(program_kind::dorvex);
     if (ReadProgOptions(opts, argv[1]) != 0) {
-        f_say("\n Can't read params file: %s\n", argv[1]);
+        f_fail("\n Can't read params file: %s\n", argv[1]);
         return 1;
     }
     image_options imageOpts(opts);
@@ -259,12 +259,12 @@ int dorvex_run(int argc, char** argv)
     // Both files are opened before either is read.
     FilePtr file1 = f_openFile(argv[2], "rt");
     if (!file1) {
-        f_say("\n Can't open align file %s\n", argv[2]);
+        f_fail("\n Can't open align file %s\n", argv[2]);
         return 2;
     }
     FilePtr file2 = f_openFile(argv[3], "rt");
     if (!file2) {
-        f_say("\n Can't open align file %s\n", argv[3]);
+        f_fail("\n Can't open align file %s\n", argv[3]);
         return 2;
     }
     alignment_input first;
@@ -276,7 +276,7 @@ int dorvex_run(int argc, char** argv)
     // The first of the two that holds no row, or whose first row holds no column.
     const char* emptyName = isEmpty(first) ? argv[2] : isEmpty(second) ? argv[3] : nullptr;
     if (emptyName != nullptr) {
-        f_say("*** Alignment file %s is empty.\n", emptyName);
+        f_fail("*** Alignment file %s is empty.\n", emptyName);
         return 4;
     }
 

@@ -15,7 +15,7 @@ target_link_libraries(test_support PUBLIC common GTest::gtest)
 
 add_executable(unit_tests
   tests/options/prog_options_test.cpp
-  tests/options/file_output_test.cpp
+  tests/io/file_output_test.cpp
   tests/alignment/align_reader_test.cpp
   tests/alignment/align_formats_test.cpp
   tests/analysis/weight_matrix_test.cpp
@@ -25,10 +25,11 @@ add_executable(unit_tests
 target_link_libraries(unit_tests PRIVATE test_support GTest::gtest_main)
 gtest_discover_tests(unit_tests DISCOVERY_TIMEOUT 60)
 
-add_executable(allocation_probe tests/options/allocation_probe.cpp $<TARGET_OBJECTS:allocation>)
+add_executable(allocation_probe tests/io/allocation_probe.cpp $<TARGET_OBJECTS:allocation>)
+target_link_libraries(allocation_probe PRIVATE common)
 
 add_executable(program_tests
-  tests/options/allocation_test.cpp
+  tests/io/allocation_test.cpp
   tests/vemura/vemura_program_test.cpp
   tests/vemura/vemura_picture_test.cpp
   tests/vemura/aligner_files_test.cpp

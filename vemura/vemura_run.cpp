@@ -15,8 +15,8 @@
 #include "common/analysis/column_weights.h"
 #include "common/image/vemura_image.h"
 #include "common/options/prog_options.h"
-#include "common/options/text_input.h"
-#include "common/options/trace.h"
+#include "common/io/text_input.h"
+#include "common/io/trace.h"
 
 namespace {
 
@@ -115,13 +115,14 @@ int drawPictures(const alignment& ali, image_options& imageOpts, const prog_opti
 
 int vemura_run(int argc, char** argv)
 {
+    f_setProgramName("vemura");
     if (argc < 3) {
         printUsage();
         return 1;
     }
     prog_options opts(program_kind::vemura);
     if (ReadProgOptions(opts, argv[1]) != 0) {
-        f_say("\n Can't read params file: %s\n", argv[1]);
+        f_fail("\n Can't read params file: %s\n", argv[1]);
         return 1;
     }
     image_options imageOpts(opts);
@@ -132,13 +133,13 @@ int vemura_run(int argc, char** argv)
     {
         FilePtr alignFile = f_openFile(argv[2], "rt");
         if (!alignFile) {
-            f_say("\n Can't open align file %s\n", argv[2]);
+            f_fail("\n Can't open align file %s\n", argv[2]);
             return 2;
         }
         (void)f_readAlignment(alignFile.get(), names, rows, weightLine);
     }
     if (rows.empty() || rows[0].empty()) {
-        f_say("*** Alignment file %s is empty.\n", argv[2]);
+        f_fail("*** Alignment file %s is empty.\n", argv[2]);
         return 3;
     }
 
@@ -180,7 +181,6 @@ int vemura_run(int argc, char** argv)
     ali.color_groups = &groups;
     imageOpts.dom_groups = &dom;
     imageOpts.dom_groups2 = &dom2;
-    imageOpts.group_shares = &share;
 
     if (opts.image_types.empty()) {
         f_say("*** Force type std (0)\n");

@@ -5,7 +5,7 @@
 
 #include "common/alignment/align_reader.h"
 #include "common/alignment/line_source.h"
-#include "common/options/trace.h"
+#include "common/io/trace.h"
 
 namespace {
 

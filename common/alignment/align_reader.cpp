@@ -4,8 +4,8 @@
 #include "common/alignment/align_reader.h"
 
 #include "common/alignment/line_source.h"
-#include "common/options/text_input.h"
-#include "common/options/trace.h"
+#include "common/io/text_input.h"
+#include "common/io/trace.h"
 
 namespace {
 
@@ -32,7 +32,10 @@ void cutEnd(std::string& line)
     line.resize(end);
 }
 
-// extNamSeq, also telling the column at which the segment starts in the line.
+// Splits a row line into its name and its segment (the last blank-separated word, cut before its
+// first character that is neither a letter nor "-", raised to upper case); a line without a blank
+// gives its first character as the name and an empty segment. Returns the column at which the
+// segment starts in the line.
 std::size_t splitRow(const std::string& rawLine, std::string& name, std::string& segment)
 {
     std::size_t end = rawLine.size();
@@ -67,18 +70,6 @@ std::string weightPart(const std::string& blankLed, std::size_t column, std::siz
 }
 
 }  // namespace
-
-bool fgetsCut(std::string& line, std::FILE* file)
-{
-    if (!f_readLine(file, line)) return false;
-    cutEnd(line);
-    return true;
-}
-
-void extNamSeq(const std::string& line, std::string& name, std::string& segment)
-{
-    splitRow(line, name, segment);
-}
 
 void f_cutName(std::string& name)
 {

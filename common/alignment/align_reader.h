@@ -19,15 +19,6 @@ class line_source;
 void f_getAlignFrom(line_source& lines, std::vector<std::string>& names, std::vector<std::string>& rows,
                     std::string& weightLine);
 
-// Reads the next line whole and trims its end back to its last letter or "-" (the first
-// character stays), unless the line begins with a blank. Returns false at the end of the file.
-bool fgetsCut(std::string& line, std::FILE* file);
-
-// Splits a row line into its name and its segment (the last blank-separated word, cut before its
-// first character that is neither a letter nor "-", raised to upper case). A line without a blank
-// gives its first character as the name and an empty segment.
-void extNamSeq(const std::string& line, std::string& name, std::string& segment);
-
 // Drops a trailing number in parentheses, with the blanks before it, from a name:
 // "seq1 (123)" gives "seq1"; "a(b)" and "(12)" stay as they are.
 void f_cutName(std::string& name);

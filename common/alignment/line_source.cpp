@@ -1,7 +1,7 @@
 // Lines of an alignment file, with look-ahead and rewriting.
 #include "common/alignment/line_source.h"
 
-#include "common/options/text_input.h"
+#include "common/io/text_input.h"
 
 bool line_source::next(std::string& line)
 {

@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-#include "common/options/text_input.h"
-#include "common/options/trace.h"
+#include "common/io/text_input.h"
+#include "common/io/trace.h"
 
 // ---- 1. group list ----
 

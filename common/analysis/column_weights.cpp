@@ -8,8 +8,8 @@
 #include <cstdint>
 
 #include "common/analysis/weight_matrix.h"
-#include "common/options/text_input.h"
-#include "common/options/trace.h"
+#include "common/io/text_input.h"
+#include "common/io/trace.h"
 
 double f_setWeights(const std::vector<std::string>& rows, const char* matrixFile, double* weights)
 {
@@ -17,7 +17,7 @@ double f_setWeights(const std::vector<std::string>& rows, const char* matrixFile
     {
         FilePtr file = f_openFile(matrixFile, "rt");
         if (!file) {
-            f_say("\n* Unable read the matrix: %s\n", matrixFile);
+            f_fail("\n* Unable read the matrix: %s\n", matrixFile);
             return -1.0;
         }
         (void)matrix.fread(file.get());

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "common/options/text_input.h"
+#include "common/io/text_input.h"
 
 // ---- 1. alphabet and frequencies ----
 

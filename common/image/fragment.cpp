@@ -123,15 +123,6 @@ private:
 
 }  // namespace
 
-void f_outColorChar(gdImagePtr image, const std::vector<int>& groupColours, image_options opt, char ch,
-                    const std::vector<std::string>& groups, int x1, int y1, int x2, int y2, int row,
-                    int domGroup)
-{
-    cell_painter painter(image, groupColours, groups);
-    painter.paint(opt, ch, x1, y1, x2, y2, row, domGroup);
-    painter.flush();
-}
-
 // ---- 2. a block ----
 
 void f_outFragment(gdImagePtr image, const alignment& ali, image_options& opt, int startCol, int xLeft,

@@ -20,14 +20,6 @@ void f_outFragment(gdImagePtr image, const alignment& ali, image_options& opt, i
                    int textColour, int altNameColour, int nameColour, int leaderColour, int evenUpperColour,
                    int evenLowerColour);
 
-// Draws the cell (x1, y1)-(x2, y2) of residue ch on band row: gaps in opt.gap_color; residues in
-// their group's colour, scaled by opt.cur_weight / opt.max_weight for fill types 5 to 7;
-// residues outside the dominant group (type 1) or the selected groups (type 2) leave the cell
-// blank (a grey line on even bands).
-void f_outColorChar(gdImagePtr image, const std::vector<int>& groupColours, image_options opt, char ch,
-                    const std::vector<std::string>& groups, int x1, int y1, int x2, int y2, int row,
-                    int domGroup);
-
 // Draws the group-letter key centred between xLeft and xRight (cells of cellWidth, letterGap
 // between letters, groupGap after each group) with its caption; returns the x after the key.
 int f_outGroupLetters(gdImagePtr image, const image_options& opt, const std::vector<int>& groupColours,

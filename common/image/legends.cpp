@@ -5,7 +5,7 @@
 #include "common/image/gd_support.h"
 #include "common/image/palette.h"
 #include "common/image/primitives.h"
-#include "common/options/trace.h"
+#include "common/io/trace.h"
 
 // ---- 1. column axis ----
 

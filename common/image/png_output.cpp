@@ -1,7 +1,7 @@
 // Writing pictures: encoded in memory (gd reports an encoding failure there), then written whole.
 #include "common/image/png_output.h"
 
-#include "common/options/file_output.h"
+#include "common/io/file_output.h"
 
 bool f_writePng(gdImagePtr image, const std::string& path)
 {

@@ -16,7 +16,7 @@
 #include "common/image/primitives.h"
 #include "common/image/value_plot.h"
 #include "common/image/weight_panel.h"
-#include "common/options/trace.h"
+#include "common/io/trace.h"
 
 namespace {
 
@@ -225,7 +225,7 @@ void blockEdges(const page_layout& p, int b, int& yTop, int& yBot)
 
 }  // namespace
 
-void f_cantWriteImage(const char* outFile) { f_say("\n Can't write image file %s\n", outFile); }
+void f_cantWriteImage(const char* outFile) { f_fail("\n Can't write image file %s\n", outFile); }
 
 // ---- 5. the whole picture ----
 

@@ -4,8 +4,8 @@
 
 #include <climits>
 
-#include "common/options/text_input.h"
-#include "common/options/trace.h"
+#include "common/io/text_input.h"
+#include "common/io/trace.h"
 
 // ---- 1. records ----
 
@@ -37,7 +37,6 @@ image_options::image_options(prog_options& opts)
       axis_max_weight(0.0),
       dom_groups(nullptr),
       dom_groups2(nullptr),
-      group_shares(nullptr),
       sel_groups(&opts.sel_groups),
       block_size(opts.block_size)
 {

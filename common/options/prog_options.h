@@ -48,7 +48,6 @@ struct image_options {
     double axis_max_weight;           // top of the weight scale
     const std::vector<int>* dom_groups;
     const std::vector<int>* dom_groups2;
-    const std::vector<double>* group_shares;
     const std::vector<int>* sel_groups;
     int block_size;
 };

@@ -2,11 +2,12 @@
 // ungapped sequences.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <ostream>
 #include <string>
 #include <vector>
 
-#include "common/options/trace.h"
+#include "common/io/trace.h"
 #include "dorvex/correspondence.h"
 #include "tests/support/program_runner.h"
 
@@ -43,7 +44,7 @@ calc_result calc(const std::vector<std::string>& rows, const std::vector<int>& p
     std::vector<offset_map> maps = freshMaps(rows);
     testing::internal::CaptureStdout();
     f_calcDelta(maps, partner, rows, otherRows);
-    f_sayFlush();
+    std::fflush(stdout);
     calc_result result;
     result.trace = testing::internal::GetCapturedStdout();
     for (const offset_map& map : maps) result.maps.push_back(describe(map));
@@ -190,7 +191,7 @@ TEST(GetAliOffs, KeepsUngappedSequencesAndOpensOneMapPerRow)
     std::string weightLine;
     testing::internal::CaptureStdout();
     f_getAliOffs(std::move(file), names, seqs, rows, offsets, weightLine);
-    f_sayFlush();
+    std::fflush(stdout);
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "  - iSeqLen = 4\n  - iSeqLen = 3\n");
 
     EXPECT_EQ(names, (std::vector<std::string>{"a", "b"}));

@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "common/options/text_input.h"
+#include "common/io/text_input.h"
 
 // Opens text as a read-only stream; the text must outlive the stream.
 inline FilePtr memory_file(const std::string& text)

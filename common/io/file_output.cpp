@@ -1,6 +1,6 @@
 // Output files written through a temporary file and a rename.
 //   1. temporaries removed on interrupting signals   2. creating   3. committing
-#include "common/options/file_output.h"
+#include "common/io/file_output.h"
 
 #include <fcntl.h>
 #include <signal.h>

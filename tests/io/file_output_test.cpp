@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "common/options/file_output.h"
+#include "common/io/file_output.h"
 #include "tests/support/program_runner.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <string>
 
-#include "common/options/text_input.h"
+#include "common/io/text_input.h"
 
 // An output file being written. Leaving scope without f_commitAtomicFile abandons it: the
 // temporary file is removed and the target keeps its earlier content.

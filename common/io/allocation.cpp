@@ -5,12 +5,17 @@
 #include <cstdlib>
 #include <new>
 
+#include "common/io/trace.h"
+
 namespace {
 
 [[noreturn]] void outOfMemory(std::size_t bytes)
 {
-    std::printf("\n Not enough rooms for new %zu", bytes);
-    std::fflush(stdout);
+    // Formatted without the heap: the message must get out when nothing more can be allocated.
+    if (f_isQuiet()) std::fflush(stdout);
+    std::FILE* stream = f_isQuiet() ? stderr : stdout;
+    std::fprintf(stream, "\n Not enough rooms for new %zu", bytes);
+    std::fflush(stream);
     std::_Exit(7);
 }
 

@@ -1,5 +1,5 @@
 // Whole-line reading over C streams: no fixed buffer, so a long line is never split in two.
-#include "common/options/text_input.h"
+#include "common/io/text_input.h"
 
 #include <sys/stat.h>
 

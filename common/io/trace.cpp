@@ -1,0 +1,63 @@
+// The trace, the failure messages and the warnings, through one place.
+#include "common/io/trace.h"
+
+#include <cstdarg>
+#include <cstdio>
+
+namespace {
+
+const char* g_programName = "vemura";
+bool g_quiet = false;
+
+std::FILE* failureStream() { return g_quiet ? stderr : stdout; }
+
+// Whatever goes to standard error follows what the trace has said so far.
+void flushTrace() { std::fflush(stdout); }
+
+}  // namespace
+
+void f_setProgramName(const char* name) { g_programName = name; }
+const char* f_programName() { return g_programName; }
+
+void f_setQuiet(bool quiet) { g_quiet = quiet; }
+bool f_isQuiet() { return g_quiet; }
+
+void f_say(const char* format, ...)
+{
+    if (g_quiet) return;
+    va_list args;
+    va_start(args, format);
+    std::vfprintf(stdout, format, args);
+    va_end(args);
+}
+
+void f_sayText(std::string_view text)
+{
+    if (!g_quiet) std::fwrite(text.data(), 1, text.size(), stdout);
+}
+
+void f_fail(const char* format, ...)
+{
+    if (g_quiet) flushTrace();
+    va_list args;
+    va_start(args, format);
+    std::vfprintf(failureStream(), format, args);
+    va_end(args);
+}
+
+void f_failText(std::string_view text)
+{
+    if (g_quiet) flushTrace();
+    std::fwrite(text.data(), 1, text.size(), failureStream());
+}
+
+void f_warn(const char* format, ...)
+{
+    flushTrace();
+    std::fprintf(stderr, "%s: warning: ", g_programName);
+    va_list args;
+    va_start(args, format);
+    std::vfprintf(stderr, format, args);
+    va_end(args);
+    std::fputc('\n', stderr);
+}

@@ -1,0 +1,27 @@
+// The one channel for everything the programs say, kept in order:
+//   the trace          standard output, one item per line; nothing in a quiet run
+//   failure messages   with the trace on standard output, or on standard error in a quiet run
+//   warnings           standard error, "PROGRAM: warning: TEXT", in every run
+#pragma once
+#include <string_view>
+
+// The program named in warnings ("vemura", "dorvex"); set once at the start of a run.
+void f_setProgramName(const char* name);
+const char* f_programName();
+
+// A quiet run prints no trace, and its failure messages go to standard error.
+void f_setQuiet(bool quiet);
+bool f_isQuiet();
+
+// Prints a formatted text (printf rules) on the trace.
+void f_say(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
+// Prints a text on the trace exactly as it is, embedded NUL bytes included.
+void f_sayText(std::string_view text);
+
+// Prints a failure message (the text that tells why a run ends or a file was not written).
+void f_fail(const char* format, ...) __attribute__((format(printf, 1, 2)));
+void f_failText(std::string_view text);
+
+// Prints one warning line: the program name, ": warning: ", the formatted text, a line end.
+void f_warn(const char* format, ...) __attribute__((format(printf, 1, 2)));
