@@ -13,6 +13,7 @@
 #include "common/alignment/alignment.h"
 #include "common/analysis/color_groups.h"
 #include "common/analysis/column_weights.h"
+#include "common/image/picture_types.h"
 #include "common/image/vemura_image.h"
 #include "common/options/prog_options.h"
 #include "common/io/text_input.h"
@@ -90,19 +91,15 @@ int imageHeight(int requested, std::int64_t rowCount, std::int64_t ncols, int bl
 
 // ---- 4. pictures ----
 
-// The file-name tail of every picture type.
-const char* const image_tail[23] = {"a",  "m",  "se", "3",  "4",  "5",  "6",  "7",  "8",   "9",   "10", "s1",
-                                    "s2", "13", "14", "15", "16", "17", "18", "19", "20", "sc1", "sc2"};
-
-// Draws every requested picture type in order (types outside 0..22 are skipped). Returns 0, or
-// 5 when a picture could not be written (the others are still drawn).
+// Draws every requested picture type in order (types vemura does not draw are skipped). Returns
+// 0, or 5 when a picture could not be written (the others are still drawn).
 int drawPictures(const alignment& ali, image_options& imageOpts, const prog_options& opts)
 {
     int exitCode = 0;
     for (int type : opts.image_types) {
-        if (type < 0 || type > 22) continue;
+        if (!f_drawsPicture(program_kind::vemura, type)) continue;
         imageOpts.image_type = type;
-        const std::string fileName = opts.image_prefix + image_tail[type] + ".png";
+        const std::string fileName = opts.image_prefix + f_pictureType(type)->vemuraTail + ".png";
         if (!VemuraImage(ali, imageOpts, fileName.c_str(), opts.title.c_str(), opts.algorithms[0].c_str(), "2nd"))
             exitCode = 5;
     }
