@@ -15,6 +15,7 @@
 #include "common/alignment/alignment.h"
 #include "common/analysis/color_groups.h"
 #include "common/analysis/column_weights.h"
+#include "common/image/picture_types.h"
 #include "common/image/vemura_image.h"
 #include "common/io/file_output.h"
 #include "common/options/prog_options.h"
@@ -185,21 +186,30 @@ int drawPictures(prog_options& opts, image_options& imageOpts, alignment_input& 
     imageOpts.wl_no_frame = 0;
     if (opts.algorithms[0].empty()) opts.algorithms[0] = "1st";
     if (opts.algorithms[1].empty()) opts.algorithms[1] = "2nd";
-    const char* name1 = opts.algorithms[0].c_str();
-    const char* name2 = opts.algorithms[1].c_str();
     if (opts.image_types.empty()) opts.image_types.push_back(0);
     one.height = pictureHeight(imageOpts.height, first.rows.size(), imageOpts.wl_height);
     two.height = pictureHeight(imageOpts.height, second.rows.size(), imageOpts.wl_height);
 
+    // The request of a picture of one alignment (side 0 the first, 1 the second) against the other.
+    auto request = [&](int number, int side) {
+        picture_request r;
+        r.type = f_pictureType(number);
+        const picture_input& self = side == 0 ? one : two;
+        const picture_input& other = side == 0 ? two : one;
+        r.height = self.height;
+        r.domGroups = &self.dom;
+        r.otherDomGroups = &other.dom;
+        r.fileBase = opts.image_prefix + r.type->dorvexTails[side];
+        r.title = opts.title;
+        r.algorithm = opts.algorithms[side];
+        r.otherAlgorithm = opts.algorithms[1 - side];
+        return r;
+    };
+
     int exitCode = 0;
-    const std::string& prefix = opts.image_prefix;
     if (f_findType(opts.image_types, 0)) {
-        imageOpts.height = one.height;
-        if (!DorvexImage(one.record, imageOpts, (prefix + "a.png").c_str(), opts.title.c_str(), name1, name2))
-            exitCode = 5;
-        imageOpts.height = two.height;
-        if (!DorvexImage(two.record, imageOpts, (prefix + "b.png").c_str(), opts.title.c_str(), name2, name1))
-            exitCode = 5;
+        if (!DorvexImage(one.record, imageOpts, request(0, 0))) exitCode = 5;
+        if (!DorvexImage(two.record, imageOpts, request(0, 1))) exitCode = 5;
     }
     if (!f_findType(opts.image_types, 21) && !f_findType(opts.image_types, 22)) return exitCode;
 
@@ -220,20 +230,10 @@ int drawPictures(prog_options& opts, image_options& imageOpts, alignment_input& 
     cross(one.record, two.record);
     cross(two.record, one.record);
 
-    for (int type : {21, 22}) {
-        if (!f_findType(opts.image_types, type)) continue;
-        const std::string tail = type == 21 ? "c1.png" : "c2.png";
-        imageOpts.image_type = type;
-        imageOpts.dom_groups = &one.dom;
-        imageOpts.dom_groups2 = &two.dom;
-        imageOpts.height = one.height;
-        if (!VemuraImage(one.record, imageOpts, (prefix + "a" + tail).c_str(), opts.title.c_str(), name1, name2))
-            exitCode = 5;
-        imageOpts.dom_groups = &two.dom;
-        imageOpts.dom_groups2 = &one.dom;
-        imageOpts.height = two.height;
-        if (!VemuraImage(two.record, imageOpts, (prefix + "b" + tail).c_str(), opts.title.c_str(), name2, name1))
-            exitCode = 5;
+    for (int number : {21, 22}) {
+        if (!f_findType(opts.image_types, number)) continue;
+        if (!VemuraImage(one.record, imageOpts, request(number, 0))) exitCode = 5;
+        if (!VemuraImage(two.record, imageOpts, request(number, 1))) exitCode = 5;
     }
     return exitCode;
 }

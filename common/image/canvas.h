@@ -1,0 +1,123 @@
+// The drawing surface. A composer draws a picture once, on a canvas; the canvas hands every
+// call to the renderers of the formats asked for (PNG through gd, SVG, PDF), so a layout is
+// computed once and every format shows the same picture.
+//   1. fonts and pixels   2. renderers   3. the canvas
+#pragma once
+#include <climits>
+#include <cmath>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// ---- 1. fonts and pixels ----
+
+// gd's built-in fixed-width fonts. Every text occupies a known box: the character count times
+// the character width, by the font's height.
+enum class font_face { tiny, small, medium_bold, giant };
+
+struct font_size {
+    int width;   // pixels per character
+    int height;  // pixels per line
+};
+
+// tiny 5 x 8, small 6 x 13, medium bold 7 x 13, giant 9 x 15.
+constexpr font_size f_fontSize(font_face face)
+{
+    switch (face) {
+    case font_face::tiny: return {5, 8};
+    case font_face::small: return {6, 13};
+    case font_face::medium_bold: return {7, 13};
+    case font_face::giant: return {9, 15};
+    }
+    return {6, 13};
+}
+
+// The width in pixels of a text of that many characters.
+inline long long f_textWidth(font_face face, std::size_t characters)
+{
+    return static_cast<long long>(f_fontSize(face).width) * static_cast<long long>(characters);
+}
+
+// Truncates toward zero, as a conversion to int does; values beyond the int range stop at its
+// limits and NaN gives 0, so no computed position can overflow.
+inline int f_trunc(double x)
+{
+    if (std::isnan(x)) return 0;
+    if (x >= 2147483647.0) return INT_MAX;
+    if (x <= -2147483648.0) return INT_MIN;
+    return static_cast<int>(x);
+}
+
+struct rgb_colour {
+    int red, green, blue;
+};
+
+// ---- 2. renderers ----
+
+// One output format. Coordinates are pixels (x to the right, y down); rectangles include both
+// corners, which may come in any order; colours are palette indices the canvas has announced
+// with addColour. Whatever lies outside the picture is clipped.
+class renderer {
+public:
+    virtual ~renderer() = default;
+
+    virtual void addColour(int index, rgb_colour colour) = 0;
+    virtual void fillRect(int x1, int y1, int x2, int y2, int colour) = 0;
+    virtual void outlineRect(int x1, int y1, int x2, int y2, int colour) = 0;
+    virtual void line(int x1, int y1, int x2, int y2, int colour) = 0;
+    // Four pixels drawn, four left out, from the first end on.
+    virtual void dashedLine(int x1, int y1, int x2, int y2, int colour) = 0;
+    virtual void pixel(int x, int y, int colour) = 0;
+    // Text with its box's top-left corner at (x, y); upward text turned a quarter left, its box's
+    // bottom-left corner at (x, y). Drawn up to a NUL byte, as gd draws it.
+    virtual void text(font_face face, int x, int y, std::string_view text, int colour, bool upward) = 0;
+    // One character in its box at (x, y), whatever its byte value.
+    virtual void character(font_face face, int x, int y, unsigned char ch, int colour) = 0;
+    // Fills the pixel columns x1..x2 of the rows y1..y2, column x in colours[x - x1].
+    virtual void paintColumns(int x1, int x2, int y1, int y2, const unsigned char* colours) = 0;
+
+    // Writes the picture to path, whole or not at all. Returns false when it could not be
+    // written (an existing file keeps its content). Prints nothing.
+    [[nodiscard]] virtual bool write(const std::string& path) = 0;
+};
+
+// ---- 3. the canvas ----
+
+// A picture being drawn: its size, its palette (up to 256 colours, taken as gd takes them) and
+// the renderers that receive every drawing call. Owns its renderers.
+class canvas {
+public:
+    canvas(int width, int height) : width_(width), height_(height) {}
+
+    int width() const { return width_; }
+    int height() const { return height_; }
+
+    // Adds a renderer; it receives every colour taken so far and every call from now on.
+    void addRenderer(std::unique_ptr<renderer> output);
+    std::size_t rendererCount() const { return renderers_.size(); }
+    renderer& rendererAt(std::size_t i) { return *renderers_[i]; }
+
+    // The palette, exactly as gd keeps one: resolve gives an exact match, else a new entry, else
+    // the nearest colour once all 256 are taken; allocate gives a new entry, -1 when full.
+    int resolve(int red, int green, int blue);
+    int allocate(int red, int green, int blue);
+    rgb_colour colourOf(int index) const;
+
+    void fillRect(int x1, int y1, int x2, int y2, int colour);
+    void outlineRect(int x1, int y1, int x2, int y2, int colour);
+    void line(int x1, int y1, int x2, int y2, int colour);
+    void dashedLine(int x1, int y1, int x2, int y2, int colour);
+    void pixel(int x, int y, int colour);
+    void text(font_face face, int x, int y, std::string_view text, int colour);
+    void textUp(font_face face, int x, int y, std::string_view text, int colour);
+    void character(font_face face, int x, int y, unsigned char ch, int colour);
+    void paintColumns(int x1, int x2, int y1, int y2, const unsigned char* colours);
+
+private:
+    int addEntry(int red, int green, int blue);
+
+    int width_, height_;
+    std::vector<rgb_colour> palette_;
+    std::vector<std::unique_ptr<renderer>> renderers_;
+};
