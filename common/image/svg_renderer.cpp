@@ -77,8 +77,9 @@ public:
         appendInt(out_, height);
         out_ += "\" shape-rendering=\"crispEdges\" xml:space=\"preserve\">\n<style>"
                 "text{font-family:'DejaVu Sans Mono','Liberation Mono',monospace;white-space:pre}"
-                ".tiny{font-size:8px}.small{font-size:12px}.bold{font-size:12px;font-weight:bold}"
-                ".giant{font-size:14px;font-weight:bold}"
+                // Sizes whose advance (0.6 em in these fonts) is gd's character width.
+                ".tiny{font-size:8.33px}.small{font-size:10px}.bold{font-size:11.67px;font-weight:bold}"
+                ".giant{font-size:15px;font-weight:bold}"
                 "line,path.s,rect.s{fill:none;stroke-width:1;stroke-linecap:square}"
                 "</style>\n";
     }
