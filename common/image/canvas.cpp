@@ -14,6 +14,23 @@ std::string_view uptoNul(std::string_view text)
 
 }  // namespace
 
+std::string f_glyphText(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (unsigned char c : text) {
+        if (c < 0x20 || c == 0x7f) {
+            out += '?';
+        } else if (c < 0x80) {
+            out += static_cast<char>(c);
+        } else {
+            out += static_cast<char>(0xc0 | (c >> 6));
+            out += static_cast<char>(0x80 | (c & 0x3f));
+        }
+    }
+    return out;
+}
+
 void canvas::addRenderer(std::unique_ptr<renderer> output)
 {
     for (std::size_t i = 0; i < palette_.size(); ++i) output->addColour(static_cast<int>(i), palette_[i]);

@@ -53,6 +53,10 @@ struct rgb_colour {
     int red, green, blue;
 };
 
+// The characters gd draws for the bytes of a text, as UTF-8 for the vector formats: one glyph per
+// byte, bytes above 127 taken as Latin-1, control characters (which have no glyph) as "?".
+std::string f_glyphText(std::string_view text);
+
 // ---- 2. renderers ----
 
 // One output format. Coordinates are pixels (x to the right, y down); rectangles include both

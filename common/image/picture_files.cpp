@@ -2,6 +2,7 @@
 #include "common/image/picture_files.h"
 
 #include "common/image/gd_renderer.h"
+#include "common/image/pdf_renderer.h"
 #include "common/image/svg_renderer.h"
 #include "common/io/trace.h"
 
@@ -29,7 +30,7 @@ std::unique_ptr<renderer> makeRenderer(picture_format format, int width, int hei
     switch (format) {
     case picture_format::png: return f_pngRenderer(width, height);
     case picture_format::svg: return f_svgRenderer(width, height);
-    case picture_format::pdf: return nullptr;
+    case picture_format::pdf: return f_pdfRenderer(width, height);
     }
     return nullptr;
 }

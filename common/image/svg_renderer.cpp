@@ -27,25 +27,16 @@ void appendCentre(std::string& out, int value)
     out += ".5";
 }
 
-// Text as XML character data. gd draws one glyph per byte, so each byte stays one character:
-// bytes above 127 are taken as Latin-1, and control characters, which XML cannot hold, as "?".
+// Text as XML character data, one character per glyph gd would draw.
 void appendText(std::string& out, std::string_view text)
 {
-    for (unsigned char c : text) {
+    for (char c : f_glyphText(text)) {
         switch (c) {
         case '&': out += "&amp;"; break;
         case '<': out += "&lt;"; break;
         case '>': out += "&gt;"; break;
         case '"': out += "&quot;"; break;
-        default:
-            if (c < 0x20 || c == 0x7f) {
-                out += '?';
-            } else if (c < 0x80) {
-                out += static_cast<char>(c);
-            } else {
-                out += static_cast<char>(0xc0 | (c >> 6));
-                out += static_cast<char>(0x80 | (c & 0x3f));
-            }
+        default: out += c;
         }
     }
 }
