@@ -5,7 +5,6 @@
 #include "dorvex/dorvex_run.h"
 
 #include <algorithm>
-#include <map>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -72,10 +71,11 @@ void pairPartners(pairing& result, std::size_t i, int j)
     result.partner21[static_cast<std::size_t>(j)] = static_cast<int>(i);
 }
 
-// Pairs every first sequence with the second one of the same name, or, when the name is missing,
-// with the first second sequence of the same residues. A same-named pair of different residues
-// is a mismatch: it is reported (the report is created at the first one) and stays unpaired
-// unless mismatchMode is 1.
+// Pairs every first sequence with the second one of the same name, or, when that name is missing
+// or occurs more than once in either alignment, with the first second sequence of the same
+// residues that is not paired yet and whose name is not kept for its namesake. A same-named pair
+// of different residues is a mismatch: it is reported (the report is created at the first one)
+// and stays unpaired unless mismatchMode is 1.
 pairing pairSequences(const alignment_input& first, const alignment_input& second,
                       const std::string& reportName, int mismatchMode)
 {
@@ -85,21 +85,46 @@ pairing pairSequences(const alignment_input& first, const alignment_input& secon
     result.mismatchCols1.assign(first.rows.size(), -1);
     result.mismatchCols2.assign(second.rows.size(), -1);
 
-    // The first occurrence of a name, or of a sequence, stands for it.
-    std::map<std::string_view, int> byName;
-    for (std::size_t j = 0; j < second.names.size(); ++j)
-        byName.emplace(second.names[j], static_cast<int>(j));
-    std::unordered_map<std::string_view, int> byContent;
-    for (std::size_t j = 0; j < second.seqs.size(); ++j)
-        byContent.emplace(second.seqs[j], static_cast<int>(j));
+    // A name pairs by name only when it occurs exactly once in each alignment.
+    std::unordered_map<std::string_view, int> count1, count2, byName;
+    for (const std::string& name : first.names) ++count1[name];
+    for (std::size_t j = 0; j < second.names.size(); ++j) {
+        ++count2[second.names[j]];
+        byName[second.names[j]] = static_cast<int>(j);
+    }
+    auto pairsByName = [&](std::string_view name) {
+        const auto once1 = count1.find(name), once2 = count2.find(name);
+        return once1 != count1.end() && once1->second == 1 && once2 != count2.end() && once2->second == 1;
+    };
+    std::vector<bool> keptForNamesake(second.names.size());
+    for (std::size_t j = 0; j < second.names.size(); ++j) keptForNamesake[j] = pairsByName(second.names[j]);
+
+    // The second sequences of each residue sequence in order, and how far the search has gone:
+    // a sequence passed over (paired, or kept for its namesake) never becomes free again.
+    struct candidates {
+        std::vector<int> indices;
+        std::size_t next = 0;
+    };
+    std::unordered_map<std::string_view, candidates> byContent;
+    for (std::size_t j = 0; j < second.seqs.size(); ++j) byContent[second.seqs[j]].indices.push_back(static_cast<int>(j));
+    auto findByContent = [&](const std::string& residues) {
+        const auto found = byContent.find(residues);
+        if (found == byContent.end()) return -1;
+        candidates& list = found->second;
+        while (list.next < list.indices.size()) {
+            const std::size_t j = static_cast<std::size_t>(list.indices[list.next]);
+            if (result.partner21[j] == -1 && !keptForNamesake[j]) return static_cast<int>(j);
+            ++list.next;
+        }
+        return -1;
+    };
 
     int mismatches = 0;
     atomic_file report;
     bool reportOpen = false;
     for (std::size_t i = 0; i < first.names.size(); ++i) {
-        const auto named = byName.find(first.names[i]);
-        if (named != byName.end()) {
-            const int j = named->second;
+        if (pairsByName(first.names[i])) {
+            const int j = byName.at(first.names[i]);
             const std::size_t js = static_cast<std::size_t>(j);
             if (first.seqs[i] == second.seqs[js]) {
                 pairPartners(result, i, j);
@@ -122,10 +147,10 @@ pairing pairSequences(const alignment_input& first, const alignment_input& secon
             continue;
         }
         f_say(" ** Rel: %zu <--> *** Not Found by Name\n", i);
-        const auto same = byContent.find(first.seqs[i]);
-        if (same != byContent.end()) {
-            f_say("  * Rel: %zu <--> *** Still Found %d\n", i, same->second);
-            pairPartners(result, i, same->second);
+        const int j = findByContent(first.seqs[i]);
+        if (j >= 0) {
+            f_say("  * Rel: %zu <--> *** Still Found %d\n", i, j);
+            pairPartners(result, i, j);
         }
     }
     // A report that could not be finished leaves the earlier one in place.

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 // ---- 1. fonts and pixels ----
@@ -37,6 +38,23 @@ constexpr font_size f_fontSize(font_face face)
 inline long long f_textWidth(font_face face, std::size_t characters)
 {
     return static_cast<long long>(f_fontSize(face).width) * static_cast<long long>(characters);
+}
+
+// The box a text takes: its characters' cells across, and down only the rows its characters ink
+// (the ink of gd's own glyphs), so that lines set as closely as gd's fonts allow do not meet.
+// Corners included; an upward text's box is the same box turned. A text has no box (and nothing to
+// clash with) when none of its characters inks a pixel.
+struct text_box {
+    int x1, y1, x2, y2;
+};
+bool f_textBox(font_face face, int x, int y, std::string_view text, bool upward, text_box& box);
+
+// True when two texts run into each other: their boxes share rows and no blank pixel column
+// stands between them. (Stacked texts may touch: the boxes leave out the rows the fonts keep
+// blank, which space lines.)
+inline bool f_boxesMeet(const text_box& a, const text_box& b)
+{
+    return a.x1 <= b.x2 + 1 && b.x1 <= a.x2 + 1 && a.y1 <= b.y2 && b.y1 <= a.y2;
 }
 
 // Truncates toward zero, as a conversion to int does; values beyond the int range stop at its
@@ -90,6 +108,9 @@ public:
 
 // A picture being drawn: its size, its palette (up to 256 colours, taken as gd takes them) and
 // the renderers that receive every drawing call. Owns its renderers.
+// Texts never run into each other: a text whose box would meet the box of a text drawn before
+// it is left out (texts of blanks only have no box). Composers place their texts clear of each
+// other; this keeps dense ones (names of very thin rows, crowded axis labels) apart.
 class canvas {
 public:
     canvas(int width, int height) : width_(width), height_(height) {}
@@ -113,15 +134,27 @@ public:
     void line(int x1, int y1, int x2, int y2, int colour);
     void dashedLine(int x1, int y1, int x2, int y2, int colour);
     void pixel(int x, int y, int colour);
-    void text(font_face face, int x, int y, std::string_view text, int colour);
-    void textUp(font_face face, int x, int y, std::string_view text, int colour);
-    void character(font_face face, int x, int y, unsigned char ch, int colour);
+    // Draw a text (upward: turned a quarter left, its box's bottom-left corner at (x, y)), unless
+    // it would run into a text drawn before. Return whether it was drawn.
+    bool text(font_face face, int x, int y, std::string_view text, int colour);
+    bool textUp(font_face face, int x, int y, std::string_view text, int colour);
+    bool character(font_face face, int x, int y, unsigned char ch, int colour);
+    // Draws a text at the first of (x, y), (x + dx, y + dy), (x + 2dx, y + 2dy) ... (at most
+    // `moves` steps) where it runs into no text drawn before: the least move that clears it.
+    bool textNear(font_face face, int x, int y, std::string_view text, int colour, int dx, int dy, int moves,
+                  bool upward = false);
+    // True when a box meets no text drawn so far.
+    bool isClear(const text_box& box) const;
     void paintColumns(int x1, int x2, int y1, int y2, const unsigned char* colours);
 
 private:
     int addEntry(int red, int green, int blue);
+    // Takes the box of a text about to be drawn; false when it meets one drawn before.
+    bool claim(font_face face, int x, int y, std::string_view text, bool upward);
 
     int width_, height_;
+    std::vector<text_box> boxes_;                             // every text drawn
+    std::unordered_map<long long, std::vector<std::size_t>> grid_;  // boxes by the tiles they touch
     std::vector<rgb_colour> palette_;
     std::vector<std::unique_ptr<renderer>> renderers_;
 };

@@ -15,16 +15,19 @@ void f_outXaxe(canvas& image, const picture_type& type, int first, int x0, int y
 {
     const bool comparison = type.comparison();
     const bool percent = type.percentAxis;
-    const double halfColumn = tickSpacing / step * 0.5;
+    const double columnWidth = tickSpacing / step;
+    const double halfColumn = columnWidth * 0.5;
 
-    // The label above the block: the small font in the first block, the tiny font in the later ones.
-    auto labelAbove = [&](double x, const std::string& text, bool atBlockStart) {
-        if (first <= 0)
-            image.text(font_face::small, atBlockStart ? x0 : f_trunc(x - halfColumn - 6.0), yTop - 15, text,
-                   textColour);
-        else
-            image.text(font_face::tiny, atBlockStart ? x0 : f_trunc(x - halfColumn - 5.0), yTop - 12, text,
-                   textColour);
+    // A label centred over the column whose centre is at `centre`: above the block in the small
+    // font in the first block and the tiny font in the later ones (moved up a little when a
+    // number of the top band stands in its way), and below the block in the small font.
+    auto label = [&](double centre, const std::string& text) {
+        const font_face above = first <= 0 ? font_face::small : font_face::tiny;
+        const double halfAbove = f_textWidth(above, text.size()) * 0.5;
+        const double halfBelow = f_textWidth(font_face::small, text.size()) * 0.5;
+        image.textNear(above, f_trunc(centre - halfAbove), first <= 0 ? yTop - 15 : yTop - 12, text, textColour, 0,
+                       -1, 3);
+        image.text(font_face::small, f_trunc(centre - halfBelow), yBottom, text, textColour);
     };
 
     // Ticks that would start right of the image draw nothing, nor do the ones after them. A block
@@ -37,18 +40,12 @@ void f_outXaxe(canvas& image, const picture_type& type, int first, int x0, int y
         const int tx = f_trunc(x - halfColumn);
         if (comparison)
             image.dashedLine(tx, yTop, tx, yBottom, i % 2 == 0 ? evenLineColour : oddLineColour);
+        if (i == 1 && !percent) label(x0 + halfColumn, f_format("%lld", static_cast<long long>(first) + 1));
         if (i % 2 == 0) {
             const long long number = static_cast<long long>(first) + static_cast<long long>(i) * step;
-            const std::string label = percent ? f_format("%lld%%", number) : f_format("%lld", number);
-            labelAbove(x, label, false);
-            image.text(font_face::small, f_trunc(x - halfColumn - 6.0), yBottom, label, textColour);
+            label(x0 + i * tickSpacing - halfColumn, percent ? f_format("%lld%%", number) : f_format("%lld", number));
             f_scaleStroke(image, 'u', tx, yTop, 2);
             f_scaleStroke(image, 'd', tx, yBottom + 1, 2);
-        }
-        if (i == 1 && !percent) {
-            const std::string label = f_format("%lld", static_cast<long long>(first) + 1);
-            labelAbove(x, label, true);
-            image.text(font_face::small, x0, yBottom, label, textColour);
         }
         x = f_trunc((i + 1) * tickSpacing + x0);
     }
@@ -84,8 +81,9 @@ void f_outYaxeNames(canvas& image, int side, int xLeft, int xRight, int yTop, in
         return;
     }
     image.textUp(font_face::small, xLeft, weightY, "weight", weightColour);
-    if (yBottom - yTop < 84)
-        image.textUp(font_face::tiny, xRight + 1, (yTop + yBottom - 70) / 2 + 70, "groups/letters", groupsColour);
+    if (yBottom - yTop < 84)  // moved right, the least, when the numbers of the bands stand in its way
+        image.textNear(font_face::tiny, xRight + 1, (yTop + yBottom - 70) / 2 + 70, "groups/letters", groupsColour,
+                       1, 0, 20, true);
     else
         image.textUp(font_face::small, xRight, groupsY, "groups/letters", groupsColour);
 }
@@ -161,7 +159,8 @@ int f_moveLeg(canvas& image, int x1, int x2, int y, char kind, int maxValue, int
     }
     int x = x1 + 2 * half + 3;
     image.text(font_face::small, x, y, caption, captionColour);
-    if (kind != 'B') image.text(font_face::tiny, x + 5, y + 12, "offset", colour);
+    // Under the caption, moved right the least past a wide largest shift.
+    if (kind != 'B') image.textNear(font_face::tiny, x + 5, y + 12, "offset", colour, 1, 0, 1000);
     x = x + 6 + 6 * static_cast<int>(caption.size());
     if (kind == 'R') {
         image.text(font_face::small, x, y, "moved right", colour);

@@ -103,12 +103,12 @@ page_layout layOut(const alignment& ali, const image_options& opt, const picture
         } else {
             p.step = f_1stN(static_cast<int>(std::min<long long>(p.L, 2147483647)));
             p.nTicks = static_cast<int>(p.L / p.step);
-            p.tickSpacing = static_cast<double>(p.step * plot / p.L);
+            p.tickSpacing = p.step * static_cast<double>(plot) / static_cast<double>(p.L);
         }
     } else {
         p.step = blockSize < 200 ? 5 : (blockSize < 400 ? 10 : 25);
         p.nTicks = static_cast<int>(blockSize / p.step);
-        p.tickSpacing = static_cast<double>(p.step * plot / blockSize);
+        p.tickSpacing = p.step * static_cast<double>(plot) / static_cast<double>(blockSize);
     }
     f_say(" -- dSP1(X) = %g, SL1 = %d\n", p.tickSpacing, p.nTicks);
 
@@ -134,13 +134,10 @@ page_layout layOut(const alignment& ali, const image_options& opt, const picture
     return p;
 }
 
-// The column width of a block in a split picture: a whole number of pixels, unless that would be
-// 0 (more columns than plot pixels), when the cells share the pixels instead.
+// The column width of a block in a split picture: a full block fills the plot's width.
 double splitColumnWidth(const page_layout& p, int blockSize)
 {
-    const long long plot = static_cast<long long>(p.W) - p.left - p.right;
-    const long long whole = plot / blockSize;
-    return whole != 0 ? static_cast<double>(whole) : static_cast<double>(plot) / blockSize;
+    return static_cast<double>(static_cast<long long>(p.W) - p.left - p.right) / blockSize;
 }
 
 // ---- 2. palette and page frame ----

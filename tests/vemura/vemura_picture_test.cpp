@@ -241,7 +241,7 @@ TEST(VemuraPictureSplit, BlocksAndTheBandBetweenThem)
               "*** VemuraIma W/H: 800, 722, type: 0\n"
               "  - Seq Len = 250, Number of Seqs = 10\n"
               " -- dSP2(Y) = 16\n"
-              " -- dSP1(X) = 36, SL1 = 20\n"
+              " -- dSP1(X) = 36.3, SL1 = 20\n"
               "  - iYwei = 240\n"
               "  - iYwei = 454\n"
               "  - iYwei = 668\n"
@@ -253,7 +253,7 @@ TEST(VemuraPictureSplit, BlocksAndTheBandBetweenThem)
     EXPECT_EQ(p.rgb(400, 480), kBand);
     EXPECT_EQ(p.rgb(400, 279), kWhite);  // the heavy frame above the second block
     EXPECT_EQ(p.rgb(400, 440), rgb(102, 51, 0));  // the outline of the second block
-    // The third block holds 50 columns of 7 pixels: cells end at x 402 (an odd band at y 510-526).
+    // The third block holds 50 columns of 7.26 pixels: cells end at x 415 (an odd band at y 510-526).
     EXPECT_NE(p.rgb(400, 518), kWhite);
     EXPECT_EQ(p.rgb(420, 518), kWhite);
 }
@@ -269,15 +269,15 @@ TEST(VemuraLayoutTrace, Geometries)
         const char* matrix;
         std::string trace;
     } cases[] = {
-        {"TickSpacingIsAnIntegerQuotient", "", tenLongNames, nullptr,
+        {"TickSpacingIsComputedInFloatingPoint", "", tenLongNames, nullptr,
          "*** VemuraIma W/H: 800, 294, type: 0\n  - Seq Len = 250, Number of Seqs = 10\n"
-         " -- dSP2(Y) = 16\n -- dSP1(X) = 56, SL1 = 12\n"},
+         " -- dSP2(Y) = 16\n -- dSP1(X) = 56.64, SL1 = 12\n"},
         {"RowHeightSevenKeepsTheLeftMargin", " H 204\n", rows(10, 20), nullptr,
          "*** VemuraIma W/H: 800, 204, type: 0\n  - Seq Len = 20, Number of Seqs = 10\n"
-         " -- dSP2(Y) = 7\n -- dSP1(X) = 36, SL1 = 20\n"},
+         " -- dSP2(Y) = 7\n -- dSP1(X) = 36.3, SL1 = 20\n"},
         {"RowHeightBelowSevenDoublesTheLeftMargin", " H 833\n", rows(100, 20), nullptr,
          "*** VemuraIma W/H: 800, 833, type: 0\n  - Seq Len = 20, Number of Seqs = 100\n"
-         " -- dSP2(Y) = 6.99\n -- dSP1(X) = 33, SL1 = 20\n"},
+         " -- dSP2(Y) = 6.99\n -- dSP1(X) = 33.7, SL1 = 20\n"},
         {"WeightSpacingEightIsKept", " t 11\n H 246\n", "a AAD\nb AAE\n", kSevenMatrix,
          "*** VemuraIma W/H: 800, 246, type: 11\n  - Seq Len = 3, Number of Seqs = 2\n"
          " -- dSP2(Y) = 56\n -- dSP1(X) = 243, SL1 = 3\n--- dSPw = 8, max/1st*10 = 7/5\n"},
@@ -287,11 +287,11 @@ TEST(VemuraLayoutTrace, Geometries)
          " -- dSPw = 15.8571, max/1st*10 = 7/10\n"},
         {"WidthBelow640AddsALegendLine", " t 11\n H 246\n W 639\n", "a AAD\nb AAE\n", kSevenMatrix,
          "*** VemuraIma W/H: 639, 246, type: 11\n  - Seq Len = 3, Number of Seqs = 2\n"
-         " -- dSP2(Y) = 48\n -- dSP1(X) = 189, SL1 = 3\n--- dSPw = 6.85714, max/1st*10 = 7/5\n"
+         " -- dSP2(Y) = 48\n -- dSP1(X) = 189.333, SL1 = 3\n--- dSPw = 6.85714, max/1st*10 = 7/5\n"
          " -- dSPw = 13.7143, max/1st*10 = 7/10\n"},
         {"Width640HasNoSecondLegendLine", " t 11\n H 246\n W 640\n", "a AAD\nb AAE\n", kSevenMatrix,
          "*** VemuraIma W/H: 640, 246, type: 11\n  - Seq Len = 3, Number of Seqs = 2\n"
-         " -- dSP2(Y) = 56\n -- dSP1(X) = 189, SL1 = 3\n--- dSPw = 8, max/1st*10 = 7/5\n"},
+         " -- dSP2(Y) = 56\n -- dSP1(X) = 189.667, SL1 = 3\n--- dSPw = 8, max/1st*10 = 7/5\n"},
         {"AllWeightsZeroGiveAnEmptyScale", " t 11\n", "a ACD\n", nullptr,
          "*** VemuraIma W/H: 800, 200, type: 11\n  - Seq Len = 3, Number of Seqs = 1\n"
          " -- dSP2(Y) = 66\n -- dSP1(X) = 243, SL1 = 3\n--- dSPw = 0, max/1st*10 = 0/1\n"
@@ -313,10 +313,10 @@ TEST(VemuraLayoutTrace, BlockSizesChooseTheColumnStep)
     const struct {
         int blockSize;
         const char* axis;
-    } cases[] = {{199, " -- dSP1(X) = 18, SL1 = 39\n"},
-                 {200, " -- dSP1(X) = 36, SL1 = 20\n"},
-                 {399, " -- dSP1(X) = 18, SL1 = 39\n"},
-                 {400, " -- dSP1(X) = 45, SL1 = 16\n"}};
+    } cases[] = {{199, " -- dSP1(X) = 18.2412, SL1 = 39\n"},
+                 {200, " -- dSP1(X) = 36.3, SL1 = 20\n"},
+                 {399, " -- dSP1(X) = 18.1955, SL1 = 39\n"},
+                 {400, " -- dSP1(X) = 45.375, SL1 = 16\n"}};
     for (const auto& c : cases) {
         vemura_run run(" S " + std::to_string(c.blockSize) + "\n", rows(3, 800));
         const std::string trace = layoutTrace(run.result.out);
