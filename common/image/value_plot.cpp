@@ -44,7 +44,14 @@ std::vector<column_stat> f_columnStats(const std::vector<std::string>& rows,
         for (std::size_t c = chunkStart; c < chunkEnd; ++c) {
             const std::size_t k = c - chunkStart;
             column_stat& stat = stats[c - from];
-            stat.top = *std::max_element(&charCounts[k * 256], &charCounts[k * 256] + 256);
+            const int* chars = &charCounts[k * 256];
+            for (int ch = 0; ch < 256; ++ch) {
+                stat.residues += chars[ch];
+                if (chars[ch] > stat.top) {  // the first of equal counts stays
+                    stat.top = chars[ch];
+                    stat.top_residue = static_cast<char>(ch);
+                }
+            }
             const int* count = &groupCounts[k * (nGroups + 1)];
             for (std::size_t g = 0; g < nGroups; ++g)
                 if (count[g] > 0) ++stat.groups;

@@ -15,6 +15,9 @@ struct column_stat {
     int top = 0;       // rows sharing the column's most frequent character (as written)
     int dominant = 0;  // rows whose residue lies in the column's dominant group
     int groups = 0;    // different groups present
+    int residues = 0;  // rows holding a character other than "-"
+    char top_residue = 0;  // the character counted by top (of equal counts the smallest byte,
+                           // so the first letter in alphabetical order); 0 in a column of gaps
 };
 
 // The statistics of columns from..to-1 (to at most the first row's length); colGroups holds the
