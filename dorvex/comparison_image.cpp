@@ -146,20 +146,16 @@ bool DorvexImage(const alignment& ali, const image_options& opt, const picture_r
 {
     const std::vector<std::string>& names = *ali.names;
     const std::vector<offset_map>& offsets = *ali.offsets;
-    const int W = opt.width, H = request.height;
+    const int H = request.height;
     const std::string& name1 = request.algorithm;
     const int N = static_cast<int>(names.size());
     const long long L = offsets.empty() || offsets[0].empty() ? 0 : offsets[0].rbegin()->first;
-    f_say("*** DorvexIma W/H: %d, %d\n", W, H);
-    f_say("  - Seq Len = %lld, Number of Seqs = %d\n", L, N);
-
     const shift_summary shifts = summariseShifts(offsets, L);
-    if (shifts.right) f_say(" -- Move Right\n");
-    if (shifts.left) f_say(" -- Move Left\n");
 
-    std::size_t longest = 0;
-    for (const std::string& name : names) longest = std::max(longest, name.size());
-    int left = 6 * static_cast<int>(std::clamp<std::size_t>(longest, 7, 10)) + 10;
+    // A name column wider (or narrower) than the default one widens the picture by as much, so
+    // that the plot keeps its width.
+    int left = f_nameColumn(names, opt.name_width);
+    int widened = left - f_nameColumn(names, 10);
     const int right = 22, top = 44;
     int bottom = 40;
     if (shifts.right && shifts.left) bottom += 12;
@@ -174,8 +170,16 @@ bool DorvexImage(const alignment& ali, const image_options& opt, const picture_r
         panelBase = (H - bottom) - opt.wl_height;
     }
     const double pitch = static_cast<double>(static_cast<long long>(H) - top - bottom - panelGap) / N;
+    if (pitch < 6.0) {
+        left *= 2;
+        widened *= 2;
+    }
+    const int W = opt.width + widened;
+    f_say("*** DorvexIma W/H: %d, %d\n", W, H);
+    f_say("  - Seq Len = %lld, Number of Seqs = %d\n", L, N);
+    if (shifts.right) f_say(" -- Move Right\n");
+    if (shifts.left) f_say(" -- Move Left\n");
     f_say("--- dSP2(Y) = %g\n", pitch);
-    if (pitch < 6.0) left *= 2;
     const long long plot = static_cast<long long>(W) - left - right;
     const int step = f_1stN(clampToInt(L));
     const int nTicks = clampToInt(L / step);
@@ -231,7 +235,7 @@ bool DorvexImage(const alignment& ali, const image_options& opt, const picture_r
             obstacles[s].emplace_back(markerX, markerX + 5);
             markerDrawn = true;
         }
-        f_outSeqName(image, i, names[s], left, yTop, nameMode, c.nearBlack, c.brown, c.lightGrey);
+        f_outSeqName(image, i, names[s], left, yTop, nameMode, c.nearBlack, c.brown, c.lightGrey, opt.name_width);
         image.line(left + 1, yBottom, W - right - 1, yBottom, i % 2 == 0 ? c.black : c.white);
     }
 

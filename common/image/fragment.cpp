@@ -32,6 +32,21 @@ public:
     {
     }
 
+    // The colour a residue cell is filled with; -1 for a cell left blank (outside the dominant or
+    // the selected groups), a gap, or a character in no group.
+    int fillOf(char ch, int domGroup) const
+    {
+        if (ch == '-') return -1;
+        const int g = groupOf_[static_cast<unsigned char>(ch)];
+        if (g < 0 || static_cast<std::size_t>(g) >= groupColours_.size()) return -1;
+        const cell_colouring cells = pic_.type->cells;
+        if ((cells == cell_colouring::dominant_group && g != domGroup) ||
+            (cells == cell_colouring::selected_groups &&
+             (opt_.sel_groups == nullptr || !is_selGroup(*opt_.sel_groups, g))))
+            return -1;
+        return groupColours_[static_cast<std::size_t>(g)];
+    }
+
     // Paints the cell of residue ch in a column of the given weight.
     void paint(char ch, double weight, int x1, int y1, int x2, int y2, int row, int domGroup)
     {
@@ -163,7 +178,7 @@ void f_outFragment(canvas& image, const alignment& ali, const image_options& opt
         if (residuePicture) {
             const std::size_t sequence = static_cast<std::size_t>(n - r);
             f_outSeqName(image, r, names[sequence], xLeft, bandTop, nameMode, nameColour, altNameColour,
-                         leaderColour);
+                         leaderColour, opt.name_width);
             const std::string& row = rows[sequence];
             const long long rowLength = static_cast<long long>(row.size());
             for (long long k = 0, c = start; k < blockLength && c < L && c < rowLength; ++k, ++c) {
@@ -175,6 +190,18 @@ void f_outFragment(canvas& image, const alignment& ali, const image_options& opt
             }
             painter.flush();
             image.line(xLeft + 1, bandBottom, xRight - 1, bandBottom, r % 2 == 0 ? textColour : oddRowColour);
+            if (opt.letters) {
+                const int background = r % 2 == 1 ? oddRowColour : evenLowerColour;
+                for (long long k = 0, c = start; k < blockLength && c < L && c < rowLength; ++k, ++c) {
+                    char ch = row[static_cast<std::size_t>(c)];
+                    if (ch == '-') continue;
+                    if (ch >= 'a' && ch <= 'z') ch = static_cast<char>(ch - 'a' + 'A');
+                    const int domGroup = pic.domGroups ? (*pic.domGroups)[static_cast<std::size_t>(c)] : -1;
+                    const int fill = painter.fillOf(ch, domGroup);
+                    f_outCellLetter(image, ch, f_trunc(xLeft + k * colWidth + 1.0), bandTop,
+                                    f_trunc(xLeft + (k + 1) * colWidth), bandBottom, fill >= 0 ? fill : background);
+                }
+            }
         } else if (numSide == 0) {
             f_scaleStroke(image, 'l', xLeft - 1, bandTop, 2);
             if (r % 2 == 1) f_outNumLeft(image, r, xLeft - 4, bandTop, textColour);

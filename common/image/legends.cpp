@@ -2,6 +2,8 @@
 //   1. column axis   2. weight scale and captions   3. sequence names   4. colour legends
 #include "common/image/legends.h"
 
+#include <algorithm>
+
 #include "common/image/palette.h"
 #include "common/image/primitives.h"
 #include "common/io/strings.h"
@@ -90,10 +92,18 @@ void f_outYaxeNames(canvas& image, int side, int xLeft, int xRight, int yTop, in
 
 // ---- 3. sequence names ----
 
-void f_outSeqName(canvas& image, int index, const std::string& name, int x, int y, int mode, int colour,
-                  int altColour, int lineColour)
+int f_nameColumn(const std::vector<std::string>& names, int nameWidth)
 {
-    const std::size_t limit = mode > 0 ? 12 : 10;
+    std::size_t longest = 0;
+    for (const std::string& name : names) longest = std::max(longest, name.size());
+    const std::size_t shown = std::min(longest, static_cast<std::size_t>(std::max(nameWidth, 0)));
+    return 6 * static_cast<int>(std::max<std::size_t>(shown, 7)) + 10;
+}
+
+void f_outSeqName(canvas& image, int index, const std::string& name, int x, int y, int mode, int colour,
+                  int altColour, int lineColour, int nameWidth)
+{
+    const std::size_t limit = static_cast<std::size_t>(mode > 0 ? nameWidth * 6 / 5 : nameWidth);
     std::string shown = name;
     if (shown.size() > limit) {
         shown.resize(limit);

@@ -2,6 +2,7 @@
 // sequence names, the column-weight legend and the movement legend.
 #pragma once
 #include <string>
+#include <vector>
 
 #include "common/image/canvas.h"
 #include "common/image/picture_types.h"
@@ -22,11 +23,16 @@ void f_outYaxeWeights(canvas& image, int side, int xLeft, int yTop, int xRight, 
 void f_outYaxeNames(canvas& image, int side, int xLeft, int xRight, int yTop, int yBottom, int groupsColour,
                     int weightColour);
 
+// The width of the name column: 6 pixels for each character of the longest name (at least 7,
+// at most nameWidth), and 10 more.
+int f_nameColumn(const std::vector<std::string>& names, int nameWidth);
+
 // A sequence name right-aligned 4 pixels left of x: the small font (mode 0 or less), the tiny
 // font (mode 1), or two staggered columns of the tiny font by the parity of index (mode 2 or
-// more). Names longer than 10 characters (12 in modes above 0) are cut, with a trace line.
+// more). Names longer than nameWidth characters in the small font, or as many as take the same
+// width in the tiny one (12 for 10), are cut, with a trace line.
 void f_outSeqName(canvas& image, int index, const std::string& name, int x, int y, int mode, int colour,
-                  int altColour, int lineColour);
+                  int altColour, int lineColour, int nameWidth = 10);
 
 // A strip of n red-ramp cells (n of 0 counts as 1) from x1 to x2, labelled 0 and n / 10, then
 // "column weight" and " (max %.1f)". Returns the x where the next legend may start.

@@ -1,6 +1,7 @@
 // Letter cells, frames, numbers, ticks and the tick step.
 #include "common/image/primitives.h"
 
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 
@@ -24,6 +25,37 @@ void f_outLetter(canvas& image, char ch, int x1, int y1, int x2, int y2, int dx,
         image.line(x2, y1, x2, y2, black);
         image.line(x1, y2, x2, y2, black);
     }
+}
+
+namespace {
+
+// The relative luminance of a colour (sRGB channels made linear, weighted for the eye).
+double luminance(rgb_colour colour)
+{
+    auto linear = [](int channel) {
+        const double c = channel / 255.0;
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.red) + 0.7152 * linear(colour.green) + 0.0722 * linear(colour.blue);
+}
+
+}  // namespace
+
+void f_outCellLetter(canvas& image, char ch, int x1, int y1, int x2, int y2, int fillColour)
+{
+    const int width = x2 - x1 + 1, height = y2 - y1 + 1;
+    font_face face;
+    if (width >= 7 && height >= 11)
+        face = font_face::small;
+    else if (width >= 6 && height >= 9)
+        face = font_face::tiny;
+    else
+        return;
+    const font_size size = f_fontSize(face);
+    const int colour = luminance(image.colourOf(fillColour)) > 0.179 ? image.resolve(0, 0, 0)
+                                                                     : image.resolve(255, 255, 255);
+    image.character(face, x1 + (width - size.width) / 2, y1 + (height - size.height) / 2,
+                    static_cast<unsigned char>(ch), colour);
 }
 
 void f_outFrame(canvas& image, char kind, int x1, int y1, int x2, int y2, int colour)

@@ -9,6 +9,12 @@
 // cells get a bevel, white top and left edges, black right and bottom edges.
 void f_outLetter(canvas& image, char ch, int x1, int y1, int x2, int y2, int dx, int dy, int colour, bool boxed);
 
+// The letter of a residue centred in its cell (x1, y1)-(x2, y2), which is filled with fillColour:
+// in the small font when the cell is at least 7 pixels wide and 11 high, else in the tiny font
+// when it is at least 6 by 9, else not at all. Black on fills whose relative luminance is above
+// 0.179, white on darker ones.
+void f_outCellLetter(canvas& image, char ch, int x1, int y1, int x2, int y2, int fillColour);
+
 // Kind 'w': a heavy top-left corner outside the box (right and bottom sides not drawn);
 // any other kind: the outline of the box.
 void f_outFrame(canvas& image, char kind, int x1, int y1, int x2, int y2, int colour);

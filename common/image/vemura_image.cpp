@@ -51,13 +51,12 @@ page_layout layOut(const alignment& ali, const image_options& opt, const picture
     p.H = request.height;
     p.N = static_cast<int>(ali.names->size());
     p.L = static_cast<long long>((*ali.rows)[0].size());
-    f_say("*** VemuraIma W/H: %d, %d, type: %d\n", p.W, p.H, type.number);
-    f_say("  - Seq Len = %lld, Number of Seqs = %d\n", p.L, p.N);
 
-    std::size_t longest = 0;
-    for (const std::string& name : *ali.names) longest = std::max(longest, name.size());
-    const int maxName = static_cast<int>(std::clamp<std::size_t>(longest, 7, 10));
-    p.left = 6 * maxName + 10;
+    // A name column wider (or narrower) than the default one widens the picture by as much, so
+    // that the plot keeps its width.
+    const bool residues = type.vemuraLayout == picture_layout::residues;
+    p.left = f_nameColumn(*ali.names, opt.name_width);
+    int widened = residues ? p.left - f_nameColumn(*ali.names, 10) : 0;
     if (type.valueLayout()) {
         const int dN = digits(p.N);
         const int dW = digits(f_trunc(ali.max_weight * 10));
@@ -91,8 +90,14 @@ page_layout layOut(const alignment& ali, const image_options& opt, const picture
     } else {
         p.rowHeight = static_cast<double>(static_cast<long long>(p.H) - p.top - p.bottom - p.wlReserve) / p.N;
     }
+    if (residues && p.rowHeight < 7.0) {
+        p.left *= 2;
+        widened *= 2;
+    }
+    p.W += widened;
+    f_say("*** VemuraIma W/H: %d, %d, type: %d\n", p.W, p.H, type.number);
+    f_say("  - Seq Len = %lld, Number of Seqs = %d\n", p.L, p.N);
     f_say(" -- dSP2(Y) = %g\n", p.rowHeight);
-    if (type.vemuraLayout == picture_layout::residues && p.rowHeight < 7.0) p.left *= 2;
 
     const long long plot = static_cast<long long>(p.W) - p.left - p.right;
     if (!p.split) {

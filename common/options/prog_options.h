@@ -44,6 +44,8 @@ struct image_options {
     double max_weight;                // divisor of the weight-scaled fills
     const std::vector<int>* sel_groups;
     int block_size;
+    bool letters = false;             // each residue's letter in its cell, where it fits
+    int name_width = 10;              // names are shown up to this many characters
 };
 
 // Reads the options file at path into opts, echoing every recognised setting and a separator
