@@ -4,6 +4,7 @@ add_library(dorvex_lib STATIC
   dorvex/correspondence.cpp
   dorvex/mismatch_report.cpp
   dorvex/comparison_strip.cpp
+  dorvex/comparison_page.cpp
   dorvex/comparison_image.cpp
   dorvex/agreement.cpp
   dorvex/agreement_tables.cpp
