@@ -6,6 +6,7 @@ add_library(dorvex_lib STATIC
   dorvex/comparison_strip.cpp
   dorvex/comparison_page.cpp
   dorvex/comparison_image.cpp
+  dorvex/agreement_image.cpp
   dorvex/agreement.cpp
   dorvex/agreement_tables.cpp
   dorvex/dorvex_run.cpp

@@ -20,6 +20,8 @@
 #include "common/options/prog_options.h"
 #include "common/io/text_input.h"
 #include "common/io/trace.h"
+#include "dorvex/agreement.h"
+#include "dorvex/agreement_image.h"
 #include "dorvex/comparison_image.h"
 #include "dorvex/correspondence.h"
 #include "dorvex/mismatch_report.h"
@@ -188,35 +190,15 @@ struct picture_input {
     std::vector<int> dom;
 };
 
-// Draws the comparison pictures (type 0) and, on request, the side-by-side pictures of types 21
-// and 22, in the fixed order a, b, ac1, bc1, ac2, bc2. Returns 0, or 5 when a picture could not
-// be written (the others are still drawn).
-int drawPictures(prog_options& opts, image_options& imageOpts, alignment_input& first, alignment_input& second,
-                 pairing& pairs, std::vector<double>& weights1, std::vector<double>& weights2, double max1,
-                 double max2, int molType)
-{
-    picture_input one, two;
-    auto fill = [](alignment& record, alignment_input& input, std::vector<double>& weights, double max,
-                   std::vector<int>& mismatchCols) {
-        record.names = &input.names;
-        record.offsets = &input.offsets;
-        record.rows = &input.rows;
-        record.weights = weights.data();
-        record.max_weight = max;
-        record.mismatch_cols = &mismatchCols;
-    };
-    fill(one.record, first, weights1, max1, pairs.mismatchCols1);
-    fill(two.record, second, weights2, max2, pairs.mismatchCols2);
-    imageOpts.wl_height = 16;
-    imageOpts.wl_no_frame = 0;
-    if (opts.algorithms[0].empty()) opts.algorithms[0] = "1st";
-    if (opts.algorithms[1].empty()) opts.algorithms[1] = "2nd";
-    if (opts.image_types.empty()) opts.image_types.push_back(0);
-    one.height = pictureHeight(imageOpts.height, first.rows.size(), imageOpts.wl_height);
-    two.height = pictureHeight(imageOpts.height, second.rows.size(), imageOpts.wl_height);
+// The pictures of both alignments: their inputs, and the request of each picture.
+struct picture_pair {
+    const prog_options& opts;
+    picture_input one, two;  // the first alignment's and the second's
+    std::vector<std::string> groups;  // colour groups of the side-by-side pictures
 
     // The request of a picture of one alignment (side 0 the first, 1 the second) against the other.
-    auto request = [&](int number, int side) {
+    picture_request request(int number, int side) const
+    {
         picture_request r;
         r.type = f_pictureType(number);
         const picture_input& self = side == 0 ? one : two;
@@ -229,19 +211,21 @@ int drawPictures(prog_options& opts, image_options& imageOpts, alignment_input& 
         r.algorithm = opts.algorithms[side];
         r.otherAlgorithm = opts.algorithms[1 - side];
         return r;
-    };
-
-    int exitCode = 0;
-    if (f_findType(opts.image_types, 0)) {
-        if (!DorvexImage(one.record, imageOpts, request(0, 0))) exitCode = 5;
-        if (!DorvexImage(two.record, imageOpts, request(0, 1))) exitCode = 5;
     }
-    if (!f_findType(opts.image_types, 21) && !f_findType(opts.image_types, 22)) return exitCode;
+};
 
+// The side-by-side pictures of types 21 and 22: each alignment's sorted column values against
+// the other's, with both alignments' dominant groups. Returns 0, or 5 when a picture could not be
+// written.
+int drawSideBySide(picture_pair& pictures, const image_options& imageOpts, const alignment_input& first,
+                   const alignment_input& second, int molType)
+{
+    picture_input& one = pictures.one;
+    picture_input& two = pictures.two;
     one.dom.assign(first.rows[0].size(), -1);
     two.dom.assign(second.rows[0].size(), -1);
-    std::vector<std::string> groups;
-    (void)f_getColorGroups(opts.group_file, groups, molType);
+    std::vector<std::string>& groups = pictures.groups;
+    (void)f_getColorGroups(pictures.opts.group_file, groups, molType);
     std::vector<double> share1(groups.size(), 0.0), share2(groups.size(), 0.0);
     f_statGroup(first.rows, groups, one.dom, share1);
     f_statGroup(second.rows, groups, two.dom, share2);
@@ -255,10 +239,59 @@ int drawPictures(prog_options& opts, image_options& imageOpts, alignment_input& 
     cross(one.record, two.record);
     cross(two.record, one.record);
 
+    int exitCode = 0;
     for (int number : {21, 22}) {
-        if (!f_findType(opts.image_types, number)) continue;
-        if (!VemuraImage(one.record, imageOpts, request(number, 0))) exitCode = 5;
-        if (!VemuraImage(two.record, imageOpts, request(number, 1))) exitCode = 5;
+        if (!f_findType(pictures.opts.image_types, number)) continue;
+        if (!VemuraImage(one.record, imageOpts, pictures.request(number, 0))) exitCode = 5;
+        if (!VemuraImage(two.record, imageOpts, pictures.request(number, 1))) exitCode = 5;
+    }
+    return exitCode;
+}
+
+// Draws the comparison pictures (type 0) and, on request, the side-by-side pictures of types 21
+// and 22 and the agreement pictures (30), in the fixed order a, b, ac1, bc1, ac2, bc2, ag, bg.
+// Returns 0, or 5 when a picture could not be written (the others are still drawn).
+int drawPictures(prog_options& opts, image_options& imageOpts, alignment_input& first, alignment_input& second,
+                 pairing& pairs, std::vector<double>& weights1, std::vector<double>& weights2, double max1,
+                 double max2, int molType)
+{
+    picture_pair pictures{opts, {}, {}, {}};
+    auto fill = [](alignment& record, alignment_input& input, std::vector<double>& weights, double max,
+                   std::vector<int>& mismatchCols) {
+        record.names = &input.names;
+        record.offsets = &input.offsets;
+        record.rows = &input.rows;
+        record.weights = weights.data();
+        record.max_weight = max;
+        record.mismatch_cols = &mismatchCols;
+    };
+    fill(pictures.one.record, first, weights1, max1, pairs.mismatchCols1);
+    fill(pictures.two.record, second, weights2, max2, pairs.mismatchCols2);
+    imageOpts.wl_height = 16;
+    imageOpts.wl_no_frame = 0;
+    if (opts.algorithms[0].empty()) opts.algorithms[0] = "1st";
+    if (opts.algorithms[1].empty()) opts.algorithms[1] = "2nd";
+    if (opts.image_types.empty()) opts.image_types.push_back(0);
+    pictures.one.height = pictureHeight(imageOpts.height, first.rows.size(), imageOpts.wl_height);
+    pictures.two.height = pictureHeight(imageOpts.height, second.rows.size(), imageOpts.wl_height);
+
+    int exitCode = 0;
+    if (f_findType(opts.image_types, 0)) {
+        if (!DorvexImage(pictures.one.record, imageOpts, pictures.request(0, 0))) exitCode = 5;
+        if (!DorvexImage(pictures.two.record, imageOpts, pictures.request(0, 1))) exitCode = 5;
+    }
+    if ((f_findType(opts.image_types, 21) || f_findType(opts.image_types, 22)) &&
+        drawSideBySide(pictures, imageOpts, first, second, molType) != 0)
+        exitCode = 5;
+    if (f_findType(opts.image_types, 30)) {
+        // Each alignment as the reference in turn; one agreement is kept at a time.
+        const alignment_agreement firstAgrees =
+            f_computeAgreement(first.rows, pairs.partner12, second.rows, pairs.partner21);
+        if (!AgreementImage(pictures.one.record, imageOpts, pictures.request(30, 0), firstAgrees, true)) exitCode = 5;
+        const alignment_agreement secondAgrees =
+            f_computeAgreement(second.rows, pairs.partner21, first.rows, pairs.partner12);
+        if (!AgreementImage(pictures.two.record, imageOpts, pictures.request(30, 1), secondAgrees, false))
+            exitCode = 5;
     }
     return exitCode;
 }
