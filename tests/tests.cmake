@@ -9,6 +9,7 @@ configure_file(${CMAKE_SOURCE_DIR}/tests/support/test_paths.h.in
 add_library(test_support STATIC
   tests/support/program_runner.cpp
   tests/support/png_picture.cpp
+  tests/support/svg_texts.cpp
 )
 target_include_directories(test_support PUBLIC ${CMAKE_SOURCE_DIR} ${CMAKE_BINARY_DIR}/generated)
 target_link_libraries(test_support PUBLIC common GTest::gtest)

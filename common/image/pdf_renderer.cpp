@@ -141,11 +141,23 @@ public:
         if (y1 > y2) std::swap(y1, y2);
         int top = y1, bottom = y2, left = x1, right = x2;
         if (!clip(left, top, right, bottom)) return;
+        flush();
+        // Runs of one colour, gathered into one path per colour: one fill for each colour of the
+        // band instead of one per run.
+        runs_.assign(colours_.size(), {});
         for (int x = left; x <= right;) {
             int end = x;
             while (end < right && colours[end + 1 - x1] == colours[x - x1]) ++end;
-            fillRect(x, top, end, bottom, colours[x - x1]);
+            const unsigned char colour = colours[x - x1];
+            if (colour < runs_.size()) runs_[colour].emplace_back(x, end);
             x = end + 1;
+        }
+        for (std::size_t colour = 0; colour < runs_.size(); ++colour) {
+            if (runs_[colour].empty()) continue;
+            for (const auto& [from, to] : runs_[colour]) cairo_rectangle(cr_, from, top, to - from + 1, bottom - top + 1);
+            const rgb_colour c = colours_[colour];
+            cairo_set_source_rgb(cr_, c.red / 255.0, c.green / 255.0, c.blue / 255.0);
+            cairo_fill(cr_);
         }
     }
 
@@ -215,6 +227,7 @@ private:
     std::vector<rgb_colour> colours_;
     std::vector<cairo_scaled_font_t*> fonts_;  // by font_face
     int pendingColour_ = -1;                   // the colour of the rectangles gathered, -1 none
+    std::vector<std::vector<std::pair<int, int>>> runs_;  // a band's runs by colour
 };
 
 }  // namespace
