@@ -203,6 +203,35 @@ TEST(DorvexSelfComparison, EverySequenceIsTheSameWhateverItsNames)
     }
 }
 
+TEST(DorvexAgreementPicture, ResiduesStripAndPercentagesShowHowFarPairsAgree)
+{
+    // s1 and s2 agree everywhere; s3's A is placed with them in the second alignment only.
+    // Reference first: column 1 holds the pair s1-s2 (kept: s1's A agrees fully); column 2 holds
+    // s1, s2 and s3's A (only s1-s2 kept: s1's C 1 of 2, s3's A 0 of 2); column 3 holds s3's C
+    // alone (no pairs). s1: 2 of 3 pairs, 67 %; s3: 0 of 2. SP = 2 of 4 pairs; TC: neither column
+    // stands whole in one column of the second alignment, whose first column also holds s3's A.
+    dorvex_run run(" t 30\n", "s1 AC-\ns2 AC-\ns3 -AC\n", "s1 AC-\ns2 AC-\ns3 AC-\n");
+    ASSERT_EQ(run.result.exit_code, 0);
+    const png_picture p(run.file("galiag.png"));
+    ASSERT_TRUE(p.loaded());
+    // 200 pixels high, strips of 29.33 pixels from y 44, columns of 188.67 pixels from x 52.
+    EXPECT_EQ(p.rgb(146, 58), rgb(49, 54, 149));    // s1's A: every pair agrees, the deepest blue
+    EXPECT_EQ(p.rgb(335, 58), rgb(224, 243, 248));  // s1's C: half
+    EXPECT_EQ(p.rgb(335, 117), rgb(165, 0, 38));    // s3's A: every pair breaks, the deepest red
+    EXPECT_EQ(p.rgb(523, 117), rgb(210, 210, 210)); // s3's C: no pairs
+    EXPECT_EQ(p.rgb(523, 58), rgb(140, 140, 140));  // a gap
+    EXPECT_EQ(p.rgb(146, 155), rgb(49, 54, 149));   // the column strip: 1 of 1
+    EXPECT_EQ(p.rgb(335, 155), rgb(253, 174, 97));  // 1 of 3
+    EXPECT_EQ(p.rgb(523, 155), rgb(210, 210, 210)); // no pairs
+    const std::uint32_t text = rgb(7, 0, 0);
+    EXPECT_EQ(find_text(p, font_face::tiny, "67", 54, text), std::vector<int>{620});
+    EXPECT_EQ(find_text(p, font_face::tiny, "0", 113, text), std::vector<int>{620});
+    EXPECT_EQ(find_text(p, font_face::tiny, "SP 0.5000 TC 0.0000 (first as reference)", 20, rgb(102, 51, 0)).size(), 1u);
+    const png_picture second(run.file("galibg.png"));
+    EXPECT_EQ(find_text(second, font_face::tiny, "SP 0.3333 TC 0.0000 (second as reference)", 20, rgb(102, 51, 0)).size(),
+              1u);
+}
+
 TEST(DorvexPictureFiles, UnwritablePictureIsSkippedWithExit5)
 {
     dorvex_run run(" i nodir/\n t 0\n t 22\n", kFirst, kSecond);
