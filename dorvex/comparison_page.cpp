@@ -158,9 +158,8 @@ void f_drawComparisonHeader(canvas& image, const comparison_page& p, const pictu
     const long long end1 = captionX + 54;
 
     const std::string name2 = f_fitText(request.otherAlgorithm, font_face::tiny, W / 2 - 40);
-    text_box box;
     const auto clearAt = [&](int x, int y, const std::string& text) {
-        return !f_textBox(font_face::tiny, x, y, text, false, box) || image.isClear(box);
+        return image.isClear(font_face::tiny, x, y, text);
     };
     const int y2 = clearAt(5, 15, "versus") && clearAt(40, 15, name2) ? 15 : 16;
     image.text(font_face::tiny, 5, y2, "versus", c.brown);

@@ -91,21 +91,23 @@ const ink_rows& inkRows(font_face face)
 
 }  // namespace
 
-bool f_textBox(font_face face, int x, int y, std::string_view text, bool upward, text_box& box)
+std::vector<text_box> f_textBoxes(font_face face, int x, int y, std::string_view text, bool upward)
 {
     const ink_rows& rows = inkRows(face);
-    int first = 127, last = -1;
-    for (unsigned char c : text) {
-        first = std::min<int>(first, rows.first[c]);
-        last = std::max<int>(last, rows.last[c]);
+    const int width = f_fontSize(face).width;
+    std::vector<text_box> boxes;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        if (rows.last[c] < rows.first[c]) continue;  // a blank
+        const long long along = static_cast<long long>(i) * width;
+        if (along > (1 << 28)) break;
+        const int offset = static_cast<int>(along);
+        if (upward)
+            boxes.push_back({x + rows.first[c], y - offset - width + 1, x + rows.last[c], y - offset});
+        else
+            boxes.push_back({x + offset, y + rows.first[c], x + offset + width - 1, y + rows.last[c]});
     }
-    if (last < first) return false;
-    const int along = static_cast<int>(std::min<long long>(f_textWidth(face, text.size()), 1 << 28));
-    if (upward)
-        box = {x + first, y - along + 1, x + last, y};
-    else
-        box = {x, y + first, x + along - 1, y + last};
-    return true;
+    return boxes;
 }
 
 void canvas::addRenderer(std::unique_ptr<renderer> output)
@@ -191,17 +193,26 @@ bool canvas::isClear(const text_box& box) const
     return true;
 }
 
+bool canvas::isClear(font_face face, int x, int y, std::string_view text, bool upward) const
+{
+    for (const text_box& box : f_textBoxes(face, x, y, uptoNul(text), upward))
+        if (!isClear(box)) return false;
+    return true;
+}
+
 bool canvas::claim(font_face face, int x, int y, std::string_view text, bool upward)
 {
-    text_box box;
-    if (!f_textBox(face, x, y, text, upward, box)) return true;  // nothing inked, nothing to clash with
-    if (!isClear(box)) return false;
-    // A box far outside the picture needs no tiles beyond the picture's.
-    const int left = std::max(box.x1, -kTile), right = std::min(box.x2, width_ + kTile);
-    const int top = std::max(box.y1, -kTile), bottom = std::min(box.y2, height_ + kTile);
-    boxes_.push_back(box);
-    for (int ty = tileOf(top); ty <= tileOf(bottom); ++ty)
-        for (int tx = tileOf(left); tx <= tileOf(right); ++tx) grid_[tileKey(tx, ty)].push_back(boxes_.size() - 1);
+    const std::vector<text_box> boxes = f_textBoxes(face, x, y, text, upward);
+    for (const text_box& box : boxes)
+        if (!isClear(box)) return false;
+    for (const text_box& box : boxes) {
+        // A box far outside the picture needs no tiles beyond the picture's.
+        const int left = std::max(box.x1, -kTile), right = std::min(box.x2, width_ + kTile);
+        const int top = std::max(box.y1, -kTile), bottom = std::min(box.y2, height_ + kTile);
+        boxes_.push_back(box);
+        for (int ty = tileOf(top); ty <= tileOf(bottom); ++ty)
+            for (int tx = tileOf(left); tx <= tileOf(right); ++tx) grid_[tileKey(tx, ty)].push_back(boxes_.size() - 1);
+    }
     return true;
 }
 
@@ -227,8 +238,7 @@ bool canvas::textNear(font_face face, int x, int y, std::string_view text, int c
     text = uptoNul(text);
     for (int step = 0; step <= moves; ++step) {
         const int atX = x + step * dx, atY = y + step * dy;
-        text_box box;
-        if (!f_textBox(face, atX, atY, text, upward, box) || isClear(box))
+        if (isClear(face, atX, atY, text, upward))
             return upward ? textUp(face, atX, atY, text, colour) : this->text(face, atX, atY, text, colour);
     }
     return false;

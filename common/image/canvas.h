@@ -40,17 +40,16 @@ inline long long f_textWidth(font_face face, std::size_t characters)
     return static_cast<long long>(f_fontSize(face).width) * static_cast<long long>(characters);
 }
 
-// The box a text takes: its characters' cells across, and down only the rows its characters ink
-// (the ink of gd's own glyphs), so that lines set as closely as gd's fonts allow do not meet.
-// Corners included; an upward text's box is the same box turned. A text has no box (and nothing to
-// clash with) when none of its characters inks a pixel.
+// The boxes a text takes: one for each character that inks a pixel, its cell across and down
+// only the rows it inks (the ink of gd's own glyphs), so that lines set as closely as gd's fonts
+// allow do not meet. Corners included; an upward text's boxes are the same boxes turned.
 struct text_box {
     int x1, y1, x2, y2;
 };
-bool f_textBox(font_face face, int x, int y, std::string_view text, bool upward, text_box& box);
+std::vector<text_box> f_textBoxes(font_face face, int x, int y, std::string_view text, bool upward);
 
-// True when two texts run into each other: their boxes share rows and no blank pixel column
-// stands between them. (Stacked texts may touch: the boxes leave out the rows the fonts keep
+// True when two characters run into each other: their boxes share rows and no blank pixel column
+// stands between them. (Stacked texts may touch: the boxes leave out the rows the glyphs keep
 // blank, which space lines.)
 inline bool f_boxesMeet(const text_box& a, const text_box& b)
 {
@@ -143,14 +142,15 @@ public:
     // `moves` steps) where it runs into no text drawn before: the least move that clears it.
     bool textNear(font_face face, int x, int y, std::string_view text, int colour, int dx, int dy, int moves,
                   bool upward = false);
-    // True when a box meets no text drawn so far.
-    bool isClear(const text_box& box) const;
+    // True when a text drawn there would meet no text drawn so far.
+    bool isClear(font_face face, int x, int y, std::string_view text, bool upward = false) const;
     void paintColumns(int x1, int x2, int y1, int y2, const unsigned char* colours);
 
 private:
     int addEntry(int red, int green, int blue);
-    // Takes the box of a text about to be drawn; false when it meets one drawn before.
+    // Takes the boxes of a text about to be drawn; false when one meets a text drawn before.
     bool claim(font_face face, int x, int y, std::string_view text, bool upward);
+    bool isClear(const text_box& box) const;
 
     int width_, height_;
     std::vector<text_box> boxes_;                             // every text drawn

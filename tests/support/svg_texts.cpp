@@ -56,26 +56,31 @@ gdFontPtr fontOf(font_face face)
 
 struct box {
     long long x1, y1, x2, y2;
-    bool inked;
 };
 
-// The cells across and the rows the glyphs ink down (turned for upward text).
-box boxOf(const svg_text& t)
+// One box per inked character: its cell across, the rows its glyph inks down (turned for
+// upward text).
+std::vector<box> boxesOf(const svg_text& t)
 {
     const gdFontPtr font = fontOf(t.face);
-    int first = font->h, last = -1;
-    for (unsigned char ch : t.bytes) {
-        const char* glyph = font->data + (ch - font->offset) * font->w * font->h;
+    std::vector<box> boxes;
+    for (std::size_t i = 0; i < t.bytes.size(); ++i) {
+        const char* glyph = font->data + (static_cast<unsigned char>(t.bytes[i]) - font->offset) * font->w * font->h;
+        int first = font->h, last = -1;
         for (int row = 0; row < font->h; ++row)
             for (int col = 0; col < font->w; ++col)
                 if (glyph[row * font->w + col]) {
                     first = std::min(first, row);
                     last = std::max(last, row);
                 }
+        if (last < 0) continue;
+        const long long along = static_cast<long long>(i) * font->w;
+        if (t.upward)
+            boxes.push_back({t.x + first, t.y - along - font->w + 1, t.x + last, t.y - along});
+        else
+            boxes.push_back({t.x + along, t.y + first, t.x + along + font->w - 1, t.y + last});
     }
-    const long long length = static_cast<long long>(font->w) * static_cast<long long>(t.bytes.size());
-    if (t.upward) return {t.x + first, t.y - length + 1, t.x + last, t.y, last >= first};
-    return {t.x, t.y + first, t.x + length - 1, t.y + last, last >= first};
+    return boxes;
 }
 
 }  // namespace
@@ -102,17 +107,18 @@ std::vector<svg_text> svg_texts(const std::string& svg)
 
 std::string first_text_collision(const std::vector<svg_text>& texts)
 {
-    std::vector<box> boxes;
-    for (const svg_text& t : texts) boxes.push_back(boxOf(t));
+    std::vector<std::vector<box>> boxes;
+    for (const svg_text& t : texts) boxes.push_back(boxesOf(t));
+    auto meet = [](const box& a, const box& b) {
+        return a.x1 <= b.x2 + 1 && b.x1 <= a.x2 + 1 && a.y1 <= b.y2 && b.y1 <= a.y2;
+    };
     for (std::size_t i = 0; i < texts.size(); ++i)
-        for (std::size_t j = i + 1; j < texts.size(); ++j) {
-            const box& a = boxes[i];
-            const box& b = boxes[j];
-            if (!a.inked || !b.inked) continue;
-            if (a.x1 <= b.x2 + 1 && b.x1 <= a.x2 + 1 && a.y1 <= b.y2 && b.y1 <= a.y2)
-                return "\"" + texts[i].bytes + "\" at " + std::to_string(texts[i].x) + "," + std::to_string(texts[i].y) +
-                       " / \"" + texts[j].bytes + "\" at " + std::to_string(texts[j].x) + "," +
-                       std::to_string(texts[j].y);
-        }
+        for (std::size_t j = i + 1; j < texts.size(); ++j)
+            for (const box& a : boxes[i])
+                for (const box& b : boxes[j])
+                    if (meet(a, b))
+                        return "\"" + texts[i].bytes + "\" at " + std::to_string(texts[i].x) + "," +
+                               std::to_string(texts[i].y) + " / \"" + texts[j].bytes + "\" at " +
+                               std::to_string(texts[j].x) + "," + std::to_string(texts[j].y);
     return "";
 }

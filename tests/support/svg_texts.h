@@ -17,6 +17,6 @@ struct svg_text {
 // Every <text> element of the SVG document, in order.
 std::vector<svg_text> svg_texts(const std::string& svg);
 
-// The first pair of texts that run into each other (their inked rows overlap and no blank pixel
-// column stands between their cells), as "A / B"; empty when there is none.
+// The first pair of texts that run into each other (two of their characters ink overlapping
+// rows with no blank pixel column between their cells), as "A / B"; empty when there is none.
 std::string first_text_collision(const std::vector<svg_text>& texts);
