@@ -232,6 +232,38 @@ TEST(DorvexAgreementPicture, ResiduesStripAndPercentagesShowHowFarPairsAgree)
               1u);
 }
 
+TEST(DorvexPictureTexts, EachPictureNamesItsOwnMethodFirst)
+{
+    // 640 x 204, no strip moved both ways: the panel at 151 and the legend line 28 below it.
+    dorvex_run run(" A MUSCLE\n B MAFFT\n", kFirst, kSecond);
+    const std::uint32_t brown = rgb(102, 51, 0), orange = rgb(160, 70, 0), nearBlack = rgb(7, 0, 0);
+    const struct {
+        std::string file;
+        font_face face;
+        std::string words;
+        int x, y;
+        std::uint32_t colour;
+    } cases[] = {
+        {"galia.png", font_face::medium_bold, "MUSCLE", 5, 4, orange},
+        {"galia.png", font_face::small, "alignment", 7 * 6 + 11, 4, brown},
+        {"galia.png", font_face::tiny, "versus", 5, 15, brown},
+        {"galia.png", font_face::tiny, "MAFFT", 40, 15, nearBlack},
+        {"galib.png", font_face::medium_bold, "MAFFT", 5, 4, orange},
+        {"galib.png", font_face::small, "alignment", 7 * 5 + 11, 4, brown},
+        // "alignment" after a name of 5 letters puts its g over MUSCLE's last letters: the second
+        // line moves a row down.
+        {"galib.png", font_face::tiny, "versus", 5, 16, brown},
+        {"galib.png", font_face::tiny, "MUSCLE", 40, 16, nearBlack},
+        {"galib.png", font_face::small, "Legends: ", 52, 151 + 28, brown},
+        {"galib.png", font_face::giant, "Comparison of two alignments", 52 + (566 - 252) / 2, 5, brown},
+        {"galib.png", font_face::tiny, "with same sequences", 52 + (566 - 95) / 2, 20, brown},
+    };
+    for (const auto& c : cases) {
+        const png_picture p(run.file(c.file));
+        EXPECT_EQ(find_text(p, c.face, c.words, c.y, c.colour), std::vector<int>{c.x}) << c.file << " " << c.words;
+    }
+}
+
 TEST(DorvexPictureFiles, UnwritablePictureIsSkippedWithExit5)
 {
     dorvex_run run(" i nodir/\n t 0\n t 22\n", kFirst, kSecond);

@@ -156,6 +156,37 @@ TEST(VemuraColumnGeometry, LabelsCellsAndWeightPanelAgreeInEveryBlock)
     }
 }
 
+TEST(VemuraPictureTexts, StandWhereTheLayoutPutsThem)
+{
+    // Ten rows of 30 columns, names of two letters: the plot from x 52 to 778; 294 pixels high,
+    // the weight panel at 241 and the legend row 28 below it. Titles are centred over the plot;
+    // tags end 10 pixels from the right edge; the method name stands at 10, 4.
+    const std::uint32_t text = rgb(102, 51, 0), label = rgb(160, 70, 0);
+    const struct {
+        std::string options;
+        std::string file;
+        font_face face;
+        std::string words;
+        int x, y;
+        std::uint32_t colour;
+    } cases[] = {
+        {"", "galia.png", font_face::giant, "Graphical Image of Alignment", 52 + (726 - 252) / 2, 7, text},
+        {"", "galia.png", font_face::small, "all", 800 - 18 - 10, 4, label},
+        {"", "galia.png", font_face::small, "groups", 800 - 36 - 10, 15, label},
+        {"", "galia.png", font_face::small, "Legends: ", 52, 241 + 28, text},
+        {" T My title\n", "galia.png", font_face::giant, "My title", 52 + (726 - 72) / 2, 5, text},
+        {" T My title\n", "galia.png", font_face::tiny, "Graphical Image of Alignment", 52 + (726 - 140) / 2, 20, text},
+        {" A Clustal\n t 1\n", "galim.png", font_face::medium_bold, "Clustal", 10, 4, label},
+        {" t 1\n", "galim.png", font_face::small, "max group", 800 - 54 - 10, 4, label},
+        {" t 11\n", "galis1.png", font_face::small, "values", 800 - 36 - 10, 15, label},
+    };
+    for (const auto& c : cases) {
+        vemura_run run(c.options, rows(10, 30));
+        const png_picture p(run.file(c.file));
+        EXPECT_EQ(find_text(p, c.face, c.words, c.y, c.colour), std::vector<int>{c.x}) << c.words << c.options;
+    }
+}
+
 TEST(VemuraPictureSize, AutomaticAndGivenHeights)
 {
     const struct {
