@@ -14,6 +14,15 @@ TEST(Allocation, ImpossibleRequestPrintsTheByteCountAndExitsWith7)
     EXPECT_EQ(r.exit_code, 7);
 }
 
+TEST(Allocation, QuietRunSaysItOnStandardError)
+{
+    TempDir dir;
+    const run_result r = run_program(ALLOCATION_PROBE_BIN, {"-q", "1152921504606846976"}, dir.path());
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, "\n Not enough rooms for new 1152921504606846976");
+    EXPECT_EQ(r.exit_code, 7);
+}
+
 TEST(Allocation, OrdinaryRequestSucceeds)
 {
     TempDir dir;
