@@ -6,7 +6,6 @@
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
-#include <climits>
 #include <cstring>
 #include <memory>
 
@@ -234,8 +233,10 @@ parse_result f_parseCommandLine(program_kind program, int argc, char** argv, com
     const std::size_t least = program == program_kind::vemura ? 1 : 2;
     const std::size_t count = line.files.size();
     if (count < least || count > least + 1) {
-        problem = (count == 0 ? std::string("no file name") : std::to_string(count) + " file name" + (count == 1 ? "" : "s")) +
-                  " given; expected " + f_fileOperands(program);
+        const std::string names = count == 0   ? std::string("no file name")
+                                  : count == 1 ? std::string("1 file name")
+                                               : std::to_string(count) + " file names";
+        problem = names + " given; expected " + f_fileOperands(program);
         return parse_result::problem;
     }
     return parse_result::run;
