@@ -1,4 +1,4 @@
-// dorvex driver: checks the command line, loads the options and both alignments, weighs their
+// dorvex driver: sets the run up from the command line and the options, loads both alignments, weighs their
 // columns, pairs their sequences by name and by content, reports same-named sequences whose
 // residues differ, and fills and prints the offset maps of both alignments.
 //   1. loading   2. pairing   3. offset trace   4. pictures   5. the run
@@ -18,6 +18,7 @@
 #include "common/image/vemura_image.h"
 #include "common/io/file_output.h"
 #include "common/options/prog_options.h"
+#include "common/options/run_setup.h"
 #include "common/io/text_input.h"
 #include "common/io/trace.h"
 #include "dorvex/agreement.h"
@@ -29,14 +30,6 @@
 namespace {
 
 // ---- 1. loading ----
-
-void printUsage()
-{
-    f_say("Compare Two Alignments\n ");
-    f_say("USAGE: dorvex.exe optName alignName1 alignName2 \n");
-    f_say("      optName  - fileName of alignment options\n");
-    f_say("    alignName  - fileName of input alignment\n");
-}
 
 // One alignment as read: names, ungapped sequences and aligned rows in file order, and one
 // offset map per row.
@@ -158,6 +151,29 @@ pairing pairSequences(const alignment_input& first, const alignment_input& secon
     // A report that could not be finished leaves the earlier one in place.
     if (reportOpen && !f_commitAtomicFile(report)) cannotWriteReport(reportName);
     return result;
+}
+
+// Warns about the sequences left without a partner (mismatched same-named ones are not counted:
+// the trace and the report speak of them), or, when nothing pairs at all, says so.
+void warnUnpaired(const pairing& pairs, const std::string& firstName, const std::string& secondName)
+{
+    auto count = [](const std::vector<int>& partners, int value) {
+        return static_cast<std::size_t>(std::count(partners.begin(), partners.end(), value));
+    };
+    const std::size_t unpaired1 = count(pairs.partner12, -1);
+    const std::size_t unpaired2 = count(pairs.partner21, -1);
+    const std::size_t paired = pairs.partner12.size() - unpaired1 - count(pairs.partner12, -2);
+    if (paired == 0) {
+        f_warn("no sequence of %s pairs with one of %s: neither names nor residues agree, so nothing is compared",
+               firstName.c_str(), secondName.c_str());
+        return;
+    }
+    if (unpaired1 > 0)
+        f_warn("%zu of %zu sequences of %s have no partner in %s", unpaired1, pairs.partner12.size(),
+               firstName.c_str(), secondName.c_str());
+    if (unpaired2 > 0)
+        f_warn("%zu of %zu sequences of %s have no partner in %s", unpaired2, pairs.partner21.size(),
+               secondName.c_str(), firstName.c_str());
 }
 
 // ---- 3. offset trace ----
@@ -302,27 +318,23 @@ int drawPictures(prog_options& opts, image_options& imageOpts, alignment_input& 
 
 int dorvex_run(int argc, char** argv)
 {
-    f_setProgramName("dorvex");
-    if (argc < 4) {
-        printUsage();
-        return 1;
-    }
     prog_options opts(program_kind::dorvex);
-    if (ReadProgOptions(opts, argv[1]) != 0) {
-        f_fail("\n Can't read params file: %s\n", argv[1]);
-        return 1;
-    }
+    std::vector<std::string> alignmentFiles;
+    int setupCode = 0;
+    if (!f_setUpRun(argc, argv, opts, alignmentFiles, setupCode)) return setupCode;
+    const std::string& firstName = alignmentFiles[0];
+    const std::string& secondName = alignmentFiles[1];
     image_options imageOpts(opts);
 
     // Both files are opened before either is read.
-    FilePtr file1 = f_openFile(argv[2], "rt");
+    FilePtr file1 = f_openFile(firstName, "rt");
     if (!file1) {
-        f_fail("\n Can't open align file %s\n", argv[2]);
+        f_fail("\n Can't open align file %s\n", firstName.c_str());
         return 2;
     }
-    FilePtr file2 = f_openFile(argv[3], "rt");
+    FilePtr file2 = f_openFile(secondName, "rt");
     if (!file2) {
-        f_fail("\n Can't open align file %s\n", argv[3]);
+        f_fail("\n Can't open align file %s\n", secondName.c_str());
         return 2;
     }
     alignment_input first;
@@ -332,7 +344,7 @@ int dorvex_run(int argc, char** argv)
     f_getAliOffs(std::move(file2), second.names, second.seqs, second.rows, second.offsets,
                  second.weightLine);
     // The first of the two that holds no row, or whose first row holds no column.
-    const char* emptyName = isEmpty(first) ? argv[2] : isEmpty(second) ? argv[3] : nullptr;
+    const char* emptyName = isEmpty(first) ? firstName.c_str() : isEmpty(second) ? secondName.c_str() : nullptr;
     if (emptyName != nullptr) {
         f_fail("*** Alignment file %s is empty.\n", emptyName);
         return 4;
@@ -351,6 +363,7 @@ int dorvex_run(int argc, char** argv)
     // Both weighings read the same file, so either failing means the matrix is unreadable.
     if (max1 < 0 || max2 < 0) return 3;
     pairing pairs = pairSequences(first, second, opts.error_file, opts.mismatch_mode);
+    warnUnpaired(pairs, firstName, secondName);
 
     f_calcDelta(first.offsets, pairs.partner12, first.rows, second.rows);
     f_calcDelta(second.offsets, pairs.partner21, second.rows, first.rows);

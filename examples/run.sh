@@ -2,15 +2,16 @@
 # Runs both programs on the shipped globin alignments in BUILD-DIR/example/:
 #   vemura draws the Clustal Omega alignment (all groups, dominant groups, column values, split);
 #   dorvex compares it with the MAFFT alignment of the same 45 sequences.
-# The programs look up their matrix and colour-group files in the working directory, so the
-# shipped ones are copied there.
+# The programs of the build tree find the shipped matrices and colour groups through VEMURA_DATA
+# (installed programs find theirs beside them).
 #   sh examples/run.sh [BUILD-DIR]
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-$top/build}" && pwd)
 work="$build/example"
 mkdir -p "$work"
-cp -f "$top"/data/* "$top"/examples/*.blk "$top"/examples/*.opt "$work"/
+export VEMURA_DATA="$top/data"
+cp -f "$top"/examples/*.blk "$top"/examples/*.opt "$work"/
 cd "$work"
 "$build/vemura" globins.opt globins45.clustalo.blk
 "$build/dorvex" compare.opt globins45.clustalo.blk globins45.mafft.blk

@@ -1,6 +1,6 @@
-// vemura driver: checks the command line, loads the options and the alignment, weighs the
+// vemura driver: sets the run up from the command line and the options, loads the alignment, weighs the
 // columns, prints the group statistics, fixes the image height and draws the pictures.
-//   1. loading   2. analysis   3. image height   4. pictures   5. the run
+//   1. analysis   2. image height   3. pictures   4. the run
 #include "vemura/vemura_run.h"
 
 #include <climits>
@@ -16,22 +16,13 @@
 #include "common/image/picture_types.h"
 #include "common/image/vemura_image.h"
 #include "common/options/prog_options.h"
+#include "common/options/run_setup.h"
 #include "common/io/text_input.h"
 #include "common/io/trace.h"
 
 namespace {
 
-// ---- 1. loading ----
-
-void printUsage()
-{
-    f_say("Graphical Image of Alignment\n ");
-    f_say("USAGE: vemura.exe optName alignName \n");
-    f_say("      optName  - fileName of alignment options\n");
-    f_say("    alignName  - fileName of input alignment\n");
-}
-
-// ---- 2. analysis ----
+// ---- 1. analysis ----
 
 // The second alignment drawn against the first in the comparison pictures (types 21 and 22):
 // a changed copy, so that both layers of those pictures can be seen.
@@ -65,7 +56,7 @@ void printShares(const std::vector<double>& share)
     for (std::size_t i = 0; i < share.size(); ++i) f_say("  - %zu. %g\n", i, share[i]);
 }
 
-// ---- 3. image height ----
+// ---- 2. image height ----
 
 int saturate(std::int64_t value) { return value > INT_MAX ? INT_MAX : static_cast<int>(value); }
 
@@ -89,7 +80,7 @@ int imageHeight(int requested, std::int64_t rowCount, std::int64_t ncols, int bl
     return requested;
 }
 
-// ---- 4. pictures ----
+// ---- 3. pictures ----
 
 // Draws every requested picture type in order (types vemura does not draw are skipped). Returns
 // 0, or 5 when a picture could not be written (the others are still drawn).
@@ -115,35 +106,30 @@ int drawPictures(const alignment& ali, const image_options& imageOpts, const pro
 
 }  // namespace
 
-// ---- 5. the run ----
+// ---- 4. the run ----
 
 int vemura_run(int argc, char** argv)
 {
-    f_setProgramName("vemura");
-    if (argc < 3) {
-        printUsage();
-        return 1;
-    }
     prog_options opts(program_kind::vemura);
-    if (ReadProgOptions(opts, argv[1]) != 0) {
-        f_fail("\n Can't read params file: %s\n", argv[1]);
-        return 1;
-    }
+    std::vector<std::string> alignmentFiles;
+    int setupCode = 0;
+    if (!f_setUpRun(argc, argv, opts, alignmentFiles, setupCode)) return setupCode;
+    const char* alignName = alignmentFiles[0].c_str();
     image_options imageOpts(opts);
 
     std::vector<std::string> names;
     std::vector<std::string> rows;
     std::string weightLine;
     {
-        FilePtr alignFile = f_openFile(argv[2], "rt");
+        FilePtr alignFile = f_openFile(alignName, "rt");
         if (!alignFile) {
-            f_fail("\n Can't open align file %s\n", argv[2]);
+            f_fail("\n Can't open align file %s\n", alignName);
             return 2;
         }
         (void)f_readAlignment(alignFile.get(), names, rows, weightLine);
     }
     if (rows.empty() || rows[0].empty()) {
-        f_fail("*** Alignment file %s is empty.\n", argv[2]);
+        f_fail("*** Alignment file %s is empty.\n", alignName);
         return 3;
     }
 

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "common/io/text_input.h"
+#include "common/io/data_files.h"
 #include "common/io/trace.h"
 
 // ---- 1. group list ----
@@ -40,7 +40,7 @@ int f_getColorGroups(std::string fileName, std::vector<std::string>& groups, int
         f_say("\n");
     }
 
-    FilePtr file = f_openFile(fileName, "rt");
+    FilePtr file = f_openDataFile(fileName);
     if (file) {
         std::string line;
         while (f_readLine(file.get(), line)) {

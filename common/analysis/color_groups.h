@@ -7,6 +7,7 @@
 
 // Appends the colour groups to groups: from fileName, or, when fileName is empty, from
 // "color10.def" (protein) or "color5.def" (molType 1, nucleotide) after the "undefinite" trace.
+// The file is looked up as f_openDataFile does (common/io/data_files.h).
 // When the file cannot be opened, prints "\n Can't open group file ..." and appends the standard
 // set of the molecule type. Returns 1 when the groups came from a file, 2 for a standard set.
 int f_getColorGroups(std::string fileName, std::vector<std::string>& groups, int molType);

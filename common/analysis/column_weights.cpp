@@ -8,14 +8,14 @@
 #include <cstdint>
 
 #include "common/analysis/weight_matrix.h"
-#include "common/io/text_input.h"
+#include "common/io/data_files.h"
 #include "common/io/trace.h"
 
 double f_setWeights(const std::vector<std::string>& rows, const char* matrixFile, double* weights)
 {
     Weight_matrix matrix;
     {
-        FilePtr file = f_openFile(matrixFile, "rt");
+        FilePtr file = f_openDataFile(matrixFile);
         if (!file) {
             f_fail("\n* Unable read the matrix: %s\n", matrixFile);
             return -1.0;

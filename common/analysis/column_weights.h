@@ -8,6 +8,6 @@
 // column count; a position past the end of a shorter row counts as a gap) into weights, which
 // must hold that many entries, and prints the weight trace. Returns the largest weight (0 or
 // more), or -1.0 after printing "\n* Unable read the matrix: NAME" when matrixFile cannot be
-// opened; weights is then untouched. With fewer than two rows every weight is 0.
+// opened (looked up as f_openDataFile does); weights is then untouched. With fewer than two rows every weight is 0.
 [[nodiscard]] double f_setWeights(const std::vector<std::string>& rows, const char* matrixFile,
                                   double* weights);

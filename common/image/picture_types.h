@@ -38,6 +38,19 @@ struct picture_type {
     bool comparison() const { return vemuraLayout == picture_layout::comparison; }
 };
 
+// Every row, in number order, for a range-based for.
+struct picture_type_list {
+    const picture_type* first;
+    const picture_type* last;
+    const picture_type* begin() const { return first; }
+    const picture_type* end() const { return last; }
+};
+picture_type_list f_pictureTypes();
+
+// One line on what a picture of the type shows in the program (for --help); null when the
+// program does not draw it.
+const char* f_pictureSummary(program_kind program, int number);
+
 // The row of a type number; null when no program draws that number.
 const picture_type* f_pictureType(int number);
 

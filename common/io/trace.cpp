@@ -61,3 +61,18 @@ void f_warn(const char* format, ...)
     va_end(args);
     std::fputc('\n', stderr);
 }
+
+void f_output(std::string_view text) { std::fwrite(text.data(), 1, text.size(), stdout); }
+
+void f_problem(std::string_view text)
+{
+    flushTrace();
+    std::fprintf(stderr, "%s: %.*s\n", g_programName, static_cast<int>(text.size()), text.data());
+    f_helpHint();
+}
+
+void f_helpHint()
+{
+    flushTrace();
+    std::fprintf(stderr, "Try '%s --help'.\n", g_programName);
+}

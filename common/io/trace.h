@@ -2,6 +2,8 @@
 //   the trace          standard output, one item per line; nothing in a quiet run
 //   failure messages   with the trace on standard output, or on standard error in a quiet run
 //   warnings           standard error, "PROGRAM: warning: TEXT", in every run
+//   asked-for output   standard output in every run (--help, --version, what other flags ask for)
+//   flag problems      standard error: "PROGRAM: PROBLEM", then "Try 'PROGRAM --help'."
 #pragma once
 #include <string_view>
 
@@ -25,3 +27,13 @@ void f_failText(std::string_view text);
 
 // Prints one warning line: the program name, ": warning: ", the formatted text, a line end.
 void f_warn(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
+// Prints output that a flag asks for on standard output, in quiet runs too.
+void f_output(std::string_view text);
+
+// Prints a problem with the command line on standard error, "PROGRAM: " and the text, then the
+// hint line f_helpHint prints.
+void f_problem(std::string_view text);
+
+// Prints "Try 'PROGRAM --help'." on standard error.
+void f_helpHint();

@@ -6,6 +6,7 @@
 
 #include "common/io/text_input.h"
 #include "common/io/trace.h"
+#include "common/options/flag_table.h"
 
 // ---- 1. records ----
 
@@ -18,7 +19,12 @@ prog_options::prog_options(program_kind prog)
       mismatch_mode(0),
       fill_type(0),
       block_size(-1),
-      program(prog)
+      program(prog),
+      summary(false),
+      tables(false),
+      formats{"png"},
+      letters(false),
+      name_width(10)
 {
 }
 
@@ -70,9 +76,47 @@ void echoString(const char* label, const std::string& value)
     f_sayText("\n");
 }
 
-// Stores one option line's value when the letter is one of this program's; echoes it.
-void applyOption(prog_options& opts, char letter, const std::string& value)
+// The text of an options line as a warning shows it: without its line end, control characters
+// as "?", cut after 60 characters.
+std::string shownLine(const std::string& line)
 {
+    std::string shown = line.substr(0, line.find_first_of("\r\n"));
+    for (char& c : shown)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) c = '?';
+    if (shown.size() > 60) shown = shown.substr(0, 57) + "...";
+    return shown;
+}
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+bool isBlankLine(const std::string& line) { return line.find_first_not_of(" \t\r\n") == std::string::npos; }
+
+// Warns about a line that sets something although it does not begin with a blank, and about a
+// line that sets nothing (blank lines and comment lines, beginning with "#", are meant to).
+void warnAboutLine(program_kind program, int number, const std::string& line, const flag_spec* setting)
+{
+    if (setting != nullptr) {
+        if (!isBlank(line[0]))
+            f_warn("line %d: \"%s\" sets %s; option lines begin with a blank", number, shownLine(line).c_str(),
+                   setting->what);
+        return;
+    }
+    if (isBlankLine(line) || line[0] == '#') return;
+    const char letter = line.size() > 1 ? line[1] : '\0';
+    const program_kind other = program == program_kind::vemura ? program_kind::dorvex : program_kind::vemura;
+    if (f_settingOfLetter(other, letter) != nullptr)
+        f_warn("line %d: \"%s\" sets nothing; %c is not a %s option", number, shownLine(line).c_str(), letter,
+               program == program_kind::vemura ? "vemura" : "dorvex");
+    else
+        f_warn("line %d: \"%s\" sets nothing; an option line is a blank, the option letter, then its value",
+               number, shownLine(line).c_str());
+}
+
+}  // namespace
+
+bool f_applyOption(prog_options& opts, char letter, const std::string& value)
+{
+    if (f_settingOfLetter(opts.program, letter) == nullptr) return false;
     const bool vemura = opts.program == program_kind::vemura;
     switch (letter) {
     case 'W': {
@@ -107,6 +151,10 @@ void applyOption(prog_options& opts, char letter, const std::string& value)
         opts.algorithms[0] = stringValue(value);
         echoString(vemura ? " -    Algorithm: " : " -1st Algorithm: ", opts.algorithms[0]);
         break;
+    case 'B':
+        opts.algorithms[1] = stringValue(value);
+        echoString(" -2nd Algorithm: ", opts.algorithms[1]);
+        break;
     case 'm':
         opts.matrix_file = stringValue(value);
         echoString(" - Matrix  File: ", opts.matrix_file);
@@ -115,69 +163,74 @@ void applyOption(prog_options& opts, char letter, const std::string& value)
         opts.group_file = stringValue(value);
         echoString(" - Group   File: ", opts.group_file);
         break;
-    default:
+    case 'e':
+        opts.error_file = stringValue(value);
+        echoString(" - Error   File: ", opts.error_file);
         break;
+    case 'M':
+        opts.mismatch_mode = f_atoiSaturated(value);
+        echoInt(" - Mismtch Mode: ", opts.mismatch_mode);
+        break;
+    case 'o':
+        opts.offset_type = f_atoiSaturated(value);
+        echoInt(" -  Offset Type: ", opts.offset_type);
+        break;
+    case 'f':
+        opts.fill_type = f_atoiSaturated(value);
+        echoInt(" - Filling Type: ", opts.fill_type);
+        break;
+    case 's':
+        opts.sel_groups.push_back(f_atoiSaturated(value));
+        echoInt(" - Sel.   Group: ", opts.sel_groups.back());
+        break;
+    case 'S':
+        opts.block_size = f_atoiSaturated(value);
+        echoInt(" - Split BlSize: ", opts.block_size);
+        break;
+    default:
+        return false;
     }
-    if (vemura) {
-        switch (letter) {
-        case 'f':
-            opts.fill_type = f_atoiSaturated(value);
-            echoInt(" - Filling Type: ", opts.fill_type);
-            break;
-        case 's':
-            opts.sel_groups.push_back(f_atoiSaturated(value));
-            echoInt(" - Sel.   Group: ", opts.sel_groups.back());
-            break;
-        case 'S':
-            opts.block_size = f_atoiSaturated(value);
-            echoInt(" - Split BlSize: ", opts.block_size);
-            break;
-        default:
-            break;
-        }
-    } else {
-        switch (letter) {
-        case 'B':
-            opts.algorithms[1] = stringValue(value);
-            echoString(" -2nd Algorithm: ", opts.algorithms[1]);
-            break;
-        case 'e':
-            opts.error_file = stringValue(value);
-            echoString(" - Error   File: ", opts.error_file);
-            break;
-        case 'M':
-            opts.mismatch_mode = f_atoiSaturated(value);
-            echoInt(" - Mismtch Mode: ", opts.mismatch_mode);
-            break;
-        case 'o':
-            opts.offset_type = f_atoiSaturated(value);
-            echoInt(" -  Offset Type: ", opts.offset_type);
-            break;
-        default:
-            break;
-        }
-    }
+    return true;
 }
 
-}  // namespace
+void f_clearOptionList(prog_options& opts, char letter)
+{
+    if (letter == 't') opts.image_types.clear();
+    if (letter == 's') opts.sel_groups.clear();
+}
 
 // ---- 3. reading the file ----
 
-int ReadProgOptions(prog_options& opts, const char* path)
+int f_readOptionLines(prog_options& opts, const char* path)
 {
     FilePtr file = f_openFile(path, "rt");
     if (!file) return 1;
 
     std::string line;
+    int number = 0;
     while (f_readLine(file.get(), line)) {
-        if (line.size() < 2) continue;  // the line end counts
-        std::size_t start = 2;
-        while (start < line.size() && line[start] == ' ') ++start;
-        applyOption(opts, line[1], line.substr(start));
+        ++number;
+        bool set = false;
+        if (line.size() >= 2) {  // the line end counts
+            std::size_t start = 2;
+            while (start < line.size() && line[start] == ' ') ++start;
+            set = f_applyOption(opts, line[1], line.substr(start));
+        }
+        warnAboutLine(opts.program, number, line, set ? f_settingOfLetter(opts.program, line[1]) : nullptr);
     }
-    f_say("----------------------------------------------\n\n");
+    return 0;
+}
 
+void f_finishOptions(prog_options& opts)
+{
+    f_say("----------------------------------------------\n\n");
     if (opts.program == program_kind::vemura && !opts.sel_groups.empty())
         opts.image_types.push_back(2);  // drawing selected groups is picture type 2
+}
+
+int ReadProgOptions(prog_options& opts, const char* path)
+{
+    if (f_readOptionLines(opts, path) != 0) return 1;
+    f_finishOptions(opts);
     return 0;
 }

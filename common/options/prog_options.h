@@ -26,6 +26,13 @@ struct prog_options {
     int fill_type;                    // f (vemura): how residue cells are filled
     int block_size;                   // S (vemura): columns per block; 0 or less means one block
     program_kind program;
+
+    // Settings of flags without an options letter (common/options/flag_table.h).
+    bool summary;                     // --summary (dorvex): print the agreement scores
+    bool tables;                      // --tables: write the numbers behind the pictures
+    std::vector<std::string> formats; // --format: picture formats, each "png", "svg" or "pdf"
+    bool letters;                     // --letters: residue letters in large enough cells
+    int name_width;                   // --name-width: 1 to 60
 };
 
 // Drawing settings of one run, built from prog_options and completed by the driver before any
@@ -48,9 +55,25 @@ struct image_options {
     int name_width = 10;              // names are shown up to this many characters
 };
 
-// Reads the options file at path into opts, echoing every recognised setting and a separator
-// line on the trace. Returns 0 when the file was read to its end; 1 when it could not be opened
-// (nothing is printed then and opts keeps its defaults).
+// Applies one setting as an options line of that letter with that value does: stores it (with
+// the letter's limits; a list letter appends) and echoes it on the trace. Returns false, and
+// changes nothing, when the letter is not one of the program's.
+bool f_applyOption(prog_options& opts, char letter, const std::string& value);
+
+// Empties the list of a list letter (t, s), so that a flag's list replaces the file's.
+void f_clearOptionList(prog_options& opts, char letter);
+
+// Reads the options file at path into opts, a line at a time through f_applyOption, and warns on
+// standard error about a line that sets nothing or that sets something without beginning with a
+// blank. Returns 0 when the file was read to its end; 1 when it could not be opened (nothing is
+// printed then and opts keeps its defaults).
+[[nodiscard]] int f_readOptionLines(prog_options& opts, const char* path);
+
+// Ends the settings of a run: prints the separator line on the trace, and, in vemura, adds
+// picture type 2 when groups are selected.
+void f_finishOptions(prog_options& opts);
+
+// f_readOptionLines, then f_finishOptions when the file was read: a run with the file alone.
 [[nodiscard]] int ReadProgOptions(prog_options& opts, const char* path);
 
 // The number an options value stands for, as atoi reads it (leading white space, a sign, digits;

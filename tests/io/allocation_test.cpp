@@ -14,6 +14,18 @@ TEST(Allocation, ImpossibleRequestPrintsTheByteCountAndExitsWith7)
     EXPECT_EQ(r.exit_code, 7);
 }
 
+TEST(Allocation, QuietRunSaysItOnStandardError)
+{
+    TempDir dir;
+    const run_result r = run_program(ALLOCATION_PROBE_BIN, {"-q", "1152921504606846976"}, dir.path());
+    const std::string message = "\n Not enough rooms for new 1152921504606846976";
+    EXPECT_EQ(r.out, "");
+    // (AddressSanitizer says its own word about the request first.)
+    ASSERT_GE(r.err.size(), message.size());
+    EXPECT_EQ(r.err.substr(r.err.size() - message.size()), message);
+    EXPECT_EQ(r.exit_code, 7);
+}
+
 TEST(Allocation, OrdinaryRequestSucceeds)
 {
     TempDir dir;

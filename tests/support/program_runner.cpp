@@ -71,6 +71,19 @@ std::vector<std::string> TempDir::addedSince(const std::vector<std::string>& bef
     return added;
 }
 
+std::string non_warning_lines(const std::string& err, const std::string& program)
+{
+    std::string others;
+    const std::string mark = program + ": warning: ";
+    for (std::size_t start = 0; start < err.size();) {
+        std::size_t end = err.find('\n', start);
+        end = end == std::string::npos ? err.size() : end + 1;
+        if (err.compare(start, mark.size(), mark) != 0) others.append(err, start, end - start);
+        start = end;
+    }
+    return others;
+}
+
 std::string read_file(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
@@ -80,7 +93,7 @@ std::string read_file(const std::string& path)
 }
 
 run_result run_program(const std::string& binary, const std::vector<std::string>& args,
-                       const std::string& dir)
+                       const std::string& dir, const std::vector<std::string>& env)
 {
     int outPipe[2], errPipe[2];
     if (pipe(outPipe) != 0 || pipe(errPipe) != 0) throw std::runtime_error("pipe failed");
@@ -94,6 +107,9 @@ run_result run_program(const std::string& binary, const std::vector<std::string>
         close(outPipe[1]);
         close(errPipe[1]);
         if (chdir(dir.c_str()) != 0) _exit(126);
+        // A data folder set for the person running the tests must not change what they see.
+        unsetenv("VEMURA_DATA");
+        for (const std::string& entry : env) putenv(const_cast<char*>(entry.c_str()));
         std::vector<char*> argv;
         argv.push_back(const_cast<char*>(binary.c_str()));
         for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));

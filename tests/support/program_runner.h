@@ -36,9 +36,14 @@ private:
     std::string path_;
 };
 
-// Runs binary with args in directory dir; returns its exit code and both output streams.
+// Runs binary with args in directory dir; returns its exit code and both output streams. The
+// program's environment is the test's without VEMURA_DATA, plus the "NAME=VALUE" entries of env.
 run_result run_program(const std::string& binary, const std::vector<std::string>& args,
-                       const std::string& dir);
+                       const std::string& dir, const std::vector<std::string>& env = {});
+
+// The lines of a program's standard error that are not its warnings ("PROGRAM: warning: ..."):
+// empty when a run said nothing on standard error but warnings.
+std::string non_warning_lines(const std::string& err, const std::string& program);
 
 // Reads a whole file; empty when it cannot be read.
 std::string read_file(const std::string& path);

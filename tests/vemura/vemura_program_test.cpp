@@ -35,6 +35,7 @@ const char* kTenProteins =
     "HBA_PANTR      SKVGGHAGEYGAEAL\n";
 
 const char* kSeparator = "----------------------------------------------\n\n";
+const char* kHint = "Try 'vemura --help'.\n";
 
 struct program_case {
     const char* name;
@@ -44,6 +45,7 @@ struct program_case {
     int exitCode;
     std::string out;
     std::vector<std::string> written = {};  // files the run adds to the directory, sorted
+    std::string err = "";                   // standard error: the hint, the warnings
 };
 
 std::string typicalRunTrace()
@@ -92,8 +94,8 @@ std::vector<program_case> cases()
         "      optName  - fileName of alignment options\n"
         "    alignName  - fileName of input alignment\n";
     return {
-        {"UsageWithoutArguments", {}, {}, {}, 1, usage},
-        {"UsageWithOneArgument", {}, {}, {"opts"}, 1, usage},
+        {"UsageWithoutArguments", {}, {}, {}, 1, usage, {}, kHint},
+        {"UsageWithOneArgument", {}, {}, {"opts"}, 1, usage, {}, kHint},
         {"MissingOptionsFile", {}, {}, {"nope.opt", "a.aln"}, 1,
          "\n Can't read params file: nope.opt\n"},
         {"OptionsFileThatIsADirectory", {}, {}, {".", "a.aln"}, 1, "\n Can't read params file: .\n"},
@@ -144,7 +146,21 @@ std::vector<program_case> cases()
          " - Matrix  File: my.matrix\n"
          " - Group   File: my.def\n"
          " - Sel.   Group: 4\n" +
-             std::string(kSeparator) + "\n Can't open align file missing.aln\n"},
+             std::string(kSeparator) + "\n Can't open align file missing.aln\n",
+         {},
+         // a line that sets something without its leading blank, lines that set nothing (a letter
+         // of dorvex's, none), types that draw nothing; the blank line says nothing
+         "vemura: warning: line 1: \"xW100\" sets the image width; option lines begin with a blank\n"
+         "vemura: warning: line 9: \"W 500\" sets nothing; an option line is a blank, the option letter, then "
+         "its value\n"
+         "vemura: warning: line 10: \" B x\" sets nothing; B is not a vemura option\n"
+         "vemura: warning: line 11: \" e x\" sets nothing; e is not a vemura option\n"
+         "vemura: warning: line 12: \" M 1\" sets nothing; M is not a vemura option\n"
+         "vemura: warning: line 13: \" o 2\" sets nothing; o is not a vemura option\n"
+         "vemura: warning: line 14: \"a\" sets nothing; an option line is a blank, the option letter, then its "
+         "value\n"
+         "vemura: warning: picture type 2147483647 draws nothing in vemura; it draws types 0 to 22\n"
+         "vemura: warning: picture type -2147483648 draws nothing in vemura; it draws types 0 to 22\n"},
         {"TypicalRunUpToTheForcedType", {{"o.opt", " TGlobins\n"}, {"a.aln", kTenProteins}},
          {"blosum62.matrix"}, {"o.opt", "a.aln"}, 0, typicalRunTrace(), {"galia.png"}},
         {"NamedMatrixIsUsedWhateverTheMoleculeType",
@@ -240,7 +256,7 @@ TEST_P(VemuraProgram, PrintsExactTraceAndExitCode)
     const run_result r = run_program(VEMURA_BIN, c.args, dir.path());
     EXPECT_EQ(r.out, c.out);
     EXPECT_EQ(r.exit_code, c.exitCode);
-    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(r.err, c.err);
     EXPECT_EQ(dir.addedSince(before), c.written);
 }
 

@@ -1,0 +1,91 @@
+// The table of flags.
+#include "common/options/flag_table.h"
+
+#include <iterator>
+
+namespace {
+
+using V = flag_value;
+using I = flag_id;
+
+// id, letter, short, long, value, value name, vemura, dorvex, what a line sets, help, dorvex's help
+const flag_spec kFlags[] = {
+    {I::help, 0, 'h', "help", V::none, nullptr, true, true, nullptr, "print this help and exit", nullptr},
+    {I::version, 0, 'V', "version", V::none, nullptr, true, true, nullptr,
+     "print the program name and version and exit", nullptr},
+    {I::quiet, 0, 'q', "quiet", V::none, nullptr, true, true, nullptr,
+     "print no trace on standard output; failure messages go to standard error", nullptr},
+
+    {I::setting, 'W', 'W', "width", V::number, "N", true, true, "the image width",
+     "image width in pixels (450 to 3000; default 800)", "image width in pixels (320 to 3000; default 640)"},
+    {I::setting, 'H', 'H', "height", V::number, "N", true, true, "the image height",
+     "image height in pixels (at most 10000; 0 or less, the default, computes it from the rows; "
+     "never below what the rows need)",
+     nullptr},
+    {I::setting, 't', 't', "type", V::numbers, "LIST", true, true, "a picture type",
+     "picture types to draw, in this order (see Picture types; default 0)",
+     "picture types to draw (see Picture types; default 0)"},
+    {I::setting, 'i', 'o', "prefix", V::text, "TEXT", true, true, "the file-name prefix",
+     "prefix of the picture file names (default gali)", nullptr},
+    {I::setting, 'T', 'T', "title", V::text, "TEXT", true, true, "the title",
+     "title of the pictures (default \"Graphical Image of Alignment\")",
+     "title of the pictures (default \"Comparison of two alignments\")"},
+    {I::setting, 'A', 0, "method", V::text, "TEXT", true, true, "the method name",
+     "name of the alignment method (default none)", "name of the first alignment method (default 1st)"},
+    {I::setting, 'B', 0, "second-method", V::text, "TEXT", false, true, "the second method name", nullptr,
+     "name of the second alignment method (default 2nd)"},
+    {I::setting, 'm', 0, "matrix", V::text, "FILE", true, true, "the matrix file",
+     "substitution matrix file (default blosum62.matrix for protein, dnarna.matrix for nucleotide)",
+     "substitution matrix file (default blosum62.matrix, or dnarna.matrix when the first alignment is "
+     "nucleotide)"},
+    {I::setting, 'g', 0, "groups", V::text, "FILE", true, true, "the colour-group file",
+     "colour-group file (default color10.def for protein, color5.def for nucleotide)",
+     "colour-group file of the pictures of types 21 and 22 (default color10.def for protein, color5.def "
+     "for nucleotide)"},
+    {I::setting, 'e', 0, "report", V::text, "FILE", false, true, "the mismatch report file", nullptr,
+     "mismatch report file (default mismatch.txt)"},
+    {I::setting, 'M', 0, "mismatch-mode", V::number, "N", false, true, "the mismatch mode", nullptr,
+     "1: same-named sequences whose residues differ are still compared (default 0)"},
+    {I::setting, 'o', 0, "offset-type", V::number, "N", false, true, "the offset type", nullptr,
+     "0: the colour ramps of the strips start at 0; other values: at the smallest shift (default 0)"},
+    {I::setting, 'f', 0, "fill", V::number, "N", true, false, "the fill type",
+     "cell fill: 0 whole cells, black gaps; 5 bars from the top, 6 bars centred, 7 boxes centred, "
+     "each scaled by the column weight; other values whole cells, grey gaps (default 0)",
+     nullptr},
+    {I::setting, 's', 0, "select", V::numbers, "LIST", true, false, "a selected group",
+     "selected colour groups, numbered from 0; adds picture type 2", nullptr},
+    {I::setting, 'S', 0, "split", V::number, "N", true, false, "the block size",
+     "columns per block of a split picture (0 or less, the default: one block)", nullptr},
+
+    {I::summary, 0, 0, "summary", V::none, nullptr, false, true, nullptr, nullptr,
+     "print the agreement scores of the two alignments"},
+    {I::tables, 0, 0, "tables", V::none, nullptr, true, true, nullptr,
+     "write the numbers behind the pictures as tab-separated tables", nullptr},
+    {I::format, 0, 0, "format", V::formats, "LIST", true, true, nullptr,
+     "picture formats to write: png, svg, pdf (comma-separated; default png)", nullptr},
+    {I::letters, 0, 0, "letters", V::none, nullptr, true, true, nullptr,
+     "draw each residue's letter in its cell when the cell is large enough", nullptr},
+    {I::name_width, 0, 0, "name-width", V::name_width, "N", true, true, nullptr,
+     "show names up to N characters (1 to 60; default 10)", nullptr},
+};
+
+}  // namespace
+
+flag_list f_flags() { return {std::begin(kFlags), std::end(kFlags)}; }
+
+bool f_hasFlag(const flag_spec& flag, program_kind program)
+{
+    return program == program_kind::vemura ? flag.inVemura : flag.inDorvex;
+}
+
+const char* f_flagHelp(const flag_spec& flag, program_kind program)
+{
+    return program == program_kind::dorvex && flag.dorvexHelp != nullptr ? flag.dorvexHelp : flag.help;
+}
+
+const flag_spec* f_settingOfLetter(program_kind program, char letter)
+{
+    for (const flag_spec& flag : kFlags)
+        if (flag.id == flag_id::setting && flag.letter == letter && f_hasFlag(flag, program)) return &flag;
+    return nullptr;
+}
