@@ -88,7 +88,7 @@ bool AgreementImage(const alignment& ali, const image_options& opt, const pictur
     f_say("  - Seq Len = %lld, Number of Seqs = %d\n", L, N);
     f_say("--- dSP2(Y) = %g\n", p.pitch);
 
-    picture_files files(request, W, H);
+    picture_files files(opt.formats, request.fileBase, W, H);
     if (!files.drawable()) return false;
     canvas& image = files.drawing();
     comparison_colours c = f_takeComparisonColours(image);

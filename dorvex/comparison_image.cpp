@@ -64,7 +64,7 @@ bool DorvexImage(const alignment& ali, const image_options& opt, const picture_r
     if (shifts.left) f_say(" -- Move Left\n");
     f_say("--- dSP2(Y) = %g\n", p.pitch);
 
-    picture_files files(request, W, H);
+    picture_files files(opt.formats, request.fileBase, W, H);
     if (!files.drawable()) return false;
     canvas& image = files.drawing();
     comparison_colours c = f_takeComparisonColours(image);

@@ -23,6 +23,7 @@
 #include "common/io/trace.h"
 #include "dorvex/agreement.h"
 #include "dorvex/agreement_image.h"
+#include "dorvex/agreement_tables.h"
 #include "dorvex/comparison_image.h"
 #include "dorvex/correspondence.h"
 #include "dorvex/mismatch_report.h"
@@ -265,11 +266,12 @@ int drawSideBySide(picture_pair& pictures, const image_options& imageOpts, const
 }
 
 // Draws the comparison pictures (type 0) and, on request, the side-by-side pictures of types 21
-// and 22 and the agreement pictures (30), in the fixed order a, b, ac1, bc1, ac2, bc2, ag, bg.
-// Returns 0, or 5 when a picture could not be written (the others are still drawn).
+// and 22 and the agreement pictures (30, with firstAgrees: the agreement with the first alignment
+// as reference), in the fixed order a, b, ac1, bc1, ac2, bc2, ag, bg. Returns 0, or 5 when a
+// picture could not be written (the others are still drawn).
 int drawPictures(prog_options& opts, image_options& imageOpts, alignment_input& first, alignment_input& second,
                  pairing& pairs, std::vector<double>& weights1, std::vector<double>& weights2, double max1,
-                 double max2, int molType)
+                 double max2, int molType, const alignment_agreement* firstAgrees)
 {
     picture_pair pictures{opts, {}, {}, {}};
     auto fill = [](alignment& record, alignment_input& input, std::vector<double>& weights, double max,
@@ -299,11 +301,9 @@ int drawPictures(prog_options& opts, image_options& imageOpts, alignment_input& 
     if ((f_findType(opts.image_types, 21) || f_findType(opts.image_types, 22)) &&
         drawSideBySide(pictures, imageOpts, first, second, molType) != 0)
         exitCode = 5;
-    if (f_findType(opts.image_types, 30)) {
-        // Each alignment as the reference in turn; one agreement is kept at a time.
-        const alignment_agreement firstAgrees =
-            f_computeAgreement(first.rows, pairs.partner12, second.rows, pairs.partner21);
-        if (!AgreementImage(pictures.one.record, imageOpts, pictures.request(30, 0), firstAgrees, true)) exitCode = 5;
+    if (f_findType(opts.image_types, 30) && firstAgrees != nullptr) {
+        if (!AgreementImage(pictures.one.record, imageOpts, pictures.request(30, 0), *firstAgrees, true)) exitCode = 5;
+        // The second alignment as reference only while its picture is drawn.
         const alignment_agreement secondAgrees =
             f_computeAgreement(second.rows, pairs.partner21, first.rows, pairs.partner12);
         if (!AgreementImage(pictures.two.record, imageOpts, pictures.request(30, 1), secondAgrees, false))
@@ -370,5 +370,18 @@ int dorvex_run(int argc, char** argv)
     printOffsets("*** 1st Offsets:", first.offsets);
     printOffsets("*** 2nd Offsets:", second.offsets);
 
-    return drawPictures(opts, imageOpts, first, second, pairs, weights1, weights2, max1, max2, molType);
+    // How far the two alignments agree, the first as reference: for the agreement pictures, the
+    // tables and the summary, whichever are asked for.
+    const bool agreementShown = opts.summary || opts.tables || f_findType(opts.image_types, 30);
+    alignment_agreement agreement;
+    if (agreementShown) agreement = f_computeAgreement(first.rows, pairs.partner12, second.rows, pairs.partner21);
+    int exitCode = drawPictures(opts, imageOpts, first, second, pairs, weights1, weights2, max1, max2, molType,
+                                agreementShown ? &agreement : nullptr);
+    if (opts.tables && !f_writeAgreementTables(opts.image_prefix, agreement, first.names, second.names))
+        exitCode = 5;
+    if (opts.summary) {
+        if (!f_isQuiet()) f_output("\n");
+        f_output(f_agreementSummary(agreement, first.names));
+    }
+    return exitCode;
 }

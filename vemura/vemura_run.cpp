@@ -17,8 +17,10 @@
 #include "common/image/vemura_image.h"
 #include "common/options/prog_options.h"
 #include "common/options/run_setup.h"
+#include "common/io/table_output.h"
 #include "common/io/text_input.h"
 #include "common/io/trace.h"
+#include "vemura/column_table.h"
 
 namespace {
 
@@ -180,5 +182,13 @@ int vemura_run(int argc, char** argv)
     const int height = imageHeight(imageOpts.height, static_cast<std::int64_t>(rows.size()),
                                    static_cast<std::int64_t>(ncols), imageOpts.block_size, imageOpts.wl_height);
 
-    return drawPictures(ali, imageOpts, opts, height, dom, dom2);
+    int exitCode = drawPictures(ali, imageOpts, opts, height, dom, dom2);
+    if (opts.tables) {
+        const std::string table = opts.image_prefix + "columns.tsv";
+        if (!f_writeColumnTable(table, rows, weights.data(), groups, dom)) {
+            f_cantWriteTable(table);
+            exitCode = 5;
+        }
+    }
+    return exitCode;
 }

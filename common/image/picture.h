@@ -6,9 +6,6 @@
 
 #include "common/image/picture_types.h"
 
-// The formats a picture can be written in; each file is named file base + extension.
-enum class picture_format { png, svg, pdf };
-
 // The file extension of a format, with its dot (".png").
 const char* f_formatExtension(picture_format format);
 
@@ -19,7 +16,6 @@ struct picture_request {
     const std::vector<int>* domGroups = nullptr;     // the drawn alignment's dominant group per column
     const std::vector<int>* otherDomGroups = nullptr;  // the other alignment's (comparison pictures)
     std::string fileBase;                            // prefix + tail; each format adds its extension
-    std::vector<picture_format> formats{picture_format::png};
     std::string title;                               // empty: the picture's default title
     std::string algorithm;                           // the method that made the drawn alignment
     std::string otherAlgorithm;                      // the other alignment's method

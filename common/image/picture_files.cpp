@@ -37,10 +37,12 @@ std::unique_ptr<renderer> makeRenderer(picture_format format, int width, int hei
 
 }  // namespace
 
-picture_files::picture_files(const picture_request& request, int width, int height) : canvas_(width, height)
+picture_files::picture_files(const std::vector<picture_format>& formats, const std::string& fileBase, int width,
+                             int height)
+    : canvas_(width, height)
 {
-    for (picture_format format : request.formats) {
-        const std::string path = request.fileBase + f_formatExtension(format);
+    for (picture_format format : formats) {
+        const std::string path = fileBase + f_formatExtension(format);
         std::unique_ptr<renderer> output = makeRenderer(format, width, height);
         if (!output) {
             f_cantWriteImage(path);

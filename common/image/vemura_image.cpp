@@ -234,7 +234,7 @@ bool VemuraImage(const alignment& ali, const image_options& opt, const picture_r
     pic.domGroups = request.domGroups;
     pic.otherDomGroups = request.otherDomGroups;
     const page_layout p = layOut(ali, opt, request, pic);
-    picture_files files(request, p.W, p.H);
+    picture_files files(opt.formats, request.fileBase, p.W, p.H);
     if (!files.drawable()) return false;
     canvas& image = files.drawing();
     named_colours c = takeColours(image);

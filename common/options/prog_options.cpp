@@ -37,8 +37,12 @@ image_options::image_options(prog_options& opts)
       fill_type(opts.fill_type),
       max_weight(0.0),
       sel_groups(&opts.sel_groups),
-      block_size(opts.block_size)
+      block_size(opts.block_size),
+      letters(opts.letters),
+      name_width(opts.name_width)
 {
+    for (const std::string& name : opts.formats)
+        formats.push_back(name == "svg" ? picture_format::svg : name == "pdf" ? picture_format::pdf : picture_format::png);
 }
 
 // ---- 2. values ----

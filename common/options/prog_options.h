@@ -35,6 +35,9 @@ struct prog_options {
     int name_width;                   // --name-width: 1 to 60
 };
 
+// The formats a picture can be written in; each file is named file base + extension.
+enum class picture_format { png, svg, pdf };
+
 // Drawing settings of one run, built from prog_options and completed by the driver before any
 // picture is drawn; read-only while pictures are drawn (what one picture needs to remember lives
 // in its composer's picture_context). A non-owning view: sel_groups points into the prog_options
@@ -51,8 +54,9 @@ struct image_options {
     double max_weight;                // divisor of the weight-scaled fills
     const std::vector<int>* sel_groups;
     int block_size;
-    bool letters = false;             // each residue's letter in its cell, where it fits
-    int name_width = 10;              // names are shown up to this many characters
+    bool letters;                     // each residue's letter in its cell, where it fits
+    int name_width;                   // names are shown up to this many characters
+    std::vector<picture_format> formats;  // every picture is written in each of these
 };
 
 // Applies one setting as an options line of that letter with that value does: stores it (with
