@@ -32,7 +32,7 @@ example)
     sh examples/run.sh build
     ;;
 test)
-    install_missing valgrind man-db librsvg2-bin poppler-utils qpdf
+    install_missing valgrind man-db librsvg2-bin poppler-utils qpdf libxml2-utils
     build build -DCMAKE_BUILD_TYPE=Release
     (cd build && ctest --output-on-failure -j "$jobs")
     build build-asan -DCMAKE_BUILD_TYPE=Debug -DSANITIZE=ON

@@ -37,6 +37,8 @@ add_executable(program_tests
   tests/vemura/vemura_picture_test.cpp
   tests/vemura/aligner_files_test.cpp
   tests/vemura/malformed_input_test.cpp
+  tests/image/vector_formats_test.cpp
+  tests/image/text_clearance_test.cpp
   tests/install_test.cpp
   tests/valgrind_test.cpp
 )
