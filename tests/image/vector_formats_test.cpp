@@ -182,4 +182,32 @@ TEST(VectorFormats, LettersStandInTheCellsLargeEnoughForThem)
         EXPECT_FALSE(t.bytes.size() == 1 && t.y > 60 && t.y < yBase) << t.bytes << " at " << t.x << "," << t.y;
 }
 
+TEST(NameWidth, WidensThePictureByTheExtraNameWidthAndShiftsTheRest)
+{
+    // Names of 25 characters: the default name column holds 10 (70 pixels), --name-width 30 all 25
+    // (160): the picture grows by 90 pixels, and right of the name column it is the same (but for
+    // the method names, which keep to the left edge).
+    const std::string alignment = "Homo_sapiens_hemoglobin_A ACDEFGHIKLMNPQRS\nMus_musculus_hemoglobin_B ACDEFGHIKLMNPQRT\n";
+    for (const char* program : {"vemura", "dorvex"}) {
+        TempDir dir;
+        dir.copyAllData();
+        dir.write("a.aln", alignment);
+        const std::string binary = std::string(BUILD_DIR) + "/" + program;
+        std::vector<std::string> files = {"a.aln"};
+        if (std::string(program) == "dorvex") files.push_back("a.aln");
+        std::vector<std::string> wide = {"--name-width", "30", "-o", "wide_"};
+        wide.insert(wide.end(), files.begin(), files.end());
+        std::vector<std::string> plain = {"-o", "plain_"};
+        plain.insert(plain.end(), files.begin(), files.end());
+        ASSERT_EQ(run_program(binary, plain, dir.path()).exit_code, 0);
+        ASSERT_EQ(run_program(binary, wide, dir.path()).exit_code, 0);
+        const png_picture before(dir.file("plain_a.png")), after(dir.file("wide_a.png"));
+        ASSERT_EQ(after.width(), before.width() + 90) << program;
+        ASSERT_EQ(after.height(), before.height());
+        for (int y = 0; y < before.height(); ++y)
+            for (int x = y < 30 ? 100 : 70; x < before.width(); ++x)
+                ASSERT_EQ(after.rgb(x + 90, y), before.rgb(x, y)) << program << " at " << x << "," << y;
+    }
+}
+
 }  // namespace
