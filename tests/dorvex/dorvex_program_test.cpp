@@ -197,6 +197,35 @@ TEST(DorvexProgram, RepeatedNamesPairByResiduesAndAPartnerIsTakenOnce)
     EXPECT_FALSE(w.dir.exists("mismatch.txt"));
 }
 
+TEST(DorvexProgram, SummaryAndTablesOfHowFarTheAlignmentsAgree)
+{
+    // Compared: alpha and beta (bravo by its residues); gamma is mismatched, delta and omega have
+    // no partner. The first alignment's pairs: A-M (column 1), C-K (2), G-L (5); the second
+    // keeps C-K and G-L, and holds no other pair: SP 2/3, modeler 2/2. Columns 2 and 5 stand whole
+    // in one column of the second, column 1 does not: TC 2/3. Each sequence holds 2 of its 3 pairs.
+    const workplace w("", kFirst, kSecond);
+    const run_result r = w.run({"-q", "--summary", "--tables", "a1.aln", "a2.aln"});
+    EXPECT_EQ(r.exit_code, 0);
+    EXPECT_EQ(r.out,
+              "*** Agreement, first alignment as reference\n"
+              "  - sequences compared:   2\n"
+              "  - unpaired:             1 in the first, 1 in the second\n"
+              "  - mismatched:           1\n"
+              "  - SP:                   0.6667\n"
+              "  - modeler:              1.0000\n"
+              "  - TC:                   0.6667\n"
+              "  - lowest agreement:     0.6667  alpha\n"
+              "                          0.6667  beta\n");
+    EXPECT_EQ(w.dir.read("galiscores.tsv"),
+              "metric\tvalue\nsequences_compared\t2\nsequences_unpaired\t1\nsequences_unpaired_second\t1\n"
+              "sequences_mismatched\t1\npairs_first\t3\npairs_second\t2\npairs_shared\t2\nsp\t0.666667\n"
+              "modeler\t1.000000\ncolumns_first\t3\ncolumns_identical\t2\ntc\t0.666667\n");
+    EXPECT_EQ(w.dir.read("galisequences.tsv"),
+              "name\tpartner\tresidues\tpairs\tshared\tagreement\nalpha\talpha\t4\t3\t2\t0.666667\n"
+              "beta\tbravo\t4\t3\t2\t0.666667\ngamma\tgamma\t3\tNA\tNA\tNA\ndelta\t\t3\tNA\tNA\tNA\n");
+    EXPECT_NE(w.dir.read("galiagreement_columns.tsv").find("\n2\t2\t1\t1\t1.000000\t1\n"), std::string::npos);
+}
+
 TEST(DorvexProgram, ANucleotideAlignmentIsWeighedWithTheNucleotideMatrix)
 {
     workplace w("", "n1  ACGT\n", "n1  ACGT\n");
