@@ -11,6 +11,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "common/alignment/align_loader.h"
 #include "common/alignment/align_reader.h"
 #include "common/alignment/alignment.h"
 #include "common/analysis/color_groups.h"
@@ -43,10 +44,19 @@ struct alignment_input {
     std::vector<std::string> seqs;
     std::vector<std::string> rows;
     std::vector<offset_map> offsets;
-    std::string weightLine;  // read with the alignment; nothing uses it
 };
 
 bool isEmpty(const alignment_input& input) { return input.rows.empty() || input.rows[0].empty(); }
+
+// Reads an opened alignment file into input. Returns false when it is not an alignment (the
+// loader has said why).
+bool loadInput(FilePtr file, const char* path, alignment_input& input)
+{
+    loaded_alignment loaded;
+    if (f_loadAlignment(std::move(file), path, loaded) != load_status::read) return false;
+    f_getAliOffs(loaded, input.names, input.seqs, input.rows, input.offsets);
+    return true;
+}
 
 // ---- 2. pairing ----
 
@@ -269,10 +279,8 @@ int dorvex_run(int argc, char** argv)
     }
     alignment_input first;
     alignment_input second;
-    f_getAliOffs(std::move(file1), first.names, first.seqs, first.rows, first.offsets,
-                 first.weightLine);
-    f_getAliOffs(std::move(file2), second.names, second.seqs, second.rows, second.offsets,
-                 second.weightLine);
+    // The first file is read, and refused, before the second.
+    if (!loadInput(std::move(file1), argv[2], first) || !loadInput(std::move(file2), argv[3], second)) return 4;
     // The first of the two that holds no row, or whose first row holds no column.
     const char* emptyName = isEmpty(first) ? argv[2] : isEmpty(second) ? argv[3] : nullptr;
     if (emptyName != nullptr) {

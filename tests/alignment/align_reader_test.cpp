@@ -10,7 +10,6 @@ namespace {
 struct read_result {
     std::vector<std::string> names;
     std::vector<std::string> rows;
-    std::string weightLine;
     std::string trace;
 };
 
@@ -19,7 +18,7 @@ read_result readText(const std::string& text)
     read_result r;
     FilePtr file = memory_file(text);
     testing::internal::CaptureStdout();
-    f_getAlign(file.get(), r.names, r.rows, r.weightLine);
+    f_getAlign(file.get(), r.names, r.rows);
     std::fflush(stdout);
     r.trace = testing::internal::GetCapturedStdout();
     return r;
@@ -66,7 +65,6 @@ TEST(AlignReader, WeightLineAboveTheFirstBlock)
 {
     const read_result r = readText("     ** *\nab   ACGT\ncd   ACGA\n");
     EXPECT_EQ(r.trace, "  - iSeqLen = 4\n  - WL Top \n");
-    EXPECT_EQ(r.weightLine, "** *");
 }
 
 TEST(AlignReader, WeightLineBelowEachBlock)
@@ -74,7 +72,6 @@ TEST(AlignReader, WeightLineBelowEachBlock)
     const read_result r = readText("ab   ACGT\ncd   ACGA\n     *** \n\nab   TT\ncd   TT\n     **\n");
     EXPECT_EQ(r.trace, "  - iSeqLen = 4\n  - WL Bottom \n  - iSeqLen = 2\n");
     EXPECT_EQ(r.rows, (Names{"ACGTTT", "ACGATT"}));
-    EXPECT_EQ(r.weightLine, "*** **");
 }
 
 TEST(AlignReader, OneBlockEndingWithItsLastRowHasNoWeightLine)
