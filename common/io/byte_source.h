@@ -1,6 +1,7 @@
 // The bytes of an input file, decompressed while they are read when the file is gzip or BGZF
 // (its first two bytes 1f 8b), through one buffer: a look at the first bytes before reading, and
-// whole lines.
+// whole lines. A compressed file is inflated on a thread of its own, a few chunks ahead of the
+// reader, so that reading it takes little longer than reading the same file uncompressed.
 #pragma once
 #include <cstdio>
 #include <memory>
@@ -31,27 +32,23 @@ public:
     // Returns false at the end of the data (line is then empty).
     bool readLine(std::string& line);
 
-    // True once the compressed data turned out to be damaged or cut short: what was read before
-    // the fault stands, and the data ends there.
+    // True once the compressed data turned out to be damaged or cut short (known at the end of
+    // the data): what was read before the fault stands, and the data ends there.
     bool damaged() const { return damaged_; }
 
 private:
-    struct inflater;
+    class inflater;
 
     // Adds at least one byte to the buffer; false at the end of the data.
     bool fill();
-    std::size_t readRaw(char* into, std::size_t room);
-    std::size_t inflateInto(char* into, std::size_t room);
 
     std::FILE* file_;
     compression packing_ = compression::none;
-    std::vector<char> buffer_;  // decompressed bytes; [begin_, end_) not taken yet
+    std::vector<char> buffer_;  // the bytes read; [begin_, end_) not taken yet
     std::size_t begin_ = 0;
     std::size_t end_ = 0;
-    std::vector<char> raw_;     // compressed bytes read ahead of the inflater
-    std::size_t rawBegin_ = 0;
-    std::size_t rawEnd_ = 0;
-    bool rawEof_ = false;
+    std::vector<char> head_;    // the file's first bytes, read to tell its packing
+    std::size_t headTaken_ = 0;
     bool ended_ = false;
     bool damaged_ = false;
     std::unique_ptr<inflater> inflater_;

@@ -142,4 +142,14 @@ TEST(MolType, StrictlyMoreThanEightyPercentNucleotideLetters)
     EXPECT_EQ(f_getMolType({"acgt-", "ACGU*"}), 1);  // gaps and other characters count for neither
 }
 
+TEST(MolType, NCountsAsANucleotideLetter)
+{
+    // A DNA alignment with 25 percent N (masked or unread bases) is nucleotide.
+    // (Counted without N, its A, C, G and T are 75 percent: protein.)
+    EXPECT_EQ(f_getMolType({"ACGNACGNACGNACGN", "ACGN-ACGNACGN-ACGN"}), 1);
+    // The 80 percent rule itself stays: 80 of 100 letters A, C, G, T, U or N is protein.
+    EXPECT_EQ(f_getMolType({std::string(40, 'N') + std::string(40, 'T') + std::string(20, 'L')}), 0);
+    EXPECT_EQ(f_getMolType({std::string(41, 'n') + std::string(40, 'T') + std::string(19, 'L')}), 1);
+}
+
 }  // namespace
