@@ -49,8 +49,9 @@ TEST_P(AlignerFile, ReadsLikeTheSameAlignmentInTheBlockFormat)
     EXPECT_EQ(own.err, "");
     EXPECT_NE(own.out.find(", Number of Seqs = "), std::string::npos);
     EXPECT_EQ(afterReading(own.out).substr(60), afterReading(ref.out).substr(60));  // past the echo
-    if (c.sameReaderTrace)
+    if (c.sameReaderTrace) {
         EXPECT_EQ(own.out.substr(own.out.find(kSeparator)), ref.out.substr(ref.out.find(kSeparator)));
+    }
     for (const char* tail : {"a.png", "s1.png", "s2.png"})
         EXPECT_EQ(compare_pictures(dir.file(std::string("ref_") + tail), dir.file(std::string("own_") + tail),
                                    std::string(c.file) + "_" + tail),
