@@ -156,18 +156,23 @@ struct matrix_rows {
 };
 
 // Appends one column to row from text at at (a polymorphic "{AG}" or "(AG)" is one column, its
-// first state). at is left past it.
+// first state; a bracket not closed within a few characters is a column of its own). at is left
+// past it.
 void takeColumn(const std::string& text, std::size_t& at, const symbols& with, const matrix_rows& read,
                 std::string& row)
 {
+    constexpr std::size_t kLongestStates = 32;
     const std::string* first = read.rows.empty() || &read.rows[0] == &row ? nullptr : &read.rows[0];
     char c = text[at++];
     if (c == '{' || c == '(') {
         const char close = c == '{' ? '}' : ')';
-        const std::size_t end = text.find(close, at);
-        const std::size_t stop = end == std::string::npos ? text.size() : end;
-        c = at < stop ? text[at] : '-';
-        at = stop == text.size() ? stop : stop + 1;
+        const std::size_t limit = std::min(text.size(), at + kLongestStates);
+        std::size_t stop = at;
+        while (stop < limit && text[stop] != close) ++stop;
+        if (stop < limit) {
+            c = stop > at ? text[at] : '-';
+            at = stop + 1;
+        }
     }
     row += residue(c, with, first, row.size());
 }
