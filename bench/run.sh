@@ -8,7 +8,7 @@ for pkg in time bc; do
     dpkg -s "$pkg" >/dev/null 2>&1 || DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$pkg" >/dev/null
 done
 cmake "$build" >/dev/null
-cmake --build "$build" --target vemura dorvex make_alignment png_floor read_alignment >/dev/null
+cmake --build "$build" --target vemura dorvex make_alignment png_floor read_alignment agreement_bench >/dev/null
 work="$build/bench-work"
 mkdir -p "$work"
 cp -f "$top"/data/* "$work"/
@@ -58,3 +58,9 @@ printf '' > dorvex.opt
 time_run "dorvex, two alignments of 5000 x 1000" "$build/dorvex" dorvex.opt dorvex1.aln dorvex2.aln
 a=$("$build/png_floor" galia.png); b=$("$build/png_floor" galib.png)
 printf '%-44s %6.2f s\n' "  gd PNG encoding of both pictures alone" "$(echo "$a + $b" | bc -l)"
+
+# dorvex's agreement numbers (each alignment as reference) and their three tables, timed inside
+# one process, on two alignments of the same 10000 sequences.
+[ -f dorvex10000x500.aln ] || "$build/make_alignment" 10000 500 7 > dorvex10000x500.aln
+[ -f dorvex10000x500moved.aln ] || "$build/make_alignment" 10000 500 7 moved > dorvex10000x500moved.aln
+"$build/agreement_bench" dorvex10000x500.aln dorvex10000x500moved.aln

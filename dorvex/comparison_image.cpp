@@ -1,5 +1,5 @@
 // The comparison picture.
-//   1. shifts and layout   2. palette and page frame   3. strips and ticks   4. legends and titles
+//   1. shifts   2. strips and ticks   3. legends and titles
 #include "dorvex/comparison_image.h"
 
 #include <algorithm>
@@ -8,19 +8,20 @@
 #include <string>
 #include <vector>
 
-#include "common/image/gd_support.h"
 #include "common/image/legends.h"
-#include "common/image/png_output.h"
+#include "common/image/picture_files.h"
 #include "common/image/primitives.h"
-#include "common/image/vemura_image.h"
+#include "common/image/text_room.h"
+#include "dorvex/comparison_page.h"
 #include "common/image/weight_panel.h"
+#include "common/io/strings.h"
 #include "common/io/trace.h"
 #include "dorvex/comparison_strip.h"
 #include "dorvex/correspondence.h"
 
 namespace {
 
-// ---- 1. shifts and layout ----
+// ---- 1. shifts ----
 
 struct shift_summary {
     bool right = false;  // some residue stands further right in this alignment
@@ -47,119 +48,36 @@ shift_summary summariseShifts(const std::vector<offset_map>& offsets, long long 
 
 int clampToInt(long long v) { return static_cast<int>(std::clamp<long long>(v, -2147483647, 2147483647)); }
 
-// ---- 2. palette and page frame ----
-
-struct comparison_colours {
-    int darkOrange, pink, mauve, grey, white, red, lightBlue, brown, black, nearBlack, lightGrey, paleGrey,
-        cream, band;
-};
-
-comparison_colours takeColours(gdImagePtr image)
-{
-    comparison_colours c;
-    c.darkOrange = gdImageColorResolve(image, 160, 70, 0);
-    c.pink = gdImageColorResolve(image, 250, 211, 233);
-    c.mauve = gdImageColorResolve(image, 230, 190, 211);
-    c.grey = gdImageColorResolve(image, 140, 140, 140);
-    c.white = gdImageColorAllocate(image, 255, 255, 255);
-    c.red = gdImageColorAllocate(image, 255, 0, 0);
-    c.lightBlue = gdImageColorAllocate(image, 185, 215, 255);
-    c.brown = gdImageColorAllocate(image, 102, 51, 0);
-    c.black = gdImageColorAllocate(image, 0, 0, 0);
-    c.nearBlack = gdImageColorAllocate(image, 7, 0, 0);
-    c.lightGrey = gdImageColorAllocate(image, 200, 200, 200);
-    c.paleGrey = gdImageColorAllocate(image, 222, 222, 222);
-    c.cream = gdImageColorAllocate(image, 255, 250, 245);
-    c.band = c.cream;
-    return c;
-}
-
-void drawPageFrame(gdImagePtr image, int W, int H, int left, int right, int top, int bottom,
-                   comparison_colours& c)
-{
-    f_fillRect(image, 0, 0, W - 1, H - 1, c.white);
-    f_fillRect(image, left, top, W - right, H - bottom, c.cream);
-    for (int i = 0; i < 5; ++i) {
-        const int g = 255 - (50 - 5 * i);
-        c.band = gdImageColorAllocate(image, g, g, g);
-        gdImageLine(image, i + 1, i + 1, W - i, i + 1, c.band);
-        gdImageLine(image, i + 1, i + 1, i + 1, H - i, c.band);
-    }
-    f_fillRect(image, 6, 6, W - 5, top - 1, c.band);
-    f_fillRect(image, 6, 6, left - 1, H - 5, c.band);
-    gdImageLine(image, W - 1, H - 1, W - 1, 1, c.lightGrey);
-    gdImageLine(image, W - 1, H - 1, 1, H - 1, c.lightGrey);
-    f_fillRect(image, W - right + 1, top, W - 5, H - 5, c.band);
-    f_fillRect(image, left, H - bottom + 1, W - 5, H - 5, c.band);
-    f_outFrame(image, 'w', left, top, W - right, H - bottom, c.white);
-    gdImageLine(image, 0, 0, W - 1, 0, c.black);
-    gdImageLine(image, 0, 0, 0, H - 1, c.black);
-}
-
-// x of a text of n characters of a font c pixels wide, centred over the plot.
-int centred(int W, int left, int right, long long c, long long n)
-{
-    return f_trunc(left + static_cast<double>(static_cast<long long>(W) - c * n - left - right) * 0.5);
-}
-
 }  // namespace
 
-bool DorvexImage(const alignment& ali, image_options& opt, const char* fileName, const char* title,
-                 const char* name1, const char* name2)
+bool DorvexImage(const alignment& ali, const image_options& opt, const picture_request& request)
 {
-    f_quietGd();
     const std::vector<std::string>& names = *ali.names;
     const std::vector<offset_map>& offsets = *ali.offsets;
-    const int W = opt.width, H = opt.height;
-    const int N = static_cast<int>(names.size());
     const long long L = offsets.empty() || offsets[0].empty() ? 0 : offsets[0].rbegin()->first;
+    const shift_summary shifts = summariseShifts(offsets, L);
+    const comparison_page p = f_layComparisonPage(opt, request.height, names, L, shifts.right && shifts.left);
+    const int W = p.W, H = p.H, N = p.N, left = p.left, right = p.right;
     f_say("*** DorvexIma W/H: %d, %d\n", W, H);
     f_say("  - Seq Len = %lld, Number of Seqs = %d\n", L, N);
-
-    const shift_summary shifts = summariseShifts(offsets, L);
     if (shifts.right) f_say(" -- Move Right\n");
     if (shifts.left) f_say(" -- Move Left\n");
+    f_say("--- dSP2(Y) = %g\n", p.pitch);
 
-    std::size_t longest = 0;
-    for (const std::string& name : names) longest = std::max(longest, name.size());
-    int left = 6 * static_cast<int>(std::clamp<std::size_t>(longest, 7, 10)) + 10;
-    const int right = 22, top = 44;
-    int bottom = 40;
-    if (shifts.right && shifts.left) bottom += 12;
-    int panelGap;
-    double panelBase;
-    if (opt.wl_no_frame == 0) {
-        panelGap = 0;
-        bottom += opt.wl_height + 12;
-        panelBase = (H - bottom) + 15;
-    } else {
-        panelGap = opt.wl_height + 4;
-        panelBase = (H - bottom) - opt.wl_height;
-    }
-    const double pitch = static_cast<double>(static_cast<long long>(H) - top - bottom - panelGap) / N;
-    f_say("--- dSP2(Y) = %g\n", pitch);
-    if (pitch < 6.0) left *= 2;
-    const long long plot = static_cast<long long>(W) - left - right;
-    const int step = f_1stN(clampToInt(L));
-    const int nTicks = clampToInt(L / step);
-    const double tickSpacing = static_cast<double>(step * plot / L);
+    picture_files files(request, W, H);
+    if (!files.drawable()) return false;
+    canvas& image = files.drawing();
+    comparison_colours c = f_takeComparisonColours(image);
+    f_drawComparisonFrame(image, p, c);
+    picture_context pic;
+    pic.type = request.type;
+    pic.gapColour = c.grey;
+    pic.unpairedColour = c.pink;
 
-    GdImage owned(W > 0 && H > 0 ? gdImageCreate(W, H) : nullptr);
-    if (!owned) {
-        f_cantWriteImage(fileName);
-        return false;
-    }
-    gdImagePtr image = owned.get();
-    comparison_colours c = takeColours(image);
-    drawPageFrame(image, W, H, left, right, top, bottom, c);
-    opt.gap_color = c.grey;
-    opt.unpaired_color = c.pink;
-
-    // The weight panel in column order; columns narrower than a pixel share the pixels.
+    // The weight panel in column order, as wide as the plot.
     const int wlScale = f_trunc(10 * std::ceil(ali.max_weight));
-    const double colWidth = plot / L != 0 ? static_cast<double>(plot / L) : static_cast<double>(plot) / L;
-    f_outFragmentWL(image, ali, opt, left, W - right, f_trunc(panelBase), colWidth, wlScale);
-    f_outFrameWL(image, opt, left, W - right, f_trunc(panelBase), false, ali.max_weight, 1, 1, W - right, c.white,
+    f_outFragmentWL(image, ali, opt, left, W - right, f_trunc(p.panelBase), p.colWidth, wlScale);
+    f_outFrameWL(image, opt, left, W - right, f_trunc(p.panelBase), false, ali.max_weight, 1, 1, W - right, c.white,
                  c.black, c.brown, c.darkOrange);
 
     // The range of the colour ramps.
@@ -169,98 +87,67 @@ bool DorvexImage(const alignment& ali, image_options& opt, const char* fileName,
     if (opt.offset_type == 0) lo = 0;
     if (static_cast<long long>(hi) - lo <= 2) hi = hi + 1;
 
-    // ---- 3. strips and ticks ----
+    // ---- 2. strips and ticks ----
     std::vector<char> codes(static_cast<std::size_t>(N), ' ');
+    // What the label of each strip must stand clear of: its gap bars and its mismatch marker.
+    std::vector<std::vector<std::pair<int, int>>> obstacles(static_cast<std::size_t>(N));
     bool markerDrawn = false;
-    const int nameMode = pitch >= 11.0 ? 0 : (pitch >= 6.0 ? 1 : 2);
-    auto stripTop = [&](int i) { return f_trunc(H - bottom - i * pitch - panelGap); };
-    auto stripBottom = [&](int i) { return f_trunc(H - bottom - (i - 1) * pitch - panelGap); };
     for (int i = 1; i <= N; ++i) {
         const std::size_t s = static_cast<std::size_t>(N - i);
-        const int yTop = stripTop(i), yBottom = stripBottom(i);
-        if (i % 2 == 0) f_fillRect(image, left + 1, yTop, W - right - 1, yBottom, c.white);
-        if (i % 2 == 0 || i == 1) gdImageRectangle(image, left + 1, yTop, W - right - 1, yBottom, c.lightGrey);
-        if (i % 2 == 1) {
-            gdImageLine(image, left + 1, yBottom + 1, W - right - 1, yBottom + 1, c.paleGrey);
-            gdImageLine(image, left + 1, yBottom - 1, W - right - 1, yBottom - 1, c.paleGrey);
-        }
-        codes[s] = f_oneSeqComp(image, opt, offsets[s], left + 1, yTop, W - right - 1, yBottom, hi, lo);
+        const int yTop = p.stripTop(i), yBottom = p.stripBottom(i);
+        f_drawStripGround(image, p, c, i);
+        codes[s] = f_oneSeqComp(image, pic, offsets[s], left + 1, yTop, W - right - 1, yBottom, hi, lo, &obstacles[s]);
+        if (codes[s] == ' ') obstacles[s].clear();  // no label to keep clear
         const int mismatchCol = ali.mismatch_cols ? (*ali.mismatch_cols)[s] : -1;
         if (mismatchCol >= 0) {
-            f_outMisMark(image, mismatchCol, clampToInt(L), left + 1, yTop + 2, W - right - 1, yBottom - 1, c.mauve,
-                         c.red);
+            const int markerX = f_outMisMark(image, mismatchCol, clampToInt(L), left + 1, yTop + 2, W - right - 1,
+                                             yBottom - 1, c.mauve, c.red);
+            obstacles[s].emplace_back(markerX, markerX + 5);
             markerDrawn = true;
         }
-        f_outSeqName(image, i, names[s], left, yTop, nameMode, c.nearBlack, c.brown, c.lightGrey);
-        gdImageLine(image, left + 1, yBottom, W - right - 1, yBottom, i % 2 == 0 ? c.black : c.white);
+        f_outSeqName(image, i, names[s], left, yTop, p.nameMode, c.nearBlack, c.brown, c.lightGrey, opt.name_width);
+        f_drawStripBottomLine(image, p, c, i);
     }
-
-    int x = left + f_trunc(tickSpacing);
-    for (int t = 1; t <= nTicks; ++t) {
-        gdImageDashedLine(image, x, top, x, H - bottom, t % 2 == 1 ? c.paleGrey : c.lightBlue);
-        if (t % 2 == 0) {
-            const std::string label = f_format("%lld", static_cast<long long>(t) * step);
-            f_text(image, f_fontSmall(), x - 6, top - 16, label, c.nearBlack);
-            f_text(image, f_fontSmall(), x - 6, H - bottom, label, c.nearBlack);
-            f_scaleStroke(image, 'u', x, top, 2);
-            f_scaleStroke(image, 'd', x, H - bottom + 1, 2);
-        }
-        if (t == 1) {
-            f_text(image, f_fontSmall(), left, top - 16, "1", c.nearBlack);
-            f_text(image, f_fontSmall(), left, H - bottom, "1", c.nearBlack);
-        }
-        x = f_trunc(left + (t + 1) * tickSpacing);
-    }
+    f_drawComparisonTicks(image, p, c);
     for (int i = 1; i <= N; ++i)
-        f_outCompType(image, W - right - 1, stripTop(i), stripBottom(i), codes[static_cast<std::size_t>(N - i)],
-                      c.brown);
-    f_outFrame(image, 'b', left, top, W - right, H - bottom, c.brown);
+        f_outCompType(image, W - right - 1, p.stripTop(i), p.stripBottom(i), codes[static_cast<std::size_t>(N - i)],
+                      c.brown, obstacles[static_cast<std::size_t>(N - i)], left + 1);
+    f_outFrame(image, 'b', left, p.top, W - right, H - p.bottom, c.brown);
 
-    // ---- 4. legends and titles ----
-    const int legendY = opt.wl_no_frame == 0 ? f_trunc(12 + opt.wl_height + panelBase) : H - bottom + 14;
-    f_text(image, f_fontSmall(), left, legendY, "Legends: ", c.brown);
+    // ---- 3. legends and titles ----
+    const int legendY = f_comparisonLegendY(p, opt);
+    image.text(font_face::small, left, legendY, "Legends: ", c.brown);
     const int gapWidth = W > 600 ? 25 : 12;
     const int x0 = left + 54 + gapWidth;
-    f_fillRect(image, x0, legendY + 2, x0 + 12, legendY + 12, opt.gap_color);
-    f_text(image, f_fontSmall(), x0 + 15, legendY, "gap", c.brown);
-    x = x0 + 33 + gapWidth;
+    image.fillRect(x0, legendY + 2, x0 + 12, legendY + 12, pic.gapColour);
+    image.text(font_face::small, x0 + 15, legendY, "gap", c.brown);
+    int x = x0 + 33 + gapWidth;
+    // The movement legends name this alignment's method; the name is cut so that the legend line
+    // (movement legend, column-weight legend, mismatch sample) ends inside the picture.
+    const long long restOfLine = 53 + 6 + 66 + gapWidth + 133 + gapWidth + (markerDrawn ? 63 : 0);
+    const std::string caption =
+        f_fitText(request.algorithm, font_face::small, (W - kComparisonMargin) - (x + restOfLine));
     int xRight = x;
-    if (shifts.right) xRight = f_moveLeg(image, x, x + 50, legendY, 'R', hi - 1, lo + 1, name1, c.brown, c.darkOrange);
+    if (shifts.right) xRight = f_moveLeg(image, x, x + 50, legendY, 'R', hi - 1, lo + 1, caption, c.brown, c.darkOrange);
     if (shifts.right && shifts.left) {
-        f_moveLeg(image, x, x + 50, legendY + 18, 'B', hi - 1, lo + 1, name1, c.brown, c.darkOrange);
+        f_moveLeg(image, x, x + 50, legendY + 18, 'B', hi - 1, lo + 1, caption, c.brown, c.darkOrange);
         x = xRight + gapWidth;
-        f_fillRect(image, x0, legendY + 18, x0 + 12, legendY + 28, c.white);
-        gdImageRectangle(image, x0, legendY + 18, x0 + 12, legendY + 28, opt.gap_color);
-        f_text(image, f_fontSmall(), x0 + 15, legendY + 16, "same", c.brown);
+        image.fillRect(x0, legendY + 18, x0 + 12, legendY + 28, c.white);
+        image.outlineRect(x0, legendY + 18, x0 + 12, legendY + 28, pic.gapColour);
+        image.text(font_face::small, x0 + 15, legendY + 16, "same", c.brown);
     } else if (shifts.left) {
-        x = f_moveLeg(image, x, x + 50, legendY, 'L', hi - 1, lo + 1, name1, c.brown, c.darkOrange) + gapWidth;
+        x = f_moveLeg(image, x, x + 50, legendY, 'L', hi - 1, lo + 1, caption, c.brown, c.darkOrange) + gapWidth;
     } else if (shifts.right) {
         x = xRight + gapWidth;
     }
     x = f_colWeightLeg(image, x, x + 50, legendY, wlScale, ali.max_weight, c.brown) + gapWidth;
     if (markerDrawn) {
-        f_fillRect(image, x, legendY + 2, x + 12, legendY + 12, c.mauve);
-        gdImageRectangle(image, x, legendY + 2, x + 12, legendY + 12, c.red);
-        f_text(image, f_fontSmall(), x + 15, legendY, "mismatch", c.brown);
+        image.fillRect(x, legendY + 2, x + 12, legendY + 12, c.mauve);
+        image.outlineRect(x, legendY + 2, x + 12, legendY + 12, c.red);
+        image.text(font_face::small, x + 15, legendY, "mismatch", c.brown);
     }
-
-    const std::string userTitle = title;
-    const std::string heading = userTitle.empty() ? "Comparison of two alignments" : userTitle;
-    const std::string subheading = userTitle.empty() ? "with same sequences" : "Comparison of two alignments";
-    f_text(image, f_fontGiant(), centred(W, left, right, 9, static_cast<long long>(heading.size())), 5, heading,
-           c.brown);
-    f_text(image, f_fontTiny(), centred(W, left, right, 5, static_cast<long long>(subheading.size())), 20,
-           subheading, c.brown);
-
-    const std::string method = name1;
-    f_text(image, f_fontMediumBold(), 5, 4, method, c.darkOrange);
-    f_text(image, f_fontSmall(), f_trunc(7.0 * static_cast<double>(method.size()) + 11), 4, "alignment", c.brown);
-    f_text(image, f_fontTiny(), 5, 15, "versus", c.brown);
-    f_text(image, f_fontTiny(), 40, 15, name2, c.nearBlack);
-
-    if (!f_writePng(image, fileName)) {
-        f_cantWriteImage(fileName);
-        return false;
-    }
-    return true;
+    const bool untitled = request.title.empty();
+    f_drawComparisonHeader(image, p, request, c, untitled ? "Comparison of two alignments" : request.title,
+                           untitled ? "with same sequences" : "Comparison of two alignments");
+    return files.write();
 }

@@ -1,14 +1,15 @@
 // The comparison picture of one alignment against the other: one strip per sequence showing by
 // how many columns its residues moved, names, labels, column ticks, the weight panel, legends,
-// titles and method names, written as one PNG file.
+// titles and method names, written in every format the request asks for.
 #pragma once
 #include "common/alignment/alignment.h"
+#include "common/image/picture.h"
 #include "common/options/prog_options.h"
 
 // Draws the comparison picture of ali (names, offsets, rows, weights, max_weight, mismatch_cols)
-// into fileName, printing its trace; name1 is this alignment's method, name2 the other's. Needs
-// at least one sequence and a first row of at least one column. Sets opt.gap_color and
-// opt.unpaired_color. Returns true when the file was written; otherwise prints
-// "\n Can't write image file NAME" and returns false, leaving an existing file as it was.
-[[nodiscard]] bool DorvexImage(const alignment& ali, image_options& opt, const char* fileName, const char* title,
-                               const char* name1, const char* name2);
+// into the request's files, printing its trace; request.algorithm is this alignment's method,
+// request.otherAlgorithm the other's. Needs at least one sequence and a first row of at least one
+// column. Returns true when every file was written; otherwise prints
+// "\n Can't write image file NAME" for each that was not and returns false, leaving an existing
+// file as it was.
+[[nodiscard]] bool DorvexImage(const alignment& ali, const image_options& opt, const picture_request& request);

@@ -6,11 +6,10 @@
 #include <map>
 #include <string>
 
-#include "common/image/gd_support.h"
 #include "common/image/palette.h"
 
-char f_oneSeqComp(gdImagePtr image, const image_options& opt, const offset_map& offsets, int x1, int y1, int x2,
-                  int y2, int hi, int lo)
+char f_oneSeqComp(canvas& image, const picture_context& pic, const offset_map& offsets, int x1, int y1, int x2,
+                  int y2, int hi, int lo, std::vector<std::pair<int, int>>* gapBars)
 {
     char code = ' ';
     int rightCount = 0;
@@ -53,10 +52,11 @@ char f_oneSeqComp(gdImagePtr image, const image_options& opt, const offset_map& 
             const int xb = f_trunc(x1 + stretch.to * span / ncols);
             if (stretch.type == 'g') {
                 const int inset = f_trunc(std::max((y2 - y1) * 0.25, 1.0));
-                f_fillRect(image, xa, y1 + inset, xb, y2 - inset, opt.gap_color);
+                image.fillRect(xa, y1 + inset, xb, y2 - inset, pic.gapColour);
+                if (gapBars != nullptr) gapBars->emplace_back(std::min(xa, xb), std::max(xa, xb));
                 continue;
             }
-            int colour = opt.unpaired_color;
+            int colour = pic.unpairedColour;
             if (stretch.type == 'd' && stretch.delta > 0) {
                 colour = f_clrBlue(image, stretch.delta, lo, hi);
                 ++rightCount;
@@ -64,26 +64,42 @@ char f_oneSeqComp(gdImagePtr image, const image_options& opt, const offset_map& 
                 colour = f_clrGreen(image, -stretch.delta, lo, hi);
                 ++leftCount;
             }
-            f_fillRect(image, xa, y1 + 1, xb, y2 - 1, colour);
+            image.fillRect(xa, y1 + 1, xb, y2 - 1, colour);
         }
     }
     if (code == ' ' && rightCount + leftCount == 0) code = 's';
     return code;
 }
 
-void f_outCompType(gdImagePtr image, int x2, int y1, int y2, char code, int colour)
+void f_outCompType(canvas& image, int x2, int y1, int y2, char code, int colour,
+                   const std::vector<std::pair<int, int>>& obstacles, int x1)
 {
     if (code == ' ') return;
     const std::string text = code == 's' ? "same" : (code == 'u' ? "single" : "mismatch");
-    f_text(image, f_fontSmall(), x2 - 6 * static_cast<int>(text.size()) - 4, f_trunc((y1 + y2) * 0.5 - 7.0), text,
-           colour);
+    const int width = 6 * static_cast<int>(text.size());
+    const int rightEnd = x2 - width - 4;
+    int x = rightEnd;
+    for (bool moved = true; moved;) {
+        moved = false;
+        for (const auto& [from, to] : obstacles)
+            if (from <= x + width && x <= to + 1) {  // meets it, or leaves no blank column
+                x = from - width - 1;
+                moved = true;
+            }
+        if (x < x1) {
+            x = rightEnd;
+            break;
+        }
+    }
+    image.text(font_face::small, x, f_trunc((y1 + y2) * 0.5 - 7.0), text, colour);
 }
 
-void f_outMisMark(gdImagePtr image, int col, int ncols, int x1, int y1, int x2, int y2, int fill, int frame)
+int f_outMisMark(canvas& image, int col, int ncols, int x1, int y1, int x2, int y2, int fill, int frame)
 {
-    if (ncols == 0) return;
+    if (ncols == 0) return x1;
     int x = x1 + f_trunc((col - 1.0) * (x2 - x1 + 1.0) / ncols + 0.5);
     if (x + 5 > x2) x = x2 - 5;
-    f_fillRect(image, x, y1, x + 5, y2, fill);
-    gdImageRectangle(image, x, y1, x + 5, y2, frame);
+    image.fillRect(x, y1, x + 5, y2, fill);
+    image.outlineRect(x, y1, x + 5, y2, frame);
+    return x;
 }

@@ -2,21 +2,28 @@
 // blue ramp and left on the green ramp, gap runs as grey bars, unpaired or mismatched rows
 // painted over their whole length; its comparison label and its mismatch marker.
 #pragma once
-#include <gd.h>
+#include <utility>
+#include <vector>
 
-#include "common/options/prog_options.h"
+#include "common/image/canvas.h"
+#include "common/image/picture.h"
 #include "dorvex/correspondence.h"
 
 // Draws the strip of one sequence into the box (x1, y1)-(x2, y2) with the shift range lo..hi
-// (note: hi comes first), gaps in opt.gap_color and whole-row flags in opt.unpaired_color.
+// (note: hi comes first), gaps in pic.gapColour and whole-row flags in pic.unpairedColour.
 // Returns the comparison code: 'u' unpaired, 'm' mismatched, 's' nothing shifted, ' ' shifted.
-char f_oneSeqComp(gdImagePtr image, const image_options& opt, const offset_map& offsets, int x1, int y1, int x2,
-                  int y2, int hi, int lo);
+// When gapBars is given, the x extents of the gap bars drawn are added to it.
+char f_oneSeqComp(canvas& image, const picture_context& pic, const offset_map& offsets, int x1, int y1, int x2,
+                  int y2, int hi, int lo, std::vector<std::pair<int, int>>* gapBars = nullptr);
 
 // Writes the label of a comparison code ("same", "single", "mismatch"; nothing for ' ')
-// right-aligned against x2 and centred between y1 and y2.
-void f_outCompType(gdImagePtr image, int x2, int y1, int y2, char code, int colour);
+// right-aligned against x2 and centred between y1 and y2: moved left the least that clears the
+// obstacles (x extents of the strip's gap bars and marker, with a blank column between), but not
+// past x1; where no such place exists it stays at the right end, over them.
+void f_outCompType(canvas& image, int x2, int y1, int y2, char code, int colour,
+                   const std::vector<std::pair<int, int>>& obstacles = {}, int x1 = 0);
 
 // Draws the 6-pixel marker of the 1-based column col of a row of ncols columns into the box
-// (x1, y1)-(x2, y2): filled with fill, outlined with frame. Nothing when ncols is 0.
-void f_outMisMark(gdImagePtr image, int col, int ncols, int x1, int y1, int x2, int y2, int fill, int frame);
+// (x1, y1)-(x2, y2): filled with fill, outlined with frame; returns its left x. Nothing when ncols
+// is 0 (and x1 is returned).
+int f_outMisMark(canvas& image, int col, int ncols, int x1, int y1, int x2, int y2, int fill, int frame);

@@ -4,7 +4,11 @@ add_library(dorvex_lib STATIC
   dorvex/correspondence.cpp
   dorvex/mismatch_report.cpp
   dorvex/comparison_strip.cpp
+  dorvex/comparison_page.cpp
   dorvex/comparison_image.cpp
+  dorvex/agreement_image.cpp
+  dorvex/agreement.cpp
+  dorvex/agreement_tables.cpp
   dorvex/dorvex_run.cpp
 )
 target_link_libraries(dorvex_lib PUBLIC common)
@@ -17,6 +21,7 @@ install(TARGETS dorvex RUNTIME DESTINATION bin)
 if(BUILD_TESTING)
   add_executable(dorvex_tests
     tests/dorvex/correspondence_test.cpp
+    tests/dorvex/agreement_test.cpp
     tests/dorvex/mismatch_report_test.cpp
     tests/dorvex/dorvex_program_test.cpp
     tests/dorvex/comparison_strip_test.cpp

@@ -5,7 +5,6 @@
 #include "dorvex/dorvex_run.h"
 
 #include <algorithm>
-#include <map>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -16,11 +15,14 @@
 #include "common/alignment/alignment.h"
 #include "common/analysis/color_groups.h"
 #include "common/analysis/column_weights.h"
+#include "common/image/picture_types.h"
 #include "common/image/vemura_image.h"
 #include "common/io/file_output.h"
 #include "common/options/prog_options.h"
 #include "common/io/text_input.h"
 #include "common/io/trace.h"
+#include "dorvex/agreement.h"
+#include "dorvex/agreement_image.h"
 #include "dorvex/comparison_image.h"
 #include "dorvex/correspondence.h"
 #include "dorvex/mismatch_report.h"
@@ -81,10 +83,11 @@ void pairPartners(pairing& result, std::size_t i, int j)
     result.partner21[static_cast<std::size_t>(j)] = static_cast<int>(i);
 }
 
-// Pairs every first sequence with the second one of the same name, or, when the name is missing,
-// with the first second sequence of the same residues. A same-named pair of different residues
-// is a mismatch: it is reported (the report is created at the first one) and stays unpaired
-// unless mismatchMode is 1.
+// Pairs every first sequence with the second one of the same name, or, when that name is missing
+// or occurs more than once in either alignment, with the first second sequence of the same
+// residues that is not paired yet and whose name is not kept for its namesake. A same-named pair
+// of different residues is a mismatch: it is reported (the report is created at the first one)
+// and stays unpaired unless mismatchMode is 1.
 pairing pairSequences(const alignment_input& first, const alignment_input& second,
                       const std::string& reportName, int mismatchMode)
 {
@@ -94,21 +97,46 @@ pairing pairSequences(const alignment_input& first, const alignment_input& secon
     result.mismatchCols1.assign(first.rows.size(), -1);
     result.mismatchCols2.assign(second.rows.size(), -1);
 
-    // The first occurrence of a name, or of a sequence, stands for it.
-    std::map<std::string_view, int> byName;
-    for (std::size_t j = 0; j < second.names.size(); ++j)
-        byName.emplace(second.names[j], static_cast<int>(j));
-    std::unordered_map<std::string_view, int> byContent;
-    for (std::size_t j = 0; j < second.seqs.size(); ++j)
-        byContent.emplace(second.seqs[j], static_cast<int>(j));
+    // A name pairs by name only when it occurs exactly once in each alignment.
+    std::unordered_map<std::string_view, int> count1, count2, byName;
+    for (const std::string& name : first.names) ++count1[name];
+    for (std::size_t j = 0; j < second.names.size(); ++j) {
+        ++count2[second.names[j]];
+        byName[second.names[j]] = static_cast<int>(j);
+    }
+    auto pairsByName = [&](std::string_view name) {
+        const auto once1 = count1.find(name), once2 = count2.find(name);
+        return once1 != count1.end() && once1->second == 1 && once2 != count2.end() && once2->second == 1;
+    };
+    std::vector<bool> keptForNamesake(second.names.size());
+    for (std::size_t j = 0; j < second.names.size(); ++j) keptForNamesake[j] = pairsByName(second.names[j]);
+
+    // The second sequences of each residue sequence in order, and how far the search has gone:
+    // a sequence passed over (paired, or kept for its namesake) never becomes free again.
+    struct candidates {
+        std::vector<int> indices;
+        std::size_t next = 0;
+    };
+    std::unordered_map<std::string_view, candidates> byContent;
+    for (std::size_t j = 0; j < second.seqs.size(); ++j) byContent[second.seqs[j]].indices.push_back(static_cast<int>(j));
+    auto findByContent = [&](const std::string& residues) {
+        const auto found = byContent.find(residues);
+        if (found == byContent.end()) return -1;
+        candidates& list = found->second;
+        while (list.next < list.indices.size()) {
+            const std::size_t j = static_cast<std::size_t>(list.indices[list.next]);
+            if (result.partner21[j] == -1 && !keptForNamesake[j]) return static_cast<int>(j);
+            ++list.next;
+        }
+        return -1;
+    };
 
     int mismatches = 0;
     atomic_file report;
     bool reportOpen = false;
     for (std::size_t i = 0; i < first.names.size(); ++i) {
-        const auto named = byName.find(first.names[i]);
-        if (named != byName.end()) {
-            const int j = named->second;
+        if (pairsByName(first.names[i])) {
+            const int j = byName.at(first.names[i]);
             const std::size_t js = static_cast<std::size_t>(j);
             if (first.seqs[i] == second.seqs[js]) {
                 pairPartners(result, i, j);
@@ -131,10 +159,10 @@ pairing pairSequences(const alignment_input& first, const alignment_input& secon
             continue;
         }
         f_say(" ** Rel: %zu <--> *** Not Found by Name\n", i);
-        const auto same = byContent.find(first.seqs[i]);
-        if (same != byContent.end()) {
-            f_say("  * Rel: %zu <--> *** Still Found %d\n", i, same->second);
-            pairPartners(result, i, same->second);
+        const int j = findByContent(first.seqs[i]);
+        if (j >= 0) {
+            f_say("  * Rel: %zu <--> *** Still Found %d\n", i, j);
+            pairPartners(result, i, j);
         }
     }
     // A report that could not be finished leaves the earlier one in place.
@@ -172,51 +200,42 @@ struct picture_input {
     std::vector<int> dom;
 };
 
-// Draws the comparison pictures (type 0) and, on request, the side-by-side pictures of types 21
-// and 22, in the fixed order a, b, ac1, bc1, ac2, bc2. Returns 0, or 5 when a picture could not
-// be written (the others are still drawn).
-int drawPictures(prog_options& opts, image_options& imageOpts, alignment_input& first, alignment_input& second,
-                 pairing& pairs, std::vector<double>& weights1, std::vector<double>& weights2, double max1,
-                 double max2, int molType)
-{
-    picture_input one, two;
-    auto fill = [](alignment& record, alignment_input& input, std::vector<double>& weights, double max,
-                   std::vector<int>& mismatchCols) {
-        record.names = &input.names;
-        record.offsets = &input.offsets;
-        record.rows = &input.rows;
-        record.weights = weights.data();
-        record.max_weight = max;
-        record.mismatch_cols = &mismatchCols;
-    };
-    fill(one.record, first, weights1, max1, pairs.mismatchCols1);
-    fill(two.record, second, weights2, max2, pairs.mismatchCols2);
-    imageOpts.wl_height = 16;
-    imageOpts.wl_no_frame = 0;
-    if (opts.algorithms[0].empty()) opts.algorithms[0] = "1st";
-    if (opts.algorithms[1].empty()) opts.algorithms[1] = "2nd";
-    const char* name1 = opts.algorithms[0].c_str();
-    const char* name2 = opts.algorithms[1].c_str();
-    if (opts.image_types.empty()) opts.image_types.push_back(0);
-    one.height = pictureHeight(imageOpts.height, first.rows.size(), imageOpts.wl_height);
-    two.height = pictureHeight(imageOpts.height, second.rows.size(), imageOpts.wl_height);
+// The pictures of both alignments: their inputs, and the request of each picture.
+struct picture_pair {
+    const prog_options& opts;
+    picture_input one, two;  // the first alignment's and the second's
+    std::vector<std::string> groups;  // colour groups of the side-by-side pictures
 
-    int exitCode = 0;
-    const std::string& prefix = opts.image_prefix;
-    if (f_findType(opts.image_types, 0)) {
-        imageOpts.height = one.height;
-        if (!DorvexImage(one.record, imageOpts, (prefix + "a.png").c_str(), opts.title.c_str(), name1, name2))
-            exitCode = 5;
-        imageOpts.height = two.height;
-        if (!DorvexImage(two.record, imageOpts, (prefix + "b.png").c_str(), opts.title.c_str(), name2, name1))
-            exitCode = 5;
+    // The request of a picture of one alignment (side 0 the first, 1 the second) against the other.
+    picture_request request(int number, int side) const
+    {
+        picture_request r;
+        r.type = f_pictureType(number);
+        const picture_input& self = side == 0 ? one : two;
+        const picture_input& other = side == 0 ? two : one;
+        r.height = self.height;
+        r.domGroups = &self.dom;
+        r.otherDomGroups = &other.dom;
+        r.fileBase = opts.image_prefix + r.type->dorvexTails[side];
+        r.title = opts.title;
+        r.algorithm = opts.algorithms[side];
+        r.otherAlgorithm = opts.algorithms[1 - side];
+        return r;
     }
-    if (!f_findType(opts.image_types, 21) && !f_findType(opts.image_types, 22)) return exitCode;
+};
 
+// The side-by-side pictures of types 21 and 22: each alignment's sorted column values against
+// the other's, with both alignments' dominant groups. Returns 0, or 5 when a picture could not be
+// written.
+int drawSideBySide(picture_pair& pictures, const image_options& imageOpts, const alignment_input& first,
+                   const alignment_input& second, int molType)
+{
+    picture_input& one = pictures.one;
+    picture_input& two = pictures.two;
     one.dom.assign(first.rows[0].size(), -1);
     two.dom.assign(second.rows[0].size(), -1);
-    std::vector<std::string> groups;
-    (void)f_getColorGroups(opts.group_file, groups, molType);
+    std::vector<std::string>& groups = pictures.groups;
+    (void)f_getColorGroups(pictures.opts.group_file, groups, molType);
     std::vector<double> share1(groups.size(), 0.0), share2(groups.size(), 0.0);
     f_statGroup(first.rows, groups, one.dom, share1);
     f_statGroup(second.rows, groups, two.dom, share2);
@@ -230,19 +249,58 @@ int drawPictures(prog_options& opts, image_options& imageOpts, alignment_input& 
     cross(one.record, two.record);
     cross(two.record, one.record);
 
-    for (int type : {21, 22}) {
-        if (!f_findType(opts.image_types, type)) continue;
-        const std::string tail = type == 21 ? "c1.png" : "c2.png";
-        imageOpts.image_type = type;
-        imageOpts.dom_groups = &one.dom;
-        imageOpts.dom_groups2 = &two.dom;
-        imageOpts.height = one.height;
-        if (!VemuraImage(one.record, imageOpts, (prefix + "a" + tail).c_str(), opts.title.c_str(), name1, name2))
-            exitCode = 5;
-        imageOpts.dom_groups = &two.dom;
-        imageOpts.dom_groups2 = &one.dom;
-        imageOpts.height = two.height;
-        if (!VemuraImage(two.record, imageOpts, (prefix + "b" + tail).c_str(), opts.title.c_str(), name2, name1))
+    int exitCode = 0;
+    for (int number : {21, 22}) {
+        if (!f_findType(pictures.opts.image_types, number)) continue;
+        if (!VemuraImage(one.record, imageOpts, pictures.request(number, 0))) exitCode = 5;
+        if (!VemuraImage(two.record, imageOpts, pictures.request(number, 1))) exitCode = 5;
+    }
+    return exitCode;
+}
+
+// Draws the comparison pictures (type 0) and, on request, the side-by-side pictures of types 21
+// and 22 and the agreement pictures (30), in the fixed order a, b, ac1, bc1, ac2, bc2, ag, bg.
+// Returns 0, or 5 when a picture could not be written (the others are still drawn).
+int drawPictures(prog_options& opts, image_options& imageOpts, alignment_input& first, alignment_input& second,
+                 pairing& pairs, std::vector<double>& weights1, std::vector<double>& weights2, double max1,
+                 double max2, int molType)
+{
+    picture_pair pictures{opts, {}, {}, {}};
+    auto fill = [](alignment& record, alignment_input& input, std::vector<double>& weights, double max,
+                   std::vector<int>& mismatchCols) {
+        record.names = &input.names;
+        record.offsets = &input.offsets;
+        record.rows = &input.rows;
+        record.weights = weights.data();
+        record.max_weight = max;
+        record.mismatch_cols = &mismatchCols;
+    };
+    fill(pictures.one.record, first, weights1, max1, pairs.mismatchCols1);
+    fill(pictures.two.record, second, weights2, max2, pairs.mismatchCols2);
+    imageOpts.wl_height = 16;
+    imageOpts.wl_no_frame = 0;
+    if (opts.algorithms[0].empty()) opts.algorithms[0] = "1st";
+    if (opts.algorithms[1].empty()) opts.algorithms[1] = "2nd";
+    if (opts.image_types.empty()) opts.image_types.push_back(0);
+    pictures.one.height = pictureHeight(imageOpts.height, first.rows.size(), imageOpts.wl_height);
+    pictures.two.height = pictureHeight(imageOpts.height, second.rows.size(), imageOpts.wl_height);
+
+    int exitCode = 0;
+    if (f_findType(opts.image_types, 0)) {
+        if (!DorvexImage(pictures.one.record, imageOpts, pictures.request(0, 0))) exitCode = 5;
+        if (!DorvexImage(pictures.two.record, imageOpts, pictures.request(0, 1))) exitCode = 5;
+    }
+    if ((f_findType(opts.image_types, 21) || f_findType(opts.image_types, 22)) &&
+        drawSideBySide(pictures, imageOpts, first, second, molType) != 0)
+        exitCode = 5;
+    if (f_findType(opts.image_types, 30)) {
+        // Each alignment as the reference in turn; one agreement is kept at a time.
+        const alignment_agreement firstAgrees =
+            f_computeAgreement(first.rows, pairs.partner12, second.rows, pairs.partner21);
+        if (!AgreementImage(pictures.one.record, imageOpts, pictures.request(30, 0), firstAgrees, true)) exitCode = 5;
+        const alignment_agreement secondAgrees =
+            f_computeAgreement(second.rows, pairs.partner21, first.rows, pairs.partner12);
+        if (!AgreementImage(pictures.two.record, imageOpts, pictures.request(30, 1), secondAgrees, false))
             exitCode = 5;
     }
     return exitCode;

@@ -9,6 +9,7 @@ configure_file(${CMAKE_SOURCE_DIR}/tests/support/test_paths.h.in
 add_library(test_support STATIC
   tests/support/program_runner.cpp
   tests/support/png_picture.cpp
+  tests/support/svg_texts.cpp
 )
 target_include_directories(test_support PUBLIC ${CMAKE_SOURCE_DIR} ${CMAKE_BINARY_DIR}/generated)
 target_link_libraries(test_support PUBLIC common GTest::gtest)
@@ -22,8 +23,9 @@ add_executable(unit_tests
   tests/analysis/weight_matrix_test.cpp
   tests/analysis/color_groups_test.cpp
   tests/image/drawing_test.cpp
+  tests/vemura/column_table_test.cpp
 )
-target_link_libraries(unit_tests PRIVATE test_support GTest::gtest_main)
+target_link_libraries(unit_tests PRIVATE test_support vemura_lib GTest::gtest_main)
 gtest_discover_tests(unit_tests DISCOVERY_TIMEOUT 60)
 
 add_executable(allocation_probe tests/io/allocation_probe.cpp $<TARGET_OBJECTS:allocation>)

@@ -93,15 +93,22 @@ int imageHeight(int requested, std::int64_t rowCount, std::int64_t ncols, int bl
 
 // Draws every requested picture type in order (types vemura does not draw are skipped). Returns
 // 0, or 5 when a picture could not be written (the others are still drawn).
-int drawPictures(const alignment& ali, image_options& imageOpts, const prog_options& opts)
+int drawPictures(const alignment& ali, const image_options& imageOpts, const prog_options& opts, int height,
+                 const std::vector<int>& dom, const std::vector<int>& dom2)
 {
     int exitCode = 0;
-    for (int type : opts.image_types) {
-        if (!f_drawsPicture(program_kind::vemura, type)) continue;
-        imageOpts.image_type = type;
-        const std::string fileName = opts.image_prefix + f_pictureType(type)->vemuraTail + ".png";
-        if (!VemuraImage(ali, imageOpts, fileName.c_str(), opts.title.c_str(), opts.algorithms[0].c_str(), "2nd"))
-            exitCode = 5;
+    for (int number : opts.image_types) {
+        if (!f_drawsPicture(program_kind::vemura, number)) continue;
+        picture_request request;
+        request.type = f_pictureType(number);
+        request.height = height;
+        request.domGroups = &dom;
+        request.otherDomGroups = &dom2;
+        request.fileBase = opts.image_prefix + request.type->vemuraTail;
+        request.title = opts.title;
+        request.algorithm = opts.algorithms[0];
+        request.otherAlgorithm = "2nd";
+        if (!VemuraImage(ali, imageOpts, request)) exitCode = 5;
     }
     return exitCode;
 }
@@ -174,8 +181,6 @@ int vemura_run(int argc, char** argv)
     ali.rows = &rows;
     ali.rows2 = &rows2;
     ali.color_groups = &groups;
-    imageOpts.dom_groups = &dom;
-    imageOpts.dom_groups2 = &dom2;
 
     if (opts.image_types.empty()) {
         f_say("*** Force type std (0)\n");
@@ -184,9 +189,8 @@ int vemura_run(int argc, char** argv)
     imageOpts.wl_height = 16;
     imageOpts.wl_no_frame = 0;
     imageOpts.max_weight = maxWeight;
-    imageOpts.height = imageHeight(imageOpts.height, static_cast<std::int64_t>(rows.size()),
-                                   static_cast<std::int64_t>(ncols), imageOpts.block_size,
-                                   imageOpts.wl_height);
+    const int height = imageHeight(imageOpts.height, static_cast<std::int64_t>(rows.size()),
+                                   static_cast<std::int64_t>(ncols), imageOpts.block_size, imageOpts.wl_height);
 
-    return drawPictures(ali, imageOpts, opts);
+    return drawPictures(ali, imageOpts, opts, height, dom, dom2);
 }

@@ -1,17 +1,18 @@
 // The text around a single-alignment picture: the legend row under the plot, the title centred at
 // the top, the method names at the top left and the picture-type tag at the top right.
 #pragma once
-#include <gd.h>
-
 #include <string>
 #include <vector>
 
+#include "common/image/canvas.h"
+#include "common/image/picture_types.h"
+
 // What the annotations need of the composer's page: a non-owning view.
 struct annotation_page {
-    gdImagePtr image = nullptr;
+    canvas* image = nullptr;
     int width = 0, height = 0;            // W, H
     int left = 0, right = 0, bottom = 0;  // margins as finally used
-    int imageType = 0;
+    const picture_type* type = nullptr;
     int legendY = 0;                      // the legend row's y
     int wlMax = 0;                        // top of the weight-line colour scale, in tenths
     double maxWeight = 0.0;

@@ -6,9 +6,9 @@
 #include <array>
 
 #include "common/analysis/color_groups.h"
-#include "common/image/gd_support.h"
 #include "common/image/legends.h"
 #include "common/image/primitives.h"
+#include "common/io/strings.h"
 
 // ---- 1. cell colour ----
 
@@ -21,21 +21,40 @@ namespace {
 // than a pixel. Any other cell paints the pending scanline first.
 class cell_painter {
 public:
-    cell_painter(gdImagePtr image, const std::vector<int>& groupColours, const std::vector<std::string>& groups)
+    cell_painter(canvas& image, const image_options& opt, const picture_context& pic,
+                 const std::vector<int>& groupColours, const std::vector<std::string>& groups)
         : image_(image),
+          opt_(opt),
+          pic_(pic),
           groupColours_(groupColours),
           groupOf_(f_groupTable(groups)),
-          scanline_(static_cast<std::size_t>(gdImageSX(image)))
+          scanline_(static_cast<std::size_t>(std::max(image.width(), 0)))
     {
     }
 
-    void paint(const image_options& opt, char ch, int x1, int y1, int x2, int y2, int row, int domGroup)
+    // The colour a residue cell is filled with; -1 for a cell left blank (outside the dominant or
+    // the selected groups), a gap, or a character in no group.
+    int fillOf(char ch, int domGroup) const
+    {
+        if (ch == '-') return -1;
+        const int g = groupOf_[static_cast<unsigned char>(ch)];
+        if (g < 0 || static_cast<std::size_t>(g) >= groupColours_.size()) return -1;
+        const cell_colouring cells = pic_.type->cells;
+        if ((cells == cell_colouring::dominant_group && g != domGroup) ||
+            (cells == cell_colouring::selected_groups &&
+             (opt_.sel_groups == nullptr || !is_selGroup(*opt_.sel_groups, g))))
+            return -1;
+        return groupColours_[static_cast<std::size_t>(g)];
+    }
+
+    // Paints the cell of residue ch in a column of the given weight.
+    void paint(char ch, double weight, int x1, int y1, int x2, int y2, int row, int domGroup)
     {
         // The grey of blank cells enters the palette with the first cell, drawn or not.
-        if (grey_ < 0) grey_ = gdImageColorResolve(image_, 185, 185, 185);
+        if (grey_ < 0) grey_ = image_.resolve(185, 185, 185);
         const bool evenBand = row % 2 == 0;
         if (ch == '-') {
-            addWholeCell(opt.gap_color, x1, y1, x2, y2);
+            addWholeCell(pic_.gapColour, x1, y1, x2, y2);
             return;
         }
         const int g = groupOf_[static_cast<unsigned char>(ch)];
@@ -43,14 +62,17 @@ public:
             flush();
             return;
         }
-        if ((opt.image_type == 1 && g != domGroup) ||
-            (opt.image_type == 2 && (opt.sel_groups == nullptr || !is_selGroup(*opt.sel_groups, g)))) {
+        const cell_colouring cells = pic_.type->cells;
+        if ((cells == cell_colouring::dominant_group && g != domGroup) ||
+            (cells == cell_colouring::selected_groups &&
+             (opt_.sel_groups == nullptr || !is_selGroup(*opt_.sel_groups, g)))) {
             flush();
-            if (evenBand) gdImageLine(image_, x1, y1 + 1, x2, y1 + 1, grey_);
+            if (evenBand) image_.line(x1, y1 + 1, x2, y1 + 1, grey_);
             return;
         }
         const int colour = groupColours_[static_cast<std::size_t>(g)];
-        if (opt.fill_type < 5 || opt.fill_type > 7) {
+        const int fillType = opt_.fill_type;
+        if (fillType < 5 || fillType > 7) {
             addWholeCell(colour, x1, y1, x2, y2);
             return;
         }
@@ -58,23 +80,22 @@ public:
         flush();
         const double cellHeight = y2 - y1 + 1;
         const double cellWidth = x2 - x1 + 1;
-        const double fraction = opt.max_weight == 0.0 ? 0.0 : opt.cur_weight / opt.max_weight;
+        const double fraction = opt_.max_weight == 0.0 ? 0.0 : weight / opt_.max_weight;
         const double h = std::max(cellHeight * fraction, 1.0);
-        if (opt.fill_type == 5) {  // a bar hanging from the top
-            f_fillRect(image_, x1, y1, x2, std::min(y2, f_trunc(y1 + h + 0.5)), colour);
-            if (x2 - x1 > 3) gdImageRectangle(image_, x1, y1, x2, y2, colour);
+        if (fillType == 5) {  // a bar hanging from the top
+            image_.fillRect(x1, y1, x2, std::min(y2, f_trunc(y1 + h + 0.5)), colour);
+            if (x2 - x1 > 3) image_.outlineRect(x1, y1, x2, y2, colour);
             return;
         }
-        if (evenBand) gdImageLine(image_, x1, y1 + 1, x2, y1 + 1, grey_);
+        if (evenBand) image_.line(x1, y1 + 1, x2, y1 + 1, grey_);
         const int ym = f_trunc(y1 + (cellHeight - h) * 0.5);
-        if (opt.fill_type == 6) {  // a bar centred vertically
-            f_fillRect(image_, x1, ym, x2, std::min(y2, f_trunc(ym + h + 0.5)), colour);
+        if (fillType == 6) {  // a bar centred vertically
+            image_.fillRect(x1, ym, x2, std::min(y2, f_trunc(ym + h + 0.5)), colour);
             return;
         }
         const double w = cellWidth * fraction;  // a box centred both ways
         const int xm = f_trunc(x1 + (cellWidth - w) * 0.5);
-        f_fillRect(image_, xm, ym, std::min(x2, f_trunc(xm + w + 0.5)), std::min(y2, f_trunc(ym + h + 0.5)),
-                   colour);
+        image_.fillRect(xm, ym, std::min(x2, f_trunc(xm + w + 0.5)), std::min(y2, f_trunc(ym + h + 0.5)), colour);
     }
 
     // Paints the pending scanline; called before anything else is drawn over the band.
@@ -84,7 +105,7 @@ public:
         pending_ = false;
         const int left = std::max(left_, 0);
         const int right = std::min(right_, static_cast<int>(scanline_.size()) - 1);
-        f_paintScanline(image_, left, right, top_, bottom_, scanline_.data() + (right >= left ? left : 0));
+        if (right >= left) image_.paintColumns(left, right, top_, bottom_, scanline_.data() + left);
     }
 
 private:
@@ -92,9 +113,9 @@ private:
     {
         const int left = std::min(x1, x2), right = std::max(x1, x2);
         const bool touches = pending_ && y1 == top_ && y2 == bottom_ && left <= right_ + 1 && right >= left_ - 1;
-        if (colour < 0 || colour >= gdMaxColors) {  // not a palette entry: as gd would draw it
+        if (colour < 0 || colour > 255) {  // not a palette entry: drawn on its own
             flush();
-            f_fillRect(image_, x1, y1, x2, y2, colour);
+            image_.fillRect(x1, y1, x2, y2, colour);
             return;
         }
         if (!touches) {
@@ -112,7 +133,9 @@ private:
         for (int x = from; x <= to; ++x) scanline_[static_cast<std::size_t>(x)] = static_cast<unsigned char>(colour);
     }
 
-    gdImagePtr image_;
+    canvas& image_;
+    const image_options& opt_;
+    const picture_context& pic_;
     const std::vector<int>& groupColours_;
     const std::array<int, 256> groupOf_;
     std::vector<unsigned char> scanline_;  // pending colours by x
@@ -125,7 +148,8 @@ private:
 
 // ---- 2. a block ----
 
-void f_outFragment(gdImagePtr image, const alignment& ali, image_options& opt, int startCol, int xLeft,
+void f_outFragment(canvas& image, const alignment& ali, const image_options& opt, const picture_context& pic,
+                   int startCol, int xLeft,
                    int /*yTop*/, int xRight, int yBase, const std::vector<int>& groupColours, double colWidth,
                    double rowHeight, double tinyBelow, double smallBelow, int numSide, int oddRowColour,
                    int textColour, int altNameColour, int nameColour, int leaderColour, int evenUpperColour,
@@ -137,38 +161,47 @@ void f_outFragment(gdImagePtr image, const alignment& ali, image_options& opt, i
     const long long L = rows.empty() ? 0 : static_cast<long long>(rows[0].size());
     const long long blockLength = opt.block_size > 0 ? opt.block_size : L;
     const long long start = startCol < 0 ? 0 : startCol;
-    const bool residuePicture = opt.image_type <= 10;
+    const bool residuePicture = pic.type->vemuraLayout == picture_layout::residues;
     const int nameMode = rowHeight >= smallBelow ? 0 : (rowHeight >= tinyBelow ? 1 : 2);
-    cell_painter painter(image, groupColours, *ali.color_groups);
+    cell_painter painter(image, opt, pic, groupColours, *ali.color_groups);
 
     for (int r = 1; r <= n; ++r) {
         const int bandTop = f_trunc(yBase - r * rowHeight);
         const int bandBottom = f_trunc(yBase - (r - 1) * rowHeight);
         if (r % 2 == 1) {
-            f_fillRect(image, xLeft + 1, bandTop, xRight - 1, bandBottom, oddRowColour);
+            image.fillRect(xLeft + 1, bandTop, xRight - 1, bandBottom, oddRowColour);
         } else if (residuePicture) {
-            f_fillRect(image, xLeft + 1, bandTop, xRight - 1, bandBottom, evenLowerColour);
-            f_fillRect(image, xLeft + 1, bandTop, xRight - 1, f_trunc((bandTop + bandBottom) * 0.5),
-                       evenUpperColour);
+            image.fillRect(xLeft + 1, bandTop, xRight - 1, bandBottom, evenLowerColour);
+            image.fillRect(xLeft + 1, bandTop, xRight - 1, f_trunc((bandTop + bandBottom) * 0.5), evenUpperColour);
         }
 
         if (residuePicture) {
             const std::size_t sequence = static_cast<std::size_t>(n - r);
             f_outSeqName(image, r, names[sequence], xLeft, bandTop, nameMode, nameColour, altNameColour,
-                         leaderColour);
+                         leaderColour, opt.name_width);
             const std::string& row = rows[sequence];
             const long long rowLength = static_cast<long long>(row.size());
             for (long long k = 0, c = start; k < blockLength && c < L && c < rowLength; ++k, ++c) {
-                opt.cur_weight = ali.weights[c];
                 char ch = row[static_cast<std::size_t>(c)];
                 if (ch >= 'a' && ch <= 'z') ch = static_cast<char>(ch - 'a' + 'A');
-                const int domGroup = opt.dom_groups ? (*opt.dom_groups)[static_cast<std::size_t>(c)] : -1;
-                painter.paint(opt, ch, f_trunc(xLeft + k * colWidth + 1.0), bandTop,
+                const int domGroup = pic.domGroups ? (*pic.domGroups)[static_cast<std::size_t>(c)] : -1;
+                painter.paint(ch, ali.weights[c], f_trunc(xLeft + k * colWidth + 1.0), bandTop,
                               f_trunc(xLeft + (k + 1) * colWidth), bandBottom, r, domGroup);
             }
             painter.flush();
-            gdImageLine(image, xLeft + 1, bandBottom, xRight - 1, bandBottom,
-                        r % 2 == 0 ? textColour : oddRowColour);
+            image.line(xLeft + 1, bandBottom, xRight - 1, bandBottom, r % 2 == 0 ? textColour : oddRowColour);
+            if (opt.letters) {
+                const int background = r % 2 == 1 ? oddRowColour : evenLowerColour;
+                for (long long k = 0, c = start; k < blockLength && c < L && c < rowLength; ++k, ++c) {
+                    char ch = row[static_cast<std::size_t>(c)];
+                    if (ch == '-') continue;
+                    if (ch >= 'a' && ch <= 'z') ch = static_cast<char>(ch - 'a' + 'A');
+                    const int domGroup = pic.domGroups ? (*pic.domGroups)[static_cast<std::size_t>(c)] : -1;
+                    const int fill = painter.fillOf(ch, domGroup);
+                    f_outCellLetter(image, ch, f_trunc(xLeft + k * colWidth + 1.0), bandTop,
+                                    f_trunc(xLeft + (k + 1) * colWidth), bandBottom, fill >= 0 ? fill : background);
+                }
+            }
         } else if (numSide == 0) {
             f_scaleStroke(image, 'l', xLeft - 1, bandTop, 2);
             if (r % 2 == 1) f_outNumLeft(image, r, xLeft - 4, bandTop, textColour);
@@ -177,10 +210,9 @@ void f_outFragment(gdImagePtr image, const alignment& ali, image_options& opt, i
             if (r % 2 == 1) {
                 const std::string number = f_format("%d", r);
                 if (rowHeight < smallBelow)
-                    f_text(image, f_fontTiny(), xRight + 5, bandTop - 3, number, textColour);
+                    image.text(font_face::tiny, xRight + 5, bandTop - 3, number, textColour);
                 else
-                    f_text(image, f_fontSmall(), xRight + 5, r == n ? bandTop - 5 : bandTop - 7, number,
-                           textColour);
+                    image.text(font_face::small, xRight + 5, r == n ? bandTop - 5 : bandTop - 7, number, textColour);
             }
         }
     }
@@ -188,7 +220,8 @@ void f_outFragment(gdImagePtr image, const alignment& ali, image_options& opt, i
 
 // ---- 3. group-letter key ----
 
-int f_outGroupLetters(gdImagePtr image, const image_options& opt, const std::vector<int>& groupColours,
+int f_outGroupLetters(canvas& image, const image_options& opt, const picture_type& type,
+                      const std::vector<int>& groupColours,
                       const std::vector<std::string>& groups, int xLeft, int xRight, int cellWidth, int yTop,
                       int yBottom, int letterGap, int groupGap, int textColour)
 {
@@ -197,12 +230,12 @@ int f_outGroupLetters(gdImagePtr image, const image_options& opt, const std::vec
         total += static_cast<long long>(group.size()) * (cellWidth + letterGap) + groupGap;
     int x = f_trunc(((xLeft + xRight) - (total - groupGap)) * 0.5 + 0.5);
 
-    f_text(image, f_fontTiny(), x - 5 * 5 - 4, yTop, "color", textColour);
-    f_text(image, f_fontTiny(), x - 6 * 5 - 4, yTop + 7, "groups", textColour);
+    image.text(font_face::tiny, x - 5 * 5 - 4, yTop, "color", textColour);
+    image.text(font_face::tiny, x - 6 * 5 - 4, yTop + 7, "groups", textColour);
     const int dx = f_trunc((cellWidth - 7) * 0.5 + 0.5);
     const int dy = f_trunc(((yBottom - yTop) - 12) * 0.5);
     for (std::size_t g = 0; g < groups.size(); ++g) {
-        const bool boxed = opt.image_type != 2 ||
+        const bool boxed = type.cells != cell_colouring::selected_groups ||
                            (opt.sel_groups != nullptr && is_selGroup(*opt.sel_groups, static_cast<int>(g)));
         const int colour = g < groupColours.size() ? groupColours[g] : textColour;
         for (char letter : groups[g]) {

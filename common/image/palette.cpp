@@ -1,7 +1,6 @@
 // Colour ramps and group colours.
 #include "common/image/palette.h"
 
-#include "common/image/gd_support.h"
 
 namespace {
 
@@ -19,17 +18,17 @@ int component(double x)
     return c < 0 ? 0 : (c > 255 ? 255 : c);
 }
 
-int resolve(gdImagePtr image, double red, double green, double blue, int* rgb)
+int resolve(canvas& image, double red, double green, double blue, int* rgb)
 {
     rgb[0] = component(red);
     rgb[1] = component(green);
     rgb[2] = component(blue);
-    return gdImageColorResolve(image, rgb[0], rgb[1], rgb[2]);
+    return image.resolve(rgb[0], rgb[1], rgb[2]);
 }
 
 }  // namespace
 
-int f_clrRedBase(gdImagePtr image, int v, int lo, int hi, int* rgb)
+int f_clrRedBase(canvas& image, int v, int lo, int hi, int* rgb)
 {
     int t = rampPosition(v, lo, hi, 550.0);
     t = t - t % 8;
@@ -39,13 +38,13 @@ int f_clrRedBase(gdImagePtr image, int v, int lo, int hi, int* rgb)
     return resolve(image, 255, (t - 250.0) * 0.5 + 100.0, 0, rgb);
 }
 
-int f_clr(gdImagePtr image, int v, int lo, int hi)
+int f_clr(canvas& image, int v, int lo, int hi)
 {
     int rgb[3];
     return f_clrRedBase(image, v, lo, hi, rgb);
 }
 
-int f_clrBlueBase(gdImagePtr image, int v, int lo, int hi, int* rgb)
+int f_clrBlueBase(canvas& image, int v, int lo, int hi, int* rgb)
 {
     int t = rampPosition(v, lo, hi, 300.0);
     t = t - t % 6;
@@ -54,13 +53,13 @@ int f_clrBlueBase(gdImagePtr image, int v, int lo, int hi, int* rgb)
     return resolve(image, 100, 0, (300.0 - t) * 1.5 + 75.0, rgb);
 }
 
-int f_clrBlue(gdImagePtr image, int v, int lo, int hi)
+int f_clrBlue(canvas& image, int v, int lo, int hi)
 {
     int rgb[3];
     return f_clrBlueBase(image, v, lo, hi, rgb);
 }
 
-int f_clrGreenBase(gdImagePtr image, int v, int lo, int hi, int* rgb)
+int f_clrGreenBase(canvas& image, int v, int lo, int hi, int* rgb)
 {
     int t = rampPosition(v, lo, hi, 150.0);
     t = t - t % 3;
@@ -68,13 +67,13 @@ int f_clrGreenBase(gdImagePtr image, int v, int lo, int hi, int* rgb)
     return resolve(image, 185 - shade, 240 - shade, 185 - shade, rgb);
 }
 
-int f_clrGreen(gdImagePtr image, int v, int lo, int hi)
+int f_clrGreen(canvas& image, int v, int lo, int hi)
 {
     int rgb[3];
     return f_clrGreenBase(image, v, lo, hi, rgb);
 }
 
-void f_setGroupColors(gdImagePtr image, std::vector<int>& colours, int nRed, int nGreen, int nBlue)
+void f_setGroupColors(canvas& image, std::vector<int>& colours, int nRed, int nGreen, int nBlue)
 {
     colours.clear();
     for (int i = 1; i <= nGreen - 1; ++i) colours.push_back(f_clrGreen(image, i, 0, nGreen));

@@ -3,25 +3,39 @@
 #pragma once
 #include "common/options/prog_options.h"
 
-// How a picture of the type is laid out.
+// How a picture is laid out.
 enum class picture_layout {
-    residues,     // one band per sequence, a cell per residue (0 to 10)
-    values,       // the value layout: weight scale, value legends, a value plot or none (11 to 20)
-    comparison,   // the value layout with both alignments' values (21, 22)
-    shifts,       // dorvex's comparison strips (0 in dorvex)
-    agreement,    // dorvex's agreement picture (30)
+    residues,     // one band per sequence, a cell per residue
+    values,       // the value layout: weight scale and value legends, a value plot or none
+    comparison,   // the value layout with the values of two alignments in one plot
+    shifts,       // dorvex's comparison strips: by how many columns each residue moved
+    agreement,    // dorvex's agreement picture: how far each residue's pairs agree
 };
+
+// Which residue cells of a residue picture are coloured.
+enum class cell_colouring { all, dominant_group, selected_groups };
+
+// What the value layout plots over the bands.
+enum class value_plot { none, column_order, sorted, two_alignments };
 
 struct picture_type {
     int number;
-    const char* vemuraTail;        // vemura's file tail; null when vemura does not draw it
-    const char* dorvexTails[2];    // dorvex's tails for the first and the second alignment; null
-                                   // when dorvex does not draw it
-    picture_layout vemuraLayout;   // the layout in vemura (unused when vemura does not draw it)
-    bool tagged;                   // a type tag in the top right corner
-    bool valueLayout;              // weight scale and value legends (every type above 10)
-    bool sorted;                   // weight line and values taken from the sorted value sets
-    bool comparison;               // both alignments drawn in one plot
+    const char* vemuraTail;         // vemura's file tail; null when vemura does not draw it
+    const char* dorvexTails[2];     // dorvex's tails for the first and the second alignment; null
+                                    // when dorvex does not draw it
+    picture_layout vemuraLayout;    // as vemura draws it (dorvex's type 0 is the shifts picture)
+    cell_colouring cells;
+    value_plot values;
+    bool sorted;                    // weight line and values from the sorted value sets
+    bool percentAxis;               // column axis in percent of the alignment's length
+    const char* tag[2];             // the type tag's two lines; none when null (type 2's depend on
+                                    // the selected groups)
+
+    bool valueLayout() const
+    {
+        return vemuraLayout == picture_layout::values || vemuraLayout == picture_layout::comparison;
+    }
+    bool comparison() const { return vemuraLayout == picture_layout::comparison; }
 };
 
 // The row of a type number; null when no program draws that number.

@@ -1,78 +1,109 @@
 // Letter cells, frames, numbers, ticks and the tick step.
 #include "common/image/primitives.h"
 
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 
-#include "common/image/gd_support.h"
+#include "common/io/strings.h"
 
-void f_outLetter(gdImagePtr image, char ch, int x1, int y1, int x2, int y2, int dx, int dy, int colour,
+void f_outLetter(canvas& image, char ch, int x1, int y1, int x2, int y2, int dx, int dy, int colour,
                  bool boxed)
 {
-    const int white = gdImageColorResolve(image, 255, 255, 255);
-    const int black = gdImageColorResolve(image, 0, 0, 0);
-    const int red = gdImageRed(image, colour);
-    const int green = gdImageGreen(image, colour);
-    const int blue = gdImageBlue(image, colour);
-    const int letterColour = (red + green + blue <= 450 && red + green <= 400) ? white : black;
+    const int white = image.resolve(255, 255, 255);
+    const int black = image.resolve(0, 0, 0);
+    const rgb_colour fill = image.colourOf(colour);
+    const int letterColour =
+        (fill.red + fill.green + fill.blue <= 450 && fill.red + fill.green <= 400) ? white : black;
 
-    f_fillRect(image, x1, y1, x2, y2, colour);
-    gdImageChar(image, f_fontMediumBold(), x1 + dx, y1 + dy, static_cast<unsigned char>(ch),
-                boxed ? letterColour : colour);
+    image.fillRect(x1, y1, x2, y2, colour);
+    image.character(font_face::medium_bold, x1 + dx, y1 + dy, static_cast<unsigned char>(ch),
+                    boxed ? letterColour : colour);
     if (boxed) {
-        gdImageLine(image, x1, y1, x2, y1, white);
-        gdImageLine(image, x1, y1, x1, y2, white);
-        gdImageLine(image, x2, y1, x2, y2, black);
-        gdImageLine(image, x1, y2, x2, y2, black);
+        image.line(x1, y1, x2, y1, white);
+        image.line(x1, y1, x1, y2, white);
+        image.line(x2, y1, x2, y2, black);
+        image.line(x1, y2, x2, y2, black);
     }
 }
 
-void f_outFrame(gdImagePtr image, char kind, int x1, int y1, int x2, int y2, int colour)
+namespace {
+
+// The relative luminance of a colour (sRGB channels made linear, weighted for the eye).
+double luminance(rgb_colour colour)
+{
+    auto linear = [](int channel) {
+        const double c = channel / 255.0;
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.red) + 0.7152 * linear(colour.green) + 0.0722 * linear(colour.blue);
+}
+
+}  // namespace
+
+void f_outCellLetter(canvas& image, char ch, int x1, int y1, int x2, int y2, int fillColour)
+{
+    const int width = x2 - x1 + 1, height = y2 - y1 + 1;
+    font_face face;
+    if (width >= 7 && height >= 11)
+        face = font_face::small;
+    else if (width >= 6 && height >= 9)
+        face = font_face::tiny;
+    else
+        return;
+    const font_size size = f_fontSize(face);
+    const int colour = luminance(image.colourOf(fillColour)) > 0.179 ? image.resolve(0, 0, 0)
+                                                                     : image.resolve(255, 255, 255);
+    image.character(face, x1 + (width - size.width) / 2, y1 + (height - size.height) / 2,
+                    static_cast<unsigned char>(ch), colour);
+}
+
+void f_outFrame(canvas& image, char kind, int x1, int y1, int x2, int y2, int colour)
 {
     if (kind == 'w') {
-        gdImageLine(image, x1 - 1, y1 - 1, x2 + 1, y1 - 1, colour);
-        gdImageLine(image, x1 - 1, y1 - 1, x1 - 1, y2 + 1, colour);
-        gdImageLine(image, x1 - 2, y1 - 2, x2 + 2, y1 - 2, colour);
-        gdImageLine(image, x1 - 2, y1 - 2, x1 - 2, y2 + 2, colour);
-        gdImageLine(image, x1 - 3, y1 - 2, x1 - 3, y2 + 2, colour);
+        image.line(x1 - 1, y1 - 1, x2 + 1, y1 - 1, colour);
+        image.line(x1 - 1, y1 - 1, x1 - 1, y2 + 1, colour);
+        image.line(x1 - 2, y1 - 2, x2 + 2, y1 - 2, colour);
+        image.line(x1 - 2, y1 - 2, x1 - 2, y2 + 2, colour);
+        image.line(x1 - 3, y1 - 2, x1 - 3, y2 + 2, colour);
         return;
     }
-    gdImageLine(image, x1, y1, x2, y1, colour);
-    gdImageLine(image, x1, y1, x1, y2, colour);
-    gdImageLine(image, x1, y2, x2, y2, colour);
-    gdImageLine(image, x2, y1, x2, y2, colour);
+    image.line(x1, y1, x2, y1, colour);
+    image.line(x1, y1, x1, y2, colour);
+    image.line(x1, y2, x2, y2, colour);
+    image.line(x2, y1, x2, y2, colour);
 }
 
-void f_outNumLeft(gdImagePtr image, int num, int x, int y, int colour)
+void f_outNumLeft(canvas& image, int num, int x, int y, int colour)
 {
     const std::string text = f_format("%d", num);
-    f_text(image, f_fontSmall(), x - 6 * static_cast<int>(text.size()), y - 7, text, colour);
+    image.text(font_face::small, x - 6 * static_cast<int>(text.size()), y - 7, text, colour);
 }
 
-void f_scaleStroke(gdImagePtr image, char dir, int x, int y, int len)
+void f_scaleStroke(canvas& image, char dir, int x, int y, int len)
 {
-    const int black = gdImageColorResolve(image, 0, 0, 0);
+    const int black = image.resolve(0, 0, 0);
     for (int i = 0; i < len; ++i) {
         switch (dir) {
         case 'r':
-            gdImageSetPixel(image, x + 1 + i, y, black);
-            gdImageSetPixel(image, x + 1 + i, y + 1, black);
+            image.pixel(x + 1 + i, y, black);
+            image.pixel(x + 1 + i, y + 1, black);
             break;
         case 'l':
-            gdImageSetPixel(image, x - len + i, y, black);
-            gdImageSetPixel(image, x - len + i, y + 1, black);
+            image.pixel(x - len + i, y, black);
+            image.pixel(x - len + i, y + 1, black);
             break;
         case 'd':
-            gdImageSetPixel(image, x, y + 1 - i, black);
-            gdImageSetPixel(image, x - 1, y + 1 - i, black);
+            image.pixel(x, y + 1 - i, black);
+            image.pixel(x - 1, y + 1 - i, black);
             break;
         case 'u':
-            gdImageSetPixel(image, x, y - len - i, black);
-            gdImageSetPixel(image, x - 1, y - len - i, black);
+            image.pixel(x, y - len - i, black);
+            image.pixel(x - 1, y - len - i, black);
             break;
         default:
-            gdImageSetPixel(image, x + i, y, black);
-            gdImageSetPixel(image, x + i, y + 1, black);
+            image.pixel(x + i, y, black);
+            image.pixel(x + i, y + 1, black);
             break;
         }
     }

@@ -7,7 +7,6 @@
 #include <functional>
 
 #include "common/analysis/color_groups.h"
-#include "common/image/gd_support.h"
 #include "common/image/palette.h"
 
 // ---- 1. column statistics ----
@@ -45,7 +44,14 @@ std::vector<column_stat> f_columnStats(const std::vector<std::string>& rows,
         for (std::size_t c = chunkStart; c < chunkEnd; ++c) {
             const std::size_t k = c - chunkStart;
             column_stat& stat = stats[c - from];
-            stat.top = *std::max_element(&charCounts[k * 256], &charCounts[k * 256] + 256);
+            const int* chars = &charCounts[k * 256];
+            for (int ch = 0; ch < 256; ++ch) {
+                stat.residues += chars[ch];
+                if (chars[ch] > stat.top) {  // the first of equal counts stays
+                    stat.top = chars[ch];
+                    stat.top_residue = static_cast<char>(ch);
+                }
+            }
             const int* count = &groupCounts[k * (nGroups + 1)];
             for (std::size_t g = 0; g < nGroups; ++g)
                 if (count[g] > 0) ++stat.groups;
@@ -98,19 +104,21 @@ int weightHeight(int plotHeight, double weight, double maxWeight)
 
 }  // namespace
 
-void f_outColValues(gdImagePtr image, const alignment& ali, const image_options& opt, int startCol, int xLeft,
-                    int yTop, int xRight, int yBottom, value_sets& sets, int domColour, int topColour,
-                    int groupsColour, int weightColour, bool showTop)
+void f_outColValues(canvas& image, const alignment& ali, const image_options& opt, const picture_context& pic,
+                    const value_style& style, int startCol, int xLeft, int yTop, int xRight, int yBottom,
+                    value_sets& sets, int domColour, int topColour, int groupsColour, int weightColour)
 {
     const int green3 = f_clrGreen(image, 3, 0, 4);
     const std::vector<std::string>& rows = *ali.rows;
     const long long L = rows.empty() ? 0 : static_cast<long long>(rows[0].size());
     const int n = static_cast<int>(ali.names->size());
-    const bool dashed = opt.image_type == 21 || opt.image_type == 22;
+    const bool dashed = style.dashed;
+    const bool columnOrder = style.order == value_order::columns;
+    const bool showTop = style.showTop;
     long long lastColumn = L - 1;
     if (dashed && ali.ncols2 < L) lastColumn = ali.ncols2 - 1;
     long long blockLength = L;
-    if (opt.image_type == 21)
+    if (dashed && pic.type->percentAxis)
         blockLength = ali.ncols2;
     else if (opt.block_size > 0)
         blockLength = opt.block_size;
@@ -118,8 +126,8 @@ void f_outColValues(gdImagePtr image, const alignment& ali, const image_options&
 
     const long long start = startCol < 0 ? 0 : startCol;
     std::vector<column_stat> stats;
-    if (opt.image_type == 11)
-        stats = f_columnStats(rows, *ali.color_groups, *opt.dom_groups, static_cast<std::size_t>(start),
+    if (columnOrder)
+        stats = f_columnStats(rows, *ali.color_groups, *pic.domGroups, static_cast<std::size_t>(start),
                               static_cast<std::size_t>(std::min(L, start + blockLength)));
 
     const int plotHeight = yBottom - yTop - 1;
@@ -136,7 +144,7 @@ void f_outColValues(gdImagePtr image, const alignment& ali, const image_options&
         const int centre = x0 + half;
 
         int top, groups, dom, weight;
-        if (opt.image_type == 11) {
+        if (columnOrder) {
             const column_stat& stat = stats[static_cast<std::size_t>(k)];
             top = countHeight(stat.top, plotHeight, n);
             groups = countHeight(stat.groups, plotHeight, n);
@@ -146,19 +154,19 @@ void f_outColValues(gdImagePtr image, const alignment& ali, const image_options&
             top = countHeight(sets.tops.next(), plotHeight, n);
             groups = countHeight(sets.groups.next(), plotHeight, n);
             dom = countHeight(sets.dominants.next(), plotHeight, n);
-            weight = weightHeight(plotHeight, sets.weights.next(), opt.axis_max_weight);
+            weight = weightHeight(plotHeight, sets.weights.next(), pic.axisMaxWeight);
         }
 
         if (!dashed) {
-            f_fillRect(image, x0, yBottom - dom, x1, yBottom, domColour);
-            if (showTop) f_fillRect(image, centre - 1, yBottom - top, centre, yBottom, topColour);
+            image.fillRect(x0, yBottom - dom, x1, yBottom, domColour);
+            if (showTop) image.fillRect(centre - 1, yBottom - top, centre, yBottom, topColour);
             if (k > 0) {
-                gdImageLine(image, prevCentre, yBottom - prevGroups, centre, yBottom - groups, groupsColour);
-                gdImageLine(image, prevCentre, yBottom - prevGroups + 1, centre, yBottom - groups + 1,
+                image.line(prevCentre, yBottom - prevGroups, centre, yBottom - groups, groupsColour);
+                image.line(prevCentre, yBottom - prevGroups + 1, centre, yBottom - groups + 1,
                             groupsColour);
-                gdImageLine(image, prevCentre, yBottom - prevWeight, centre, yBottom - weight, weightColour);
+                image.line(prevCentre, yBottom - prevWeight, centre, yBottom - weight, weightColour);
                 if (prevWeight > 1)
-                    gdImageLine(image, prevCentre, yBottom - prevWeight + 1, centre, yBottom - weight + 1,
+                    image.line(prevCentre, yBottom - prevWeight + 1, centre, yBottom - weight + 1,
                                 weightColour);
             }
         } else {
@@ -172,38 +180,38 @@ void f_outColValues(gdImagePtr image, const alignment& ali, const image_options&
             }
             // Dominant count: a step line.
             if (k > 0 && dom != prevDom) {
-                gdImageDashedLine(image, x0, yBottom - prevDom, x0, yBottom - dom, green3);
-                gdImageDashedLine(image, stepX, yBottom - prevDom, x0, yBottom - prevDom, green3);
+                image.dashedLine(x0, yBottom - prevDom, x0, yBottom - dom, green3);
+                image.dashedLine(stepX, yBottom - prevDom, x0, yBottom - prevDom, green3);
                 stepX = x0;
             }
-            if (lastOfAlignment) gdImageDashedLine(image, stepX, yBottom - prevDom, x0, yBottom - prevDom, green3);
+            if (lastOfAlignment) image.dashedLine(stepX, yBottom - prevDom, x0, yBottom - prevDom, green3);
             // Top count: level dashes across the column, or slanted ones where it changes.
             if (showTop) {
                 if (k == 0 || top == prevTop) {
-                    gdImageDashedLine(image, x0 - half, yBottom - top, x0 + half, yBottom - top, topColour);
-                    gdImageDashedLine(image, x0 - half, yBottom - top + 1, x0 + half, yBottom - top + 1,
+                    image.dashedLine(x0 - half, yBottom - top, x0 + half, yBottom - top, topColour);
+                    image.dashedLine(x0 - half, yBottom - top + 1, x0 + half, yBottom - top + 1,
                                       topColour);
                 } else {
-                    gdImageDashedLine(image, x0 - half, yBottom - prevTop, x0 + half, yBottom - top, topColour);
-                    gdImageDashedLine(image, x0 - half - 1, yBottom - prevTop, x0 + half - 1, yBottom - top,
+                    image.dashedLine(x0 - half, yBottom - prevTop, x0 + half, yBottom - top, topColour);
+                    image.dashedLine(x0 - half - 1, yBottom - prevTop, x0 + half - 1, yBottom - top,
                                       topColour);
                 }
             }
             // Group count: a rise of 6 pixels or more at once, smaller changes merged into dashes.
             if (k > 0 && groups - groupsY >= 6) {
-                gdImageDashedLine(image, groupsX, yBottom - groupsY, x0 - half + 1, yBottom - groupsY,
+                image.dashedLine(groupsX, yBottom - groupsY, x0 - half + 1, yBottom - groupsY,
                                   groupsColour);
-                gdImageDashedLine(image, prevCentre, yBottom - groupsY, centre, yBottom - groups, groupsColour);
+                image.dashedLine(prevCentre, yBottom - groupsY, centre, yBottom - groups, groupsColour);
                 groupsX = centre;
                 groupsY = groups;
             } else if (k > 0 && (centre - groupsX >= 6 || lastOfAlignment)) {
-                gdImageDashedLine(image, groupsX, yBottom - groupsY, centre, yBottom - groups, groupsColour);
+                image.dashedLine(groupsX, yBottom - groupsY, centre, yBottom - groups, groupsColour);
                 groupsX = centre;
                 groupsY = groups;
             }
             // Weight: dashes at least 6 pixels long.
             if (k > 0 && (centre - weightX >= 6 || lastOfAlignment)) {
-                gdImageDashedLine(image, weightX, yBottom - weightY, centre, yBottom - weight, weightColour);
+                image.dashedLine(weightX, yBottom - weightY, centre, yBottom - weight, weightColour);
                 weightX = centre;
                 weightY = weight;
             }

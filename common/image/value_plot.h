@@ -1,13 +1,13 @@
 // Column value plot: per-column statistics of an alignment (top count, dominant-group count,
 // group count, weight) drawn over a block, in column order or from sorted value sets.
 #pragma once
-#include <gd.h>
-
 #include <cstddef>
 #include <string>
 #include <vector>
 
 #include "common/alignment/alignment.h"
+#include "common/image/canvas.h"
+#include "common/image/picture.h"
 #include "common/options/prog_options.h"
 
 // The statistics of one column; gaps and positions past a row's end are skipped.
@@ -15,6 +15,9 @@ struct column_stat {
     int top = 0;       // rows sharing the column's most frequent character (as written)
     int dominant = 0;  // rows whose residue lies in the column's dominant group
     int groups = 0;    // different groups present
+    int residues = 0;  // rows holding a character other than "-"
+    char top_residue = 0;  // the character counted by top (of equal counts the smallest byte,
+                           // so the first letter in alphabetical order); 0 in a column of gaps
 };
 
 // The statistics of columns from..to-1 (to at most the first row's length); colGroups holds the
@@ -45,9 +48,18 @@ void f_fillValueMaps(const std::vector<std::string>& rows, const double* weights
                      const std::vector<std::string>& groups, const std::vector<int>& colGroups,
                      value_sets& sets);
 
-// Plots one block between xLeft and xRight with the value 0 on yBottom: in image_type 11 the
-// values of each column, in the other value pictures the next values of sets (advancing them);
-// plain bars and lines, or dashed lines in the comparison pictures (21, 22).
-void f_outColValues(gdImagePtr image, const alignment& ali, const image_options& opt, int startCol, int xLeft,
-                    int yTop, int xRight, int yBottom, value_sets& sets, int domColour, int topColour,
-                    int groupsColour, int weightColour, bool showTop);
+// Where a value plot takes its values and how it draws them.
+enum class value_order { columns, sorted };
+struct value_style {
+    value_order order;  // each column's own values, or the next values of the sorted sets
+    bool dashed;        // the other alignment's layer of a comparison picture
+    bool showTop;       // the top-count bars (or dashes)
+};
+
+// Plots one block between xLeft and xRight with the value 0 on yBottom: plain bars and lines, or
+// dashed lines. Column order takes the dominant groups from pic.domGroups; sorted order advances
+// the sets and scales weights to pic.axisMaxWeight. A dashed layer of a percent-axis picture
+// spreads the other alignment's columns (ali.ncols2) over the block.
+void f_outColValues(canvas& image, const alignment& ali, const image_options& opt, const picture_context& pic,
+                    const value_style& style, int startCol, int xLeft, int yTop, int xRight, int yBottom,
+                    value_sets& sets, int domColour, int topColour, int groupsColour, int weightColour);

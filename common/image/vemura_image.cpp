@@ -9,13 +9,13 @@
 
 #include "common/image/annotations.h"
 #include "common/image/fragment.h"
-#include "common/image/gd_support.h"
 #include "common/image/legends.h"
 #include "common/image/palette.h"
-#include "common/image/png_output.h"
+#include "common/image/picture_files.h"
 #include "common/image/primitives.h"
 #include "common/image/value_plot.h"
 #include "common/image/weight_panel.h"
+#include "common/io/strings.h"
 #include "common/io/trace.h"
 
 namespace {
@@ -39,29 +39,25 @@ struct page_layout {
     double wSpacing = 0.0;
 };
 
-bool valueLayout(int type) { return type > 10; }
-bool comparisonType(int type) { return type == 21 || type == 22; }
-bool sortedType(int type) { return type == 12 || comparisonType(type); }
-
 int digits(long long value) { return static_cast<int>(f_format("%lld", value).size()); }
 
-// Computes the layout and prints its trace lines.
-page_layout layOut(const alignment& ali, image_options& opt)
+// Computes the layout and prints its trace lines; sets the top of the weight scale in pic.
+page_layout layOut(const alignment& ali, const image_options& opt, const picture_request& request,
+                   picture_context& pic)
 {
     page_layout p;
-    const int type = opt.image_type;
+    const picture_type& type = *request.type;
     p.W = opt.width;
-    p.H = opt.height;
+    p.H = request.height;
     p.N = static_cast<int>(ali.names->size());
     p.L = static_cast<long long>((*ali.rows)[0].size());
-    f_say("*** VemuraIma W/H: %d, %d, type: %d\n", p.W, p.H, type);
-    f_say("  - Seq Len = %lld, Number of Seqs = %d\n", p.L, p.N);
 
-    std::size_t longest = 0;
-    for (const std::string& name : *ali.names) longest = std::max(longest, name.size());
-    const int maxName = static_cast<int>(std::clamp<std::size_t>(longest, 7, 10));
-    p.left = 6 * maxName + 10;
-    if (valueLayout(type)) {
+    // A name column wider (or narrower) than the default one widens the picture by as much, so
+    // that the plot keeps its width.
+    const bool residues = type.vemuraLayout == picture_layout::residues;
+    p.left = f_nameColumn(*ali.names, opt.name_width);
+    int widened = residues ? p.left - f_nameColumn(*ali.names, 10) : 0;
+    if (type.valueLayout()) {
         const int dN = digits(p.N);
         const int dW = digits(f_trunc(ali.max_weight * 10));
         p.right = 6 * dN + 25;
@@ -71,7 +67,7 @@ page_layout layOut(const alignment& ali, image_options& opt)
         if (p.W < 640) p.bottom += 16;
     }
     p.top += 40;
-    if (comparisonType(type)) p.bottom += 12;
+    if (type.comparison()) p.bottom += 12;
     if (opt.wl_no_frame == 0) {
         p.wlReserve = 0;
         p.bottom += opt.wl_height + 12;
@@ -94,31 +90,37 @@ page_layout layOut(const alignment& ali, image_options& opt)
     } else {
         p.rowHeight = static_cast<double>(static_cast<long long>(p.H) - p.top - p.bottom - p.wlReserve) / p.N;
     }
+    if (residues && p.rowHeight < 7.0) {
+        p.left *= 2;
+        widened *= 2;
+    }
+    p.W += widened;
+    f_say("*** VemuraIma W/H: %d, %d, type: %d\n", p.W, p.H, type.number);
+    f_say("  - Seq Len = %lld, Number of Seqs = %d\n", p.L, p.N);
     f_say(" -- dSP2(Y) = %g\n", p.rowHeight);
-    if (type <= 10 && p.rowHeight < 7.0) p.left *= 2;
 
     const long long plot = static_cast<long long>(p.W) - p.left - p.right;
     if (!p.split) {
-        if (type == 21) {
+        if (type.percentAxis) {
             p.step = 5;
             p.nTicks = 20;
             p.tickSpacing = plot * 5 * 0.01;
         } else {
             p.step = f_1stN(static_cast<int>(std::min<long long>(p.L, 2147483647)));
             p.nTicks = static_cast<int>(p.L / p.step);
-            p.tickSpacing = static_cast<double>(p.step * plot / p.L);
+            p.tickSpacing = p.step * static_cast<double>(plot) / static_cast<double>(p.L);
         }
     } else {
         p.step = blockSize < 200 ? 5 : (blockSize < 400 ? 10 : 25);
         p.nTicks = static_cast<int>(blockSize / p.step);
-        p.tickSpacing = static_cast<double>(p.step * plot / blockSize);
+        p.tickSpacing = p.step * static_cast<double>(plot) / static_cast<double>(blockSize);
     }
     f_say(" -- dSP1(X) = %g, SL1 = %d\n", p.tickSpacing, p.nTicks);
 
-    if (valueLayout(type)) {
+    if (type.valueLayout()) {
         double axisMax = ali.max_weight;
-        if (comparisonType(type) && ali.max_weight2 > axisMax) axisMax = ali.max_weight2;
-        opt.axis_max_weight = axisMax;
+        if (type.comparison() && ali.max_weight2 > axisMax) axisMax = ali.max_weight2;
+        pic.axisMaxWeight = axisMax;
         const int m = f_trunc(axisMax * 10);
         p.wStep = f_1stN(m);
         p.wTicks = m / p.wStep;
@@ -137,13 +139,10 @@ page_layout layOut(const alignment& ali, image_options& opt)
     return p;
 }
 
-// The column width of a block in a split picture: a whole number of pixels, unless that would be
-// 0 (more columns than plot pixels), when the cells share the pixels instead.
+// The column width of a block in a split picture: a full block fills the plot's width.
 double splitColumnWidth(const page_layout& p, int blockSize)
 {
-    const long long plot = static_cast<long long>(p.W) - p.left - p.right;
-    const long long whole = plot / blockSize;
-    return whole != 0 ? static_cast<double>(whole) : static_cast<double>(plot) / blockSize;
+    return static_cast<double>(static_cast<long long>(p.W) - p.left - p.right) / blockSize;
 }
 
 // ---- 2. palette and page frame ----
@@ -166,54 +165,54 @@ struct named_colours {
     int band = 0;       // (225,225,225), the last of the bevel greys
 };
 
-named_colours takeColours(gdImagePtr image)
+named_colours takeColours(canvas& image)
 {
     named_colours c;
-    gdImageColorResolve(image, 255, 190, 0);
-    gdImageColorResolve(image, 255, 100, 0);
-    c.label = gdImageColorResolve(image, 160, 70, 0);
-    gdImageColorAllocate(image, 180, 180, 180);
-    gdImageColorAllocate(image, 0, 0, 170);
-    gdImageColorResolve(image, 250, 211, 233);
-    c.gapGrey = gdImageColorResolve(image, 140, 140, 140);
-    c.white = gdImageColorAllocate(image, 255, 255, 255);
-    gdImageColorAllocate(image, 247, 250, 255);
-    gdImageColorAllocate(image, 255, 0, 0);
-    gdImageColorAllocate(image, 0, 255, 0);
-    c.green = gdImageColorAllocate(image, 0, 133, 0);
-    c.blue = gdImageColorAllocate(image, 0, 0, 255);
-    c.axisEven = gdImageColorAllocate(image, 185, 215, 255);
-    c.text = gdImageColorAllocate(image, 102, 51, 0);
-    c.black = gdImageColorAllocate(image, 0, 0, 0);
-    c.axisText = gdImageColorAllocate(image, 7, 0, 0);
-    c.lightGrey = gdImageColorAllocate(image, 200, 200, 200);
-    c.axisOdd = gdImageColorAllocate(image, 222, 222, 222);
-    c.paleGrey = gdImageColorAllocate(image, 233, 233, 233);
-    gdImageColorAllocate(image, 250, 250, 250);
-    c.cream = gdImageColorAllocate(image, 255, 250, 245);
-    gdImageColorAllocate(image, 247, 247, 255);
+    image.resolve(255, 190, 0);
+    image.resolve(255, 100, 0);
+    c.label = image.resolve(160, 70, 0);
+    image.allocate(180, 180, 180);
+    image.allocate(0, 0, 170);
+    image.resolve(250, 211, 233);
+    c.gapGrey = image.resolve(140, 140, 140);
+    c.white = image.allocate(255, 255, 255);
+    image.allocate(247, 250, 255);
+    image.allocate(255, 0, 0);
+    image.allocate(0, 255, 0);
+    c.green = image.allocate(0, 133, 0);
+    c.blue = image.allocate(0, 0, 255);
+    c.axisEven = image.allocate(185, 215, 255);
+    c.text = image.allocate(102, 51, 0);
+    c.black = image.allocate(0, 0, 0);
+    c.axisText = image.allocate(7, 0, 0);
+    c.lightGrey = image.allocate(200, 200, 200);
+    c.axisOdd = image.allocate(222, 222, 222);
+    c.paleGrey = image.allocate(233, 233, 233);
+    image.allocate(250, 250, 250);
+    c.cream = image.allocate(255, 250, 245);
+    image.allocate(247, 247, 255);
     return c;
 }
 
-void drawPageFrame(gdImagePtr image, const page_layout& p, named_colours& c)
+void drawPageFrame(canvas& image, const page_layout& p, named_colours& c)
 {
     const int W = p.W, H = p.H;
-    f_fillRect(image, 0, 0, W - 1, H - 1, c.white);
-    f_fillRect(image, p.left, p.top, W - p.right, H - p.bottom, c.cream);
+    image.fillRect(0, 0, W - 1, H - 1, c.white);
+    image.fillRect(p.left, p.top, W - p.right, H - p.bottom, c.cream);
     for (int i = 0; i < 5; ++i) {
-        const int grey = gdImageColorAllocate(image, 205 + 5 * i, 205 + 5 * i, 205 + 5 * i);
-        gdImageLine(image, i + 1, i + 1, W - i, i + 1, grey);
-        gdImageLine(image, i + 1, i + 1, i + 1, H - i, grey);
+        const int grey = image.allocate(205 + 5 * i, 205 + 5 * i, 205 + 5 * i);
+        image.line(i + 1, i + 1, W - i, i + 1, grey);
+        image.line(i + 1, i + 1, i + 1, H - i, grey);
         c.band = grey;
     }
-    f_fillRect(image, 6, 6, W - 5, p.top - 1, c.band);
-    f_fillRect(image, 6, 6, p.left - 1, H - 5, c.band);
-    gdImageLine(image, W - 1, H - 1, W - 1, 1, c.lightGrey);
-    gdImageLine(image, W - 1, H - 1, 1, H - 1, c.lightGrey);
-    f_fillRect(image, W - p.right + 1, p.top, W - 5, H - 5, c.band);
-    f_fillRect(image, p.left, H - p.bottom + 1, W - 5, H - 5, c.band);
-    gdImageLine(image, 0, 0, W - 1, 0, c.black);
-    gdImageLine(image, 0, 0, 0, H - 1, c.black);
+    image.fillRect(6, 6, W - 5, p.top - 1, c.band);
+    image.fillRect(6, 6, p.left - 1, H - 5, c.band);
+    image.line(W - 1, H - 1, W - 1, 1, c.lightGrey);
+    image.line(W - 1, H - 1, 1, H - 1, c.lightGrey);
+    image.fillRect(W - p.right + 1, p.top, W - 5, H - 5, c.band);
+    image.fillRect(p.left, H - p.bottom + 1, W - 5, H - 5, c.band);
+    image.line(0, 0, W - 1, 0, c.black);
+    image.line(0, 0, 0, H - 1, c.black);
 }
 
 // The top and bottom y of block b of a split picture.
@@ -225,41 +224,38 @@ void blockEdges(const page_layout& p, int b, int& yTop, int& yBot)
 
 }  // namespace
 
-void f_cantWriteImage(const char* outFile) { f_fail("\n Can't write image file %s\n", outFile); }
-
 // ---- 5. the whole picture ----
 
-bool VemuraImage(const alignment& ali, image_options& opt, const char* outFile, const char* title,
-                 const char* algorithm, const char* otherAlgorithm)
+bool VemuraImage(const alignment& ali, const image_options& opt, const picture_request& request)
 {
-    f_quietGd();
-    const int type = opt.image_type;
-    const page_layout p = layOut(ali, opt);
-    GdImage owned(p.W > 0 && p.H > 0 ? gdImageCreate(p.W, p.H) : nullptr);
-    if (!owned) {
-        f_cantWriteImage(outFile);
-        return false;
-    }
-    gdImagePtr image = owned.get();
+    const picture_type& type = *request.type;
+    picture_context pic;
+    pic.type = &type;
+    pic.domGroups = request.domGroups;
+    pic.otherDomGroups = request.otherDomGroups;
+    const page_layout p = layOut(ali, opt, request, pic);
+    picture_files files(request, p.W, p.H);
+    if (!files.drawable()) return false;
+    canvas& image = files.drawing();
     named_colours c = takeColours(image);
     drawPageFrame(image, p, c);
 
-    opt.gap_color = opt.fill_type != 0 ? c.gapGrey : c.black;
+    pic.gapColour = opt.fill_type != 0 ? c.gapGrey : c.black;
     const double colWidth = static_cast<double>(static_cast<long long>(p.W) - p.left - p.right) / p.L;
     const int wlMax = f_trunc(std::ceil(ali.max_weight) * 10);
-    const bool sorted = sortedType(type);
+    const bool sorted = type.sorted;
 
     value_sets first, second;
     if (sorted) {
-        f_fillValueMaps(*ali.rows, ali.weights, *ali.color_groups, *opt.dom_groups, first);
-        if (comparisonType(type))
-            f_fillValueMaps(*ali.rows2, ali.weights2, *ali.color_groups, *opt.dom_groups2, second);
+        f_fillValueMaps(*ali.rows, ali.weights, *ali.color_groups, *pic.domGroups, first);
+        if (type.comparison())
+            f_fillValueMaps(*ali.rows2, ali.weights2, *ali.color_groups, *pic.otherDomGroups, second);
     }
 
     // ---- 3. weight-line panels ----
     int yWL = p.yWL;
     if (!p.split) {
-        f_outFragmentWL(image, ali, opt, p.left, p.W - p.right, yWL, colWidth, wlMax, first.weights, 0, 0);
+        f_outFragmentWL(image, ali, opt, sorted, p.left, p.W - p.right, yWL, colWidth, wlMax, first.weights, 0, 0);
         f_outFrameWL(image, opt, p.left, p.W - p.right, yWL, sorted, ali.max_weight, 1, 1, p.W - p.right, c.white,
                      c.black, c.text, c.label);
     } else {
@@ -271,9 +267,9 @@ bool VemuraImage(const alignment& ali, image_options& opt, const char* outFile, 
             blockEdges(p, b, yTop, yBot);
             yWL = yBot + p.wlOffset - 1;
             f_say("  - iYwei = %g\n", static_cast<double>(yWL));
-            if (b != p.nBlocks - 1) f_fillRect(image, p.left, yBot, p.W - p.right, yBot + 54, c.band);
-            const int xEnd = f_outFragmentWL(image, ali, opt, p.left, p.W - p.right, yWL, cw, wlMax, first.weights,
-                                             firstCol, opt.block_size);
+            if (b != p.nBlocks - 1) image.fillRect(p.left, yBot, p.W - p.right, yBot + 54, c.band);
+            const int xEnd = f_outFragmentWL(image, ali, opt, sorted, p.left, p.W - p.right, yWL, cw, wlMax,
+                                             first.weights, firstCol, opt.block_size);
             f_outFrameWL(image, opt, p.left, p.W - p.right, yWL, sorted, ali.max_weight, b + 1, p.nBlocks, xEnd,
                          c.white, c.black, c.text, c.label);
         }
@@ -303,22 +299,27 @@ bool VemuraImage(const alignment& ali, image_options& opt, const char* outFile, 
             f_say("  - iY01,2 = %d, %d\n", y1, y2);
         }
         f_outFrame(image, 'w', p.left, y1, p.W - p.right, y2, c.white);
-        f_outFragment(image, ali, opt, firstCol, p.left, y1, p.W - p.right, y2, groupColours, cw, p.rowHeight, 7.0,
-                      11.0, 1, c.white, c.black, c.text, c.axisText, c.lightGrey, c.axisOdd, c.paleGrey);
-        if (comparisonType(type) && !p.split) {
-            opt.image_type = 12;
-            f_outColValues(image, ali, opt, firstCol, p.left, y1, p.W - p.right, y2, first, valueColour1,
-                           valueColour2, valueColour3, valueColour4, false);
-            opt.image_type = type;
-            f_outColValues(image, ali, opt, firstCol, p.left, y1, p.W - p.right, y2, second, valueColour1,
-                           valueColour2, valueColour3, valueColour4, false);
-        } else if (type == 11 || type == 12) {
-            f_outColValues(image, ali, opt, firstCol, p.left, y1, p.W - p.right, y2, first, valueColour1,
-                           valueColour2, valueColour3, valueColour4, true);
+        f_outFragment(image, ali, opt, pic, firstCol, p.left, y1, p.W - p.right, y2, groupColours, cw, p.rowHeight,
+                      7.0, 11.0, 1, c.white, c.black, c.text, c.axisText, c.lightGrey, c.axisOdd, c.paleGrey);
+        auto plot = [&](value_sets& sets, value_style style) {
+            f_outColValues(image, ali, opt, pic, style, firstCol, p.left, y1, p.W - p.right, y2, sets, valueColour1,
+                           valueColour2, valueColour3, valueColour4);
+        };
+        switch (type.values) {
+        case value_plot::two_alignments:
+            // This alignment's values plain, the other's dashed; a split picture has no room for them.
+            if (!p.split) {
+                plot(first, {value_order::sorted, false, false});
+                plot(second, {value_order::sorted, true, false});
+            }
+            break;
+        case value_plot::column_order: plot(first, {value_order::columns, false, true}); break;
+        case value_plot::sorted: plot(first, {value_order::sorted, false, true}); break;
+        case value_plot::none: break;
         }
-        f_outXaxe(image, opt, firstCol, p.left, y1, p.W - p.right, y2, p.step, p.nTicks, p.tickSpacing, c.axisEven,
+        f_outXaxe(image, type, firstCol, p.left, y1, p.W - p.right, y2, p.step, p.nTicks, p.tickSpacing, c.axisEven,
                   c.axisOdd, c.axisText);
-        if (valueLayout(type)) {
+        if (type.valueLayout()) {
             const int base = p.split ? y2 : p.H - p.bottom - p.wlReserve;
             f_outYaxeWeights(image, 1, p.left, y1, p.W - p.right, base, p.wStep, p.wTicks, p.wSpacing, valueColour4);
             f_outYaxeNames(image, 1, p.xWeightCaption, p.xGroupsCaption, y1, y2, c.text, valueColour4);
@@ -326,22 +327,22 @@ bool VemuraImage(const alignment& ali, image_options& opt, const char* outFile, 
         f_outFrame(image, 'b', p.left, y1, p.W - p.right, y2, c.text);
     }
 
-    f_outGroupLetters(image, opt, groupColours, *ali.color_groups, p.left, p.W - p.right, 14, p.top - 32,
+    f_outGroupLetters(image, opt, type, groupColours, *ali.color_groups, p.left, p.W - p.right, 14, p.top - 32,
                       p.top - 18, 1, 6, c.label);
 
     annotation_page page;
-    page.image = image;
+    page.image = &image;
     page.width = p.W;
     page.height = p.H;
     page.left = p.left;
     page.right = p.right;
     page.bottom = p.bottom;
-    page.imageType = type;
+    page.type = &type;
     page.legendY = opt.wl_no_frame == 0 ? f_trunc(12.0 + opt.wl_height + yWL) : p.H - p.bottom + 14;
     page.wlMax = wlMax;
     page.maxWeight = ali.max_weight;
     page.groupCount = G;
-    page.gapColour = opt.gap_color;
+    page.gapColour = pic.gapColour;
     page.selGroups = opt.sel_groups;
     page.valueColour2 = valueColour2;
     page.valueColour3 = valueColour3;
@@ -349,11 +350,7 @@ bool VemuraImage(const alignment& ali, image_options& opt, const char* outFile, 
     page.labelColour = c.label;
     page.textColour = c.text;
     page.sameColour = c.green;
-    f_outAnnotations(page, title, algorithm, otherAlgorithm);
+    f_outAnnotations(page, request.title, request.algorithm, request.otherAlgorithm);
 
-    if (!f_writePng(image, outFile)) {
-        f_cantWriteImage(outFile);
-        return false;
-    }
-    return true;
+    return files.write();
 }

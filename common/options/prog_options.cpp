@@ -25,18 +25,11 @@ prog_options::prog_options(program_kind prog)
 image_options::image_options(prog_options& opts)
     : width(opts.width),
       height(opts.height),
-      gap_color(0),
-      unpaired_color(0),
-      image_type(opts.image_types.empty() ? 0 : opts.image_types.front()),
       offset_type(opts.offset_type),
       wl_height(10),
       wl_no_frame(0),
       fill_type(opts.fill_type),
       max_weight(0.0),
-      cur_weight(0.0),
-      axis_max_weight(0.0),
-      dom_groups(nullptr),
-      dom_groups2(nullptr),
       sel_groups(&opts.sel_groups),
       block_size(opts.block_size)
 {

@@ -28,28 +28,24 @@ struct prog_options {
     program_kind program;
 };
 
-// Drawing settings of one run. Built from prog_options, then completed by the drivers and the
-// composers. A non-owning view: it is copied by value into drawing calls, and its pointers refer
-// to objects that main owns (sel_groups into the prog_options record, which must outlive it).
+// Drawing settings of one run, built from prog_options and completed by the driver before any
+// picture is drawn; read-only while pictures are drawn (what one picture needs to remember lives
+// in its composer's picture_context). A non-owning view: sel_groups points into the prog_options
+// record, which must outlive it.
 struct image_options {
     explicit image_options(prog_options& opts);
 
     int width;
-    int height;
-    int gap_color;                    // colour index of gap cells, set by the composers
-    int unpaired_color;               // colour index of unpaired rows, set by the comparison image
-    int image_type;                   // the picture being drawn, 0 to 22
+    int height;                       // the height asked for; 0 or less: the driver computes it
     int offset_type;
     int wl_height;                    // height of the weight-line panel
     int wl_no_frame;                  // 0: the weight-line panel gets its frame
     int fill_type;
     double max_weight;                // divisor of the weight-scaled fills
-    double cur_weight;                // weight of the column being drawn
-    double axis_max_weight;           // top of the weight scale
-    const std::vector<int>* dom_groups;
-    const std::vector<int>* dom_groups2;
     const std::vector<int>* sel_groups;
     int block_size;
+    bool letters = false;             // each residue's letter in its cell, where it fits
+    int name_width = 10;              // names are shown up to this many characters
 };
 
 // Reads the options file at path into opts, echoing every recognised setting and a separator

@@ -3,32 +3,26 @@
 
 #include <gtest/gtest.h>
 
-#include "common/image/gd_support.h"
+#include "tests/support/test_canvas.h"
 
 namespace {
 
 struct strip_image {
-    GdImage image{gdImageCreate(80, 30)};
-    int background = gdImageColorAllocate(image.get(), 1, 2, 3);
-    prog_options prog{program_kind::dorvex};
-    image_options opt{prog};
+    test_canvas image{80, 30};
+    picture_context pic;
     strip_image()
     {
-        opt.gap_color = gdImageColorAllocate(image.get(), 140, 140, 140);
-        opt.unpaired_color = gdImageColorAllocate(image.get(), 250, 211, 233);
+        pic.gapColour = image.get().allocate(140, 140, 140);
+        pic.unpairedColour = image.get().allocate(250, 211, 233);
     }
-    std::uint32_t rgb(int x, int y) const
-    {
-        const int c = gdImageGetPixel(image.get(), x, y);
-        return (gdImageRed(image.get(), c) << 16) | (gdImageGreen(image.get(), c) << 8) | gdImageBlue(image.get(), c);
-    }
+    std::uint32_t rgb(int x, int y) const { return image.rgb(x, y); }
     // Every pixel of the rectangle has colour, and the pixels just outside it do not.
     void expectRect(int x1, int y1, int x2, int y2, std::uint32_t colour) const
     {
         for (int y = y1; y <= y2; ++y)
             for (int x = x1; x <= x2; ++x) ASSERT_EQ(rgb(x, y), colour) << x << "," << y;
     }
-    char strip(const offset_map& map, int y2 = 20) { return f_oneSeqComp(image.get(), opt, map, 0, 0, 60, y2, 3, 0); }
+    char strip(const offset_map& map, int y2 = 20) { return f_oneSeqComp(image.get(), pic, map, 0, 0, 60, y2, 3, 0); }
 };
 
 const std::uint32_t kGrey = 0x8C8C8C;
@@ -83,11 +77,11 @@ TEST(ComparisonStrip, LabelsEndFourPixelsBeforeTheRightEdge)
 {
     for (const auto& [code, length] : std::vector<std::pair<char, int>>{{'s', 4}, {'u', 6}, {'m', 8}, {'x', 8}}) {
         strip_image im;
-        f_outCompType(im.image.get(), 70, 0, 20, code, gdImageColorAllocate(im.image.get(), 0, 0, 0));
+        f_outCompType(im.image.get(), 70, 0, 20, code, im.image.get().allocate(0, 0, 0));
         int first = -1, last = -1;
         for (int x = 0; x < 80; ++x)
             for (int y = 0; y < 30; ++y)
-                if (gdImageGetPixel(im.image.get(), x, y) != im.background) {
+                if (im.image.index(x, y) != im.image.background) {
                     if (first < 0) first = x;
                     last = x;
                 }
@@ -95,15 +89,15 @@ TEST(ComparisonStrip, LabelsEndFourPixelsBeforeTheRightEdge)
         EXPECT_LE(last, 70 - 4) << code;
     }
     strip_image blank;
-    f_outCompType(blank.image.get(), 70, 0, 20, ' ', gdImageColorAllocate(blank.image.get(), 0, 0, 0));
-    EXPECT_EQ(gdImageGetPixel(blank.image.get(), 60, 5), blank.background);
+    f_outCompType(blank.image.get(), 70, 0, 20, ' ', blank.image.get().allocate(0, 0, 0));
+    EXPECT_EQ(blank.image.index(60, 5), blank.image.background);
 }
 
 TEST(ComparisonStrip, MismatchMarkerAtItsColumnAndClampedAtTheEnd)
 {
     strip_image im;
-    const int fill = gdImageColorAllocate(im.image.get(), 230, 190, 211);
-    const int frame = gdImageColorAllocate(im.image.get(), 255, 0, 0);
+    const int fill = im.image.get().allocate(230, 190, 211);
+    const int frame = im.image.get().allocate(255, 0, 0);
     f_outMisMark(im.image.get(), 1, 61, 0, 0, 60, 20, fill, frame);
     EXPECT_EQ(im.rgb(0, 10), 0xFF0000u);
     EXPECT_EQ(im.rgb(2, 10), 0xE6BED3u);
@@ -111,8 +105,8 @@ TEST(ComparisonStrip, MismatchMarkerAtItsColumnAndClampedAtTheEnd)
     EXPECT_EQ(im.rgb(6, 10), 0x010203u);
 
     strip_image end;
-    const int fill2 = gdImageColorAllocate(end.image.get(), 230, 190, 211);
-    const int frame2 = gdImageColorAllocate(end.image.get(), 255, 0, 0);
+    const int fill2 = end.image.get().allocate(230, 190, 211);
+    const int frame2 = end.image.get().allocate(255, 0, 0);
     f_outMisMark(end.image.get(), 61, 61, 0, 0, 60, 20, fill2, frame2);  // would start at 60
     EXPECT_EQ(end.rgb(55, 10), 0xFF0000u);
     EXPECT_EQ(end.rgb(60, 10), 0xFF0000u);

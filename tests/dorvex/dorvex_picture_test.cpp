@@ -2,6 +2,8 @@
 // Positions and colours are worked out from the documented layout by hand.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "test_paths.h"
 #include "tests/support/png_picture.h"
 #include "tests/support/program_runner.h"
@@ -129,6 +131,76 @@ TEST(DorvexPictureStrips, ShiftsGapsUnpairedRowsAndTheMismatchMarker)
 
     const png_picture b(run.file("galib.png"));
     EXPECT_EQ(b.rgb(288, 55), rgb(100, 144, 255));        // alpha's C moved one column right
+}
+
+TEST(DorvexColumnGeometry, LabelsStandOverTheirColumnsAndTheWeightPanelFillsThePlot)
+{
+    // An alignment of two rows of alternating A and D compared with itself: the weight cells
+    // alternate two colours. 2 rows: 200 pixels high, the plot from y 44 to 132, the weight panel
+    // from 147; names of one letter leave a left margin of 52.
+    const struct {
+        int width, columns;
+    } cases[] = {{640, 154}, {320, 37}, {3000, 999}, {1000, 407}};
+    for (const auto& c : cases) {
+        std::string row;
+        for (int k = 0; k < c.columns; ++k) row += k % 2 == 0 ? 'A' : 'D';
+        const std::string alignment = "a " + row + "\nb " + row + "\n";
+        dorvex_run run(" W " + std::to_string(c.width) + "\n", alignment, alignment);
+        const png_picture p(run.file("galia.png"));
+        ASSERT_TRUE(p.loaded()) << c.width;
+        const int left = 52, right = 22, plot = c.width - left - right, yPanel = 147 + 8;
+        const double cw = static_cast<double>(plot) / c.columns;
+        const std::uint32_t panelA = p.rgb(left + 1, yPanel), panelD = p.rgb(f_trunc(left + 1.5 * cw), yPanel);
+        ASSERT_NE(panelA, panelD);
+        for (int k = 0; k < c.columns; ++k) {
+            const int x1 = f_trunc(left + k * cw + 1), x2 = std::min(f_trunc(left + (k + 1) * cw), c.width - right - 1);
+            ASSERT_EQ(p.rgb(x1, yPanel), k % 2 == 0 ? panelA : panelD) << c.width << " cell " << k;
+            ASSERT_EQ(p.rgb(x2, yPanel), k % 2 == 0 ? panelA : panelD) << c.width << " cell " << k;
+        }
+        EXPECT_EQ(p.rgb(c.width - right - 1, yPanel), (c.columns - 1) % 2 == 0 ? panelA : panelD);
+
+        // The labels under the plot, "1" and every second tick's column, centred over their cells.
+        int step = 1;
+        if (c.columns > 20) {
+            int power = 1;
+            while (power * 10 <= c.columns) power *= 10;
+            const int digit = c.columns / power;
+            step = power / 10 * (digit == 1 ? 1 : digit <= 3 ? 2 : digit <= 5 ? 4 : 5);
+        }
+        std::vector<int> named = {1};
+        for (int t = 2; t * step <= c.columns; t += 2) named.push_back(t * step);
+        for (int k : named) {
+            const double x1 = f_trunc(left + (k - 1) * cw + 1), x2 = f_trunc(left + k * cw);
+            const std::string text = std::to_string(k);
+            double centre = 1e9;
+            for (int x : find_text(p, font_face::small, text, 132, rgb(7, 0, 0))) {
+                const double at = x + 3.0 * static_cast<double>(text.size());
+                if (std::abs(at - (x1 + x2) / 2) < std::abs(centre - (x1 + x2) / 2)) centre = at;
+            }
+            EXPECT_GE(centre, x1 - 1) << c.width << " label " << k;
+            EXPECT_LE(centre, x2 + 1) << c.width << " label " << k;
+        }
+    }
+}
+
+TEST(DorvexSelfComparison, EverySequenceIsTheSameWhateverItsNames)
+{
+    // Names that repeat, names left empty, names that differ only after their first blank (which
+    // aligned FASTA cuts off), and identical residues under different names.
+    const std::string fasta =
+        ">Homo sapiens globin 1\nACDE-FG\n>Homo sapiens globin 2\nAC-DEFH\n>Homo x\nACDE-FG\n"
+        ">\nKLM-N--\n>\nKLM-N--\n>Mus\n-ACDEFG\n>Rat\nACDE-FG\n";
+    dorvex_run run("", fasta, fasta);
+    EXPECT_EQ(run.result.exit_code, 0);
+    for (const char* absent : {"Mismatch", "Unpaired", "'d'", "'u'", "'m'"})
+        EXPECT_EQ(run.result.out.find(absent), std::string::npos) << absent;
+    EXPECT_FALSE(run.dir.exists("mismatch.txt"));
+    for (const char* name : {"galia.png", "galib.png"}) {
+        const png_picture p(run.file(name));
+        int labels = 0;  // every strip says "same"
+        for (int y = 44; y < p.height(); ++y) labels += static_cast<int>(find_text(p, font_face::small, "same", y, rgb(102, 51, 0)).size());
+        EXPECT_EQ(labels, 7) << name;
+    }
 }
 
 TEST(DorvexPictureFiles, UnwritablePictureIsSkippedWithExit5)

@@ -3,48 +3,23 @@
 
 #include <random>
 
-#include "common/image/gd_support.h"
 #include "common/image/legends.h"
 #include "common/image/palette.h"
 #include "common/image/primitives.h"
+#include "tests/support/test_canvas.h"
 
 namespace {
 
-struct test_image {
-    GdImage image;
-    int background;
-    explicit test_image(int w = 200, int h = 60)
-        : image(gdImageCreate(w, h)), background(gdImageColorAllocate(image.get(), 1, 2, 3))
-    {
-    }
-    gdImagePtr get() const { return image.get(); }
-    std::uint32_t rgb(int x, int y) const
-    {
-        const int c = gdImageGetPixel(image.get(), x, y);
-        return (gdImageRed(image.get(), c) << 16) | (gdImageGreen(image.get(), c) << 8) | gdImageBlue(image.get(), c);
-    }
-    // The columns that hold anything but the background, as [first, last]; {-1, -1} when none.
-    std::pair<int, int> inkColumns() const
-    {
-        int first = -1, last = -1;
-        for (int x = 0; x < gdImageSX(get()); ++x)
-            for (int y = 0; y < gdImageSY(get()); ++y)
-                if (gdImageGetPixel(get(), x, y) != background) {
-                    if (first < 0) first = x;
-                    last = x;
-                }
-        return {first, last};
-    }
-};
+using test_image = test_canvas;
 
 using Triple = std::vector<int>;
 
-Triple ramp(int (*base)(gdImagePtr, int, int, int, int*), int v, int lo, int hi)
+Triple ramp(int (*base)(canvas&, int, int, int, int*), int v, int lo, int hi)
 {
     test_image im;
     int rgb[3];
     const int index = base(im.get(), v, lo, hi, rgb);
-    EXPECT_EQ(gdImageRed(im.get(), index), rgb[0]);
+    EXPECT_EQ(im.get().colourOf(index).red, rgb[0]);
     return {rgb[0], rgb[1], rgb[2]};
 }
 
@@ -89,7 +64,7 @@ std::vector<Triple> groupColours(int groups)
     f_setGroupColors(im.get(), colours, nRed, nGreen, nBlue);
     std::vector<Triple> result;
     for (int c : colours)
-        result.push_back({gdImageRed(im.get(), c), gdImageGreen(im.get(), c), gdImageBlue(im.get(), c)});
+        result.push_back({im.get().colourOf(c).red, im.get().colourOf(c).green, im.get().colourOf(c).blue});
     return result;
 }
 
@@ -109,18 +84,18 @@ TEST(GroupColours, OneGreenAndOneBlueGiveOnlyReds)
     std::vector<int> colours;
     f_setGroupColors(im.get(), colours, 3, 1, 1);
     ASSERT_EQ(colours.size(), 2u);
-    for (int c : colours) EXPECT_EQ(gdImageBlue(im.get(), c), 0);
+    for (int c : colours) EXPECT_EQ(im.get().colourOf(c).blue, 0);
 }
 
 // The letter colour of a cell: whatever is drawn inside the cell that is not the fill.
 std::uint32_t letterColour(int r, int g, int b)
 {
     test_image im(30, 30);
-    const int fill = gdImageColorAllocate(im.get(), r, g, b);
+    const int fill = im.get().allocate(r, g, b);
     f_outLetter(im.get(), 'W', 0, 0, 20, 20, 7, 4, fill, true);
     for (int y = 2; y < 19; ++y)
         for (int x = 2; x < 19; ++x)
-            if (gdImageGetPixel(im.get(), x, y) != fill) return im.rgb(x, y);
+            if (im.index(x, y) != fill) return im.rgb(x, y);
     return 0x123456;
 }
 
@@ -131,7 +106,7 @@ TEST(LetterCell, LetterColourRuleAndBevel)
     EXPECT_EQ(letterColour(255, 160, 0), 0x000000u);    // sum 415 but red + green 415
 
     test_image im(30, 30);
-    const int fill = gdImageColorAllocate(im.get(), 100, 100, 100);
+    const int fill = im.get().allocate(100, 100, 100);
     f_outLetter(im.get(), 'W', 2, 2, 20, 20, 7, 4, fill, true);
     EXPECT_EQ(im.rgb(10, 2), 0xFFFFFFu);
     EXPECT_EQ(im.rgb(2, 10), 0xFFFFFFu);
@@ -139,28 +114,28 @@ TEST(LetterCell, LetterColourRuleAndBevel)
     EXPECT_EQ(im.rgb(10, 20), 0x000000u);
     f_outLetter(im.get(), 'W', 2, 2, 20, 20, 7, 4, fill, false);  // unboxed: a plain rectangle
     for (int y = 2; y <= 20; ++y)
-        for (int x = 2; x <= 20; ++x) ASSERT_EQ(gdImageGetPixel(im.get(), x, y), fill);
+        for (int x = 2; x <= 20; ++x) ASSERT_EQ(im.index(x, y), fill);
 }
 
 TEST(Frames, HeavyCornerAndOutline)
 {
     test_image im(40, 40);
-    const int c = gdImageColorAllocate(im.get(), 9, 9, 9);
+    const int c = im.get().allocate(9, 9, 9);
     f_outFrame(im.get(), 'w', 10, 10, 30, 30, c);
     for (const auto& [x, y] : std::vector<std::pair<int, int>>{{20, 9}, {20, 8}, {9, 20}, {8, 20}, {7, 20}, {31, 9}})
-        EXPECT_EQ(gdImageGetPixel(im.get(), x, y), c) << x << "," << y;
-    EXPECT_EQ(gdImageGetPixel(im.get(), 31, 20), im.background);  // no right side
-    EXPECT_EQ(gdImageGetPixel(im.get(), 20, 31), im.background);  // no bottom side
+        EXPECT_EQ(im.index(x, y), c) << x << "," << y;
+    EXPECT_EQ(im.index(31, 20), im.background);  // no right side
+    EXPECT_EQ(im.index(20, 31), im.background);  // no bottom side
     f_outFrame(im.get(), 'b', 10, 10, 30, 30, c);
-    EXPECT_EQ(gdImageGetPixel(im.get(), 30, 20), c);
-    EXPECT_EQ(gdImageGetPixel(im.get(), 20, 30), c);
-    EXPECT_EQ(gdImageGetPixel(im.get(), 20, 20), im.background);
+    EXPECT_EQ(im.index(30, 20), c);
+    EXPECT_EQ(im.index(20, 30), c);
+    EXPECT_EQ(im.index(20, 20), im.background);
 }
 
 TEST(NumLeft, EndsAtXAndIsSixPixelsACharacter)
 {
     test_image im(100, 30);
-    f_outNumLeft(im.get(), -5, 50, 15, gdImageColorAllocate(im.get(), 0, 0, 0));
+    f_outNumLeft(im.get(), -5, 50, 15, im.get().allocate(0, 0, 0));
     const auto ink = im.inkColumns();
     EXPECT_GE(ink.first, 50 - 12);
     EXPECT_LE(ink.second, 49);
@@ -183,7 +158,7 @@ TEST(Ticks, PixelsOfEachDirection)
         f_scaleStroke(im.get(), c.dir, 10, 10, 2);
         int drawn = 0;
         for (int y = 0; y < 30; ++y)
-            for (int x = 0; x < 30; ++x) drawn += gdImageGetPixel(im.get(), x, y) != im.background;
+            for (int x = 0; x < 30; ++x) drawn += im.index(x, y) != im.background;
         EXPECT_EQ(drawn, 4) << c.dir;
         for (const auto& [x, y] : c.pixels) EXPECT_EQ(im.rgb(x, y), 0x000000u) << c.dir << x << "," << y;
     }
@@ -204,11 +179,11 @@ TEST(FillRect, SameAsGdForEveryCornerOrderAndClipping)
     auto coordinate = [&] { return static_cast<int>(random() % 80) - 20; };
     for (int i = 0; i < 300; ++i) {
         test_image ours(40, 30), theirs(40, 30);
-        const int c1 = gdImageColorAllocate(ours.get(), 50, 60, 70);
-        const int c2 = gdImageColorAllocate(theirs.get(), 50, 60, 70);
+        const int c1 = ours.get().allocate(50, 60, 70);
+        const int c2 = gdImageColorAllocate(theirs.image, 50, 60, 70);
         const int x1 = coordinate(), y1 = coordinate(), x2 = coordinate(), y2 = coordinate();
-        f_fillRect(ours.get(), x1, y1, x2, y2, c1);
-        gdImageFilledRectangle(theirs.get(), x1, y1, x2, y2, c2);
+        ours.get().fillRect(x1, y1, x2, y2, c1);
+        gdImageFilledRectangle(theirs.image, x1, y1, x2, y2, c2);
         for (int y = 0; y < 30; ++y)
             for (int x = 0; x < 40; ++x)
                 ASSERT_EQ(ours.rgb(x, y), theirs.rgb(x, y)) << x1 << "," << y1 << " " << x2 << "," << y2;
@@ -218,7 +193,7 @@ TEST(FillRect, SameAsGdForEveryCornerOrderAndClipping)
 TEST(Legends, ColumnWeightLegendOfZeroDrawsOneCell)
 {
     test_image im(300, 40);
-    const int text = gdImageColorAllocate(im.get(), 102, 51, 0);
+    const int text = im.get().allocate(102, 51, 0);
     EXPECT_EQ(f_colWeightLeg(im.get(), 10, 60, 5, 0, 0.0, text), 10 + 50 + 3 + 80);
     EXPECT_EQ(im.rgb(12, 10), 0xFF6B00u);  // f_clr(1, 0, 2): t 275 -> 264, green 107
     EXPECT_EQ(im.rgb(58, 10), 0xFF6B00u);
@@ -227,7 +202,7 @@ TEST(Legends, ColumnWeightLegendOfZeroDrawsOneCell)
 TEST(Legends, ColumnWeightLegendCells)
 {
     test_image im(300, 40);
-    const int text = gdImageColorAllocate(im.get(), 102, 51, 0);
+    const int text = im.get().allocate(102, 51, 0);
     f_colWeightLeg(im.get(), 10, 60, 5, 10, 1.0, text);
     EXPECT_EQ(im.rgb(11, 10), 0xFFDE00u);  // the brightest cell at the left: f_clr(10, 0, 11)
     EXPECT_EQ(im.rgb(59, 10), 0xB10000u);  // the darkest at the right: f_clr(1, 0, 11)
@@ -236,7 +211,7 @@ TEST(Legends, ColumnWeightLegendCells)
 TEST(Legends, MovementLegendOfZeroShiftsDrawsOneCell)
 {
     test_image im(300, 40);
-    const int text = gdImageColorAllocate(im.get(), 102, 51, 0);
+    const int text = im.get().allocate(102, 51, 0);
     const int x = f_moveLeg(im.get(), 10, 60, 5, 'R', 0, 0, "abc", text, text);
     EXPECT_EQ(x, 10 + 50 + 3 + 6 + 18 + 66);
     EXPECT_EQ(im.rgb(12, 10), im.rgb(58, 10));  // one cell: f_clrBlue(1, 0, 2)
@@ -246,7 +221,7 @@ TEST(Legends, MovementLegendOfZeroShiftsDrawsOneCell)
 TEST(Legends, LongNamesAreCutWithATraceLine)
 {
     test_image im(300, 40);
-    const int c = gdImageColorAllocate(im.get(), 7, 0, 0);
+    const int c = im.get().allocate(7, 0, 0);
     testing::internal::CaptureStdout();
     f_outSeqName(im.get(), 1, "ABCDEFGHIJKLMNO", 100, 10, 0, c, c, c);
     f_outSeqName(im.get(), 1, "ABCDEFGHIJKLMNO", 100, 10, 1, c, c, c);

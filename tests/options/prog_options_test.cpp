@@ -62,25 +62,6 @@ TEST(ProgOptions, VemuraSelectedGroupsAppendPictureTypeTwoWithoutEcho)
     EXPECT_EQ(opts.algorithms[1], "");
 }
 
-TEST(ProgOptions, ImageOptionsAreBuiltFromTheRecord)
-{
-    prog_options opts(program_kind::vemura);
-    (void)readOptions(opts, " W 900\n H 321\n t 11\n t 3\n f 6\n S 50\n");
-    const image_options io(opts);
-    EXPECT_EQ(io.width, 900);
-    EXPECT_EQ(io.height, 321);
-    EXPECT_EQ(io.image_type, 11);
-    EXPECT_EQ(io.fill_type, 6);
-    EXPECT_EQ(io.block_size, 50);
-    EXPECT_EQ(io.wl_height, 10);
-    EXPECT_EQ(io.wl_no_frame, 0);
-    EXPECT_EQ(io.sel_groups, &opts.sel_groups);
-    EXPECT_EQ(io.dom_groups, nullptr);
-    EXPECT_EQ(io.max_weight, 0.0);
-    prog_options noTypes(program_kind::dorvex);
-    EXPECT_EQ(image_options(noTypes).image_type, 0);
-}
-
 TEST(ProgOptions, LongLinesAreOneLine)
 {
     prog_options opts(program_kind::vemura);

@@ -2,6 +2,10 @@
 #include "tests/support/png_picture.h"
 
 #include <gd.h>
+#include <gdfontg.h>
+#include <gdfontmb.h>
+#include <gdfonts.h>
+#include <gdfontt.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -85,4 +89,33 @@ std::string compare_pictures(const std::string& expectedPath, const std::string&
     if (expected) gdImageDestroy(expected);
     if (actual) gdImageDestroy(actual);
     return result;
+}
+
+std::vector<int> find_text(const png_picture& picture, font_face face, const std::string& text, int y,
+                           std::uint32_t colour)
+{
+    const gdFontPtr font = face == font_face::tiny          ? gdFontGetTiny()
+                           : face == font_face::small       ? gdFontGetSmall()
+                           : face == font_face::medium_bold ? gdFontGetMediumBold()
+                                                            : gdFontGetGiant();
+    // The inked pixels of the text, relative to its top-left corner.
+    std::vector<std::pair<int, int>> ink;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const int ch = static_cast<unsigned char>(text[i]);
+        const char* glyph = font->data + (ch - font->offset) * font->w * font->h;
+        for (int row = 0; row < font->h; ++row)
+            for (int col = 0; col < font->w; ++col)
+                if (glyph[row * font->w + col]) ink.emplace_back(static_cast<int>(i) * font->w + col, row);
+    }
+    std::vector<int> found;
+    for (int x = -font->w; x < picture.width(); ++x) {
+        bool all = !ink.empty();
+        for (const auto& [dx, dy] : ink)
+            if (picture.rgb(x + dx, y + dy) != colour) {
+                all = false;
+                break;
+            }
+        if (all) found.push_back(x);
+    }
+    return found;
 }

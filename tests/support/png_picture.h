@@ -2,6 +2,9 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <vector>
+
+#include "common/image/canvas.h"
 
 // A decoded picture. rgb() gives 0xRRGGBB; pixels outside the picture give 0xFFFFFFFF.
 class png_picture {
@@ -30,3 +33,8 @@ constexpr std::uint32_t rgb(int r, int g, int b)
 // (differing pixels red) under the test output directory, named after label.
 std::string compare_pictures(const std::string& expectedPath, const std::string& actualPath,
                              const std::string& label);
+
+// The left x of every place in the row band y .. y + font height where text, drawn in the font
+// with its top at y, stands in colour: every pixel its glyphs ink has that colour.
+std::vector<int> find_text(const png_picture& picture, font_face face, const std::string& text, int y,
+                           std::uint32_t colour);

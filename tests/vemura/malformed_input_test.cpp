@@ -128,7 +128,7 @@ std::vector<malformed_case> cases()
         {"SplitIntoMoreBlocksThanAnImageHolds", " W 3000\n S 1\n", "a " + std::string(200000, 'C') + "\n", {}, 5,
          {"*** VemuraIma W/H: 3000, 14000080, type: 0\n", "\n Can't write image file galia.png\n"}, {}},
         {"BlockSizeBeyondAnyAlignment", " S 2147483647\n", "a ACDE\nb ACDW\n", {}, 0,
-         {" -- dSP1(X) = 0, SL1 = 85899345\n  - iYwei = 146\n  - iY01,2 = 66, 132\n"}, {"galia.png"}},
+         {" -- dSP1(X) = 8.45175e-06, SL1 = 85899345\n  - iYwei = 146\n  - iY01,2 = 66, 132\n"}, {"galia.png"}},
         {"WidthBelowTheLeast", " W 449\n H -100\n", "a ACDE\nb ACDW\n", {}, 0,
          {" - Image  Width: 450\n - Image Height: -100\n", "*** VemuraIma W/H: 450, 200, type: 0\n"},
          {"galia.png"}},

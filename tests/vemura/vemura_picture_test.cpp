@@ -2,6 +2,8 @@
 // Positions and colours below are worked out from the documented page layout by hand.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include <sys/stat.h>
 
 #include "test_paths.h"
@@ -67,6 +69,91 @@ std::string rows(int count, int columns, const std::string& pattern = "ACDEFGHIK
         text += "\n";
     }
     return text;
+}
+
+// The step between numbered columns of an axis of n columns (1 up to 20 columns, then 1, 2, 4 or 5
+// tenths of the largest power of ten not above n, by the leading digit).
+int tickStep(int n)
+{
+    if (n <= 20) return 1;
+    int power = 1;
+    while (power * 10 <= n) power *= 10;
+    const int digit = n / power;
+    return power / 10 * (digit == 1 ? 1 : digit <= 3 ? 2 : digit <= 5 ? 4 : 5);
+}
+
+// Where the label of a column stands: the centre of the label "k" found in the row band at y,
+// nearest to the expected centre; a large value when it is not found.
+double labelCentre(const png_picture& p, long long k, int y, double expected)
+{
+    const std::string text = std::to_string(k);
+    double best = 1e9;
+    for (int x : find_text(p, font_face::small, text, y, rgb(7, 0, 0))) {
+        const double centre = x + 3.0 * static_cast<double>(text.size());
+        if (std::abs(centre - expected) < std::abs(best - expected)) best = centre;
+    }
+    return best;
+}
+
+TEST(VemuraColumnGeometry, LabelsCellsAndWeightPanelAgreeInEveryBlock)
+{
+    // Two identical rows of alternating A and D: the cells alternate the colours of their groups,
+    // and the weight cells below alternate too (A against A weighs less than D against D).
+    const struct {
+        int width, columns, blockSize;  // block size 0: one block
+    } cases[] = {{800, 250, 0}, {450, 37, 0}, {3000, 407, 0}, {1333, 300, 0},
+                 {800, 407, 60}, {574, 230, 50}, {3000, 1000, 199}, {450, 95, 30}};
+    for (const auto& c : cases) {
+        std::string row;
+        for (int k = 0; k < c.columns; ++k) row += k % 2 == 0 ? 'A' : 'D';
+        vemura_run run(" W " + std::to_string(c.width) + (c.blockSize ? " \n S " + std::to_string(c.blockSize) : "") +
+                           "\n",
+                       "a " + row + "\nb " + row + "\n");
+        const png_picture p(run.file("galia.png"));
+        ASSERT_TRUE(p.loaded()) << c.width;
+        const int left = 52, right = 22, plot = c.width - left - right;  // names of one letter
+        const int perBlock = c.blockSize > 0 ? c.blockSize : c.columns;
+        const int blocks = (c.columns + perBlock - 1) / perBlock;
+        const double cw = static_cast<double>(plot) / perBlock;
+        // One block fills the least height, 200 pixels: 66 for its two rows, the weight panel 15
+        // pixels under it; split blocks hold two rows of 16 pixels, 54 apart, the weight panel 14
+        // pixels under each.
+        const int blockHeight = c.blockSize > 0 ? 32 : 66;
+        const int panelBelow = c.blockSize > 0 ? 14 : 15;
+        const int step = c.blockSize > 0 ? (c.blockSize < 200 ? 5 : c.blockSize < 400 ? 10 : 25) : tickStep(c.columns);
+        const std::uint32_t panelA = p.rgb(left + 1 + f_trunc(cw * 0.5), 66 + blockHeight + panelBelow + 8);
+        const std::uint32_t panelD = p.rgb(left + 1 + f_trunc(cw * 1.5), 66 + blockHeight + panelBelow + 8);
+        ASSERT_NE(panelA, panelD);
+        for (int b = 0; b < blocks; ++b) {
+            const int yTop = 66 + b * (blockHeight + 54), yBottom = yTop + blockHeight;
+            const int yCells = yTop + 8, yPanel = yBottom + panelBelow + 8;
+            for (int k = 0; k < perBlock && b * perBlock + k < c.columns; ++k) {
+                const int x1 = f_trunc(left + k * cw + 1), x2 = f_trunc(left + (k + 1) * cw);
+                const bool isA = (b * perBlock + k) % 2 == 0;
+                ASSERT_EQ(p.rgb(x1, yCells), isA ? kGroupAG : kGroupD) << c.width << " block " << b << " cell " << k;
+                ASSERT_EQ(p.rgb(std::min(x2, c.width - right - 1), yCells), isA ? kGroupAG : kGroupD) << k;
+                ASSERT_EQ(p.rgb(x1, yPanel), isA ? panelA : panelD) << "weight cell " << k;
+                ASSERT_EQ(p.rgb(std::min(x2, c.width - right - 1), yPanel), isA ? panelA : panelD) << k;
+            }
+            if ((b + 1) * perBlock <= c.columns) {  // a full block ends at the plot's right edge
+                const bool lastIsA = ((b + 1) * perBlock - 1) % 2 == 0;
+                EXPECT_EQ(p.rgb(c.width - right - 1, yCells), lastIsA ? kGroupAG : kGroupD) << b;
+                EXPECT_EQ(p.rgb(c.width - right - 1, yPanel), lastIsA ? panelA : panelD) << b;
+            }
+            // Every label under the block stands over the column it names, within a pixel.
+            const long long first = static_cast<long long>(b) * perBlock;
+            std::vector<long long> named = {first + 1};
+            for (int i = 2; i * step <= perBlock; i += 2) named.push_back(first + static_cast<long long>(i) * step);
+            for (long long k : named) {
+                if (k > c.columns) continue;
+                const long long inBlock = k - first;  // 1-based
+                const double x1 = f_trunc(left + (inBlock - 1) * cw + 1), x2 = f_trunc(left + inBlock * cw);
+                const double centre = labelCentre(p, k, yBottom, (x1 + x2) * 0.5);
+                EXPECT_GE(centre, x1 - 1) << c.width << " label " << k;
+                EXPECT_LE(centre, x2 + 1) << c.width << " label " << k;
+            }
+        }
+    }
 }
 
 TEST(VemuraPictureSize, AutomaticAndGivenHeights)
@@ -241,7 +328,7 @@ TEST(VemuraPictureSplit, BlocksAndTheBandBetweenThem)
               "*** VemuraIma W/H: 800, 722, type: 0\n"
               "  - Seq Len = 250, Number of Seqs = 10\n"
               " -- dSP2(Y) = 16\n"
-              " -- dSP1(X) = 36, SL1 = 20\n"
+              " -- dSP1(X) = 36.3, SL1 = 20\n"
               "  - iYwei = 240\n"
               "  - iYwei = 454\n"
               "  - iYwei = 668\n"
@@ -253,7 +340,7 @@ TEST(VemuraPictureSplit, BlocksAndTheBandBetweenThem)
     EXPECT_EQ(p.rgb(400, 480), kBand);
     EXPECT_EQ(p.rgb(400, 279), kWhite);  // the heavy frame above the second block
     EXPECT_EQ(p.rgb(400, 440), rgb(102, 51, 0));  // the outline of the second block
-    // The third block holds 50 columns of 7 pixels: cells end at x 402 (an odd band at y 510-526).
+    // The third block holds 50 columns of 7.26 pixels: cells end at x 415 (an odd band at y 510-526).
     EXPECT_NE(p.rgb(400, 518), kWhite);
     EXPECT_EQ(p.rgb(420, 518), kWhite);
 }
@@ -269,15 +356,15 @@ TEST(VemuraLayoutTrace, Geometries)
         const char* matrix;
         std::string trace;
     } cases[] = {
-        {"TickSpacingIsAnIntegerQuotient", "", tenLongNames, nullptr,
+        {"TickSpacingIsComputedInFloatingPoint", "", tenLongNames, nullptr,
          "*** VemuraIma W/H: 800, 294, type: 0\n  - Seq Len = 250, Number of Seqs = 10\n"
-         " -- dSP2(Y) = 16\n -- dSP1(X) = 56, SL1 = 12\n"},
+         " -- dSP2(Y) = 16\n -- dSP1(X) = 56.64, SL1 = 12\n"},
         {"RowHeightSevenKeepsTheLeftMargin", " H 204\n", rows(10, 20), nullptr,
          "*** VemuraIma W/H: 800, 204, type: 0\n  - Seq Len = 20, Number of Seqs = 10\n"
-         " -- dSP2(Y) = 7\n -- dSP1(X) = 36, SL1 = 20\n"},
+         " -- dSP2(Y) = 7\n -- dSP1(X) = 36.3, SL1 = 20\n"},
         {"RowHeightBelowSevenDoublesTheLeftMargin", " H 833\n", rows(100, 20), nullptr,
          "*** VemuraIma W/H: 800, 833, type: 0\n  - Seq Len = 20, Number of Seqs = 100\n"
-         " -- dSP2(Y) = 6.99\n -- dSP1(X) = 33, SL1 = 20\n"},
+         " -- dSP2(Y) = 6.99\n -- dSP1(X) = 33.7, SL1 = 20\n"},
         {"WeightSpacingEightIsKept", " t 11\n H 246\n", "a AAD\nb AAE\n", kSevenMatrix,
          "*** VemuraIma W/H: 800, 246, type: 11\n  - Seq Len = 3, Number of Seqs = 2\n"
          " -- dSP2(Y) = 56\n -- dSP1(X) = 243, SL1 = 3\n--- dSPw = 8, max/1st*10 = 7/5\n"},
@@ -287,11 +374,11 @@ TEST(VemuraLayoutTrace, Geometries)
          " -- dSPw = 15.8571, max/1st*10 = 7/10\n"},
         {"WidthBelow640AddsALegendLine", " t 11\n H 246\n W 639\n", "a AAD\nb AAE\n", kSevenMatrix,
          "*** VemuraIma W/H: 639, 246, type: 11\n  - Seq Len = 3, Number of Seqs = 2\n"
-         " -- dSP2(Y) = 48\n -- dSP1(X) = 189, SL1 = 3\n--- dSPw = 6.85714, max/1st*10 = 7/5\n"
+         " -- dSP2(Y) = 48\n -- dSP1(X) = 189.333, SL1 = 3\n--- dSPw = 6.85714, max/1st*10 = 7/5\n"
          " -- dSPw = 13.7143, max/1st*10 = 7/10\n"},
         {"Width640HasNoSecondLegendLine", " t 11\n H 246\n W 640\n", "a AAD\nb AAE\n", kSevenMatrix,
          "*** VemuraIma W/H: 640, 246, type: 11\n  - Seq Len = 3, Number of Seqs = 2\n"
-         " -- dSP2(Y) = 56\n -- dSP1(X) = 189, SL1 = 3\n--- dSPw = 8, max/1st*10 = 7/5\n"},
+         " -- dSP2(Y) = 56\n -- dSP1(X) = 189.667, SL1 = 3\n--- dSPw = 8, max/1st*10 = 7/5\n"},
         {"AllWeightsZeroGiveAnEmptyScale", " t 11\n", "a ACD\n", nullptr,
          "*** VemuraIma W/H: 800, 200, type: 11\n  - Seq Len = 3, Number of Seqs = 1\n"
          " -- dSP2(Y) = 66\n -- dSP1(X) = 243, SL1 = 3\n--- dSPw = 0, max/1st*10 = 0/1\n"
@@ -313,10 +400,10 @@ TEST(VemuraLayoutTrace, BlockSizesChooseTheColumnStep)
     const struct {
         int blockSize;
         const char* axis;
-    } cases[] = {{199, " -- dSP1(X) = 18, SL1 = 39\n"},
-                 {200, " -- dSP1(X) = 36, SL1 = 20\n"},
-                 {399, " -- dSP1(X) = 18, SL1 = 39\n"},
-                 {400, " -- dSP1(X) = 45, SL1 = 16\n"}};
+    } cases[] = {{199, " -- dSP1(X) = 18.2412, SL1 = 39\n"},
+                 {200, " -- dSP1(X) = 36.3, SL1 = 20\n"},
+                 {399, " -- dSP1(X) = 18.1955, SL1 = 39\n"},
+                 {400, " -- dSP1(X) = 45.375, SL1 = 16\n"}};
     for (const auto& c : cases) {
         vemura_run run(" S " + std::to_string(c.blockSize) + "\n", rows(3, 800));
         const std::string trace = layoutTrace(run.result.out);

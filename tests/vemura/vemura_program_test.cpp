@@ -77,7 +77,7 @@ std::string typicalRunTrace()
            "*** VemuraIma W/H: 800, 294, type: 0\n"
            "  - Seq Len = 30, Number of Seqs = 10\n"
            " -- dSP2(Y) = 16\n"
-           " -- dSP1(X) = 47, SL1 = 15\n";
+           " -- dSP1(X) = 47.2, SL1 = 15\n";
 }
 
 // A matrix small enough to standardise by hand against the weighting frequencies: only A and C
@@ -170,7 +170,7 @@ std::vector<program_case> cases()
              "*** VemuraIma W/H: 800, 200, type: 0\n"
              "  - Seq Len = 4, Number of Seqs = 4\n"
              " -- dSP2(Y) = 16.5\n"
-             " -- dSP1(X) = 181, SL1 = 4\n",
+             " -- dSP1(X) = 181.5, SL1 = 4\n",
          {"galia.png"}},
         {"UnreadableNamedMatrixEndsWithCode4",
          {{"o.opt", " mno.matrix\n"}, {"a.aln", "a AC\nb AC\n"}},

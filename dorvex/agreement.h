@@ -1,0 +1,100 @@
+// How far two alignments of the same sequences agree: residue pairs (two residues of two
+// different sequences in one column) counted in a reference alignment and in the other one, per
+// alignment, per sequence, per column and per residue of the reference.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// A ratio kept as its two counts, so that it stays exact until it is printed or drawn.
+struct agreement_ratio {
+    std::int64_t shared = 0;
+    std::int64_t pairs = 0;
+
+    // Undefined ("NA", "no pairs") when there is nothing to divide by.
+    bool defined() const { return pairs > 0; }
+    // shared / pairs; only meaningful when defined.
+    double value() const { return static_cast<double>(shared) / static_cast<double>(pairs); }
+    // min(9, floor(10 x shared / pairs)) in integers (no rounding at 0.3, 0.7, ...); -1 when
+    // undefined.
+    int decile() const;
+};
+
+// "%.*f" of the ratio, or "NA" when it is undefined.
+std::string f_formatRatio(const agreement_ratio& ratio, int decimals);
+
+// What the agreement makes of one sequence of the reference alignment.
+enum class sequence_role : unsigned char {
+    compared,    // paired with a sequence of the other alignment that has the same residues
+    unpaired,    // no partner
+    mismatched,  // a same-named partner (paired or not) with other residues
+};
+
+struct sequence_agreement {
+    sequence_role role = sequence_role::unpaired;
+    int partner = -1;             // its partner's index in the other alignment; -1 none; -2 a
+                                  // same-named partner with other residues, not paired
+    std::int64_t residues = 0;    // the sequence's residue count, whatever its role
+    std::int64_t pairs = 0;       // compared only: the reference's pairs holding its residues
+    std::int64_t shared = 0;      // ... and of them those the other alignment also holds
+    std::size_t firstResidue = 0; // compared only: its first entry in residueShared
+
+    agreement_ratio agreement() const { return {shared, pairs}; }
+};
+
+struct column_agreement {
+    std::int64_t residues = 0;  // residues of compared sequences in the column
+    std::int64_t shared = 0;    // the column's pairs that the other alignment also holds
+    bool identical = false;     // at least two residues, all in one column of the other
+                                // alignment, which holds no other residue of a compared sequence
+
+    std::int64_t pairs() const { return residues * (residues - 1) / 2; }
+    agreement_ratio agreement() const { return {shared, pairs()}; }
+};
+
+// The agreement of a reference alignment with another alignment of the same sequences. The
+// columns of an alignment are those of its first row; a residue that a longer row places beyond
+// them stands in no column and holds no pair.
+struct alignment_agreement {
+    std::int64_t compared = 0;          // sequences compared (counted once per pair)
+    std::int64_t unpairedReference = 0; // reference sequences without partner
+    std::int64_t unpairedOther = 0;     // other sequences without partner
+    std::int64_t mismatched = 0;        // same-named pairs with other residues, counted once
+    std::int64_t pairsReference = 0;    // residue pairs of the reference
+    std::int64_t pairsOther = 0;        // residue pairs of the other alignment
+    std::int64_t pairsShared = 0;       // pairs found in both
+    std::int64_t columns = 0;           // reference columns holding two residues or more
+    std::int64_t columnsIdentical = 0;  // of them, those with identical set to true
+
+    std::vector<sequence_agreement> sequences;  // one per reference sequence, in order
+    std::vector<column_agreement> columnStats;  // one per reference column
+    // Per residue of every compared sequence (sequence by sequence, residues in order): how
+    // many of the pairs holding it in the reference the other alignment also holds. Its pairs
+    // are the other compared residues of its column (see f_residueAgreements).
+    std::vector<std::int32_t> residueShared;
+
+    agreement_ratio sp() const { return {pairsShared, pairsReference}; }       // sum of pairs
+    agreement_ratio modeler() const { return {pairsShared, pairsOther}; }
+    agreement_ratio tc() const { return {columnsIdentical, columns}; }          // total column
+};
+
+// Computes the agreement of the reference alignment with the other one. partnerReference holds
+// one entry per reference row, partnerOther one per other row: the partner's index in the other
+// alignment, -1 none, -2 a same-named partner with other residues. A pair counts when both
+// entries name each other; it is compared when the two rows hold the same residues, mismatched
+// otherwise. Residues are the characters other than "-"; a position past a row's end is a gap.
+// Pairs are counted, never enumerated: the time is linear in the size of both alignments, and
+// beyond the result (one integer per residue of the compared sequences) the work takes memory
+// per sequence and per column only.
+[[nodiscard]] alignment_agreement f_computeAgreement(const std::vector<std::string>& referenceRows,
+                                                     const std::vector<int>& partnerReference,
+                                                     const std::vector<std::string>& otherRows,
+                                                     const std::vector<int>& partnerOther);
+
+// Fills perColumn with one ratio per reference column for the reference sequence whose row is
+// row: for each of its residues, the pairs holding it that the other alignment also holds over
+// the pairs holding it. Gaps, columns past the row's end, residues alone in their column and
+// every column of a sequence that is not compared get an undefined ratio.
+void f_residueAgreements(const alignment_agreement& agreement, std::size_t sequence, const std::string& row,
+                         std::vector<agreement_ratio>& perColumn);

@@ -1,0 +1,304 @@
+// The agreement of two alignments: hand-worked tables, the self-comparison property, a naive
+// pair-enumerating model on random pairs, and the summary block.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <map>
+#include <random>
+#include <set>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "dorvex/agreement_tables.h"
+#include "tests/support/program_runner.h"
+
+namespace {
+
+using strings = std::vector<std::string>;
+
+// The three tables of an agreement, written into dir and read back.
+struct tables {
+    std::string scores, sequences, columns;
+};
+
+tables writeTables(const alignment_agreement& agreement, const strings& names, const strings& otherNames)
+{
+    TempDir dir;
+    EXPECT_TRUE(f_writeAgreementTables(dir.file("x"), agreement, names, otherNames));
+    return {dir.read("xscores.tsv"), dir.read("xsequences.tsv"), dir.read("xagreement_columns.tsv")};
+}
+
+std::string scores(const char* counts, const char* sp, const char* modeler, const char* columns, const char* tc)
+{
+    return std::string("metric\tvalue\n") + counts + "sp\t" + sp + "\nmodeler\t" + modeler + "\n" + columns +
+           "tc\t" + tc + "\n";
+}
+
+// Three compared sequences (residues ACGT, ACGT, ACG). Columns of the first alignment, with the
+// second's column of each residue:
+//   1: a.A->0 b.A->0          one group of 2: 1 pair, 1 shared; second's column 0 also holds c.A
+//   2: a.C->1 c.A->0          groups 1+1: 1 pair, 0 shared
+//   3: b.C->1 c.C->2          groups 1+1: 1 pair, 0 shared
+//   4: a.G->3 b.G->3 c.G->3   one group of 3: 3 pairs, 3 shared; second's column 3 holds just these
+//   5: a.T->4 b.T->4          one group of 2: 1 pair, 1 shared; second's column 4 holds just these
+// pairs_first 7, pairs_shared 5; the second's columns hold 3, 2, 0, 3, 2 residues: 3+1+0+3+1 = 8
+// pairs. Per sequence (n-1 pairs and k-1 shared per residue): a 1+1+2+1 = 5 of which 1+0+2+1 = 4;
+// b 5 and 4; c 1+1+2 = 4 of which 2.
+const strings kFirst = {"AC-GT", "A-CGT", "-ACG-"};
+const strings kSecond = {"AC-GT", "AC-GT", "A-CG-"};
+const strings kNames = {"a", "b", "c"};
+
+TEST(Agreement, HandWorkedTables)
+{
+    const alignment_agreement agreement = f_computeAgreement(kFirst, {0, 1, 2}, kSecond, {0, 1, 2});
+    const tables t = writeTables(agreement, kNames, kNames);
+    EXPECT_EQ(t.scores, scores("sequences_compared\t3\nsequences_unpaired\t0\nsequences_unpaired_second\t0\n"
+                               "sequences_mismatched\t0\npairs_first\t7\npairs_second\t8\npairs_shared\t5\n",
+                               "0.714286", "0.625000", "columns_first\t5\ncolumns_identical\t2\n", "0.400000"));
+    EXPECT_EQ(t.sequences, "name\tpartner\tresidues\tpairs\tshared\tagreement\n"
+                           "a\ta\t4\t5\t4\t0.800000\nb\tb\t4\t5\t4\t0.800000\nc\tc\t3\t4\t2\t0.500000\n");
+    EXPECT_EQ(t.columns, "column\tresidues\tpairs\tshared\tagreement\tidentical\n"
+                         "1\t2\t1\t1\t1.000000\t0\n2\t2\t1\t0\t0.000000\t0\n3\t2\t1\t0\t0.000000\t0\n"
+                         "4\t3\t3\t3\t1.000000\t1\n5\t2\t1\t1\t1.000000\t1\n");
+    // Residue c.C in column 3: its one pair (with b.C) breaks; c.G in column 4: both pairs hold.
+    std::vector<agreement_ratio> perColumn;
+    f_residueAgreements(agreement, 2, kFirst[2], perColumn);
+    EXPECT_EQ(perColumn[2].shared, 0);
+    EXPECT_EQ(perColumn[2].pairs, 1);
+    EXPECT_EQ(perColumn[3].shared, 2);
+    EXPECT_EQ(perColumn[3].pairs, 2);
+    EXPECT_FALSE(perColumn[0].defined());  // a gap
+
+    // The second as reference: its column 3 (c alone) holds no pair, so 4 columns count, of which
+    // columns 4 and 5 are identical; the shared pairs are the same 5.
+    const alignment_agreement back = f_computeAgreement(kSecond, {0, 1, 2}, kFirst, {0, 1, 2});
+    EXPECT_EQ(std::make_tuple(back.pairsReference, back.pairsOther, back.pairsShared, back.columns,
+                              back.columnsIdentical),
+              std::make_tuple(8, 7, 5, 4, 2));
+}
+
+// First a, b, x (unpaired), m (same name as the second's m, other residues); second a, b, m, y
+// (unpaired). Only a and b are compared: columns 1, 4, 5 of the first hold both, 2 and 3 one
+// each. a.A and b.A share the second's column 0 (alone there: identical); a.G, b.G go to 3 and
+// 2, a.T, b.T to 4 and 3. The second holds a and b together in its columns 0, 1, 3.
+TEST(Agreement, UnpairedAndMismatchedSequencesAreCountedButLeftOut)
+{
+    const strings first = {"AC-GT", "A-CGT", "ACGTA", "AAAAA"};
+    const strings second = {"AC-GT", "ACGT-", "CCCCC", "GG---"};
+    const std::string expectedScores =
+        scores("sequences_compared\t2\nsequences_unpaired\t1\nsequences_unpaired_second\t1\n"
+               "sequences_mismatched\t1\npairs_first\t3\npairs_second\t3\npairs_shared\t1\n",
+               "0.333333", "0.333333", "columns_first\t3\ncolumns_identical\t1\n", "0.333333");
+    const std::string pairedRows = "name\tpartner\tresidues\tpairs\tshared\tagreement\n"
+                                   "a\ta\t4\t3\t1\t0.333333\nb\tb\t4\t3\t1\t0.333333\nx\t\t5\tNA\tNA\tNA\n";
+    // Left unpaired, or paired anyway (mismatch mode 1): the same numbers.
+    for (const auto& [partner12, partner21] : {std::make_pair(std::vector<int>{0, 1, -1, -2}, std::vector<int>{0, 1, -2, -1}),
+                                               std::make_pair(std::vector<int>{0, 1, -1, 2}, std::vector<int>{0, 1, 3, -1})}) {
+        const tables t = writeTables(f_computeAgreement(first, partner12, second, partner21), {"a", "b", "x", "m"},
+                                     {"a", "b", "m", "y"});
+        EXPECT_EQ(t.scores, expectedScores);
+        EXPECT_EQ(t.sequences, pairedRows + "m\tm\t5\tNA\tNA\tNA\n");
+    }
+}
+
+TEST(Agreement, NothingThatPairsIsNA)
+{
+    // One compared sequence (no pairs anywhere) and one unpaired.
+    const alignment_agreement agreement = f_computeAgreement({"AC", "GG"}, {0, -1}, {"A-C", "---"}, {0, -1});
+    const tables t = writeTables(agreement, {"a", "x"}, {"a", "y"});
+    EXPECT_EQ(t.scores, scores("sequences_compared\t1\nsequences_unpaired\t1\nsequences_unpaired_second\t1\n"
+                               "sequences_mismatched\t0\npairs_first\t0\npairs_second\t0\npairs_shared\t0\n",
+                               "NA", "NA", "columns_first\t0\ncolumns_identical\t0\n", "NA"));
+    EXPECT_EQ(t.sequences, "name\tpartner\tresidues\tpairs\tshared\tagreement\na\ta\t2\t0\t0\tNA\nx\t\t2\tNA\tNA\tNA\n");
+    EXPECT_EQ(t.columns, "column\tresidues\tpairs\tshared\tagreement\tidentical\n1\t1\t0\t0\tNA\t0\n2\t1\t0\t0\tNA\t0\n");
+}
+
+// Random rows of the residues, with gaps anywhere; a row may end early or run past the first
+// row's length (its residues there stand in no column).
+std::string randomRow(const std::string& residues, std::mt19937& random)
+{
+    std::string row;
+    for (char c : residues) {
+        while (random() % 3 == 0) row += '-';
+        row += c;
+    }
+    return row;
+}
+
+// The naive model. A residue is named by its sequence and its number in the first alignment;
+// residueColumns gives the column of every compared residue standing in a column.
+using residue = std::pair<int, int>;
+using residue_pair = std::pair<residue, residue>;
+
+std::map<residue, std::size_t> residueColumns(const strings& rows, const std::vector<int>& firstIndex)
+{
+    std::map<residue, std::size_t> columns;
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        for (std::size_t c = 0, t = 0; c < rows[i].size(); ++c)
+            if (rows[i][c] != '-') {
+                if (firstIndex[i] >= 0 && c < rows[0].size()) columns[{firstIndex[i], static_cast<int>(t)}] = c;
+                ++t;
+            }
+    return columns;
+}
+
+std::set<residue_pair> enumeratePairs(const std::map<residue, std::size_t>& columns)
+{
+    std::set<residue_pair> pairs;
+    for (const auto& [x, cx] : columns)
+        for (const auto& [y, cy] : columns)
+            if (x < y && cx == cy && x.first != y.first) pairs.insert({x, y});
+    return pairs;
+}
+
+TEST(Agreement, EqualsANaivePairEnumeration)
+{
+    std::mt19937 random(12);
+    for (int trial = 0; trial < 300; ++trial) {
+        const int n = 1 + static_cast<int>(random() % 7);
+        strings first(n), second(n);
+        std::vector<int> partner12(n, -1), partner21(n, -1), comparedFirst(n, -1), comparedSecond(n, -1);
+        std::vector<int> order(n);
+        for (int i = 0; i < n; ++i) order[i] = i;
+        std::shuffle(order.begin(), order.end(), random);  // the second holds them in another order
+        int unpaired = 0, mismatched = 0;
+        for (int i = 0; i < n; ++i) {
+            std::string residues(1 + random() % 6, 'A');
+            for (char& c : residues) c = "ACGT"[random() % 4];
+            const int kind = static_cast<int>(random() % 6);  // 0 unpaired, 1 mismatched, 2 paired anyway
+            const int j = order[i];
+            first[i] = randomRow(residues, random);
+            second[j] = randomRow(kind == 1 || kind == 2 ? residues + "A" : residues, random);
+            unpaired += kind == 0;
+            mismatched += kind == 1 || kind == 2;
+            if (kind == 0) continue;
+            partner12[i] = kind == 1 ? -2 : j;
+            partner21[j] = kind == 1 ? -2 : i;
+            if (kind > 2) comparedFirst[i] = i, comparedSecond[j] = i;
+        }
+        const alignment_agreement a = f_computeAgreement(first, partner12, second, partner21);
+        const auto columns1 = residueColumns(first, comparedFirst);
+        const auto columns2 = residueColumns(second, comparedSecond);
+        const std::set<residue_pair> pairs1 = enumeratePairs(columns1), pairs2 = enumeratePairs(columns2);
+        std::set<residue_pair> shared;
+        for (const residue_pair& p : pairs1)
+            if (pairs2.count(p)) shared.insert(p);
+        SCOPED_TRACE("trial " + std::to_string(trial));
+        ASSERT_EQ(std::make_tuple(a.unpairedReference, a.unpairedOther, a.mismatched),
+                  std::make_tuple(unpaired, unpaired, mismatched));
+        ASSERT_EQ(a.pairsReference, static_cast<std::int64_t>(pairs1.size()));
+        ASSERT_EQ(a.pairsOther, static_cast<std::int64_t>(pairs2.size()));
+        ASSERT_EQ(a.pairsShared, static_cast<std::int64_t>(shared.size()));
+
+        // Per residue, per sequence and per column: the pairs holding it and the shared ones.
+        std::map<residue, agreement_ratio> byResidue;
+        std::vector<agreement_ratio> bySequence(n), byColumn(first[0].size());
+        for (const residue_pair& p : pairs1) {
+            const int held = static_cast<int>(shared.count(p));
+            for (const residue& r : {p.first, p.second}) {
+                byResidue[r].pairs += 1, byResidue[r].shared += held;
+                bySequence[r.first].pairs += 1, bySequence[r.first].shared += held;
+            }
+            byColumn[columns1.at(p.first)].pairs += 1, byColumn[columns1.at(p.first)].shared += held;
+        }
+        for (int i = 0; i < n; ++i) {
+            std::vector<agreement_ratio> perColumn;
+            f_residueAgreements(a, i, first[i], perColumn);
+            for (std::size_t c = 0, t = 0; c < perColumn.size() && c < first[i].size(); ++c) {
+                if (first[i][c] == '-') continue;
+                const agreement_ratio expected = byResidue[{i, static_cast<int>(t++)}];
+                ASSERT_EQ(std::make_pair(perColumn[c].shared, perColumn[c].pairs),
+                          std::make_pair(expected.shared, expected.pairs));
+            }
+            if (comparedFirst[i] < 0) continue;
+            ASSERT_EQ(std::make_pair(a.sequences[i].shared, a.sequences[i].pairs),
+                      std::make_pair(bySequence[i].shared, bySequence[i].pairs));
+        }
+        // A column is identical when its compared residues (two or more) make up exactly one
+        // column of the second alignment.
+        std::int64_t identical = 0, holding = 0;
+        for (std::size_t c = 0; c < first[0].size(); ++c) {
+            std::set<residue> members, together;
+            for (const auto& [r, column] : columns1)
+                if (column == c) members.insert(r);
+            if (members.size() >= 2 && columns2.count(*members.begin()))
+                for (const auto& [r, column] : columns2)
+                    if (column == columns2.at(*members.begin())) together.insert(r);
+            const bool expected = members.size() >= 2 && members == together;
+            identical += expected;
+            holding += members.size() >= 2;
+            ASSERT_EQ(a.columnStats[c].identical, expected);
+            ASSERT_EQ(std::make_pair(a.columnStats[c].shared, a.columnStats[c].pairs()),
+                      std::make_pair(byColumn[c].shared, byColumn[c].pairs));
+        }
+        ASSERT_EQ(std::make_pair(a.columnsIdentical, a.columns), std::make_pair(identical, holding));
+    }
+}
+
+TEST(Agreement, AnAlignmentAgainstItselfAgreesEverywhere)
+{
+    std::mt19937 random(5);
+    strings rows;
+    std::vector<int> identity;
+    for (int i = 0; i < 7; ++i) {
+        rows.push_back(randomRow("ACDEFGHIK", random));
+        identity.push_back(i);
+    }
+    const alignment_agreement a = f_computeAgreement(rows, identity, rows, identity);
+    EXPECT_EQ(f_formatRatio(a.sp(), 6), "1.000000");
+    EXPECT_EQ(f_formatRatio(a.modeler(), 6), "1.000000");
+    EXPECT_EQ(f_formatRatio(a.tc(), 6), "1.000000");
+    for (const sequence_agreement& s : a.sequences) EXPECT_EQ(s.shared, s.pairs);
+    for (const column_agreement& c : a.columnStats) EXPECT_EQ(c.shared, c.pairs());
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        std::vector<agreement_ratio> perColumn;
+        f_residueAgreements(a, i, rows[i], perColumn);
+        for (const agreement_ratio& r : perColumn) EXPECT_EQ(r.shared, r.pairs);
+    }
+    // All tie at 1: the first five in order.
+    const std::string summary = f_agreementSummary(a, {"s0", "s1", "s2", "s3", "s4", "s5", "s6"});
+    EXPECT_NE(summary.find("  - lowest agreement:     1.0000  s0\n"
+                           "                          1.0000  s1\n"
+                           "                          1.0000  s2\n"
+                           "                          1.0000  s3\n"
+                           "                          1.0000  s4\n"),
+              std::string::npos);
+    EXPECT_EQ(summary.find("s5"), std::string::npos);
+}
+
+TEST(Agreement, SummaryListsTheLowestFirst)
+{
+    const alignment_agreement agreement = f_computeAgreement(kFirst, {0, 1, 2}, kSecond, {0, 1, 2});
+    EXPECT_EQ(f_agreementSummary(agreement, kNames), "*** Agreement, first alignment as reference\n"
+                                                     "  - sequences compared:   3\n"
+                                                     "  - unpaired:             0 in the first, 0 in the second\n"
+                                                     "  - mismatched:           0\n"
+                                                     "  - SP:                   0.7143\n"
+                                                     "  - modeler:              0.6250\n"
+                                                     "  - TC:                   0.4000\n"
+                                                     "  - lowest agreement:     0.5000  c\n"
+                                                     "                          0.8000  a\n"
+                                                     "                          0.8000  b\n");
+    const alignment_agreement none = f_computeAgreement({"AC"}, {0}, {"AC"}, {0});
+    EXPECT_NE(f_agreementSummary(none, {"a"}).find("  - SP:                   NA\n"), std::string::npos);
+    EXPECT_NE(f_agreementSummary(none, {"a"}).find("  - lowest agreement:     none\n"), std::string::npos);
+}
+
+TEST(Agreement, AnUnwritableTableIsReportedAndTheOthersAreWritten)
+{
+    TempDir dir;
+    std::filesystem::create_directory(dir.file("xscores.tsv"));  // a directory cannot be replaced
+    const alignment_agreement agreement = f_computeAgreement(kFirst, {0, 1, 2}, kSecond, {0, 1, 2});
+    testing::internal::CaptureStdout();
+    const bool written = f_writeAgreementTables(dir.file("x"), agreement, kNames, kNames);
+    std::fflush(stdout);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "\n Can't write table file " + dir.file("xscores.tsv") + "\n");
+    EXPECT_FALSE(written);
+    EXPECT_TRUE(dir.exists("xsequences.tsv"));
+    EXPECT_TRUE(dir.exists("xagreement_columns.tsv"));
+}
+
+}  // namespace

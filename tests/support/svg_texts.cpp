@@ -1,0 +1,118 @@
+// Reading the texts of an SVG picture and checking that none runs into another.
+#include "tests/support/svg_texts.h"
+
+#include <gd.h>
+#include <gdfontg.h>
+#include <gdfontmb.h>
+#include <gdfonts.h>
+#include <gdfontt.h>
+
+#include <algorithm>
+
+#include "common/image/svg_renderer.h"
+
+namespace {
+
+// The attribute's value in an element's text; empty when it has none.
+std::string attribute(const std::string& element, const std::string& name)
+{
+    const std::string key = " " + name + "=\"";
+    const std::size_t at = element.find(key);
+    if (at == std::string::npos) return "";
+    const std::size_t from = at + key.size();
+    return element.substr(from, element.find('"', from) - from);
+}
+
+// XML character data back to the bytes gd drew: entities resolved, UTF-8 back to Latin-1.
+std::string bytesOf(const std::string& data)
+{
+    std::string text;
+    for (std::size_t i = 0; i < data.size(); ++i) {
+        if (data[i] == '&') {
+            const std::size_t end = data.find(';', i);
+            const std::string entity = data.substr(i + 1, end - i - 1);
+            text += entity == "amp" ? '&' : entity == "lt" ? '<' : entity == "gt" ? '>' : '"';
+            i = end;
+        } else if ((static_cast<unsigned char>(data[i]) & 0xe0) == 0xc0 && i + 1 < data.size()) {
+            text += static_cast<char>(((data[i] & 0x1f) << 6) | (data[i + 1] & 0x3f));
+            ++i;
+        } else {
+            text += data[i];
+        }
+    }
+    return text;
+}
+
+gdFontPtr fontOf(font_face face)
+{
+    switch (face) {
+    case font_face::tiny: return gdFontGetTiny();
+    case font_face::small: return gdFontGetSmall();
+    case font_face::medium_bold: return gdFontGetMediumBold();
+    case font_face::giant: return gdFontGetGiant();
+    }
+    return gdFontGetSmall();
+}
+
+struct box {
+    long long x1, y1, x2, y2;
+    bool inked;
+};
+
+// The cells across and the rows the glyphs ink down (turned for upward text).
+box boxOf(const svg_text& t)
+{
+    const gdFontPtr font = fontOf(t.face);
+    int first = font->h, last = -1;
+    for (unsigned char ch : t.bytes) {
+        const char* glyph = font->data + (ch - font->offset) * font->w * font->h;
+        for (int row = 0; row < font->h; ++row)
+            for (int col = 0; col < font->w; ++col)
+                if (glyph[row * font->w + col]) {
+                    first = std::min(first, row);
+                    last = std::max(last, row);
+                }
+    }
+    const long long length = static_cast<long long>(font->w) * static_cast<long long>(t.bytes.size());
+    if (t.upward) return {t.x + first, t.y - length + 1, t.x + last, t.y, last >= first};
+    return {t.x, t.y + first, t.x + length - 1, t.y + last, last >= first};
+}
+
+}  // namespace
+
+std::vector<svg_text> svg_texts(const std::string& svg)
+{
+    std::vector<svg_text> texts;
+    for (std::size_t at = svg.find("<text "); at != std::string::npos; at = svg.find("<text ", at + 1)) {
+        const std::size_t open = svg.find('>', at);
+        const std::string element = svg.substr(at, open - at);
+        svg_text t;
+        const std::string cls = attribute(element, "class");
+        t.face = cls == "tiny" ? font_face::tiny : cls == "bold" ? font_face::medium_bold
+                 : cls == "giant" ? font_face::giant : font_face::small;
+        t.x = std::stoi(attribute(element, "x"));
+        t.y = std::stoi(attribute(element, "y")) - f_svgBaseline(t.face);
+        t.upward = !attribute(element, "transform").empty();
+        t.colour = attribute(element, "fill");
+        t.bytes = bytesOf(svg.substr(open + 1, svg.find("</text>", open) - open - 1));
+        texts.push_back(t);
+    }
+    return texts;
+}
+
+std::string first_text_collision(const std::vector<svg_text>& texts)
+{
+    std::vector<box> boxes;
+    for (const svg_text& t : texts) boxes.push_back(boxOf(t));
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        for (std::size_t j = i + 1; j < texts.size(); ++j) {
+            const box& a = boxes[i];
+            const box& b = boxes[j];
+            if (!a.inked || !b.inked) continue;
+            if (a.x1 <= b.x2 + 1 && b.x1 <= a.x2 + 1 && a.y1 <= b.y2 && b.y1 <= a.y2)
+                return "\"" + texts[i].bytes + "\" at " + std::to_string(texts[i].x) + "," + std::to_string(texts[i].y) +
+                       " / \"" + texts[j].bytes + "\" at " + std::to_string(texts[j].x) + "," +
+                       std::to_string(texts[j].y);
+        }
+    return "";
+}

@@ -1,0 +1,41 @@
+// Drawing-test support: a small canvas drawn through the PNG renderer, read back pixel by pixel.
+#pragma once
+#include <cstdint>
+#include <utility>
+
+#include "common/image/canvas.h"
+#include "common/image/gd_renderer.h"
+
+struct test_canvas {
+    canvas drawing;
+    gdImagePtr image;
+    int background;
+
+    explicit test_canvas(int w = 200, int h = 60) : drawing(w, h)
+    {
+        auto png = f_pngRenderer(w, h);
+        image = f_pngImage(*png);
+        drawing.addRenderer(std::move(png));
+        background = drawing.allocate(1, 2, 3);
+    }
+    canvas& get() { return drawing; }
+    int index(int x, int y) const { return gdImageGetPixel(image, x, y); }
+    std::uint32_t rgb(int x, int y) const
+    {
+        const int c = gdImageGetPixel(image, x, y);
+        return (static_cast<std::uint32_t>(gdImageRed(image, c)) << 16) |
+               (static_cast<std::uint32_t>(gdImageGreen(image, c)) << 8) | static_cast<std::uint32_t>(gdImageBlue(image, c));
+    }
+    // The columns that hold anything but the background, as [first, last]; {-1, -1} when none.
+    std::pair<int, int> inkColumns() const
+    {
+        int first = -1, last = -1;
+        for (int x = 0; x < gdImageSX(image); ++x)
+            for (int y = 0; y < gdImageSY(image); ++y)
+                if (gdImageGetPixel(image, x, y) != background) {
+                    if (first < 0) first = x;
+                    last = x;
+                }
+        return {first, last};
+    }
+};
