@@ -4,7 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include "test_paths.h"
 #include "tests/support/memory_file.h"
+
+void PrintTo(alignment_format format, std::ostream* os) { *os << f_formatName(format); }
 
 namespace {
 
@@ -167,6 +170,29 @@ TEST_P(NewFormat, NamesAndRows)
 
 INSTANTIATE_TEST_SUITE_P(Table, NewFormat, testing::ValuesIn(formatCases()),
                          [](const testing::TestParamInfo<format_case>& info) { return info.param.label; });
+
+TEST(Loader, SaysWhatItReadOfACompressedFile)
+{
+    const std::string dir = std::string(TEST_DATA_DIR) + "/formats/";
+    const struct {
+        const char* file;
+        compression packing;
+        alignment_format format;
+    } cases[] = {{"clustalo.aln.gz", compression::gzip, alignment_format::clustal},
+                 {"mafft.phy.bgz", compression::bgzf, alignment_format::phylip},
+                 {"mafft.phy", compression::none, alignment_format::phylip}};
+    for (const auto& c : cases) {
+        loaded_alignment record;
+        testing::internal::CaptureStdout();
+        EXPECT_EQ(f_loadAlignment(dir + c.file, record), load_status::read);
+        testing::internal::GetCapturedStdout();
+        EXPECT_EQ(record.packing, c.packing) << c.file;
+        EXPECT_EQ(record.format, c.format) << c.file;
+        EXPECT_EQ(record.rows.size(), 45u) << c.file;
+    }
+    loaded_alignment none;
+    EXPECT_EQ(f_loadAlignment(dir + "no such file", none), load_status::cannot_open);
+}
 
 TEST(LoaderWarnings, RowsOfOtherLengthsThanTheFirst)
 {
