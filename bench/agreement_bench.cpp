@@ -9,8 +9,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "common/alignment/align_formats.h"
-#include "common/io/text_input.h"
+#include "common/alignment/align_loader.h"
 #include "common/io/trace.h"
 #include "dorvex/agreement_tables.h"
 
@@ -22,10 +21,10 @@ struct input {
 
 bool load(const char* path, input& in)
 {
-    FilePtr file = f_openFile(path, "rt");
-    if (!file) return false;
-    std::string weightLine;
-    (void)f_readAlignment(file.get(), in.names, in.rows, weightLine);
+    loaded_alignment record;
+    if (f_loadAlignment(path, record) != load_status::read) return false;
+    in.names = std::move(record.names);
+    in.rows = std::move(record.rows);
     for (const std::string& row : in.rows) {
         in.seqs.emplace_back();
         for (char c : row)

@@ -8,7 +8,7 @@ for pkg in time bc; do
     dpkg -s "$pkg" >/dev/null 2>&1 || DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$pkg" >/dev/null
 done
 cmake "$build" >/dev/null
-cmake --build "$build" --target vemura dorvex make_alignment png_floor agreement_bench >/dev/null
+cmake --build "$build" --target vemura dorvex make_alignment png_floor read_alignment agreement_bench >/dev/null
 work="$build/bench-work"
 mkdir -p "$work"
 cp -f "$top"/data/* "$work"/
@@ -26,6 +26,17 @@ time_run() {
 # The analysis alone: no picture type is in range, so nothing is drawn.
 printf ' t -1\n' > analysis.opt
 time_run "vemura analysis, 10000 x 2000" "$build/vemura" analysis.opt big10000x2000.aln
+
+# Reading a gzip-compressed file against the same file uncompressed: the loader alone (best of
+# five loads; the inflating runs on a thread of its own), then vemura's whole analysis.
+[ -f big10000x2000.aln.gz ] || gzip -6 -c big10000x2000.aln > big10000x2000.aln.gz
+"$build/read_alignment" 5 big10000x2000.aln big10000x2000.aln.gz > reading.txt
+set -- $(sed -n 1p reading.txt); plain=$2; plainCpu=$3
+set -- $(sed -n 2p reading.txt); packed=$2; packedCpu=$3
+printf '%-44s %6.2f s  (CPU %.2f s)\n' "reading alone, 10000 x 2000" "$plain" "$plainCpu"
+printf '%-44s %6.2f s  (CPU %.2f s), %.2f times\n' "reading alone, the same gzip-compressed" "$packed" "$packedCpu" \
+    "$(echo "$packed / $plain" | bc -l)"
+time_run "vemura analysis, 10000 x 2000, gzip" "$build/vemura" analysis.opt big10000x2000.aln.gz
 
 # Pictures: vemura's whole run (type 0, automatic height) against gd's own PNG encoding of the
 # same picture.

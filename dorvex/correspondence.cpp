@@ -1,11 +1,11 @@
 // Offset maps: walks each row and its partner residue by residue and opens a map entry wherever
 // the shift between the two alignments changes.
-//   1. the row walker   2. reading   3. offset maps   4. residue columns
+//   1. the row walker   2. the rows read   3. offset maps   4. residue columns
 #include "dorvex/correspondence.h"
 
 #include <algorithm>
 
-#include "common/alignment/align_formats.h"
+#include "common/alignment/align_loader.h"
 #include "common/io/trace.h"
 
 // ---- 1. the row walker ----
@@ -42,15 +42,16 @@ int AlignRowIterator::gaps_before() const
     return count;
 }
 
-// ---- 2. reading ----
+// ---- 2. the rows read ----
 
-void f_getAliOffs(FilePtr file, std::vector<std::string>& names, std::vector<std::string>& seqs,
-                  std::vector<std::string>& rows, std::vector<offset_map>& offsets,
-                  std::string& weightLine)
+void f_getAliOffs(loaded_alignment& loaded, std::vector<std::string>& names, std::vector<std::string>& seqs,
+                  std::vector<std::string>& rows, std::vector<offset_map>& offsets)
 {
     const std::size_t firstNew = rows.size();
-    if (file) (void)f_readAlignment(file.get(), names, rows, weightLine);
-    file.reset();
+    for (std::string& name : loaded.names) names.push_back(std::move(name));
+    for (std::string& row : loaded.rows) rows.push_back(std::move(row));
+    loaded.names.clear();
+    loaded.rows.clear();
 
     seqs.clear();
     for (std::size_t i = firstNew; i < rows.size(); ++i) {

@@ -1,12 +1,12 @@
-// Residue-by-residue correspondence of two alignments of the same sequences: reading an alignment
-// with its ungapped sequences, and the offset map of every row (by how many columns each residue
+// Residue-by-residue correspondence of two alignments of the same sequences: the ungapped
+// sequences of an alignment read, and the offset map of every row (by how many columns each residue
 // moved between the two alignments).
 #pragma once
 #include <map>
 #include <string>
 #include <vector>
 
-#include "common/io/text_input.h"
+struct loaded_alignment;
 
 // One entry of an offset map. It opens a stretch of the row that runs from its key up to the key
 // of the next entry:
@@ -52,14 +52,11 @@ public:
     int len;        // the row's length, taken at construction
 };
 
-// Reads one alignment from file, in any format f_readAlignment knows (printing its reader trace),
-// and closes the file.
-// Appends to names and rows; replaces seqs with the rows stripped of their gaps; appends to
-// offsets one map per row holding only its end entry (row length -> 'e'). An unreadable or empty
-// file appends nothing and leaves seqs empty.
-void f_getAliOffs(FilePtr file, std::vector<std::string>& names, std::vector<std::string>& seqs,
-                  std::vector<std::string>& rows, std::vector<offset_map>& offsets,
-                  std::string& weightLine);
+// Takes one alignment as the loader read it: moves its names and rows to the end of names and
+// rows, replaces seqs with the rows stripped of their gaps, and appends to offsets one map per
+// row holding only its end entry (row length -> 'e'). loaded is left without names and rows.
+void f_getAliOffs(loaded_alignment& loaded, std::vector<std::string>& names, std::vector<std::string>& seqs,
+                  std::vector<std::string>& rows, std::vector<offset_map>& offsets);
 
 // Fills the offset maps of one alignment (offsets[i] belongs to rows[i]) against the rows of the
 // other. partner[i] is the index of row i's partner in otherRows, -1 when it has none, -2 when

@@ -10,6 +10,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "common/alignment/align_loader.h"
 #include "common/alignment/align_reader.h"
 #include "common/alignment/alignment.h"
 #include "common/analysis/color_groups.h"
@@ -39,10 +40,19 @@ struct alignment_input {
     std::vector<std::string> seqs;
     std::vector<std::string> rows;
     std::vector<offset_map> offsets;
-    std::string weightLine;  // read with the alignment; nothing uses it
 };
 
 bool isEmpty(const alignment_input& input) { return input.rows.empty() || input.rows[0].empty(); }
+
+// Reads an opened alignment file into input. Returns false when it is not an alignment (the
+// loader has said why).
+bool loadInput(FilePtr file, const char* path, alignment_input& input)
+{
+    loaded_alignment loaded;
+    if (f_loadAlignment(std::move(file), path, loaded) != load_status::read) return false;
+    f_getAliOffs(loaded, input.names, input.seqs, input.rows, input.offsets);
+    return true;
+}
 
 // ---- 2. pairing ----
 
@@ -163,10 +173,17 @@ void warnUnpaired(const pairing& pairs, const std::string& firstName, const std:
     };
     const std::size_t unpaired1 = count(pairs.partner12, -1);
     const std::size_t unpaired2 = count(pairs.partner21, -1);
-    const std::size_t paired = pairs.partner12.size() - unpaired1 - count(pairs.partner12, -2);
+    const std::size_t mismatched = count(pairs.partner12, -2);
+    const std::size_t paired = pairs.partner12.size() - unpaired1 - mismatched;
     if (paired == 0) {
-        f_warn("no sequence of %s pairs with one of %s: neither names nor residues agree, so nothing is compared",
-               firstName.c_str(), secondName.c_str());
+        if (mismatched == 0)
+            f_warn("no sequence of %s pairs with one of %s: neither names nor residues agree, so nothing is "
+                   "compared",
+                   firstName.c_str(), secondName.c_str());
+        else
+            f_warn("no sequence of %s pairs with one of %s: the %zu names they share hold different residues, "
+                   "so nothing is compared",
+                   firstName.c_str(), secondName.c_str(), mismatched);
         return;
     }
     if (unpaired1 > 0)
@@ -339,10 +356,9 @@ int dorvex_run(int argc, char** argv)
     }
     alignment_input first;
     alignment_input second;
-    f_getAliOffs(std::move(file1), first.names, first.seqs, first.rows, first.offsets,
-                 first.weightLine);
-    f_getAliOffs(std::move(file2), second.names, second.seqs, second.rows, second.offsets,
-                 second.weightLine);
+    // The first file is read, and refused, before the second.
+    if (!loadInput(std::move(file1), firstName.c_str(), first) || !loadInput(std::move(file2), secondName.c_str(), second))
+        return 4;
     // The first of the two that holds no row, or whose first row holds no column.
     const char* emptyName = isEmpty(first) ? firstName.c_str() : isEmpty(second) ? secondName.c_str() : nullptr;
     if (emptyName != nullptr) {

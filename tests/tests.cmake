@@ -17,6 +17,7 @@ target_link_libraries(test_support PUBLIC common GTest::gtest)
 add_executable(unit_tests
   tests/options/prog_options_test.cpp
   tests/io/file_output_test.cpp
+  tests/io/byte_source_test.cpp
   tests/alignment/align_reader_test.cpp
   tests/alignment/align_formats_test.cpp
   tests/analysis/weight_matrix_test.cpp

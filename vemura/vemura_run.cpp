@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "common/alignment/align_formats.h"
+#include "common/alignment/align_loader.h"
 #include "common/alignment/align_reader.h"
 #include "common/alignment/alignment.h"
 #include "common/analysis/color_groups.h"
@@ -119,17 +119,15 @@ int vemura_run(int argc, char** argv)
     const char* alignName = alignmentFiles[0].c_str();
     image_options imageOpts(opts);
 
-    std::vector<std::string> names;
-    std::vector<std::string> rows;
-    std::string weightLine;
-    {
-        FilePtr alignFile = f_openFile(alignName, "rt");
-        if (!alignFile) {
-            f_fail("\n Can't open align file %s\n", alignName);
-            return 2;
-        }
-        (void)f_readAlignment(alignFile.get(), names, rows, weightLine);
+    loaded_alignment loaded;
+    const load_status loading = f_loadAlignment(alignName, loaded);
+    if (loading == load_status::cannot_open) {
+        f_fail("\n Can't open align file %s\n", alignName);
+        return 2;
     }
+    if (loading == load_status::not_an_alignment) return 3;
+    std::vector<std::string>& names = loaded.names;
+    std::vector<std::string>& rows = loaded.rows;
     if (rows.empty() || rows[0].empty()) {
         f_fail("*** Alignment file %s is empty.\n", alignName);
         return 3;

@@ -1,9 +1,9 @@
-// Recognising the format of an alignment file and reading FASTA; the other formats go through
-// the block reader.
-//   1. recognising   2. aligned FASTA   3. Stockholm lines   4. dispatch
+// Recognising the format of an alignment file, and handing its lines to the format's reader.
+//   1. recognising   2. Stockholm lines   3. dispatch
 #include "common/alignment/align_formats.h"
 
 #include "common/alignment/align_reader.h"
+#include "common/alignment/format_readers.h"
 #include "common/alignment/line_source.h"
 #include "common/io/trace.h"
 
@@ -11,62 +11,86 @@ namespace {
 
 // ---- 1. recognising ----
 
-bool isBlank(const std::string& line)
+bool isBlank(const std::string& line) { return line.find_first_not_of(" \t\r\n") == std::string::npos; }
+
+bool startsWith(std::string_view line, std::string_view prefix) { return line.substr(0, prefix.size()) == prefix; }
+
+bool isNexus(const std::string& line, std::string_view)
 {
-    return line.find_first_not_of(" \t\r\n") == std::string::npos;
+    std::string start = line.substr(0, 6);
+    for (char& c : start)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return start == "#NEXUS";
 }
 
-bool startsWith(const std::string& line, const char* prefix) { return line.rfind(prefix, 0) == 0; }
+bool isStockholm(const std::string& line, std::string_view) { return startsWith(line, "# STOCKHOLM"); }
 
-alignment_format recognise(const std::string& firstLine)
+// ">P1;NAME": ">", a two-character type code, ";".
+bool isPir(const std::string& line, std::string_view)
 {
-    if (startsWith(firstLine, "# STOCKHOLM")) return alignment_format::stockholm;
-    if (startsWith(firstLine, ">")) return alignment_format::fasta;
-    if (startsWith(firstLine, "CLUSTAL") || firstLine.find("multiple sequence alignment") != std::string::npos)
-        return alignment_format::clustal;
+    const auto codeCharacter = [](char c) { return c != ' ' && c != '\t' && c != ';' && c != '\r' && c != '\n'; };
+    return line.size() >= 4 && line[0] == '>' && codeCharacter(line[1]) && codeCharacter(line[2]) && line[3] == ';';
+}
+
+bool isFasta(const std::string& line, std::string_view) { return startsWith(line, ">"); }
+
+bool isClustal(const std::string& line, std::string_view)
+{
+    return startsWith(line, "CLUSTAL") || line.find("multiple sequence alignment") != std::string::npos;
+}
+
+bool isPhylip(const std::string& line, std::string_view)
+{
+    std::size_t count = 0, columns = 0;
+    return f_isPhylipHeader(line, count, columns);
+}
+
+// A line holding "MSF:" in the head, before any line beginning with "//".
+bool isMsf(const std::string&, std::string_view head)
+{
+    std::size_t at = 0;
+    while (at < head.size()) {
+        std::size_t end = head.find_first_of("\r\n", at);
+        if (end == std::string_view::npos) end = head.size();
+        const std::string_view line = head.substr(at, end - at);
+        const std::size_t start = line.find_first_not_of(" \t");
+        if (start != std::string_view::npos && startsWith(line.substr(start), "//")) return false;
+        if (line.find("MSF:") != std::string_view::npos) return true;
+        at = end + 1;
+    }
+    return false;
+}
+
+bool always(const std::string&, std::string_view) { return true; }
+
+// One row per format: its name and its recognition, tried in this order (A3M is told from aligned
+// FASTA by its rows, once they are read).
+struct format_kind {
+    alignment_format format;
+    const char* name;
+    bool (*recognises)(const std::string& firstLine, std::string_view head);
+};
+
+constexpr format_kind kFormats[] = {
+    {alignment_format::nexus, "NEXUS", isNexus},
+    {alignment_format::stockholm, "Stockholm", isStockholm},
+    {alignment_format::pir, "PIR/NBRF", isPir},
+    {alignment_format::fasta, "aligned FASTA", isFasta},
+    {alignment_format::a3m, "A3M", nullptr},
+    {alignment_format::clustal, "Clustal", isClustal},
+    {alignment_format::phylip, "PHYLIP", isPhylip},
+    {alignment_format::msf, "GCG MSF", isMsf},
+    {alignment_format::block, "block format", always},
+};
+
+alignment_format recognise(const std::string& firstLine, std::string_view head)
+{
+    for (const format_kind& kind : kFormats)
+        if (kind.recognises != nullptr && kind.recognises(firstLine, head)) return kind.format;
     return alignment_format::block;
 }
 
-// ---- 2. aligned FASTA ----
-
-// A record's name: the header text after ">" up to the first blank, tab or carriage return.
-std::string fastaName(const std::string& header)
-{
-    const std::size_t end = header.find_first_of(" \t\r\n", 1);
-    return header.substr(1, end == std::string::npos ? std::string::npos : end - 1);
-}
-
-// Appends the residues of a sequence line: letters raised, "." as a gap, anything else dropped.
-void appendResidues(const std::string& line, std::string& row)
-{
-    for (char c : line) {
-        if (c >= 'a' && c <= 'z')
-            row += static_cast<char>(c - 'a' + 'A');
-        else if ((c >= 'A' && c <= 'Z') || c == '-')
-            row += c;
-        else if (c == '.')
-            row += '-';
-    }
-}
-
-void readFasta(line_source& lines, std::vector<std::string>& names, std::vector<std::string>& rows)
-{
-    const std::size_t firstRecord = rows.size();
-    std::string line;
-    bool inRecord = false;
-    while (lines.next(line)) {
-        if (!line.empty() && line[0] == '>') {
-            names.push_back(fastaName(line));
-            rows.emplace_back();
-            inRecord = true;
-        } else if (inRecord) {
-            appendResidues(line, rows.back());
-        }
-    }
-    if (rows.size() > firstRecord) f_say("  - iSeqLen = %zu\n", rows[firstRecord].size());
-}
-
-// ---- 3. Stockholm lines ----
+// ---- 2. Stockholm lines ----
 
 // Drops markup lines ("#=GF", "#=GS", "#=GR", "#=GC", the header, "//") and writes the "." gaps of
 // a sequence line's segment as "-" (names may hold full stops).
@@ -84,13 +108,18 @@ bool stockholmLine(std::string& line)
 
 }  // namespace
 
-// ---- 4. dispatch ----
+// ---- 3. dispatch ----
 
-alignment_format f_readAlignment(std::FILE* file, std::vector<std::string>& names, std::vector<std::string>& rows,
-                                 std::string& weightLine)
+const char* f_formatName(alignment_format format)
 {
-    weightLine.clear();
-    line_source lines(file);
+    for (const format_kind& kind : kFormats)
+        if (kind.format == format) return kind.name;
+    return "";
+}
+
+bool f_readAlignment(line_source& lines, std::string_view head, std::vector<std::string>& names,
+                     std::vector<std::string>& rows, alignment_format& format, std::string& refusal)
+{
     std::vector<std::string> blankLines;
     std::string first;
     bool found = false;
@@ -101,25 +130,49 @@ alignment_format f_readAlignment(std::FILE* file, std::vector<std::string>& name
         }
         blankLines.push_back(first);
     }
-    const alignment_format format = found ? recognise(first) : alignment_format::block;
+    format = found ? recognise(first, head) : alignment_format::block;
+    const std::size_t firstRow = rows.size();
+    bool fits = true;
     switch (format) {
-    case alignment_format::fasta:
-        lines.putBack(first);
-        readFasta(lines, names, rows);
-        break;
     case alignment_format::stockholm:
         lines.setRewrite(stockholmLine);
-        f_getAlignFrom(lines, names, rows, weightLine);
-        break;
+        f_getAlignFrom(lines, names, rows);
+        return true;
     case alignment_format::clustal:
-        f_getAlignFrom(lines, names, rows, weightLine);
-        break;
+        f_getAlignFrom(lines, names, rows);
+        return true;
     case alignment_format::block:
         // Everything as read, the blank lines before the first one included.
         if (found) lines.putBack(first);
         for (auto it = blankLines.rbegin(); it != blankLines.rend(); ++it) lines.putBack(*it);
-        f_getAlignFrom(lines, names, rows, weightLine);
+        f_getAlignFrom(lines, names, rows);
+        return true;
+    case alignment_format::fasta:
+    case alignment_format::a3m:
+        lines.putBack(first);
+        if (f_readFastaRecords(lines, names, rows)) format = alignment_format::a3m;
+        break;
+    case alignment_format::pir:
+        lines.putBack(first);
+        f_readPir(lines, names, rows);
+        break;
+    case alignment_format::msf:
+        lines.putBack(first);
+        fits = f_readMsf(lines, names, rows, refusal);
+        break;
+    case alignment_format::phylip:
+        fits = f_readPhylip(first, lines, names, rows, refusal);
+        break;
+    case alignment_format::nexus:
+        fits = f_readNexus(lines, names, rows, refusal);
         break;
     }
-    return format;
+    if (fits && rows.size() > firstRow) f_say("  - iSeqLen = %zu\n", rows[firstRow].size());
+    return fits;
+}
+
+std::string f_rowLengthReason(std::size_t rowIndex, std::size_t columns, std::size_t stated)
+{
+    return "row " + std::to_string(rowIndex + 1) + " has " + std::to_string(columns) + " of " +
+           std::to_string(stated) + " columns";
 }

@@ -1,21 +1,35 @@
-// Alignment files as aligners write them. The format is recognised from the first non-blank line:
-//   Clustal family   a header line beginning with "CLUSTAL" or holding "multiple sequence
-//                    alignment" (Clustal, MAFFT, MUSCLE 3, Kalign, ProbCons, T-Coffee): the header
-//                    is skipped and the rest read as the block format
-//   aligned FASTA    a line beginning with ">": one record per sequence, lines of any width
-//   Stockholm        a line beginning with "# STOCKHOLM": "#" lines and "//" skipped, "." gaps,
-//                    blocks read as the block format
-//   anything else    the block format, exactly as f_getAlign reads it
+// Alignment file formats: one table of the formats read, their recognition from the content
+// (never from the file name), and the reading of a file in the format recognised. Tried in the
+// table's order on the first non-blank line:
+//   NEXUS            "#NEXUS": the MATRIX of the DATA or CHARACTERS block
+//   Stockholm        "# STOCKHOLM": "#" lines and "//" skipped, "." gaps, read as the block format
+//   PIR/NBRF         ">XX;NAME" (any two-character type code), a description line, the sequence
+//                    up to "*"
+//   aligned FASTA    ">": one record per sequence, lines of any width; A3M (HH-suite) when its
+//                    rows differ in length but their upper-case letters and "-" do not
+//   Clustal family   "CLUSTAL ...", or a line holding "multiple sequence alignment" (Clustal,
+//                    MAFFT, MUSCLE 3, Kalign, ProbCons, T-Coffee): the header line is skipped and
+//                    the rest read as the block format
+//   PHYLIP           two numbers, the sequences and the columns
+//   GCG MSF          (the first 64 KiB hold a line with "MSF:" before any "//" line)
+//   block format     anything else, exactly as f_getAlign reads it
 #pragma once
-#include <cstdio>
 #include <string>
+#include <string_view>
 #include <vector>
 
-enum class alignment_format { block, clustal, fasta, stockholm };
+class line_source;
 
-// Reads the open file to its end in whichever format it is written, appending names and rows
-// (upper-case letters and "-") as f_getAlign does, and prints the reader's trace (for FASTA one
-// "  - iSeqLen = " line with the first row's length). Returns the format recognised. Reports no
-// error; a file without sequences yields no rows. Does not close the file.
-alignment_format f_readAlignment(std::FILE* file, std::vector<std::string>& names, std::vector<std::string>& rows,
-                                 std::string& weightLine);
+enum class alignment_format { nexus, stockholm, pir, fasta, a3m, clustal, phylip, msf, block };
+
+// The name of a format, as the documentation gives it ("GCG MSF", "PHYLIP", ...).
+const char* f_formatName(alignment_format format);
+
+// Reads every line of lines in the format recognised from its first non-blank line and from head
+// (the file's first bytes), appending names and rows (upper-case letters and "-") and printing
+// the reader's trace: the block reader's lines for the block, Clustal and Stockholm formats, one
+// "  - iSeqLen = " line with the first row's length for the others. Sets format. Returns false,
+// with refusal telling why, when the rows of a format that states or fixes its rows' length do
+// not fit (nothing is printed then); a file without sequences yields no rows.
+[[nodiscard]] bool f_readAlignment(line_source& lines, std::string_view head, std::vector<std::string>& names,
+                                   std::vector<std::string>& rows, alignment_format& format, std::string& refusal);

@@ -4,7 +4,7 @@
 #include "common/alignment/align_reader.h"
 
 #include "common/alignment/line_source.h"
-#include "common/io/text_input.h"
+#include "common/io/byte_source.h"
 #include "common/io/trace.h"
 
 namespace {
@@ -34,9 +34,8 @@ void cutEnd(std::string& line)
 
 // Splits a row line into its name and its segment (the last blank-separated word, cut before its
 // first character that is neither a letter nor "-", raised to upper case); a line without a blank
-// gives its first character as the name and an empty segment. Returns the column at which the
-// segment starts in the line.
-std::size_t splitRow(const std::string& rawLine, std::string& name, std::string& segment)
+// gives its first character as the name and an empty segment.
+void splitRow(const std::string& rawLine, std::string& name, std::string& segment)
 {
     std::size_t end = rawLine.size();
     while (end > 0 && (rawLine[end - 1] == ' ' || rawLine[end - 1] == '\t' ||
@@ -48,7 +47,7 @@ std::size_t splitRow(const std::string& rawLine, std::string& name, std::string&
     if (lastBlank == std::string::npos) {
         name = line.substr(0, 1);
         segment.clear();
-        return line.size();
+        return;
     }
     const std::size_t start = lastBlank + 1;
     std::size_t stop = start;
@@ -59,14 +58,6 @@ std::size_t splitRow(const std::string& rawLine, std::string& name, std::string&
     std::size_t nameEnd = lastBlank;
     while (nameEnd > 0 && line[nameEnd - 1] == ' ') --nameEnd;
     name = line.substr(0, nameEnd);
-    return start;
-}
-
-// The part of a weight-line text that stands over a block's segments.
-std::string weightPart(const std::string& blankLed, std::size_t column, std::size_t length)
-{
-    if (column >= blankLed.size()) return std::string();
-    return blankLed.substr(column, length);
 }
 
 }  // namespace
@@ -90,19 +81,15 @@ void f_toupper(std::string& text)
 
 // ---- 2. reading a file ----
 
-void f_getAlign(std::FILE* file, std::vector<std::string>& names, std::vector<std::string>& rows,
-                std::string& weightLine)
+void f_getAlign(std::FILE* file, std::vector<std::string>& names, std::vector<std::string>& rows)
 {
-    line_source lines(file);
-    f_getAlignFrom(lines, names, rows, weightLine);
+    byte_source bytes(file);
+    line_source lines(bytes);
+    f_getAlignFrom(lines, names, rows);
 }
 
-void f_getAlignFrom(line_source& lines, std::vector<std::string>& names, std::vector<std::string>& rows,
-                    std::string& weightLine)
+void f_getAlignFrom(line_source& lines, std::vector<std::string>& names, std::vector<std::string>& rows)
 {
-    enum class wl_mode { none, above, below };
-    weightLine.clear();
-    wl_mode mode = wl_mode::none;
     int blockCount = 0;
     std::string rememberedBlankLed;  // the last blank-led line met between blocks
     std::string line;
@@ -129,15 +116,10 @@ void f_getAlignFrom(line_source& lines, std::vector<std::string>& names, std::ve
         // The rows of this block, each trimmed at its end (the first one included).
         cutEnd(line);
         std::size_t rowIndex = 0;
-        std::size_t firstSegmentLength = 0;
-        std::size_t lastSegmentColumn = 0;
         bool endedByBlankLed = false;
         for (;;) {
-            lastSegmentColumn = splitRow(line, name, segment);
-            if (rowIndex == 0) {
-                firstSegmentLength = segment.size();
-                f_say("  - iSeqLen = %zu\n", segment.size());
-            }
+            splitRow(line, name, segment);
+            if (rowIndex == 0) f_say("  - iSeqLen = %zu\n", segment.size());
             if (blockCount == 1) {
                 f_cutName(name);
                 names.push_back(name);
@@ -155,19 +137,14 @@ void f_getAlignFrom(line_source& lines, std::vector<std::string>& names, std::ve
             }
         }
 
+        // The weight-line mode, told once after the first block: a blank-led line above it, or
+        // one that ended it. (The weight-line text itself is not drawn, so it is not kept.)
         if (blockCount == 1) {
-            if (blankLedAbove) {
+            if (blankLedAbove)
                 f_say("  - WL Top \n");
-                mode = wl_mode::above;
-            } else if (endedByBlankLed) {
+            else if (endedByBlankLed)
                 f_say("  - WL Bottom \n");
-                mode = wl_mode::below;
-            }
         }
-        if (mode == wl_mode::above)
-            weightLine += weightPart(rememberedBlankLed, lastSegmentColumn, firstSegmentLength);
-        else if (mode == wl_mode::below && endedByBlankLed)
-            weightLine += weightPart(line, lastSegmentColumn, firstSegmentLength);
         if (!lineInHand) return;  // the file ended inside the block
     }
 }

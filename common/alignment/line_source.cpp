@@ -1,7 +1,7 @@
 // Lines of an alignment file, with look-ahead and rewriting.
 #include "common/alignment/line_source.h"
 
-#include "common/io/text_input.h"
+#include "common/io/byte_source.h"
 
 bool line_source::next(std::string& line)
 {
@@ -10,7 +10,7 @@ bool line_source::next(std::string& line)
         pending_.pop_front();
         return true;
     }
-    while (f_readLine(file_, line))
+    while (bytes_.readLine(line))
         if (!rewrite_ || rewrite_(line)) return true;
     return false;
 }

@@ -1,16 +1,17 @@
-// The lines of an alignment file as the readers see them: whole lines from a stream, lines that
-// a reader looked at ahead put back in front, and an optional rewriting of every line (formats
-// that wrap the block format drop or change some of their lines).
+// The lines of an alignment file as the readers see them: whole lines from a byte source, lines
+// that a reader looked at ahead put back in front, and an optional rewriting of every line
+// (formats that wrap the block format drop or change some of their lines).
 #pragma once
-#include <cstdio>
 #include <deque>
 #include <functional>
 #include <string>
 
+class byte_source;
+
 class line_source {
 public:
-    // Reads from file, which must stay open while lines are taken.
-    explicit line_source(std::FILE* file) : file_(file) {}
+    // Reads from bytes, which must outlive the line source.
+    explicit line_source(byte_source& bytes) : bytes_(bytes) {}
 
     // The next line, its line end included. Returns false at the end of the file.
     bool next(std::string& line);
@@ -22,7 +23,7 @@ public:
     void setRewrite(std::function<bool(std::string&)> rewrite) { rewrite_ = std::move(rewrite); }
 
 private:
-    std::FILE* file_;
+    byte_source& bytes_;
     std::deque<std::string> pending_;
     std::function<bool(std::string&)> rewrite_;
 };

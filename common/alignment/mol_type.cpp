@@ -1,4 +1,6 @@
-// Molecule type: nucleotide when strictly more than 80 percent of the letters are A, C, G, T, U.
+// Molecule type: nucleotide when strictly more than 80 percent of the letters are A, C, G, T, U
+// or N. N counts because sequencing data and masked genomes are full of it, while proteins hold
+// few asparagines (about 4 percent), too few to carry any protein over the threshold.
 #include "common/alignment/align_reader.h"
 
 int f_getMolType(const std::vector<std::string>& rows)
@@ -10,7 +12,7 @@ int f_getMolType(const std::vector<std::string>& rows)
             if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
             if (c < 'A' || c > 'Z') continue;
             ++letters;
-            if (c == 'A' || c == 'C' || c == 'G' || c == 'T' || c == 'U') ++nucleotides;
+            if (c == 'A' || c == 'C' || c == 'G' || c == 'T' || c == 'U' || c == 'N') ++nucleotides;
         }
     }
     return 100 * nucleotides > 80 * letters ? 1 : 0;

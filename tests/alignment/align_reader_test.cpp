@@ -10,7 +10,6 @@ namespace {
 struct read_result {
     std::vector<std::string> names;
     std::vector<std::string> rows;
-    std::string weightLine;
     std::string trace;
 };
 
@@ -19,7 +18,7 @@ read_result readText(const std::string& text)
     read_result r;
     FilePtr file = memory_file(text);
     testing::internal::CaptureStdout();
-    f_getAlign(file.get(), r.names, r.rows, r.weightLine);
+    f_getAlign(file.get(), r.names, r.rows);
     std::fflush(stdout);
     r.trace = testing::internal::GetCapturedStdout();
     return r;
@@ -66,7 +65,6 @@ TEST(AlignReader, WeightLineAboveTheFirstBlock)
 {
     const read_result r = readText("     ** *\nab   ACGT\ncd   ACGA\n");
     EXPECT_EQ(r.trace, "  - iSeqLen = 4\n  - WL Top \n");
-    EXPECT_EQ(r.weightLine, "** *");
 }
 
 TEST(AlignReader, WeightLineBelowEachBlock)
@@ -74,7 +72,6 @@ TEST(AlignReader, WeightLineBelowEachBlock)
     const read_result r = readText("ab   ACGT\ncd   ACGA\n     *** \n\nab   TT\ncd   TT\n     **\n");
     EXPECT_EQ(r.trace, "  - iSeqLen = 4\n  - WL Bottom \n  - iSeqLen = 2\n");
     EXPECT_EQ(r.rows, (Names{"ACGTTT", "ACGATT"}));
-    EXPECT_EQ(r.weightLine, "*** **");
 }
 
 TEST(AlignReader, OneBlockEndingWithItsLastRowHasNoWeightLine)
@@ -143,6 +140,16 @@ TEST(MolType, StrictlyMoreThanEightyPercentNucleotideLetters)
     EXPECT_EQ(f_getMolType({std::string(80, 'u') + std::string(20, 'L')}), 0);
     EXPECT_EQ(f_getMolType({"-----", "---"}), 0);
     EXPECT_EQ(f_getMolType({"acgt-", "ACGU*"}), 1);  // gaps and other characters count for neither
+}
+
+TEST(MolType, NCountsAsANucleotideLetter)
+{
+    // A DNA alignment with 25 percent N (masked or unread bases) is nucleotide.
+    // (Counted without N, its A, C, G and T are 75 percent: protein.)
+    EXPECT_EQ(f_getMolType({"ACGNACGNACGNACGN", "ACGN-ACGNACGN-ACGN"}), 1);
+    // The 80 percent rule itself stays: 80 of 100 letters A, C, G, T, U or N is protein.
+    EXPECT_EQ(f_getMolType({std::string(40, 'N') + std::string(40, 'T') + std::string(20, 'L')}), 0);
+    EXPECT_EQ(f_getMolType({std::string(41, 'n') + std::string(40, 'T') + std::string(19, 'L')}), 1);
 }
 
 }  // namespace

@@ -1,5 +1,4 @@
-// Offset maps, the row walker, residue columns and the reading of an alignment with its
-// ungapped sequences.
+// Offset maps, the row walker, residue columns and the ungapped sequences of an alignment read.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -7,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "common/alignment/align_loader.h"
 #include "common/io/trace.h"
 #include "dorvex/correspondence.h"
 #include "tests/support/program_runner.h"
@@ -180,19 +180,13 @@ TEST(PosAlign, GivesTheOneBasedColumnOfTheNthResidue)
 
 TEST(GetAliOffs, KeepsUngappedSequencesAndOpensOneMapPerRow)
 {
-    TempDir dir;
-    dir.write("two.aln", "a  AC-G\nb  ACTG\n\nx  T--\ny  T-\n");
-    FilePtr file = f_openFile(dir.file("two.aln"), "rt");
-    ASSERT_TRUE(file);
-
+    loaded_alignment loaded;
+    loaded.names = {"a", "b"};
+    loaded.rows = {"AC-GT--", "ACTGT-"};
     std::vector<std::string> names, rows;
     std::vector<std::string> seqs = {"left over"};
     std::vector<offset_map> offsets;
-    std::string weightLine;
-    testing::internal::CaptureStdout();
-    f_getAliOffs(std::move(file), names, seqs, rows, offsets, weightLine);
-    std::fflush(stdout);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "  - iSeqLen = 4\n  - iSeqLen = 3\n");
+    f_getAliOffs(loaded, names, seqs, rows, offsets);
 
     EXPECT_EQ(names, (std::vector<std::string>{"a", "b"}));
     EXPECT_EQ(rows, (std::vector<std::string>{"AC-GT--", "ACTGT-"}));
@@ -200,16 +194,15 @@ TEST(GetAliOffs, KeepsUngappedSequencesAndOpensOneMapPerRow)
     ASSERT_EQ(offsets.size(), 2u);
     EXPECT_EQ(describe(offsets[0]), "7:e:0");
     EXPECT_EQ(describe(offsets[1]), "6:e:0");
+    EXPECT_TRUE(loaded.rows.empty());
 }
 
-TEST(GetAliOffs, AnEmptyFileGivesNothing)
+TEST(GetAliOffs, AnEmptyAlignmentGivesNothing)
 {
-    TempDir dir;
-    dir.write("empty.aln", "\n\n");
+    loaded_alignment loaded;
     std::vector<std::string> names, rows, seqs = {"left over"};
     std::vector<offset_map> offsets;
-    std::string weightLine;
-    f_getAliOffs(f_openFile(dir.file("empty.aln"), "rt"), names, seqs, rows, offsets, weightLine);
+    f_getAliOffs(loaded, names, seqs, rows, offsets);
     EXPECT_TRUE(names.empty());
     EXPECT_TRUE(rows.empty());
     EXPECT_TRUE(seqs.empty());

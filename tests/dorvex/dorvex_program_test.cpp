@@ -381,6 +381,20 @@ INSTANTIATE_TEST_SUITE_P(
                      kSeparator + "  - iSeqLen = 6\n*** Alignment file a2.aln is empty.\n", 4},
         failure_case{"both_empty", kArgs, "", "", "   \n",
                      kSeparator + "*** Alignment file a1.aln is empty.\n", 4},
+        // what is not an alignment: refused with the code of an empty alignment, the first file
+        // checked before the second is read
+        failure_case{"first_not_an_alignment", kArgs, "", "%PDF-1.4\n", kSecond,
+                     kSeparator + "*** Alignment file a1.aln is not an alignment (a PDF document).\n", 4},
+        failure_case{"second_not_an_alignment", kArgs, "", kFirst, std::string("a AC\0GT\n", 8),
+                     kSeparator + "  - iSeqLen = 6\n*** Alignment file a2.aln is not an alignment (binary data).\n", 4},
+        failure_case{"both_not_alignments", kArgs, "", "<html>\n", "GIF87a",
+                     kSeparator + "*** Alignment file a1.aln is not an alignment (an HTML page).\n", 4},
+        failure_case{"second_rows_short_of_their_stated_length", kArgs, "", kFirst, "2 3\na  ACD\nb  AC\n",
+                     kSeparator + "  - iSeqLen = 6\n*** Alignment file a2.aln is not an alignment (row 2 has 2 of 3 "
+                                  "columns).\n",
+                     4},
+        failure_case{"first_not_an_alignment_second_missing", {"dv.opt", "a1.aln", "none.aln"}, "", "%PDF-1.4\n",
+                     kSecond, kSeparator + "\n Can't open align file none.aln\n", 2},
         // a first row without a column counts as empty
         failure_case{"first_row_without_column", kArgs, "", "seq1 1234\nseq2 ACGT\n", kSecond,
                      kSeparator + "  - iSeqLen = 0\n  - iSeqLen = 6\n"
@@ -400,7 +414,7 @@ TEST(DorvexProgram, OddAlignmentsDoNotStopTheRun)
         {"a  ACDEFG\nb  ---\n", "a  AC\nb  \n", "xM 1\n"},
         {"a  -A-\na  -A-\n", "a  A--\n", ""},
         {"x  AB\n\nx  CD\ny  EF\nz  GH\n", "x  ABCD\n", "xM 1\n"},
-        {"q  Q\n\x01\xff  A\x7f-\n", "\x01\xff  -\nq  Q-\n", ""},
+        {"q  Q\n\xe9\xff  A-\n", "\xe9\xff  -\nq  Q-\n", ""},  // bytes above 127 are no binary data
     };
     for (const auto& c : cases) {
         const workplace w(c.options, c.first, c.second);

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "common/alignment/align_formats.h"
+#include "common/alignment/align_loader.h"
 #include "common/alignment/align_reader.h"
 #include "common/analysis/color_groups.h"
 #include "common/analysis/column_weights.h"
@@ -173,16 +173,9 @@ int fuzz_options(const std::uint8_t* data, std::size_t size)
 int fuzz_alignment(const std::uint8_t* data, std::size_t size)
 {
     const std::string path = asFile(data, size, "fuzz.aln");
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) return 0;
-    std::vector<std::string> names, rows;
-    std::string weightLine;
-    {
-        quiet_output quiet;
-        (void)f_readAlignment(file, names, rows, weightLine);
-        (void)f_getMolType(rows);
-    }
-    std::fclose(file);
+    loaded_alignment record;
+    quiet_output quiet;
+    if (f_loadAlignment(path, record) == load_status::read) (void)f_getMolType(record.rows);
     return 0;
 }
 

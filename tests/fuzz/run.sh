@@ -29,7 +29,7 @@ status=0
 for t in $targets; do
     mkdir -p "$build/corpus/$t"
     echo "== fuzz_$t, $seconds s"
-    "$build/fuzz_$t" -max_total_time="$seconds" -max_len=4096 -timeout=30 -rss_limit_mb=4096 \
+    "$build/fuzz_$t" -max_total_time="$seconds" -max_len=4096 -timeout=30 -rss_limit_mb=4096 -close_fd_mask=3 \
         -print_final_stats=1 -artifact_prefix="$build/findings/$t-" \
         "$build/corpus/$t" "$top/tests/fuzz/corpus/$t" > "$build/fuzz_$t.log" 2>&1 || status=1
     grep -E "^stat::number_of_executed_units|^stat::new_units_added|ERROR|SUMMARY" "$build/fuzz_$t.log" || true

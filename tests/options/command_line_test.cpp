@@ -354,7 +354,10 @@ TEST(Warnings, AboutTheCommandLineAndTheOptionsGoToStandardErrorOnly)
         {DORVEX_BIN, "", {"-q", "-t", "0,5,30", "a1.aln", "a2.aln"},
          "dorvex: warning: picture type 5 draws nothing in dorvex; it draws types 0, 21, 22 and 30\n"},
         // s2 differs in a residue: a mismatch, not counted as unpaired
-        {DORVEX_BIN, "", {"-q", "a1.aln", "b.aln"}, "dorvex: warning: 1 of 4 sequences of b.aln have no partner in a1.aln\n"},
+        {DORVEX_BIN, "", {"-q", "a1.aln", "b.aln"},
+         "dorvex: warning: alignment file b.aln: 1 row is shorter than the first (by up to 3 columns): is the file "
+         "aligned?\n"
+         "dorvex: warning: 1 of 4 sequences of b.aln have no partner in a1.aln\n"},
         {DORVEX_BIN, "", {"-q", "a1.aln", "c.aln"},
          "dorvex: warning: no sequence of a1.aln pairs with one of c.aln: neither names nor residues agree, so "
          "nothing is compared\n"},

@@ -1,0 +1,226 @@
+// Input bytes through one buffer, inflated on the way (on a thread of their own) when the file is
+// gzip or BGZF.
+//   1. the inflater   2. opening   3. filling the buffer   4. peeking and lines
+#include "common/io/byte_source.h"
+
+#include <zlib.h>
+
+#include <algorithm>
+#include <condition_variable>
+#include <cstring>
+#include <deque>
+#include <mutex>
+#include <thread>
+
+namespace {
+
+constexpr std::size_t kChunk = 64 * 1024;           // plain reads, and the first look at a file
+constexpr std::size_t kInflatedChunk = 256 * 1024;  // what the inflater hands over at a time
+constexpr std::size_t kChunksAhead = 4;             // how far the inflater may run ahead
+
+}  // namespace
+
+// ---- 1. the inflater ----
+
+// Inflates the gzip members of a file (BGZF, and gzip files joined end to end, are several
+// members in a row; each is inflated in turn, as gzip itself does) into chunks, on its own thread.
+class byte_source::inflater {
+public:
+    // Starts inflating: first the bytes already read from file (first), then the rest of file.
+    inflater(std::FILE* file, std::vector<char> first) : file_(file), raw_(std::move(first))
+    {
+        ok_ = inflateInit2(&stream_, 15 + 16) == Z_OK;  // 16: the gzip wrapper only
+        stream_.next_in = reinterpret_cast<Bytef*>(raw_.data());
+        stream_.avail_in = static_cast<uInt>(raw_.size());
+        raw_.resize(std::max(raw_.size(), kChunk));
+        worker_ = std::thread([this] { run(); });
+    }
+    ~inflater()
+    {
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            stop_ = true;
+        }
+        changed_.notify_all();
+        worker_.join();
+        if (ok_) inflateEnd(&stream_);
+    }
+
+    // Waits for the next chunk of inflated bytes. Returns false at the end of the data; damaged
+    // then tells whether the data was damaged or cut short.
+    bool next(std::vector<char>& chunk, bool& damaged)
+    {
+        std::unique_lock<std::mutex> lock(mutex_);
+        changed_.wait(lock, [this] { return !ready_.empty() || finished_; });
+        if (ready_.empty()) {
+            damaged = damaged_;
+            return false;
+        }
+        chunk = std::move(ready_.front());
+        ready_.pop_front();
+        lock.unlock();
+        changed_.notify_all();
+        return true;
+    }
+
+private:
+    void run()
+    {
+        for (;;) {
+            std::vector<char> chunk(kInflatedChunk);
+            chunk.resize(ok_ ? inflateInto(chunk.data(), chunk.size()) : 0);
+            std::unique_lock<std::mutex> lock(mutex_);
+            if (chunk.empty()) {
+                damaged_ = damaged_ || !ok_;
+                finished_ = true;
+                lock.unlock();
+                changed_.notify_all();
+                return;
+            }
+            changed_.wait(lock, [this] { return ready_.size() < kChunksAhead || stop_; });
+            if (stop_) return;
+            ready_.push_back(std::move(chunk));
+            lock.unlock();
+            changed_.notify_all();
+        }
+    }
+
+    // Inflates up to room bytes; 0 only at the end of the data.
+    std::size_t inflateInto(char* into, std::size_t room)
+    {
+        stream_.next_out = reinterpret_cast<Bytef*>(into);
+        stream_.avail_out = static_cast<uInt>(room);
+        while (stream_.avail_out > 0) {
+            if (stream_.avail_in == 0) {
+                const std::size_t got = std::fread(raw_.data(), 1, raw_.size(), file_);
+                if (got == 0) {
+                    // The end of the file: clean only right after a whole member.
+                    if (!afterMember_) setDamaged();
+                    break;
+                }
+                stream_.next_in = reinterpret_cast<Bytef*>(raw_.data());
+                stream_.avail_in = static_cast<uInt>(got);
+            }
+            const int status = inflate(&stream_, Z_NO_FLUSH);
+            if (status == Z_STREAM_END) {
+                afterMember_ = true;
+                inflateReset(&stream_);
+            } else if (status == Z_OK) {
+                afterMember_ = false;
+            } else if (status != Z_BUF_ERROR || stream_.avail_in > 0) {
+                // Bytes after a whole member that do not begin another are ignored, as gzip does;
+                // anywhere else the data is damaged.
+                if (!afterMember_) setDamaged();
+                break;
+            }
+        }
+        return room - stream_.avail_out;
+    }
+
+    void setDamaged()
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        damaged_ = true;
+    }
+
+    std::FILE* file_;
+    std::vector<char> raw_;  // compressed bytes, read ahead of inflate
+    z_stream stream_{};
+    bool ok_ = false;
+    bool afterMember_ = false;  // a member has ended and no byte of another was taken yet
+
+    std::thread worker_;
+    std::mutex mutex_;  // guards what follows
+    std::condition_variable changed_;
+    std::deque<std::vector<char>> ready_;  // inflated chunks not taken yet
+    bool finished_ = false;
+    bool damaged_ = false;
+    bool stop_ = false;
+};
+
+// ---- 2. opening ----
+
+byte_source::byte_source(std::FILE* file) : file_(file), head_(kChunk)
+{
+    head_.resize(std::fread(head_.data(), 1, head_.size(), file_));
+    const auto byte = [this](std::size_t i) { return i < head_.size() ? static_cast<unsigned char>(head_[i]) : 0u; };
+    if (byte(0) != 0x1f || byte(1) != 0x8b) return;
+    // BGZF: a gzip header with an extra field whose first subfield is "BC".
+    const bool extra = (byte(3) & 4) != 0;
+    packing_ = extra && byte(12) == 'B' && byte(13) == 'C' ? compression::bgzf : compression::gzip;
+    inflater_ = std::make_unique<inflater>(file_, std::move(head_));
+    head_.clear();
+}
+
+byte_source::~byte_source() = default;
+
+// ---- 3. filling the buffer ----
+
+bool byte_source::fill()
+{
+    if (ended_) return false;
+    if (begin_ > 0) {
+        std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
+        end_ -= begin_;
+        begin_ = 0;
+    }
+    std::size_t got = 0;
+    if (inflater_) {
+        std::vector<char> chunk;
+        if (inflater_->next(chunk, damaged_)) {
+            if (buffer_.size() < end_ + chunk.size()) buffer_.resize(end_ + chunk.size());
+            std::memcpy(buffer_.data() + end_, chunk.data(), chunk.size());
+            got = chunk.size();
+        }
+    } else {
+        if (buffer_.size() < end_ + kChunk) buffer_.resize(end_ + kChunk);
+        if (headTaken_ < head_.size()) {  // the bytes read when the file was opened come first
+            got = head_.size() - headTaken_;
+            std::memcpy(buffer_.data() + end_, head_.data() + headTaken_, got);
+            headTaken_ = head_.size();
+        } else {
+            got = std::fread(buffer_.data() + end_, 1, kChunk, file_);
+        }
+    }
+    if (got == 0) {
+        ended_ = true;
+        return false;
+    }
+    end_ += got;
+    return true;
+}
+
+// ---- 4. peeking and lines ----
+
+std::string_view byte_source::peek(std::size_t count)
+{
+    while (end_ - begin_ < count && fill()) {
+    }
+    return std::string_view(buffer_.data() + begin_, std::min(count, end_ - begin_));
+}
+
+bool byte_source::readLine(std::string& line)
+{
+    line.clear();
+    for (;;) {
+        if (begin_ == end_ && !fill()) return !line.empty();
+        const char* start = buffer_.data() + begin_;
+        const char* stop = buffer_.data() + end_;
+        const char* at = start;
+        while (at != stop && *at != '\n' && *at != '\r') ++at;
+        if (at == stop) {  // no line end in the buffer: take it all and read on
+            line.append(start, stop);
+            begin_ = end_;
+            continue;
+        }
+        line.append(start, at + 1);
+        begin_ += static_cast<std::size_t>(at + 1 - start);
+        // A carriage return alone ends a line as a line feed does; before a line feed it is part
+        // of that line end.
+        if (*at == '\r' && (begin_ < end_ || fill()) && buffer_[begin_] == '\n') {
+            line += '\n';
+            ++begin_;
+        }
+        return true;
+    }
+}

@@ -1,0 +1,89 @@
+// The byte source: plain and compressed files give the same lines, gzip members joined end to
+// end are read in turn, and damaged or cut compressed data is told apart from a clean end.
+#include "common/io/byte_source.h"
+
+#include <gtest/gtest.h>
+#include <zlib.h>
+
+#include "test_paths.h"
+#include "tests/support/memory_file.h"
+#include "tests/support/program_runner.h"
+
+namespace {
+
+// text as one gzip member, made with zlib's own deflate.
+std::string gzipped(const std::string& text)
+{
+    z_stream z{};
+    EXPECT_EQ(deflateInit2(&z, 9, Z_DEFLATED, 15 + 16, 8, Z_DEFAULT_STRATEGY), Z_OK);
+    std::string out(deflateBound(&z, text.size()) + 32, '\0');
+    z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(text.data()));
+    z.avail_in = static_cast<uInt>(text.size());
+    z.next_out = reinterpret_cast<Bytef*>(out.data());
+    z.avail_out = static_cast<uInt>(out.size());
+    EXPECT_EQ(deflate(&z, Z_FINISH), Z_STREAM_END);
+    out.resize(z.total_out);
+    deflateEnd(&z);
+    return out;
+}
+
+struct read_back {
+    compression packing;
+    std::string peeked;
+    std::vector<std::string> lines;
+    bool damaged;
+};
+
+read_back readAll(const std::string& bytes)
+{
+    FilePtr file = memory_file(bytes);
+    byte_source source(file.get());
+    read_back r{source.packing(), std::string(source.peek(5)), {}, false};
+    std::string line;
+    while (source.readLine(line)) r.lines.push_back(line);
+    r.damaged = source.damaged();
+    return r;
+}
+
+TEST(ByteSource, PlainAndCompressedGiveTheSameLinesWhateverTheLineEnds)
+{
+    // A carriage return as the last byte of a 64 KiB read, its line feed the first of the next.
+    const std::string text = std::string(65535, 'a') + "\r\nb\rc\n\nlast";
+    const std::vector<std::string> lines = {std::string(65535, 'a') + "\r\n", "b\r", "c\n", "\n", "last"};
+    for (const std::string& bytes : {text, gzipped(text)}) {
+        const read_back r = readAll(bytes);
+        EXPECT_EQ(r.peeked, "aaaaa");
+        EXPECT_EQ(r.lines, lines);
+        EXPECT_FALSE(r.damaged);
+    }
+    EXPECT_EQ(readAll(text).packing, compression::none);
+    EXPECT_EQ(readAll(gzipped(text)).packing, compression::gzip);
+}
+
+TEST(ByteSource, MembersJoinedAndBgzfAreReadWhole)
+{
+    const read_back joined = readAll(gzipped("one\n") + gzipped("") + gzipped("two\n"));
+    EXPECT_EQ(joined.lines, (std::vector<std::string>{"one\n", "two\n"}));
+    EXPECT_FALSE(joined.damaged);
+    // bgzip's own output: blocks of gzip members, the last an empty one.
+    const std::string dir = std::string(TEST_DATA_DIR) + "/formats/";
+    const read_back bgzf = readAll(read_file(dir + "mafft.phy.bgz"));
+    EXPECT_EQ(bgzf.packing, compression::bgzf);
+    std::string text;
+    for (const std::string& line : bgzf.lines) text += line;
+    EXPECT_EQ(text, read_file(dir + "mafft.phy"));
+}
+
+TEST(ByteSource, DamagedOrCutDataIsToldTrailingBytesAreNot)
+{
+    const std::string member = gzipped(std::string(5000, 'x') + "\n");
+    EXPECT_TRUE(readAll(member.substr(0, member.size() / 2)).damaged);  // cut inside the member
+    EXPECT_TRUE(readAll(member.substr(0, member.size() - 3)).damaged);  // cut inside its trailer
+    std::string flipped = member;
+    flipped[member.size() - 6] ^= 0x55;  // its check value no longer matches
+    EXPECT_TRUE(readAll(flipped).damaged);
+    EXPECT_FALSE(readAll(member + std::string(8, '\0')).damaged);  // zeros padding a file, as tapes had
+    EXPECT_TRUE(readAll(std::string("\x1f\x8b", 2)).damaged);
+}
+
+}  // namespace
