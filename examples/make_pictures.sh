@@ -1,6 +1,7 @@
 #!/bin/sh
 # Regenerates the pictures shown in the README (docs/pictures/) from the shipped globin
-# alignments: every vemura picture type, a split picture, and dorvex's comparison pictures.
+# alignments: every vemura picture type, a split picture, residue letters, and dorvex's comparison
+# and agreement pictures.
 #   sh examples/make_pictures.sh [BUILD-DIR]
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -19,8 +20,12 @@ printf ' T 45 globins, in blocks of 60 columns\n A Clustal Omega\n i split_\n S 
 "$build/vemura" split.opt globins45.clustalo.blk > /dev/null
 printf ' T 45 globins, weight-scaled cells\n A Clustal Omega\n i fill7_\n f 7\n' > fill.opt
 "$build/vemura" fill.opt globins45.clustalo.blk > /dev/null
-printf ' T 45 globins\n A Clustal Omega\n B MAFFT\n i dorvex_\n t 0\n t 21\n t 22\n' > compare.opt
+printf ' T 45 globins\n A Clustal Omega\n B MAFFT\n i dorvex_\n t 0\n t 21\n t 22\n t 30\n' > compare.opt
 "$build/dorvex" compare.opt globins45.clustalo.blk globins45.mafft.blk > /dev/null
+# Residue letters: the first 12 globins, first 60 columns (the file's first block), large cells.
+awk 'NF == 2 && n < 12 { print; n++ }' globins45.clustalo.blk > excerpt.blk
+"$build/vemura" -q --letters -W 1000 -T "12 globins, residue letters" --method "Clustal Omega" -o letters_ \
+    excerpt.blk
 mkdir -p "$top/docs/pictures"
 rm -f "$top"/docs/pictures/*.png
 cp ./*.png "$top/docs/pictures/"
