@@ -2,6 +2,7 @@
 // Positions and colours are worked out from the documented layout by hand.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "test_paths.h"
@@ -261,6 +262,34 @@ TEST(DorvexPictureTexts, EachPictureNamesItsOwnMethodFirst)
     for (const auto& c : cases) {
         const png_picture p(run.file(c.file));
         EXPECT_EQ(find_text(p, c.face, c.words, c.y, c.colour), std::vector<int>{c.x}) << c.file << " " << c.words;
+    }
+}
+
+TEST(DorvexSideBySide, EachPictureTakesItsOwnDominantGroupsAndDashesTheOther)
+{
+    // Four sequences, all A in the first alignment, all D in the second: every column's dominant
+    // group holds all four, each in its own alignment's dominant group. Type 22, 204 pixels high:
+    // the plot from x 40 to 609 and y 66 to 124 (57 pixels of values).
+    const std::string first = "a AAAAAAAAAA\nb AAAAAAAAAA\nc AAAAAAAAAA\nd AAAAAAAAAA\n";
+    const std::string second = "a DDDDDDDDDD\nb DDDDDDDDDD\nc DDDDDDDDDD\nd DDDDDDDDDD\n";
+    dorvex_run run(" t 22\n", first, second);
+    const std::uint32_t dominantBar = rgb(185, 240, 185), dash = rgb(74, 129, 74);
+    for (const char* name : {"galiac2.png", "galibc2.png"}) {
+        const png_picture p(run.file(name));
+        // Full bars: counted in the picture's own alignment's dominant groups, not the other's.
+        EXPECT_EQ(p.rgb(42, 121), dominantBar) << name;
+        EXPECT_EQ(p.rgb(42, 70), dominantBar) << name;
+        // The other alignment's dominant counts, a dashed line along the bars' top row (y 67):
+        // four pixels drawn, four left out.
+        int drawn = 0, longestRun = 0, run = 0;
+        for (int x = 45; x < 600; ++x) {
+            const bool isDash = p.rgb(x, 67) == dash;
+            drawn += isDash;
+            run = isDash ? run + 1 : 0;
+            longestRun = std::max(longestRun, run);
+        }
+        EXPECT_GT(drawn, 200) << name;
+        EXPECT_LE(longestRun, 4) << name;
     }
 }
 

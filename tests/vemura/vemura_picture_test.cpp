@@ -187,6 +187,21 @@ TEST(VemuraPictureTexts, StandWhereTheLayoutPutsThem)
     }
 }
 
+TEST(VemuraComparisonPictures, DrawTheAlignmentAgainstAChangedCopy)
+{
+    // 4 rows of 18 columns of D; the copy's first row holds A at columns 1 and 10, so two of its
+    // columns have 3 residues in the dominant group. Type 22, 200 pixels high: values from y 120
+    // up 53 pixels, columns 40.5 pixels wide from x 40. The copy's sorted dominant counts step down
+    // to 3 (39 pixels, y 81) for its last two columns: a dashed line there; the alignment's own
+    // bars stay full.
+    vemura_run run(" t 22\n", rows(4, 18, "D"));
+    const png_picture p(run.file("galisc2.png"));
+    int dashes = 0;
+    for (int x = 690; x < 727; ++x) dashes += p.rgb(x, 81) == rgb(74, 129, 74);
+    EXPECT_GT(dashes, 4);
+    EXPECT_EQ(p.rgb(700, 100), kDomColour);
+}
+
 TEST(VemuraPictureSize, AutomaticAndGivenHeights)
 {
     const struct {
