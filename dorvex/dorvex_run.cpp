@@ -248,11 +248,10 @@ struct picture_pair {
     }
 };
 
-// The side-by-side pictures of types 21 and 22: each alignment's sorted column values against
-// the other's, with both alignments' dominant groups. Returns 0, or 5 when a picture could not be
-// written.
-int drawSideBySide(picture_pair& pictures, const image_options& imageOpts, const alignment_input& first,
-                   const alignment_input& second, int molType)
+// Prepares the side-by-side pictures: each alignment's record gets the other's rows and weights,
+// and both get their dominant groups.
+void prepareSideBySide(picture_pair& pictures, const alignment_input& first, const alignment_input& second,
+                       int molType)
 {
     picture_input& one = pictures.one;
     picture_input& two = pictures.two;
@@ -260,9 +259,8 @@ int drawSideBySide(picture_pair& pictures, const image_options& imageOpts, const
     two.dom.assign(second.rows[0].size(), -1);
     std::vector<std::string>& groups = pictures.groups;
     (void)f_getColorGroups(pictures.opts.group_file, groups, molType);
-    std::vector<double> share1(groups.size(), 0.0), share2(groups.size(), 0.0);
-    f_statGroup(first.rows, groups, one.dom, share1);
-    f_statGroup(second.rows, groups, two.dom, share2);
+    f_statGroup(first.rows, groups, one.dom);
+    f_statGroup(second.rows, groups, two.dom);
     auto cross = [&groups](alignment& record, const alignment& other) {
         record.color_groups = &groups;
         record.rows2 = other.rows;
@@ -272,19 +270,11 @@ int drawSideBySide(picture_pair& pictures, const image_options& imageOpts, const
     };
     cross(one.record, two.record);
     cross(two.record, one.record);
-
-    int exitCode = 0;
-    for (int number : {21, 22}) {
-        if (!f_findType(pictures.opts.image_types, number)) continue;
-        if (!VemuraImage(one.record, imageOpts, pictures.request(number, 0))) exitCode = 5;
-        if (!VemuraImage(two.record, imageOpts, pictures.request(number, 1))) exitCode = 5;
-    }
-    return exitCode;
 }
 
-// Draws the comparison pictures (type 0) and, on request, the side-by-side pictures of types 21
-// and 22 and the agreement pictures (30, with firstAgrees: the agreement with the first alignment
-// as reference), in the fixed order a, b, ac1, bc1, ac2, bc2, ag, bg. Returns 0, or 5 when a
+// Draws every requested picture type dorvex draws, in the order of the table of picture types
+// (a, b, ac1, bc1, ac2, bc2, ag, bg), the first alignment's picture first. The agreement pictures
+// take firstAgrees, the agreement with the first alignment as reference. Returns 0, or 5 when a
 // picture could not be written (the others are still drawn).
 int drawPictures(prog_options& opts, image_options& imageOpts, alignment_input& first, alignment_input& second,
                  pairing& pairs, std::vector<double>& weights1, std::vector<double>& weights2, double max1,
@@ -311,20 +301,36 @@ int drawPictures(prog_options& opts, image_options& imageOpts, alignment_input& 
     pictures.two.height = pictureHeight(imageOpts.height, second.rows.size(), imageOpts.wl_height);
 
     int exitCode = 0;
-    if (f_findType(opts.image_types, 0)) {
-        if (!DorvexImage(pictures.one.record, imageOpts, pictures.request(0, 0))) exitCode = 5;
-        if (!DorvexImage(pictures.two.record, imageOpts, pictures.request(0, 1))) exitCode = 5;
-    }
-    if ((f_findType(opts.image_types, 21) || f_findType(opts.image_types, 22)) &&
-        drawSideBySide(pictures, imageOpts, first, second, molType) != 0)
-        exitCode = 5;
-    if (f_findType(opts.image_types, 30) && firstAgrees != nullptr) {
-        if (!AgreementImage(pictures.one.record, imageOpts, pictures.request(30, 0), *firstAgrees, true)) exitCode = 5;
-        // The second alignment as reference only while its picture is drawn.
-        const alignment_agreement secondAgrees =
-            f_computeAgreement(second.rows, pairs.partner21, first.rows, pairs.partner12);
-        if (!AgreementImage(pictures.two.record, imageOpts, pictures.request(30, 1), secondAgrees, false))
-            exitCode = 5;
+    bool sideBySideReady = false;
+    for (const picture_type& type : f_pictureTypes()) {
+        if (!f_drawsPicture(program_kind::dorvex, type.number) || !f_findType(opts.image_types, type.number))
+            continue;
+        const picture_request forFirst = pictures.request(type.number, 0);
+        const picture_request forSecond = pictures.request(type.number, 1);
+        switch (type.dorvexLayout) {
+        case picture_layout::shifts:
+            if (!DorvexImage(pictures.one.record, imageOpts, forFirst)) exitCode = 5;
+            if (!DorvexImage(pictures.two.record, imageOpts, forSecond)) exitCode = 5;
+            break;
+        case picture_layout::comparison:
+            if (!sideBySideReady) prepareSideBySide(pictures, first, second, molType);
+            sideBySideReady = true;
+            if (!VemuraImage(pictures.one.record, imageOpts, forFirst)) exitCode = 5;
+            if (!VemuraImage(pictures.two.record, imageOpts, forSecond)) exitCode = 5;
+            break;
+        case picture_layout::agreement: {
+            if (firstAgrees == nullptr) break;
+            if (!AgreementImage(pictures.one.record, imageOpts, forFirst, *firstAgrees, true)) exitCode = 5;
+            // The second alignment as reference only while its picture is drawn.
+            const alignment_agreement secondAgrees =
+                f_computeAgreement(second.rows, pairs.partner21, first.rows, pairs.partner12);
+            if (!AgreementImage(pictures.two.record, imageOpts, forSecond, secondAgrees, false)) exitCode = 5;
+            break;
+        }
+        case picture_layout::residues:
+        case picture_layout::values:
+            break;
+        }
     }
     return exitCode;
 }

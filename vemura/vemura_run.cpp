@@ -3,6 +3,7 @@
 //   1. analysis   2. image height   3. pictures   4. the run
 #include "vemura/vemura_run.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstdint>
 #include <string>
@@ -152,7 +153,11 @@ int vemura_run(int argc, char** argv)
     ali.ncols2 = static_cast<int>(ncols);
     ali.weights2 = weights2.data();
 
-    const bool comparison = f_findType(opts.image_types, 21) || f_findType(opts.image_types, 22);
+    // The comparison pictures draw the alignment against a changed copy of itself.
+    const bool comparison = std::any_of(opts.image_types.begin(), opts.image_types.end(), [](int number) {
+        const picture_type* type = f_pictureType(number);
+        return type != nullptr && f_drawsPicture(program_kind::vemura, number) && type->comparison();
+    });
     std::vector<std::string> rows2;
     if (comparison) makeComparisonCopy(rows, weights, rows2, weights2);
 
@@ -160,9 +165,8 @@ int vemura_run(int argc, char** argv)
     std::vector<int> dom(ncols, -1);
     std::vector<int> dom2(ncols, -1);
     std::vector<double> share(groups.size(), 0.0);
-    std::vector<double> share2(groups.size(), 0.0);
     f_statGroup(rows, groups, dom, share);
-    if (comparison) f_statGroup(rows2, groups, dom2, share2);
+    if (comparison) f_statGroup(rows2, groups, dom2);
     printShares(share);
 
     ali.names = &names;

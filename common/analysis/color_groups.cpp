@@ -116,6 +116,13 @@ void f_statGroup(const std::vector<std::string>& rows, const std::vector<std::st
     for (std::size_t g = 0; g < nGroups && g < share.size(); ++g) share[g] = total[g] / cells * 100.0;
 }
 
+void f_statGroup(const std::vector<std::string>& rows, const std::vector<std::string>& groups,
+                 std::vector<int>& domGroup)
+{
+    std::vector<double> share(groups.size(), 0.0);
+    f_statGroup(rows, groups, domGroup, share);
+}
+
 // ---- 4. list tests ----
 
 bool is_selGroup(const std::vector<int>& list, int g)

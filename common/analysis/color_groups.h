@@ -26,6 +26,10 @@ std::array<int, 256> f_groupTable(const std::vector<std::string>& groups);
 void f_statGroup(const std::vector<std::string>& rows, const std::vector<std::string>& groups,
                  std::vector<int>& domGroup, std::vector<double>& share);
 
+// f_statGroup for the dominant groups alone.
+void f_statGroup(const std::vector<std::string>& rows, const std::vector<std::string>& groups,
+                 std::vector<int>& domGroup);
+
 // True when g occurs in list.
 bool is_selGroup(const std::vector<int>& list, int g);
 

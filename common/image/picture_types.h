@@ -23,7 +23,8 @@ struct picture_type {
     const char* vemuraTail;         // vemura's file tail; null when vemura does not draw it
     const char* dorvexTails[2];     // dorvex's tails for the first and the second alignment; null
                                     // when dorvex does not draw it
-    picture_layout vemuraLayout;    // as vemura draws it (dorvex's type 0 is the shifts picture)
+    picture_layout vemuraLayout;    // as vemura draws it
+    picture_layout dorvexLayout;    // as dorvex draws it (unused when dorvex does not draw it)
     cell_colouring cells;
     value_plot values;
     bool sorted;                    // weight line and values from the sorted value sets
