@@ -114,7 +114,8 @@ std::string pictureNames(const picture_type& type, program_kind program)
 
 void appendPictureTypes(std::string& out, program_kind program)
 {
-    out += "\nPicture types (t, --type), written to PREFIX + name + \".png\":\n";
+    out += "\nPicture types (t, --type), written to PREFIX + name + \".png\" (or the\n"
+           "extension of each format of --format):\n";
     // Consecutive types that show the same are one entry ("3 to 10").
     const picture_type* runFirst = nullptr;
     const picture_type* runLast = nullptr;
@@ -194,9 +195,10 @@ std::string f_helpText(program_kind program)
     out += "\n";
     appendWrapped(out,
                   std::string(program == program_kind::vemura
-                                  ? "Draws one multiple sequence alignment as PNG pictures."
-                                  : "Compares two alignments of the same sequences made by two methods and "
-                                    "draws the comparison as PNG pictures.") +
+                                  ? "Draws one multiple sequence alignment as PNG, SVG or PDF pictures."
+                                  : "Compares two alignments of the same sequences made by two methods, "
+                                    "scores how far they agree and draws the comparison as PNG, SVG or PDF "
+                                    "pictures.") +
                       " With flags, the number of file names tells whether an options file is given; "
                       "\"--\" ends the flags. The trace goes to standard output, warnings to standard error.",
                   0, 0);
