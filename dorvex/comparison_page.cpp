@@ -74,24 +74,8 @@ comparison_colours f_takeComparisonColours(canvas& image)
 
 void f_drawComparisonFrame(canvas& image, const comparison_page& p, comparison_colours& c)
 {
-    const int W = p.W, H = p.H;
-    image.fillRect(0, 0, W - 1, H - 1, c.white);
-    image.fillRect(p.left, p.top, W - p.right, H - p.bottom, c.cream);
-    for (int i = 0; i < 5; ++i) {
-        const int g = 255 - (50 - 5 * i);
-        c.band = image.allocate(g, g, g);
-        image.line(i + 1, i + 1, W - i, i + 1, c.band);
-        image.line(i + 1, i + 1, i + 1, H - i, c.band);
-    }
-    image.fillRect(6, 6, W - 5, p.top - 1, c.band);
-    image.fillRect(6, 6, p.left - 1, H - 5, c.band);
-    image.line(W - 1, H - 1, W - 1, 1, c.lightGrey);
-    image.line(W - 1, H - 1, 1, H - 1, c.lightGrey);
-    image.fillRect(W - p.right + 1, p.top, W - 5, H - 5, c.band);
-    image.fillRect(p.left, H - p.bottom + 1, W - 5, H - 5, c.band);
-    f_outFrame(image, 'w', p.left, p.top, W - p.right, H - p.bottom, c.white);
-    image.line(0, 0, W - 1, 0, c.black);
-    image.line(0, 0, 0, H - 1, c.black);
+    c.band = f_drawPageFrame(image, p.W, p.H, p.left, p.right, p.top, p.bottom, c.white, c.cream, c.lightGrey, c.black);
+    f_outFrame(image, 'w', p.left, p.top, p.W - p.right, p.H - p.bottom, c.white);
 }
 
 // ---- 3. strips and ticks ----

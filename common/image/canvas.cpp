@@ -1,12 +1,9 @@
 // The canvas: the palette, and every drawing call handed to each renderer.
 #include "common/image/canvas.h"
 
-#include <gdfontg.h>
-#include <gdfontmb.h>
-#include <gdfonts.h>
-#include <gdfontt.h>
-
 #include <algorithm>
+
+#include "common/image/gd_renderer.h"
 
 namespace {
 
@@ -53,24 +50,13 @@ struct ink_rows {
     signed char last[256];
 };
 
-gdFontPtr gdFontOf(font_face face)
-{
-    switch (face) {
-    case font_face::tiny: return gdFontGetTiny();
-    case font_face::small: return gdFontGetSmall();
-    case font_face::medium_bold: return gdFontGetMediumBold();
-    case font_face::giant: return gdFontGetGiant();
-    }
-    return gdFontGetSmall();
-}
-
 const ink_rows& inkRows(font_face face)
 {
     static ink_rows tables[4];
     static bool ready[4] = {false, false, false, false};
     const int f = static_cast<int>(face);
     if (!ready[f]) {
-        const gdFontPtr font = gdFontOf(face);
+        const gdFontPtr font = f_gdFont(face);
         ink_rows& table = tables[f];
         for (int ch = 0; ch < 256; ++ch) {
             table.first[ch] = 127;
@@ -90,6 +76,17 @@ const ink_rows& inkRows(font_face face)
 }
 
 }  // namespace
+
+bool f_clipRect(int& x1, int& y1, int& x2, int& y2, int width, int height)
+{
+    if (x1 > x2) std::swap(x1, x2);
+    if (y1 > y2) std::swap(y1, y2);
+    x1 = std::max(x1, 0);
+    y1 = std::max(y1, 0);
+    x2 = std::min(x2, width - 1);
+    y2 = std::min(y2, height - 1);
+    return x1 <= x2 && y1 <= y2;
+}
 
 std::vector<text_box> f_textBoxes(font_face face, int x, int y, std::string_view text, bool upward)
 {

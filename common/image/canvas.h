@@ -66,6 +66,10 @@ inline int f_trunc(double x)
     return static_cast<int>(x);
 }
 
+// Puts the corners of a rectangle in order and cuts it to a width x height picture; false when
+// nothing of it is left.
+bool f_clipRect(int& x1, int& y1, int& x2, int& y2, int width, int height);
+
 struct rgb_colour {
     int red, green, blue;
 };

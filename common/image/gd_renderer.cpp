@@ -21,17 +21,6 @@ namespace {
 
 // ---- 1. gd at the edges ----
 
-gdFontPtr gdFont(font_face face)
-{
-    switch (face) {
-    case font_face::tiny: return gdFontGetTiny();
-    case font_face::small: return gdFontGetSmall();
-    case font_face::medium_bold: return gdFontGetMediumBold();
-    case font_face::giant: return gdFontGetGiant();
-    }
-    return gdFontGetSmall();
-}
-
 // gd's warnings must not reach either stream: everything the programs say goes through the trace.
 void ignoreGdMessage(int, const char*, va_list) {}
 
@@ -97,14 +86,14 @@ public:
         std::string copy(text);
         unsigned char* s = reinterpret_cast<unsigned char*>(copy.data());
         if (upward)
-            gdImageStringUp(image_.get(), gdFont(face), x, y, s, colour);
+            gdImageStringUp(image_.get(), f_gdFont(face), x, y, s, colour);
         else
-            gdImageString(image_.get(), gdFont(face), x, y, s, colour);
+            gdImageString(image_.get(), f_gdFont(face), x, y, s, colour);
     }
 
     void character(font_face face, int x, int y, unsigned char ch, int colour) override
     {
-        gdImageChar(image_.get(), gdFont(face), x, y, ch, colour);
+        gdImageChar(image_.get(), f_gdFont(face), x, y, ch, colour);
     }
 
     void paintColumns(int x1, int x2, int y1, int y2, const unsigned char* colours) override
@@ -139,6 +128,17 @@ private:
 };
 
 }  // namespace
+
+gdFontPtr f_gdFont(font_face face)
+{
+    switch (face) {
+    case font_face::tiny: return gdFontGetTiny();
+    case font_face::small: return gdFontGetSmall();
+    case font_face::medium_bold: return gdFontGetMediumBold();
+    case font_face::giant: return gdFontGetGiant();
+    }
+    return gdFontGetSmall();
+}
 
 std::unique_ptr<renderer> f_pngRenderer(int width, int height)
 {

@@ -11,6 +11,9 @@ struct GdImageDeleter {
 };
 using GdImage = std::unique_ptr<gdImage, GdImageDeleter>;
 
+// gd's built-in font of a face.
+gdFontPtr f_gdFont(font_face face);
+
 // A renderer drawing into a new W x H palette image; null when gd cannot create an image of that
 // size (too large, or not positive).
 std::unique_ptr<renderer> f_pngRenderer(int width, int height);

@@ -58,6 +58,28 @@ void f_outCellLetter(canvas& image, char ch, int x1, int y1, int x2, int y2, int
                     static_cast<unsigned char>(ch), colour);
 }
 
+int f_drawPageFrame(canvas& image, int W, int H, int left, int right, int top, int bottom, int white, int cream,
+                    int lightGrey, int black)
+{
+    image.fillRect(0, 0, W - 1, H - 1, white);
+    image.fillRect(left, top, W - right, H - bottom, cream);
+    int band = white;
+    for (int i = 0; i < 5; ++i) {
+        band = image.allocate(205 + 5 * i, 205 + 5 * i, 205 + 5 * i);
+        image.line(i + 1, i + 1, W - i, i + 1, band);
+        image.line(i + 1, i + 1, i + 1, H - i, band);
+    }
+    image.fillRect(6, 6, W - 5, top - 1, band);
+    image.fillRect(6, 6, left - 1, H - 5, band);
+    image.line(W - 1, H - 1, W - 1, 1, lightGrey);
+    image.line(W - 1, H - 1, 1, H - 1, lightGrey);
+    image.fillRect(W - right + 1, top, W - 5, H - 5, band);
+    image.fillRect(left, H - bottom + 1, W - 5, H - 5, band);
+    image.line(0, 0, W - 1, 0, black);
+    image.line(0, 0, 0, H - 1, black);
+    return band;
+}
+
 void f_outFrame(canvas& image, char kind, int x1, int y1, int x2, int y2, int colour)
 {
     if (kind == 'w') {

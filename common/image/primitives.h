@@ -15,6 +15,13 @@ void f_outLetter(canvas& image, char ch, int x1, int y1, int x2, int y2, int dx,
 // 0.179, white on darker ones.
 void f_outCellLetter(canvas& image, char ch, int x1, int y1, int x2, int y2, int fillColour);
 
+// The frame of a W x H page around its plot area (left, top) to (W - right, H - bottom): a white
+// page, the plot in cream, a bevel of five greys at the top and left (allocated, darkest outside),
+// bands of the last grey around the plot, light grey right and bottom edges, black top and left
+// edges. Returns the band colour.
+int f_drawPageFrame(canvas& image, int W, int H, int left, int right, int top, int bottom, int white, int cream,
+                    int lightGrey, int black);
+
 // Kind 'w': a heavy top-left corner outside the box (right and bottom sides not drawn);
 // any other kind: the outline of the box.
 void f_outFrame(canvas& image, char kind, int x1, int y1, int x2, int y2, int colour);

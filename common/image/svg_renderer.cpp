@@ -212,17 +212,7 @@ private:
                !colours_[static_cast<std::size_t>(colour)].empty();
     }
 
-    // Puts the corners in order and cuts the rectangle to the picture; false when nothing is left.
-    bool clip(int& x1, int& y1, int& x2, int& y2) const
-    {
-        if (x1 > x2) std::swap(x1, x2);
-        if (y1 > y2) std::swap(y1, y2);
-        x1 = std::max(x1, 0);
-        y1 = std::max(y1, 0);
-        x2 = std::min(x2, width_ - 1);
-        y2 = std::min(y2, height_ - 1);
-        return x1 <= x2 && y1 <= y2;
-    }
+    bool clip(int& x1, int& y1, int& x2, int& y2) const { return f_clipRect(x1, y1, x2, y2, width_, height_); }
 
     // A one-pixel line through the centres of the pixels from (x1, y1) to (x2, y2).
     void stroke(int x1, int y1, int x2, int y2, int colour, bool dashed)

@@ -194,27 +194,6 @@ named_colours takeColours(canvas& image)
     return c;
 }
 
-void drawPageFrame(canvas& image, const page_layout& p, named_colours& c)
-{
-    const int W = p.W, H = p.H;
-    image.fillRect(0, 0, W - 1, H - 1, c.white);
-    image.fillRect(p.left, p.top, W - p.right, H - p.bottom, c.cream);
-    for (int i = 0; i < 5; ++i) {
-        const int grey = image.allocate(205 + 5 * i, 205 + 5 * i, 205 + 5 * i);
-        image.line(i + 1, i + 1, W - i, i + 1, grey);
-        image.line(i + 1, i + 1, i + 1, H - i, grey);
-        c.band = grey;
-    }
-    image.fillRect(6, 6, W - 5, p.top - 1, c.band);
-    image.fillRect(6, 6, p.left - 1, H - 5, c.band);
-    image.line(W - 1, H - 1, W - 1, 1, c.lightGrey);
-    image.line(W - 1, H - 1, 1, H - 1, c.lightGrey);
-    image.fillRect(W - p.right + 1, p.top, W - 5, H - 5, c.band);
-    image.fillRect(p.left, H - p.bottom + 1, W - 5, H - 5, c.band);
-    image.line(0, 0, W - 1, 0, c.black);
-    image.line(0, 0, 0, H - 1, c.black);
-}
-
 // The top and bottom y of block b of a split picture.
 void blockEdges(const page_layout& p, int b, int& yTop, int& yBot)
 {
@@ -238,7 +217,7 @@ bool VemuraImage(const alignment& ali, const image_options& opt, const picture_r
     if (!files.drawable()) return false;
     canvas& image = files.drawing();
     named_colours c = takeColours(image);
-    drawPageFrame(image, p, c);
+    c.band = f_drawPageFrame(image, p.W, p.H, p.left, p.right, p.top, p.bottom, c.white, c.cream, c.lightGrey, c.black);
 
     pic.gapColour = opt.fill_type != 0 ? c.gapGrey : c.black;
     const double colWidth = static_cast<double>(static_cast<long long>(p.W) - p.left - p.right) / p.L;
