@@ -8,6 +8,7 @@
 
 #include "common/alignment/align_loader.h"
 #include "dorvex/correspondence.h"
+#include "tests/support/table_file.h"
 
 namespace {
 
@@ -36,39 +37,14 @@ std::pair<strings, std::string> calc(const strings& rows, const std::vector<int>
     return result;
 }
 
+// One row against its partner's, a rule a row, in tests/data/dorvex/offset_maps.tsv.
 TEST(CalcDelta, OneRowOpensAnEntryWhereTheShiftChanges)
 {
-    const struct {
-        const char* row;
-        int partner;
-        const char* other;
-        const char* map;
-    } cases[] = {
-        // residues at 0, 1, 4, 5 against 0, 2, 4, 5, and the other way round
-        {"AC--GT", 0, "A-C-GT", "0:0:0 1:d:-1 2:g:0 4:0:0 6:e:0"},
-        {"A-C-GT", 0, "AC--GT", "0:0:0 1:g:0 2:d:1 3:g:0 4:0:0 6:e:0"},
-        // the same gaps in both rows: the inner gap belongs to the unshifted stretch
-        {"--AC-G-", 0, "--AC-G-", "0:g:0 2:0:0 6:g:0 7:e:0"},
-        {"---", 0, "---", "0:g:0 3:e:0"},
-        {"-AB", 0, "AB-", "0:g:0 1:d:1 3:e:0"},
-        // sequences of different lengths (a mismatched pair paired anyway): the walk stops at the
-        // end of the shorter one
-        {"AC-D", 0, "ACDEF-G", "0:0:0 2:g:0 3:d:1 4:e:0"},
-        {"ACDEF-G", 0, "AC-D", "0:0:0 2:d:-1 7:e:0"},
-        {"AC--GT", 0, "AC", "0:0:0 2:g:0 6:e:0"},
-        {"", 0, "ACGT", "0:e:0"},
-        {"ACGT", 0, "", "4:e:0"},
-        // without partner: flagged, the gap runs marked
-        {"AC-GT", -1, "ACGT", "-1:u:0 2:g:0 3:0:0 5:e:0"},
-        {"---", -1, "ACGT", "-1:u:0 0:g:0 3:e:0"},
-        {"-A--B-", -2, "ACGT", "-1:m:0 0:g:0 1:0:0 2:g:0 4:0:0 5:g:0 6:e:0"},
-        {"", -1, "ACGT", "-1:u:0 0:e:0"},
-        {"AC", 7, "ACGT", "-1:u:0 2:e:0"},  // a partner the other alignment does not hold: none
-    };
-    for (const auto& c : cases) {
-        const auto [maps, trace] = calc({c.row}, {c.partner}, {c.other});
-        EXPECT_EQ(maps[0], c.map) << c.row << " against " << c.other;
-        EXPECT_EQ(trace, c.partner == 0 ? "" : c.partner == -2 ? "*** Mismatch 0\n" : "*** Unpaired 0\n") << c.row;
+    for (const table_row& c : read_table("dorvex/offset_maps.tsv", 5)) {
+        const int partner = std::stoi(c[2]);
+        const auto [maps, trace] = calc({c[1]}, {partner}, {c[3]});
+        EXPECT_EQ(maps[0], c[4]) << c[0];
+        EXPECT_EQ(trace, partner == 0 ? "" : partner == -2 ? "*** Mismatch 0\n" : "*** Unpaired 0\n") << c[0];
     }
 }
 

@@ -11,6 +11,7 @@
 #include "common/options/run_setup.h"
 #include "test_paths.h"
 #include "tests/support/program_runner.h"
+#include "tests/support/table_file.h"
 
 namespace {
 
@@ -232,75 +233,28 @@ TEST(SettingFlags, AreReadInEveryGnuForm)
 
 // ---- 4. refused flags ----
 
+// tests/data/options/refused_flags.tsv: the problem and the hint on standard error, exit code 1.
 TEST(RefusedFlags, SayTheProblemAndTheHintOnStandardErrorAndEndWith1)
 {
-    const struct {
-        program_kind program;
-        args arguments;
-        std::string problem;
-    } cases[] = {
-        {kVemura, {"--report", "r.txt", "a.aln"}, "unknown flag \"--report\""},
-        {kVemura, {"--summary", "a.aln"}, "unknown flag \"--summary\""},
-        {kVemura, {"-x", "a.aln"}, "unknown flag \"-x\""},
-        {kVemura, {"--fil=3", "a.aln"}, "unknown flag \"--fil\""},
-        {kVemura, {"--width", "abc", "a.aln"}, "--width: \"abc\" is not a whole number"},
-        {kVemura, {"-W", "12px", "a.aln"}, "--width: \"12px\" is not a whole number"},
-        {kVemura, {"--type", "1,,x", "a.aln"}, "--type: \"1,,x\" is not a comma-separated list of whole numbers"},
-        {kVemura, {"--select", "", "a.aln"}, "--select: \"\" is not a comma-separated list of whole numbers"},
-        {kVemura, {"--format", "png,gif", "a.aln"},
-         "--format: \"png,gif\" is not a comma-separated list of png, svg and pdf"},
-        {kVemura, {"--name-width", "0", "a.aln"}, "--name-width: \"0\" is not a number from 1 to 60"},
-        {kVemura, {"--name-width", "61", "a.aln"}, "--name-width: \"61\" is not a number from 1 to 60"},
-        {kVemura, {"a.aln", "-W"}, "--width needs a value"},
-        {kVemura, {"--quiet=yes", "a.aln"}, "--quiet takes no value"},
-        {kVemura, {"-q"}, "no file name given; expected [OPTIONS_FILE] ALIGNMENT"},
-        {kVemura, {"-q", "o.opt", "a.aln", "b.aln"}, "3 file names given; expected [OPTIONS_FILE] ALIGNMENT"},
-        {kDorvex, {"--fill", "7", "a1.aln", "a2.aln"}, "unknown flag \"--fill\""},
-        {kDorvex, {"-q", "a1.aln"}, "1 file name given; expected [OPTIONS_FILE] FIRST SECOND"},
-        {kDorvex, {"-q", "o", "a1.aln", "a2.aln", "x"}, "4 file names given; expected [OPTIONS_FILE] FIRST SECOND"},
-        {kDorvex, {"--mismatch-mode", "", "a1.aln", "a2.aln"}, "--mismatch-mode: \"\" is not a whole number"},
-    };
-    for (const auto& c : cases) {
-        const set_up r = setUp(c.program, c.arguments);
-        const std::string name = c.program == kVemura ? "vemura" : "dorvex";
-        EXPECT_FALSE(r.goesOn) << c.problem;
-        EXPECT_EQ(r.exitCode, 1) << c.problem;
-        EXPECT_EQ(r.out, "") << c.problem;
-        EXPECT_EQ(r.err, name + ": " + c.problem + "\nTry '" + name + " --help'.\n");
+    for (const table_row& c : read_table("options/refused_flags.tsv", 4)) {
+        const set_up r = setUp(c[1] == "vemura" ? kVemura : kDorvex, list_of(c[2]));
+        EXPECT_FALSE(r.goesOn) << c[0];
+        EXPECT_EQ(r.exitCode, 1) << c[0];
+        EXPECT_EQ(r.out, "") << c[0];
+        EXPECT_EQ(r.err, c[1] + ": " + c[3] + "\nTry '" + c[1] + " --help'.\n") << c[0];
     }
 }
 
 // ---- 5. warnings ----
 
+// tests/data/options/warnings.tsv: warnings about the command line and the options file go to
+// standard error only.
 TEST(Warnings, AboutTheCommandLineAndTheOptionsGoToStandardErrorOnly)
 {
-    const struct {
-        program_kind program;
-        std::string options;  // o.opt
-        args arguments;
-        std::string err;
-    } cases[] = {
-        // comments, blank lines and tab-led lines say nothing
-        {kVemura, "# my settings\n\n  \t\n\tT tab-led\n#comment\n", {"o.opt", "a.aln"}, ""},
-        {kVemura, "#This is my options file\nt 11\n t 23\n", {"o.opt", "a.aln"},
-         "vemura: warning: line 1: \"#This is my options file\" sets the title; option lines begin with a blank\n"
-         "vemura: warning: line 2: \"t 11\" sets nothing; an option line is a blank, the option letter, then its "
-         "value\n"
-         "vemura: warning: picture type 23 draws nothing in vemura; it draws types 0 to 22\n"},
-        {kVemura, "", {"o.opt", "a.aln", "x", "y"}, "vemura: warning: arguments after the alignment file are ignored: x y\n"},
-        // warned once per type, in quiet runs too
-        {kVemura, "", {"-q", "-t", "30,30,0", "a.aln"},
-         "vemura: warning: picture type 30 draws nothing in vemura; it draws types 0 to 22\n"},
-        {kDorvex, " f 5\n", {"o.opt", "a1.aln", "a2.aln", "extra"},
-         "dorvex: warning: arguments after the second alignment file are ignored: extra\n"
-         "dorvex: warning: line 1: \" f 5\" sets nothing; f is not a dorvex option\n"},
-        {kDorvex, "", {"-q", "-t", "0,5,30", "a1.aln", "a2.aln"},
-         "dorvex: warning: picture type 5 draws nothing in dorvex; it draws types 0, 21, 22 and 30\n"},
-    };
-    for (const auto& c : cases) {
-        const set_up r = setUp(c.program, c.arguments, {{"o.opt", c.options}});
-        EXPECT_TRUE(r.goesOn) << c.options;
-        EXPECT_EQ(r.err, c.err) << c.options;
+    for (const table_row& c : read_table("options/warnings.tsv", 5)) {
+        const set_up r = setUp(c[1] == "vemura" ? kVemura : kDorvex, list_of(c[3]), {{"o.opt", c[2]}});
+        EXPECT_TRUE(r.goesOn) << c[0];
+        EXPECT_EQ(r.err, c[4]) << c[0];
     }
 }
 
