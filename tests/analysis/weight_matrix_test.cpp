@@ -30,15 +30,6 @@ Weight_matrix readMatrix(const std::string& text, bool standardise = false)
     return m;
 }
 
-TEST(WeightMatrix, OrdinalsFollowTheAlphabetInBothCases)
-{
-    Weight_matrix m;
-    EXPECT_EQ(m.ord('A'), 0);
-    EXPECT_EQ(m.ord('c'), 1);
-    EXPECT_EQ(m.ord('Y'), 20);
-    for (char c : std::string("-BJOXZbjoxz*.1 \xc8")) EXPECT_EQ(m.ord(c), 21) << c;
-}
-
 TEST(WeightMatrix, StandardisedScoresOfAHandCheckedMatrix)
 {
     const Weight_matrix m = readMatrix(kTinyMatrix, true);

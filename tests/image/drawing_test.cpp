@@ -1,7 +1,8 @@
 // Drawing check values on small palette images: ramps, group colours, the letter colour rule,
-// the tick step, name cutting, and the fast rectangle fill against gd's own.
+// frames, ticks and legends, the tick step, name cutting, and the fast fill against gd's own.
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <random>
 
 #include "common/image/legends.h"
@@ -91,6 +92,56 @@ TEST(LetterCell, LetterColourRuleAndBevel)
         for (int y = 2; y <= 20; ++y)
             for (int x = 2; x <= 20; ++x) ASSERT_EQ(im.index(x, y), colour);
     }
+}
+
+// Frames and ticks by the pixels they set around the box (10, 10)-(30, 30) or the point (10, 10):
+// a heavy frame two rows above and three columns left, without right or bottom side; a plain one
+// on all four sides; a tick of length 2, two pixels wide, off the point in its direction.
+TEST(Primitives, PixelsOfFramesAndTicks)
+{
+    using points = std::vector<std::pair<int, int>>;
+    const struct {
+        void (*draw)(canvas&);
+        points set, clear;
+    } cases[] = {
+        {[](canvas& c) { f_outFrame(c, 'w', 10, 10, 30, 30, c.resolve(0, 0, 0)); },
+         {{20, 9}, {20, 8}, {9, 20}, {8, 20}, {7, 20}, {31, 9}}, {{31, 20}, {20, 31}, {20, 20}, {6, 20}}},
+        {[](canvas& c) { f_outFrame(c, 'b', 10, 10, 30, 30, c.resolve(0, 0, 0)); },
+         {{30, 20}, {20, 30}, {10, 20}, {20, 10}}, {{20, 20}, {9, 20}, {31, 20}}},
+        {[](canvas& c) { f_scaleStroke(c, 'r', 10, 10, 2); }, {{11, 10}, {12, 10}, {11, 11}, {12, 11}}, {}},
+        {[](canvas& c) { f_scaleStroke(c, 'l', 10, 10, 2); }, {{8, 10}, {9, 10}, {8, 11}, {9, 11}}, {}},
+        {[](canvas& c) { f_scaleStroke(c, 'd', 10, 10, 2); }, {{10, 11}, {10, 10}, {9, 11}, {9, 10}}, {}},
+        {[](canvas& c) { f_scaleStroke(c, 'u', 10, 10, 2); }, {{10, 8}, {10, 7}, {9, 8}, {9, 7}}, {}},
+        {[](canvas& c) { f_scaleStroke(c, 'x', 10, 10, 2); }, {{10, 10}, {11, 10}, {10, 11}, {11, 11}}, {}},
+    };
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        test_canvas im(40, 40);
+        cases[i].draw(im.get());
+        int drawn = 0;
+        for (int y = 0; y < 40; ++y)
+            for (int x = 0; x < 40; ++x) drawn += im.index(x, y) != im.background;
+        EXPECT_TRUE(!cases[i].clear.empty() || drawn == 4) << i;  // a tick: nothing but its pixels
+        for (const auto& [x, y] : cases[i].set) EXPECT_EQ(im.rgb(x, y), 0x000000u) << i << ": " << x << "," << y;
+        for (const auto& [x, y] : cases[i].clear) EXPECT_EQ(im.index(x, y), im.background) << i << ": " << x << "," << y;
+    }
+}
+
+// The column-weight legend: cells from the lightest (f_clr(n, 0, n + 1)) to the darkest, one
+// cell for n = 0; the movement legend's cells on the blue ramp; each returns the x after its
+// caption.
+TEST(Legends, CellsAndTheXAfterTheCaption)
+{
+    test_canvas im(300, 40), zero(300, 40), move(300, 40);
+    const int text = im.get().allocate(102, 51, 0);
+    EXPECT_EQ(f_colWeightLeg(im.get(), 10, 60, 5, 10, 1.0, text), 10 + 50 + 3 + 80);
+    EXPECT_EQ(im.rgb(11, 10), 0xFFDE00u);  // f_clr(10, 0, 11)
+    EXPECT_EQ(im.rgb(59, 10), 0xB10000u);  // f_clr(1, 0, 11)
+    (void)f_colWeightLeg(zero.get(), 10, 60, 5, 0, 0.0, text);
+    EXPECT_EQ(zero.rgb(12, 10), 0xFF6B00u);  // f_clr(1, 0, 2), the whole width
+    EXPECT_EQ(zero.rgb(58, 10), 0xFF6B00u);
+    EXPECT_EQ(f_moveLeg(move.get(), 10, 60, 5, 'R', 0, 0, "abc", text, text), 10 + 50 + 3 + 6 + 18 + 66);
+    EXPECT_EQ(move.rgb(12, 10), 0x645AFFu);  // f_clrBlue(1, 0, 2): one cell
+    EXPECT_EQ(move.rgb(58, 10), 0x645AFFu);
 }
 
 TEST(TickStep, FirstNumbers)

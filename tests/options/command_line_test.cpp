@@ -172,60 +172,20 @@ TEST(SettingFlags, DoWhatTheirOptionsLinesDo)
         }
 }
 
-// Flags come after the file: a scalar wins, a list replaces the file's list, and --select adds
-// picture type 2 once, after the lists are settled. A flag given twice: a list gathers, a
-// scalar keeps its last value.
-TEST(SettingFlags, AreAppliedAfterTheFile)
+// tests/data/options/settings.tsv: the echo, picture types and alignment files of flags and
+// options lines together, in every form.
+TEST(SettingFlags, AreAppliedAfterTheFileInEveryForm)
 {
-    const struct {
-        std::string options;
-        args flags;
-        std::string echo;
+    for (const table_row& c : read_table("options/settings.tsv", 7)) {
+        const set_up r = setUp(c[1] == "vemura" ? kVemura : kDorvex, list_of(c[3]), {{"o.opt", c[2]}});
         std::vector<int> types;
-    } cases[] = {
-        {" t 1\n t 3\n W 900\n", {"-t", "0", "-W", "1000"},
-         " - Image   Type: 1\n - Image   Type: 3\n - Image  Width: 900\n - Image  Width: 1000\n - Image   Type: 0\n",
-         {0}},
-        {" s 2\n t 1\n", {"--select", "4,5"},
-         " - Sel.   Group: 2\n - Image   Type: 1\n - Sel.   Group: 4\n - Sel.   Group: 5\n", {1, 2}},
-        {" s 2\n", {"-t", "3"}, " - Sel.   Group: 2\n - Image   Type: 3\n", {3, 2}},
-        {"", {"-t", "1", "--type=0", "-W", "500", "--width=600"},
-         " - Image  Width: 600\n - Image   Type: 1\n - Image   Type: 0\n", {1, 0}},
-    };
-    for (const auto& c : cases) {
-        args arguments = c.flags;
-        arguments.insert(arguments.end(), {"o.opt", "a.aln"});
-        const set_up r = setUp(kVemura, arguments, {{"o.opt", c.options}});
-        EXPECT_TRUE(r.goesOn) << c.options;
-        EXPECT_EQ(r.out, c.echo + kSeparator) << c.options;
-        EXPECT_EQ(r.opts.image_types, c.types) << c.options;
+        for (const std::string& type : list_of(c[5])) types.push_back(std::stoi(type));
+        EXPECT_TRUE(r.goesOn) << c[0];
+        EXPECT_EQ(r.out, c[4] + kSeparator) << c[0];
+        EXPECT_EQ(r.opts.image_types, types) << c[0];
+        EXPECT_EQ(r.alignments, list_of(c[6])) << c[0];
     }
-}
-
-// GNU forms: "--name=value", a short flag with its value attached, flags after the files, "--"
-// ending the flags, an empty value, short flags together.
-TEST(SettingFlags, AreReadInEveryGnuForm)
-{
-    const struct {
-        args arguments;
-        std::string echo;
-        std::string alignment;
-    } cases[] = {
-        {{"--width=500", "a.aln"}, " - Image  Width: 500\n", "a.aln"},
-        {{"-W500", "a.aln"}, " - Image  Width: 500\n", "a.aln"},
-        {{"a.aln", "-W", "500"}, " - Image  Width: 500\n", "a.aln"},
-        {{"-H", "-5", "a.aln"}, " - Image Height: -5\n", "a.aln"},
-        {{"--prefix=", "a.aln"}, " - Image   Pref: \n", "a.aln"},
-        {{"-T", "", "a.aln"}, " - Image  Title: \n", "a.aln"},
-        {{"--", "-b.aln"}, "", "-b.aln"},
-    };
-    for (const auto& c : cases) {
-        const set_up r = setUp(kVemura, c.arguments);
-        EXPECT_TRUE(r.goesOn) << c.arguments[0];
-        EXPECT_EQ(r.err, "") << c.arguments[0];
-        EXPECT_EQ(r.out, c.echo + kSeparator) << c.arguments[0];
-        EXPECT_EQ(r.alignments, args{c.alignment}) << c.arguments[0];
-    }
+    // Short flags together: a quiet run, no trace at all.
     const set_up quiet = setUp(kVemura, {"-qW500", "a.aln"});
     EXPECT_EQ(quiet.out, "");
     EXPECT_EQ(quiet.opts.width, 500);
