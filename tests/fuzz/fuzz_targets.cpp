@@ -17,7 +17,6 @@
 #include "common/alignment/align_reader.h"
 #include "common/analysis/color_groups.h"
 #include "common/analysis/column_weights.h"
-#include "common/analysis/weight_matrix.h"
 #include "common/options/prog_options.h"
 #include "dorvex/dorvex_run.h"
 #include "vemura/vemura_run.h"
@@ -74,7 +73,7 @@ work_directory& workDirectory()
     return directory;
 }
 
-// Writes content as the file name in the working directory; returns its path.
+// Writes content (or the bytes) as the file name in the working directory; returns its path.
 std::string writeFile(const char* name, const std::string& content)
 {
     const std::string path = workDirectory().path + "/" + name;
@@ -112,8 +111,8 @@ std::string harnessOptions(const std::string& options, const std::string& ownLin
 // Runs a program's main logic in the working directory, quietly, and cleans up after it.
 void runInWorkDirectory(int (*run)(int, char**), std::vector<std::string> args)
 {
-    const int previous = open(".", O_RDONLY | O_DIRECTORY);
-    if (chdir(workDirectory().path.c_str()) != 0) std::abort();
+    const fs::path previous = fs::current_path();
+    fs::current_path(workDirectory().path);
     std::vector<char*> argv;
     for (std::string& a : args) argv.push_back(a.data());
     argv.push_back(nullptr);
@@ -122,8 +121,7 @@ void runInWorkDirectory(int (*run)(int, char**), std::vector<std::string> args)
         (void)run(static_cast<int>(args.size()), argv.data());
     }
     workDirectory().clean();
-    if (fchdir(previous) != 0) std::abort();
-    close(previous);
+    fs::current_path(previous);
 }
 
 }  // namespace
@@ -153,16 +151,11 @@ int fuzz_alignment(const std::uint8_t* data, std::size_t size)
 int fuzz_matrix(const std::uint8_t* data, std::size_t size)
 {
     const std::string path = asFile(data, size, "fuzz.matrix");
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) return 0;
-    Weight_matrix matrix;
-    (void)matrix.fread(file);
-    std::fclose(file);
     const std::vector<std::string> rows = {"ACDEFGHIKLMNPQRSTVWY-BXZ", "acdefghiklmnpqrstvwy-bxz", "AAAAAAAAAA",
                                            "WWWWWWWWWWWWWWWWWWWWWWWWW"};
     std::vector<double> weights(rows[0].size());
     quiet_output quiet;
-    (void)f_setWeights(rows, path.c_str(), weights.data());
+    (void)f_setWeights(rows, path.c_str(), weights.data());  // reads and standardises the matrix
     return 0;
 }
 

@@ -39,8 +39,7 @@ read_back readAll(const std::string& bytes)
     FilePtr file = memory_file(bytes);
     byte_source source(file.get());
     read_back r{source.packing(), std::string(source.peek(5)), {}, false};
-    std::string line;
-    while (source.readLine(line)) r.lines.push_back(line);
+    for (std::string line; source.readLine(line);) r.lines.push_back(line);
     r.damaged = source.damaged();
     return r;
 }
