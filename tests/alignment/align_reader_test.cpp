@@ -1,5 +1,5 @@
-// Block-format reader: names, rows and trace lines, one rule a row; trailing numbers cut from
-// names; the molecule type.
+// Block-format reader: names, rows and trace lines; trailing numbers cut from names; the molecule
+// type. One rule a row, in the tables of tests/data/alignment.
 #include "common/alignment/align_reader.h"
 
 #include <gtest/gtest.h>
@@ -32,30 +32,17 @@ TEST(AlignReader, NamesRowsAndTraceOfEachRule)
 
 TEST(CutName, OnlyATrailingNumberInParenthesesGoes)
 {
-    const std::pair<std::string, std::string> cases[] = {
-        {"seq1 (123)", "seq1"}, {"seq1(7)", "seq1"}, {"seq1 ( 12 )", "seq1"}, {"a(b)", "a(b)"},
-        {"(12)", "(12)"},       {"x()", "x"},        {"plain", "plain"},      {")", ")"}};
-    for (const auto& [in, out] : cases) {
-        std::string name = in;
+    for (const table_row& c : read_table("alignment/cut_names.tsv", 3)) {
+        std::string name = c[1];
         f_cutName(name);
-        EXPECT_EQ(name, out) << in;
+        EXPECT_EQ(name, c[2]) << c[0];
     }
 }
 
-// Nucleotide when strictly more than 80 percent of the letters are A, C, G, T, U or N; gaps and
-// other characters count for neither.
 TEST(MolType, StrictlyMoreThanEightyPercentNucleotideLetters)
 {
-    const std::pair<strings, int> cases[] = {
-        {{std::string(81, 'A') + std::string(19, 'L')}, 1},
-        {{std::string(80, 'u') + std::string(20, 'L')}, 0},
-        {{"-----", "---"}, 0},
-        {{"acgt-", "ACGU*"}, 1},
-        {{"ACGNACGNACGNACGN", "ACGN-ACGNACGN-ACGN"}, 1},  // without N, 75 percent: protein
-        {{std::string(40, 'N') + std::string(40, 'T') + std::string(20, 'L')}, 0},
-        {{std::string(41, 'n') + std::string(40, 'T') + std::string(19, 'L')}, 1},
-    };
-    for (const auto& [rows, type] : cases) EXPECT_EQ(f_getMolType(rows), type) << rows[0];
+    for (const table_row& c : read_table("alignment/molecule_types.tsv", 3))
+        EXPECT_EQ(f_getMolType(list_of(c[1])), std::stoi(c[2])) << c[0];
 }
 
 }  // namespace

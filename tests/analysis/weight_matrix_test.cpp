@@ -113,20 +113,6 @@ TEST(ColumnWeights, HandWorkedColumnsOfTheTinyMatrix)
         for (std::size_t i = 0; i < w.size(); ++i) EXPECT_NEAR(w[i], c.weights[i], 1e-9) << c.rule << i;
         EXPECT_NE(trace.find(c.trace), std::string::npos) << c.rule << trace;
     }
-    // At most ten sum lines.
-    std::vector<double> w;
-    std::string trace;
-    (void)weigh({std::string(25, 'A'), std::string(25, 'A')}, kTinyMatrix, w, trace);
-    std::size_t lines = 0;
-    for (std::size_t at = trace.find("  - sum = "); at != std::string::npos; at = trace.find("  - sum = ", at + 1))
-        ++lines;
-    EXPECT_EQ(lines, 10u);
-    // An unopenable matrix is said and leaves the weights alone.
-    w.assign(2, -99.0);
-    testing::internal::CaptureStdout();
-    EXPECT_EQ(f_setWeights({"AC", "AC"}, "/nonexistent/none.matrix", w.data()), -1.0);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "\n* Unable read the matrix: /nonexistent/none.matrix\n");
-    EXPECT_EQ(w, (std::vector<double>{-99.0, -99.0}));
 }
 
 // The weights come from residue counts; they must equal the plain sum over all row pairs divided

@@ -76,33 +76,23 @@ TEST(AlignRowIterator, StepsFromResidueToResidueNeverPastTheEnd)
 
 TEST(PosAlign, GivesTheOneBasedColumnOfTheNthResidue)
 {
-    const struct {
-        const char* row;
-        int n, column;
-    } cases[] = {
-        {"--AB-C", 3, 6}, {"--AB-C", 1, 3}, {"--AB-C", 0, 3}, {"--AB-C", -4, 3},
-        {"--AB-C", 4, 7}, {"---", 1, 4},    {"", 1, 1},       {"ACGT", 4, 4},
-    };
-    for (const auto& c : cases) EXPECT_EQ(f_posAlign(c.row, c.n), c.column) << c.row << " n=" << c.n;
+    for (const table_row& c : read_table("dorvex/residue_columns.tsv", 4))
+        EXPECT_EQ(f_posAlign(c[1], std::stoi(c[2])), std::stoi(c[3])) << c[0];
 }
 
 TEST(GetAliOffs, KeepsUngappedSequencesAndOpensOneMapPerRow)
 {
-    for (const strings& rows : {strings{"AC-GT--", "ACTGT-"}, strings{}}) {
-        loaded_alignment loaded;
-        loaded.names = rows.empty() ? strings{} : strings{"a", "b"};
-        loaded.rows = rows;
-        strings names, seqs = {"left over"}, gotRows;
-        std::vector<offset_map> offsets;
-        f_getAliOffs(loaded, names, seqs, gotRows, offsets);
-        EXPECT_EQ(names, rows.empty() ? strings{} : (strings{"a", "b"}));
-        EXPECT_EQ(gotRows, rows);
-        EXPECT_EQ(seqs, rows.empty() ? strings{} : (strings{"ACGT", "ACTGT"}));
-        strings maps;
-        for (const offset_map& map : offsets) maps.push_back(describe(map));
-        EXPECT_EQ(maps, rows.empty() ? strings{} : (strings{"7:e:0", "6:e:0"}));
-        EXPECT_TRUE(loaded.rows.empty());
-    }
+    loaded_alignment loaded;
+    loaded.names = {"a", "b"};
+    loaded.rows = {"AC-GT--", "ACTGT-"};
+    strings names, seqs = {"left over"}, rows;
+    std::vector<offset_map> offsets;
+    f_getAliOffs(loaded, names, seqs, rows, offsets);
+    EXPECT_EQ(names, (strings{"a", "b"}));
+    EXPECT_EQ(rows, (strings{"AC-GT--", "ACTGT-"}));
+    EXPECT_EQ(seqs, (strings{"ACGT", "ACTGT"}));
+    EXPECT_EQ(describe(offsets.at(0)) + " " + describe(offsets.at(1)), "7:e:0 6:e:0");
+    EXPECT_TRUE(loaded.rows.empty());
 }
 
 }  // namespace

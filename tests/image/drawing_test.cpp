@@ -3,43 +3,35 @@
 #include <gtest/gtest.h>
 
 #include <iterator>
+#include <map>
 #include <random>
 
 #include "common/image/legends.h"
 #include "common/image/palette.h"
 #include "common/image/primitives.h"
+#include "common/io/strings.h"
+#include "tests/support/table_file.h"
 #include "tests/support/test_canvas.h"
 
 namespace {
 
 using Triple = std::vector<int>;
 
-// Each ramp from its darkest to its lightest end over 0..10; outside the range clamped; an empty
-// range has width one. The colour is the palette entry, the same entry when asked again.
+// tests/data/image/ramps.tsv: each ramp's check values. The colour is the palette entry, the
+// same entry when asked again.
 TEST(Ramps, CheckValues)
 {
     using ramp = int (*)(canvas&, int, int, int, int*);
-    const ramp red = f_clrRedBase, blue = f_clrBlueBase, green = f_clrGreenBase;
-    const struct {
-        ramp base;
-        int v, lo, hi;
-        Triple rgb;
-    } cases[] = {
-        {red, 0, 0, 10, {155, 0, 0}},       {red, 5, 0, 10, {255, 107, 0}},      {red, 10, 0, 10, {255, 244, 0}},
-        {blue, 0, 0, 10, {100, 240, 255}},  {blue, 5, 0, 10, {100, 90, 255}},    {blue, 10, 0, 10, {100, 0, 75}},
-        {green, 0, 0, 10, {185, 240, 185}}, {green, 5, 0, 10, {110, 165, 110}},  {green, 10, 0, 10, {35, 90, 35}},
-        {blue, -5, 0, 10, {100, 255, 255}}, {green, 30, 0, 10, {0, 0, 0}},       {red, 50, 0, 10, {255, 255, 0}},
-        {red, -50, 0, 10, {0, 0, 0}},       {red, 1, 0, 0, {255, 244, 0}},       {red, 1, 0, 1, {255, 244, 0}},
-        {green, 3, 5, 2, {255, 255, 255}},  // as 3 in 5..6: two ranges below the lightest, clamped
-    };
-    for (const auto& c : cases) {
+    const std::map<std::string, ramp> ramps = {{"red", f_clrRedBase}, {"blue", f_clrBlueBase}, {"green", f_clrGreenBase}};
+    for (const table_row& c : read_table("image/ramps.tsv", 6)) {
         test_canvas im;
         int rgb[3];
-        const int index = c.base(im.get(), c.v, c.lo, c.hi, rgb);
-        EXPECT_EQ((Triple{rgb[0], rgb[1], rgb[2]}), c.rgb) << c.v << " in " << c.lo << ".." << c.hi;
+        const int v = std::stoi(c[2]), lo = std::stoi(c[3]), hi = std::stoi(c[4]);
+        const int index = ramps.at(c[1])(im.get(), v, lo, hi, rgb);
         const rgb_colour entry = im.get().colourOf(index);
-        EXPECT_EQ((Triple{entry.red, entry.green, entry.blue}), c.rgb);
-        EXPECT_EQ(c.base(im.get(), c.v, c.lo, c.hi, rgb), index);
+        EXPECT_EQ(f_format("%d,%d,%d", rgb[0], rgb[1], rgb[2]), c[5]) << c[0];
+        EXPECT_EQ(f_format("%d,%d,%d", entry.red, entry.green, entry.blue), c[5]) << c[0];
+        EXPECT_EQ(ramps.at(c[1])(im.get(), v, lo, hi, rgb), index) << c[0];
     }
 }
 
@@ -146,11 +138,7 @@ TEST(Legends, CellsAndTheXAfterTheCaption)
 
 TEST(TickStep, FirstNumbers)
 {
-    const std::pair<int, int> cases[] = {{0, 1},     {20, 1},     {21, 2},     {39, 2},   {40, 4},  {59, 4},
-                                         {60, 5},    {99, 5},     {100, 10},   {199, 10}, {200, 20}, {399, 20},
-                                         {400, 40},  {600, 50},   {999, 50},   {1000, 100}, {1999, 100},
-                                         {2000000000, 200000000}};
-    for (const auto& [n, step] : cases) EXPECT_EQ(f_1stN(n), step) << n;
+    for (const table_row& c : read_table("image/tick_steps.tsv", 3)) EXPECT_EQ(f_1stN(std::stoi(c[1])), std::stoi(c[2])) << c[0];
 }
 
 // Names longer than the name width (10) are cut with a trace line; in the tiny font at 12.

@@ -106,39 +106,22 @@ TEST(Version, IsTheProgramNameAndTheProjectVersion)
 
 // ---- 2. quiet ----
 
-// Nothing on standard output; each failure message on standard error, with its exit code.
+// tests/data/options/quiet_runs.tsv: nothing on standard output; each failure message on
+// standard error, with its exit code.
 TEST(Quiet, PrintsNothingOnStandardOutputAndFailuresOnStandardError)
 {
-    const struct {
-        const char* program;
-        args arguments;
-        int exitCode;
-        std::string err;
-        args written;
-    } cases[] = {
-        {VEMURA_BIN, {"-q", "-t", "0,1", "a.aln"}, 0, "", {"galia.png", "galim.png"}},
-        {VEMURA_BIN, {"--quiet", "none.opt", "a.aln"}, 1, "\n Can't read params file: none.opt\n", {}},
-        {VEMURA_BIN, {"-q", "none.aln"}, 2, "\n Can't open align file none.aln\n", {}},
-        {VEMURA_BIN, {"-q", "e.aln"}, 3, "*** Alignment file e.aln is empty.\n", {}},
-        {VEMURA_BIN, {"-q", "--matrix", "no.matrix", "a.aln"}, 4, "\n* Unable read the matrix: no.matrix\n", {}},
-        {VEMURA_BIN, {"-q", "-o", "nodir/x", "a.aln"}, 5, "\n Can't write image file nodir/xa.png\n", {}},
-        {DORVEX_BIN, {"-q", "--report", "nodir/r.txt", "a.aln", "b.aln"}, 0,  // said, and the run goes on
-         "\n Can't write mismatch report nodir/r.txt\n", {"galia.png", "galib.png"}},
-        {DORVEX_BIN, {"-q", "a.aln", "none.aln"}, 2, "\n Can't open align file none.aln\n", {}},
-        {DORVEX_BIN, {"-q", "e.aln", "b.aln"}, 4, "*** Alignment file e.aln is empty.\n", {}},
-    };
-    for (const auto& c : cases) {
+    for (const table_row& c : read_table("options/quiet_runs.tsv", 6)) {
         TempDir dir;
         dir.copyAllData();
-        dir.write("a.aln", "a ACDEFGHIKL\nb ACDEWGHIKL\n");  // b: a mismatch for dorvex
+        dir.write("a.aln", "a ACDEFGHIKL\nb ACDEWGHIKL\n");
         dir.write("b.aln", "a ACDEFGHIKL\nb ACDEFGHIKL\n");
         dir.write("e.aln", "\n");
         const args before = dir.listing();
-        const run_result r = run_program(c.program, c.arguments, dir.path());
-        EXPECT_EQ(r.out, "") << c.arguments[1];
-        EXPECT_EQ(r.err, c.err);
-        EXPECT_EQ(r.exit_code, c.exitCode) << c.arguments[1];
-        EXPECT_EQ(dir.addedSince(before), c.written);
+        const run_result r = run_program(c[1] == "vemura" ? VEMURA_BIN : DORVEX_BIN, list_of(c[2]), dir.path());
+        EXPECT_EQ(r.out, "") << c[0];
+        EXPECT_EQ(r.err, c[4]) << c[0];
+        EXPECT_EQ(r.exit_code, std::stoi(c[3])) << c[0];
+        EXPECT_EQ(dir.addedSince(before), list_of(c[5])) << c[0];
     }
 }
 

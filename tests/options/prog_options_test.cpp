@@ -1,21 +1,14 @@
-// Options values: numbers read as atoi reads them, but saturated at the int limits. (What each
-// letter echoes and stores: tests/data/options/settings.tsv, through command_line_test.cpp.)
+// Options values: numbers read as atoi reads them, but saturated at the int limits, a rule a row
+// in tests/data/options/numbers.tsv. (What each letter echoes and stores: settings.tsv there.)
 #include "common/options/prog_options.h"
 
-#include <gtest/gtest.h>
-
-#include <climits>
+#include "tests/support/table_file.h"
 
 namespace {
 
 TEST(AtoiSaturated, ReadsLikeAtoiButSaturates)
 {
-    const std::pair<std::string, int> cases[] = {
-        {"42", 42},          {"  -7x", -7},           {"\t12", 12},         {"+3", 3},
-        {"abc", 0},          {"", 0},                 {"-", 0},             {"2147483647", INT_MAX},
-        {"2147483648", INT_MAX}, {"99999999999999999999", INT_MAX}, {"-2147483648", INT_MIN},
-        {"-2147483649", INT_MIN}};
-    for (const auto& [text, value] : cases) EXPECT_EQ(f_atoiSaturated(text), value) << text;
+    for (const table_row& c : read_table("options/numbers.tsv", 3)) EXPECT_EQ(f_atoiSaturated(c[1]), std::stoll(c[2])) << c[0];
 }
 
 }  // namespace

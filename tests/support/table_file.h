@@ -1,7 +1,6 @@
-// Unit-test support: tables of expectations kept under tests/data, one case a line, its fields
-// separated by tabs, the rule it checks first. In a field "\n", "\r", "\t" and "\\" stand for
-// their characters; a list is its entries each followed by ";". Lines beginning with "#" and
-// blank lines are comments.
+// Unit-test support: tables of expectations under tests/data, a case a line, its fields separated
+// by tabs, the rule it checks first; in a field "\n", "\r", "\t" and "\\" stand for their
+// characters, and a list is its entries each followed by ";". "#" lines are comments.
 #pragma once
 #include <gtest/gtest.h>
 
@@ -14,29 +13,24 @@
 
 using table_row = std::vector<std::string>;
 
-// The rows of the table at path (relative to tests/data), each with at least fields fields.
+// The rows of the table at path (under tests/data), each with at least fields fields.
 inline std::vector<table_row> read_table(const std::string& path, std::size_t fields)
 {
     std::ifstream in(std::string(TEST_DATA_DIR) + "/" + path);
     std::vector<table_row> rows;
     for (std::string line; std::getline(in, line);) {
         if (line.empty() || line[0] == '#') continue;
-        table_row row(1);
+        rows.emplace_back(1);
         for (std::size_t i = 0; i < line.size(); ++i) {
             char c = line[i];
             if (c == '\t') {
-                row.emplace_back();
+                rows.back().emplace_back();
                 continue;
             }
-            if (c == '\\' && i + 1 < line.size()) {
-                c = line[++i];
-                c = c == 'n' ? '\n' : c == 'r' ? '\r' : c == 't' ? '\t' : c;
-            }
-            row.back() += c;
+            if (c == '\\' && i + 1 < line.size()) c = line[++i], c = c == 'n' ? '\n' : c == 'r' ? '\r' : c == 't' ? '\t' : c;
+            rows.back().back() += c;
         }
-        EXPECT_GE(row.size(), fields) << path << ": " << line;
-        row.resize(std::max(row.size(), fields));
-        rows.push_back(row);
+        rows.back().resize(std::max(rows.back().size(), fields));
     }
     EXPECT_FALSE(rows.empty()) << path;
     return rows;
