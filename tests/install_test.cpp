@@ -6,6 +6,7 @@
 
 #include "test_paths.h"
 #include "tests/support/program_runner.h"
+#include "tests/support/table_file.h"
 
 namespace {
 
@@ -47,32 +48,20 @@ TEST(Install, ProgramsFindTheirDataFromAnEmptyFolderAlsoWhenTheInstallationMoves
     }
 }
 
-// VEMURA_DATA: searched after the working folder, for bare names only; without it, a program
-// run from the build tree finds nothing (the source tree's data is not searched).
+// tests/data/install/data_folders.tsv: VEMURA_DATA is searched after the working folder, for bare
+// names only; the source tree's data is not searched.
 TEST(DataFiles, AreLookedUpInTheFoldersOfVemuraData)
 {
-    const std::string data = std::string("VEMURA_DATA=/nonexistent::") + DATA_DIR;
-    const struct {
-        std::vector<std::string> env, args;
-        bool localMatrix;  // a matrix of zeros under the default name in the working folder
-        int exitCode;
-        std::string trace;  // a piece of the trace
-    } cases[] = {
-        {{data}, {"-t", "0", "a.aln"}, false, 0, "*** ww: -457 -1386\n"},
-        {{data}, {"-t", "0", "a.aln"}, true, 0, "*** ww: 0 0\n"},  // the working folder comes first
-        {{data}, {"--matrix", "./blosum62.matrix", "a.aln"}, false, 4, "\n* Unable read the matrix: ./blosum62.matrix\n"},
-        {{}, {"-t", "0", "a.aln"}, false, 4,
-         "\n Can't open group file color10.def. Standard protein group set is being used.\n"
-         "\n* Unable read the matrix: blosum62.matrix\n"},
-    };
-    for (const auto& c : cases) {
+    for (const table_row& c : read_table("install/data_folders.tsv", 6)) {
         TempDir work;
         work.write("a.aln", "a ACDEFG\nb ACDEFW\n");
-        if (c.localMatrix) work.write("blosum62.matrix", "scores left out\n   A  R\n");
-        const run_result r = run_program(VEMURA_BIN, c.args, work.path(), c.env);
-        EXPECT_EQ(r.exit_code, c.exitCode) << c.args[0] << c.env.size();
-        EXPECT_NE(r.out.find(c.trace), std::string::npos) << c.trace << "\n--- in:\n" << r.out;
-        if (c.exitCode == 0) expectDataFound(r, c.trace);
+        if (c[3] == "yes") work.write("blosum62.matrix", "scores left out\n   A  R\n");
+        const std::string data = std::string("VEMURA_DATA=/nonexistent::") + DATA_DIR;
+        const run_result r = run_program(VEMURA_BIN, list_of(c[2]), work.path(), 
+                                         c[1] == "yes" ? std::vector<std::string>{data} : std::vector<std::string>{});
+        EXPECT_EQ(r.exit_code, std::stoi(c[4])) << c[0];
+        EXPECT_NE(r.out.find(c[5]), std::string::npos) << c[0] << "\n--- in:\n" << r.out;
+        if (r.exit_code == 0) expectDataFound(r, c[0]);
     }
 }
 

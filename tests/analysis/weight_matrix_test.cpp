@@ -11,6 +11,7 @@
 #include "test_paths.h"
 #include "tests/support/memory_file.h"
 #include "tests/support/program_runner.h"
+#include "tests/support/table_file.h"
 
 namespace {
 
@@ -87,31 +88,17 @@ double weigh(const strings& rows, const std::string& matrix, std::vector<double>
     return max;
 }
 
-// A column weighs the average score of its row pairs, in thousandths; negative columns weigh 0.
+// tests/data/analysis/column_weights.tsv: hand-worked columns under the tiny matrix.
 TEST(ColumnWeights, HandWorkedColumnsOfTheTinyMatrix)
 {
-    const struct {
-        const char* rule;
-        strings rows;
-        std::vector<double> weights;
-        double max;
-        const char* trace;  // a piece of the trace
-    } cases[] = {
-        {"one residue: its self score; gaps and unknown letters: nothing", {"AC-BZX*.", "ac-BZX*.", "AC-BZX*."},
-         {10.332, 20.73, 0, 0, 0, 0, 0, 0}, 20.73, "  - sum min/max= 0, 20.73\n"},
-        {"a negative column weighs 0, the printed minimum stays negative", {"AC", "CC"}, {0, 20.73}, 20.73,
-         "  - sum min/max= -5.265, 20.73\n"},
-        {"fewer than two rows weigh 0", {"ACCA"}, {0, 0, 0, 0}, 0, "  - sum = 0\n"},
-        {"past a shorter row a gap: one scoring pair of three", {"AAAA", "AA", "AAAA"},
-         {10.332, 10.332, 10.332 / 3, 10.332 / 3}, 10.332, "  - sum = 10332\n"},
-    };
-    for (const auto& c : cases) {
+    for (const table_row& c : read_table("analysis/column_weights.tsv", 5)) {
         std::vector<double> w;
         std::string trace;
-        EXPECT_NEAR(weigh(c.rows, kTinyMatrix, w, trace), c.max, 1e-9) << c.rule;
-        ASSERT_EQ(w.size(), c.weights.size());
-        for (std::size_t i = 0; i < w.size(); ++i) EXPECT_NEAR(w[i], c.weights[i], 1e-9) << c.rule << i;
-        EXPECT_NE(trace.find(c.trace), std::string::npos) << c.rule << trace;
+        EXPECT_NEAR(weigh(list_of(c[1]), kTinyMatrix, w, trace), std::stod(c[3]), 1e-9) << c[0];
+        const strings expected = list_of(c[2]);
+        ASSERT_EQ(w.size(), expected.size()) << c[0];
+        for (std::size_t i = 0; i < w.size(); ++i) EXPECT_NEAR(w[i], std::stod(expected[i]), 1e-9) << c[0] << i;
+        EXPECT_NE(trace.find(c[4]), std::string::npos) << c[0] << trace;
     }
 }
 

@@ -6,7 +6,6 @@
 
 #include <filesystem>
 #include <map>
-#include <sstream>
 
 #include "common/options/run_setup.h"
 #include "test_paths.h"
@@ -59,38 +58,24 @@ set_up setUp(program_kind program, args arguments, const files& given = {})
 
 // ---- 1. help and version ----
 
+// tests/data/options/help.tsv: each program's own flags, letters, types, codes and data folders.
 TEST(Help, ListsTheProgramsOwnFlagsLettersTypesCodesAndDataFolders)
 {
-    const std::string installedData =
-        (std::filesystem::path(BUILD_DIR) / "../share/vemura-dorvex").lexically_normal().string();
-    const struct {
-        const char* program;
-        args arguments;
-        std::string synopsis;
-        args present, absent;  // the other program's flags are absent
-    } cases[] = {
-        {VEMURA_BIN, {"-q", "--help", "--bogus"},  // help wins over problems
-         "Usage: vemura [FLAGS] [OPTIONS_FILE] ALIGNMENT\n",
-         {"W  -W, --width N", "450 to 3000; default 800", "s      --select LIST", "3 to 10   3 to 10",
-          "22        sc2", "\n  4   the substitution matrix cannot be read", "\n  7   out of memory",
-          "VEMURA_DATA is not set", installedData},
-         {"--second-method", "--report", "--mismatch-mode", "--offset-type", "--summary"}},
-        {DORVEX_BIN, {"-h", "a1.aln"}, "Usage: dorvex [FLAGS] [OPTIONS_FILE] FIRST SECOND\n",
-         {"320 to 3000; default 640", "B      --second-method TEXT", "--summary", "0         a, b",
-          "21        ac1, bc1", "30        ag, bg", "\n  3   the substitution matrix cannot be read"},
-         {"--fill", "--select", "--split", " sc1 "}},
-    };
-    for (const auto& c : cases) {
-        const run_result r = runIn(c.program, c.arguments);
-        EXPECT_EQ(r.exit_code, 0) << c.program;
-        EXPECT_EQ(r.err, "");
-        EXPECT_EQ(r.out.substr(0, c.synopsis.size()), c.synopsis);
-        for (const std::string& text : c.present) EXPECT_NE(r.out.find(text), std::string::npos) << text;
-        for (const std::string& text : c.absent) EXPECT_EQ(r.out.find(text), std::string::npos) << text;
-        // every line fits a terminal of 80 columns
+    const std::map<std::string, run_result> help = {{"vemura", runIn(VEMURA_BIN, {"-q", "--help", "--bogus"})},
+                                                    {"dorvex", runIn(DORVEX_BIN, {"-h", "a1.aln"})}};
+    for (const auto& [program, r] : help) {  // help wins over problems, and fits 80 columns
+        EXPECT_EQ(std::make_pair(r.exit_code, r.err), std::make_pair(0, std::string())) << program;
         for (std::size_t start = 0, end; (end = r.out.find('\n', start)) != std::string::npos; start = end + 1)
             EXPECT_LE(end - start, 79u) << r.out.substr(start, end - start);
     }
+    for (const table_row& c : read_table("options/help.tsv", 4)) {
+        const std::string& out = help.at(c[1]).out;
+        const bool shown = c[2] == "starts" ? out.rfind(c[3], 0) == 0 : out.find(c[3]) != std::string::npos;
+        EXPECT_EQ(shown, c[2] != "lacks") << c[0];
+    }
+    const std::string installedData =
+        (std::filesystem::path(BUILD_DIR) / "../share/vemura-dorvex").lexically_normal().string();
+    EXPECT_NE(help.at("vemura").out.find(installedData), std::string::npos);
     const run_result r = runIn(VEMURA_BIN, {"--help"}, {"VEMURA_DATA=/one::/two"});
     EXPECT_NE(r.out.find("\n    /one\n    /two\n    " + installedData + "\n"), std::string::npos) << r.out;
 }
@@ -127,32 +112,24 @@ TEST(Quiet, PrintsNothingOnStandardOutputAndFailuresOnStandardError)
 
 // ---- 3. flags and options lines ----
 
-// Every setting flag against the options-file line of its letter ("LETTER FLAG VALUE", a list
-// value one line per entry): the same echo (label and value, after clamping) and warnings.
+// tests/data/options/flag_letters.tsv: every setting flag against the options-file line of its
+// letter: the same echo (label and value, after clamping) and the same warnings.
 TEST(SettingFlags, DoWhatTheirOptionsLinesDo)
 {
-    const std::pair<program_kind, std::vector<const char*>> cases[] = {
-        {kVemura, {"W width 100", "H height 20000", "t type 11,0,40", "i prefix x_", "T title Two", "A method Clustal",
-                   "m matrix my.matrix", "g groups my.def", "f fill 7", "s select 4,0", "S split 4"}},
-        {kDorvex, {"W width 100", "H height 700", "t type 22,0", "i prefix x_", "T title Two", "A method Clustal",
-                   "B second-method MAFFT", "m matrix my.matrix", "g groups my.def", "e report my.txt",
-                   "M mismatch-mode 1", "o offset-type 1"}},
-    };
-    for (const auto& [program, settings] : cases)
-        for (const char* setting : settings) {
-            std::istringstream words(setting);
-            std::string letter, flag, value, entry, lines;
-            words >> letter >> flag >> value;
-            for (std::istringstream entries(value); std::getline(entries, entry, ',');) lines += " " + letter + " " + entry + "\n";
-            args byFile = {"o.opt", "a.aln"}, byFlag = {"--" + flag, value, "a.aln"};
-            if (program == kDorvex) byFile.push_back("b.aln"), byFlag.push_back("b.aln");
-            const set_up fromFile = setUp(program, byFile, {{"o.opt", lines}});
-            const set_up fromFlag = setUp(program, byFlag);
-            EXPECT_TRUE(fromFlag.goesOn) << setting;
-            EXPECT_EQ(fromFlag.out, fromFile.out) << setting;
-            EXPECT_EQ(fromFlag.err, fromFile.err) << setting;
-            EXPECT_EQ(fromFlag.alignments, fromFile.alignments) << setting;
-        }
+    for (const table_row& c : read_table("options/flag_letters.tsv", 5)) {
+        std::string lines;
+        for (std::size_t from = 0, comma = 0; comma != std::string::npos; from = comma + 1)
+            comma = c[4].find(',', from), lines += " " + c[2] + " " + c[4].substr(from, comma - from) + "\n";
+        const program_kind program = c[1] == "vemura" ? kVemura : kDorvex;
+        args byFile = {"o.opt", "a.aln"}, byFlag = {"--" + c[3], c[4], "a.aln"};
+        if (program == kDorvex) byFile.push_back("b.aln"), byFlag.push_back("b.aln");
+        const set_up fromFile = setUp(program, byFile, {{"o.opt", lines}});
+        const set_up fromFlag = setUp(program, byFlag);
+        EXPECT_TRUE(fromFlag.goesOn) << c[0];
+        EXPECT_EQ(fromFlag.out, fromFile.out) << c[0];
+        EXPECT_EQ(fromFlag.err, fromFile.err) << c[0];
+        EXPECT_EQ(fromFlag.alignments, fromFile.alignments) << c[0];
+    }
 }
 
 // tests/data/options/settings.tsv: the echo, picture types and alignment files of flags and
