@@ -27,24 +27,11 @@ namespace fs = std::filesystem;
 
 // ---- 1. harness support ----
 
-// Everything the code under test prints goes to /dev/null while it runs.
-class quiet_output {
-public:
-    quiet_output() : saved_((std::fflush(stdout), dup(1)))
-    {
-        const int devnull = open("/dev/null", O_WRONLY);
-        dup2(devnull, 1);
-        close(devnull);
-    }
-    ~quiet_output()
-    {
-        std::fflush(stdout);
-        dup2(saved_, 1);
-        close(saved_);
-    }
-
-private:
-    int saved_;
+// Everything the code under test prints goes to /dev/null while one of these lives.
+struct quiet_output {
+    int saved = (std::fflush(stdout), dup(1)), devnull = open("/dev/null", O_WRONLY);
+    quiet_output() { dup2(devnull, 1), close(devnull); }
+    ~quiet_output() { std::fflush(stdout), dup2(saved, 1), close(saved); }
 };
 
 // The harness's private working directory, emptied after every run and removed at exit; the
@@ -55,28 +42,18 @@ struct work_directory {
     {
         if (mkdtemp(path.data()) == nullptr || setenv("VEMURA_DATA", FUZZ_DATA_DIR, 1) != 0) std::abort();
     }
-    ~work_directory()
+    ~work_directory() { fs::remove_all(path, ignored); }
+    void clean()
     {
-        std::error_code ignored;
-        fs::remove_all(path, ignored);
-    }
-    void clean() const
-    {
-        std::error_code ignored;
         for (const auto& entry : fs::directory_iterator(path)) fs::remove_all(entry.path(), ignored);
     }
-};
-
-work_directory& workDirectory()
-{
-    static work_directory directory;
-    return directory;
-}
+    std::error_code ignored;
+} g_work;
 
 // Writes content (or the bytes) as the file name in the working directory; returns its path.
 std::string writeFile(const char* name, const std::string& content)
 {
-    const std::string path = workDirectory().path + "/" + name;
+    const std::string path = g_work.path + "/" + name;
     std::ofstream(path, std::ios::binary) << content;
     return path;
 }
@@ -112,7 +89,7 @@ std::string harnessOptions(const std::string& options, const std::string& ownLin
 void runInWorkDirectory(int (*run)(int, char**), std::vector<std::string> args)
 {
     const fs::path previous = fs::current_path();
-    fs::current_path(workDirectory().path);
+    fs::current_path(g_work.path);
     std::vector<char*> argv;
     for (std::string& a : args) argv.push_back(a.data());
     argv.push_back(nullptr);
@@ -120,7 +97,7 @@ void runInWorkDirectory(int (*run)(int, char**), std::vector<std::string> args)
         quiet_output quiet;
         (void)run(static_cast<int>(args.size()), argv.data());
     }
-    workDirectory().clean();
+    g_work.clean();
     fs::current_path(previous);
 }
 
