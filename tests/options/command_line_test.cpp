@@ -1,7 +1,7 @@
 // Both programs' command lines with flags. What only a whole program shows (--help, --version,
 // --quiet's streams and exit codes) runs the programs; the settings, refusals and warnings run the
 // set-up in-process. Expected texts are written from the rules by hand.
-//   1. help and version   2. quiet   3. flags and options lines   4. refused flags   5. warnings
+//   1. help   2. version and quiet   3. flags and options lines   4. refused flags   5. warnings
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -56,7 +56,7 @@ set_up setUp(program_kind program, args arguments, const files& given = {})
     return r;
 }
 
-// ---- 1. help and version ----
+// ---- 1. help ----
 
 // tests/data/options/help.tsv: each program's own flags, letters, types, codes and data folders.
 TEST(Help, ListsTheProgramsOwnFlagsLettersTypesCodesAndDataFolders)
@@ -80,22 +80,13 @@ TEST(Help, ListsTheProgramsOwnFlagsLettersTypesCodesAndDataFolders)
     EXPECT_NE(r.out.find("\n    /one\n    /two\n    " + installedData + "\n"), std::string::npos) << r.out;
 }
 
-TEST(Version, IsTheProgramNameAndTheProjectVersion)
-{
-    EXPECT_EQ(runIn(VEMURA_BIN, {"-V"}).out, "vemura 1.1.0\n");
-    const run_result r = runIn(DORVEX_BIN, {"--version", "a1.aln"});
-    EXPECT_EQ(r.out, "dorvex 1.1.0\n");
-    EXPECT_EQ(r.exit_code, 0);
-    EXPECT_EQ(r.err, "");
-}
+// ---- 2. version and quiet ----
 
-// ---- 2. quiet ----
-
-// tests/data/options/quiet_runs.tsv: nothing on standard output; each failure message on
-// standard error, with its exit code.
-TEST(Quiet, PrintsNothingOnStandardOutputAndFailuresOnStandardError)
+// tests/data/options/runs.tsv: --version; quiet runs print nothing on standard output and each
+// failure message on standard error, with its exit code.
+TEST(Runs, ExitCodeStandardOutputAndErrorAndFilesWritten)
 {
-    for (const table_row& c : read_table("options/quiet_runs.tsv", 6)) {
+    for (const table_row& c : read_table("options/runs.tsv", 7)) {
         TempDir dir;
         dir.copyAllData();
         dir.write("a.aln", "a ACDEFGHIKL\nb ACDEWGHIKL\n");
@@ -103,10 +94,10 @@ TEST(Quiet, PrintsNothingOnStandardOutputAndFailuresOnStandardError)
         dir.write("e.aln", "\n");
         const args before = dir.listing();
         const run_result r = run_program(c[1] == "vemura" ? VEMURA_BIN : DORVEX_BIN, list_of(c[2]), dir.path());
-        EXPECT_EQ(r.out, "") << c[0];
-        EXPECT_EQ(r.err, c[4]) << c[0];
         EXPECT_EQ(r.exit_code, std::stoi(c[3])) << c[0];
-        EXPECT_EQ(dir.addedSince(before), list_of(c[5])) << c[0];
+        EXPECT_EQ(r.out, c[4]) << c[0];
+        EXPECT_EQ(r.err, c[5]) << c[0];
+        EXPECT_EQ(dir.addedSince(before), list_of(c[6])) << c[0];
     }
 }
 
