@@ -2,6 +2,7 @@
 // the programs' readers, so that an aligner's own file can be checked against the same alignment
 // in the block format.
 #pragma once
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -26,7 +27,8 @@ inline std::string fasta_as_block(const std::string& fasta)
 // order the names first appear, conservation lines (led by a blank) left out.
 inline std::string clustal_as_block(const std::string& clustal)
 {
-    std::vector<std::string> names, rows;
+    std::vector<std::string> names;
+    std::map<std::string, std::string> rows;
     std::istringstream lines(clustal);
     std::string line, block;
     std::getline(lines, line);  // the header
@@ -35,11 +37,9 @@ inline std::string clustal_as_block(const std::string& clustal)
         std::istringstream words(line);
         std::string name, segment;
         words >> name >> segment;
-        std::size_t i = 0;
-        while (i < names.size() && names[i] != name) ++i;
-        if (i == names.size()) names.push_back(name), rows.emplace_back();
-        rows[i] += segment;
+        if (rows.count(name) == 0) names.push_back(name);
+        rows[name] += segment;
     }
-    for (std::size_t i = 0; i < names.size(); ++i) block += names[i] + "   " + rows[i] + "\n";
+    for (const std::string& name : names) block += name + "   " + rows[name] + "\n";
     return block;
 }
