@@ -39,10 +39,11 @@ TEST(Install, ProgramsFindTheirDataFromAnEmptyFolderAlsoWhenTheInstallationMoves
             std::filesystem::rename(prefix, top.file(where));
         }
         TempDir work;
-        work.write("a.aln", "a ACDEFG\nb ACDEFW\n");
-        work.write("b.aln", "b ACDEFW\na AC-DEFG\n");
+        work.write("a.aln", "a ACDEFG\nb ACDEFW\n");  // protein for vemura, nucleotide for dorvex
+        work.write("n1.aln", "n ACGTAC\nm ACGTTC\n");
+        work.write("n2.aln", "m ACGTTC\nn AC-GTAC\n");
         expectDataFound(run_program(top.file(where + "/bin/vemura"), {"-t", "0,21", "a.aln"}, work.path()), where);
-        expectDataFound(run_program(top.file(where + "/bin/dorvex"), {"-t", "0,21", "a.aln", "b.aln"}, work.path()),
+        expectDataFound(run_program(top.file(where + "/bin/dorvex"), {"-t", "0,21", "n1.aln", "n2.aln"}, work.path()),
                         where);
         EXPECT_TRUE(work.exists("galia.png") && work.exists("galiac1.png")) << where;
     }
