@@ -45,9 +45,7 @@ TEST(WeightMatrix, ReadingRules)
 {
     // Negative first values keep their sign; the matrix is stored symmetrically.
     const Weight_matrix b = readMatrix(read_file(std::string(DATA_DIR) + "/blosum62.matrix"));
-    EXPECT_EQ(b.rawScores[b.ord('R')][b.ord('A')], -1);
-    EXPECT_EQ(b.rawScores[b.ord('A')][b.ord('R')], -1);
-    EXPECT_EQ(b.rawScores[b.ord('W')][b.ord('W')], 11);
+    EXPECT_EQ(std::make_pair(b.rawScores[b.ord('R')][b.ord('A')], b.rawScores[b.ord('W')][b.ord('W')]), std::make_pair(-1, 11));
     for (int i = 0; i < kAlphabetSize; ++i)
         for (int j = 0; j < kAlphabetSize; ++j) EXPECT_EQ(b.rawScores[i][j], b.rawScores[j][i]);
     // The title is always the first line, even when it begins with "#", and marks nucleotide
@@ -70,9 +68,8 @@ TEST(WeightMatrix, ReadingRules)
     // Only C:K scores and the nucleotide frequencies give K no weight: no variance, so the score
     // is the raw value times 1000, far beyond 32 bits; it stops at the limit.
     const Weight_matrix huge = readMatrix("title NUCLEOTIDE\nk\nC -2147483649\n");
-    EXPECT_EQ(huge.rawScores[1][8], INT32_MIN);
-    EXPECT_EQ(huge.scores[1][8], INT32_MIN);
-    EXPECT_EQ(huge.scores[8][1], INT32_MIN);
+    EXPECT_EQ(std::make_tuple(huge.rawScores[1][8], huge.scores[1][8], huge.scores[8][1]),
+              std::make_tuple(INT32_MIN, INT32_MIN, INT32_MIN));
 }
 
 // The weights of rows under a matrix file, and the trace of the call.

@@ -2,7 +2,6 @@
 // frames, ticks and legends, the tick step, name cutting, and the fast fill against gd's own.
 #include <gtest/gtest.h>
 
-#include <iterator>
 #include <map>
 #include <random>
 
@@ -74,45 +73,29 @@ TEST(LetterCell, LetterColourRuleAndBevel)
             for (int x = 4; x < 19; ++x)
                 if (im.index(x, y) != colour) ink = im.rgb(x, y);
         EXPECT_EQ(ink, letter) << fill[0] << "," << fill[1] << "," << fill[2];
-        EXPECT_EQ(im.rgb(10, 2), 0xFFFFFFu);
-        EXPECT_EQ(im.rgb(2, 10), 0xFFFFFFu);
-        EXPECT_EQ(im.rgb(20, 10), 0x000000u);
-        EXPECT_EQ(im.rgb(10, 20), 0x000000u);
+        EXPECT_EQ((std::vector<std::uint32_t>{im.rgb(10, 2), im.rgb(2, 10), im.rgb(20, 10), im.rgb(10, 20)}),
+                  (std::vector<std::uint32_t>{0xFFFFFF, 0xFFFFFF, 0, 0}));  // top, left, right, bottom
         f_outLetter(im.get(), 'W', 2, 2, 20, 20, 7, 4, colour, false);  // unboxed: a plain rectangle
         for (int y = 2; y <= 20; ++y)
             for (int x = 2; x <= 20; ++x) ASSERT_EQ(im.index(x, y), colour);
     }
 }
 
-// Frames and ticks by the pixels they set around the box (10, 10)-(30, 30) or the point (10, 10):
-// a heavy frame two rows above and three columns left, without right or bottom side; a plain one
-// on all four sides; a tick of length 2, two pixels wide, off the point in its direction.
+// tests/data/image/primitives.tsv: frames and ticks by the pixels they set.
 TEST(Primitives, PixelsOfFramesAndTicks)
 {
-    using points = std::vector<std::pair<int, int>>;
-    const struct {
-        void (*draw)(canvas&);
-        points set, clear;
-    } cases[] = {
-        {[](canvas& c) { f_outFrame(c, 'w', 10, 10, 30, 30, c.resolve(0, 0, 0)); },
-         {{20, 9}, {20, 8}, {9, 20}, {8, 20}, {7, 20}, {31, 9}}, {{31, 20}, {20, 31}, {20, 20}, {6, 20}}},
-        {[](canvas& c) { f_outFrame(c, 'b', 10, 10, 30, 30, c.resolve(0, 0, 0)); },
-         {{30, 20}, {20, 30}, {10, 20}, {20, 10}}, {{20, 20}, {9, 20}, {31, 20}}},
-        {[](canvas& c) { f_scaleStroke(c, 'r', 10, 10, 2); }, {{11, 10}, {12, 10}, {11, 11}, {12, 11}}, {}},
-        {[](canvas& c) { f_scaleStroke(c, 'l', 10, 10, 2); }, {{8, 10}, {9, 10}, {8, 11}, {9, 11}}, {}},
-        {[](canvas& c) { f_scaleStroke(c, 'd', 10, 10, 2); }, {{10, 11}, {10, 10}, {9, 11}, {9, 10}}, {}},
-        {[](canvas& c) { f_scaleStroke(c, 'u', 10, 10, 2); }, {{10, 8}, {10, 7}, {9, 8}, {9, 7}}, {}},
-        {[](canvas& c) { f_scaleStroke(c, 'x', 10, 10, 2); }, {{10, 10}, {11, 10}, {10, 11}, {11, 11}}, {}},
-    };
-    for (std::size_t i = 0; i < std::size(cases); ++i) {
+    for (const table_row& c : read_table("image/primitives.tsv", 5)) {
         test_canvas im(40, 40);
-        cases[i].draw(im.get());
+        c[1] == "frame" ? f_outFrame(im.get(), c[2][0], 10, 10, 30, 30, im.get().resolve(0, 0, 0))
+                        : f_scaleStroke(im.get(), c[2][0], 10, 10, 2);
         int drawn = 0;
         for (int y = 0; y < 40; ++y)
             for (int x = 0; x < 40; ++x) drawn += im.index(x, y) != im.background;
-        EXPECT_TRUE(!cases[i].clear.empty() || drawn == 4) << i;  // a tick: nothing but its pixels
-        for (const auto& [x, y] : cases[i].set) EXPECT_EQ(im.rgb(x, y), 0x000000u) << i << ": " << x << "," << y;
-        for (const auto& [x, y] : cases[i].clear) EXPECT_EQ(im.index(x, y), im.background) << i << ": " << x << "," << y;
+        EXPECT_TRUE(c[1] == "frame" || drawn == 4) << c[0];
+        for (const std::string& point : list_of(c[3]))
+            EXPECT_EQ(im.rgb(std::stoi(point), std::stoi(point.substr(point.find(',') + 1))), 0x000000u) << c[0] << point;
+        for (const std::string& point : list_of(c[4]))
+            EXPECT_EQ(im.index(std::stoi(point), std::stoi(point.substr(point.find(',') + 1))), im.background) << c[0] << point;
     }
 }
 

@@ -9,6 +9,5 @@
 // Opens text as a read-only stream; the text must outlive the stream.
 inline FilePtr memory_file(const std::string& text)
 {
-    if (text.empty()) return FilePtr(std::fopen("/dev/null", "r"));
-    return FilePtr(fmemopen(const_cast<char*>(text.data()), text.size(), "r"));
+    return FilePtr(text.empty() ? std::fopen("/dev/null", "r") : fmemopen(const_cast<char*>(text.data()), text.size(), "r"));
 }
