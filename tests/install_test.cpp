@@ -30,8 +30,7 @@ TEST(Install, ProgramsFindTheirDataFromAnEmptyFolderAlsoWhenTheInstallationMoves
         EXPECT_NE(read_file(path).find("\"vemura-dorvex 1.1.0\""), std::string::npos) << page;
         if (!std::filesystem::exists("/usr/bin/man")) continue;
         const run_result man = run_program("/usr/bin/man", {"-l", path}, top.path());
-        EXPECT_EQ(man.exit_code, 0) << page << man.err;
-        EXPECT_NE(man.out.find("EXIT STATUS"), std::string::npos) << page;
+        EXPECT_TRUE(man.exit_code == 0 && man.out.find("EXIT STATUS") != std::string::npos) << page << man.err;
     }
     for (const std::string where : {"first", "moved/elsewhere"}) {
         if (where != "first") {

@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "tests/support/program_runner.h"
+#include "tests/support/table_file.h"
 
 namespace {
 
@@ -40,20 +43,14 @@ TEST(ColorGroups, GroupFileFormatAndTheStandardSetsInItsPlace)
     }
 }
 
+// tests/data/analysis/residue_groups.tsv; the lookup table agrees with the search for every byte.
 TEST(FindGroup, StandardSetsAndTheTableForEveryByte)
 {
-    const struct {
-        char residue;
-        Groups groups;
-        int group;
-    } cases[] = {
-        {'X', kProtein, 9}, {'*', kProtein, 9},     {'.', kProtein, 9},     {' ', kProtein, 9},
-        {'b', kProtein, 2}, {'-', kProtein, -2},    {'W', kProtein, 4},     {'\0', kProtein, 9},
-        {'U', kNucleotide, 3}, {'t', kNucleotide, 3}, {'N', kNucleotide, 4}, {'A', {}, -1},
-        // groups that each hold a blank: letters fall into the last group, a blank into group 0
-        {'A', {" ", " ", " "}, 2}, {' ', {" ", " ", " "}, 0},
-    };
-    for (const auto& c : cases) EXPECT_EQ(f_findGroup(c.residue, c.groups), c.group) << c.residue;
+    const std::map<std::string, Groups> sets = {
+        {"protein", kProtein}, {"nucleotide", kNucleotide}, {"none", {}}, {"blanks", {" ", " ", " "}}};
+    for (const table_row& c : read_table("analysis/residue_groups.tsv", 4))
+        EXPECT_EQ(f_findGroup(c[1][0], sets.at(c[2])), std::stoi(c[3])) << c[0];
+    EXPECT_EQ(f_findGroup('\0', kProtein), 9);
     const auto table = f_groupTable(kProtein);
     for (int b = 0; b < 256; ++b) EXPECT_EQ(table[b], f_findGroup(static_cast<char>(b), kProtein)) << b;
 }

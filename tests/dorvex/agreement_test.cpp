@@ -47,8 +47,8 @@ TEST(Agreement, HandWorkedTables)
               "metric\tvalue\nsequences_compared\t3\nsequences_unpaired\t0\nsequences_unpaired_second\t0\n"
               "sequences_mismatched\t0\npairs_first\t7\npairs_second\t8\npairs_shared\t5\nsp\t0.714286\n"
               "modeler\t0.625000\ncolumns_first\t5\ncolumns_identical\t2\ntc\t0.400000\n");
-    EXPECT_EQ(dir.read("xsequences.tsv"), "name\tpartner\tresidues\tpairs\tshared\tagreement\n"
-                                          "a\ta\t4\t5\t4\t0.800000\nb\tb\t4\t5\t4\t0.800000\nc\tc\t3\t4\t2\t0.500000\n");
+    EXPECT_EQ(dir.read("xsequences.tsv"), "name\tpartner\tresidues\tpairs\tshared\tagreement\na\ta\t4\t5\t4\t0.800000\n"
+                                          "b\tb\t4\t5\t4\t0.800000\nc\tc\t3\t4\t2\t0.500000\n");
     EXPECT_EQ(dir.read("xagreement_columns.tsv"),
               "column\tresidues\tpairs\tshared\tagreement\tidentical\n1\t2\t1\t1\t1.000000\t0\n"
               "2\t2\t1\t0\t0.000000\t0\n3\t2\t1\t0\t0.000000\t0\n4\t3\t3\t3\t1.000000\t1\n5\t2\t1\t1\t1.000000\t1\n");
@@ -127,9 +127,8 @@ TEST(Agreement, EqualsANaivePairEnumeration)
         SCOPED_TRACE("trial " + std::to_string(trial));
         ASSERT_EQ(std::make_tuple(a.unpairedReference, a.unpairedOther, a.mismatched),
                   std::make_tuple(unpaired, unpaired, mismatched));
-        ASSERT_EQ(a.pairsReference, static_cast<std::int64_t>(pairs1.size()));
-        ASSERT_EQ(a.pairsOther, static_cast<std::int64_t>(pairs2.size()));
-        ASSERT_EQ(a.pairsShared, static_cast<std::int64_t>(shared.size()));
+        ASSERT_EQ(std::make_tuple(a.pairsReference, a.pairsOther, a.pairsShared),
+                  (std::tuple<std::int64_t, std::int64_t, std::int64_t>(pairs1.size(), pairs2.size(), shared.size())));
 
         // Per residue, per sequence and per column: the pairs holding it and the shared ones.
         std::map<residue, agreement_ratio> byResidue;
@@ -189,9 +188,9 @@ TEST(Agreement, SummaryListsTheLowestFirst)
                                                      "  - lowest agreement:     0.5000  c\n"
                                                      "                          0.8000  a\n"
                                                      "                          0.8000  b\n");
-    const alignment_agreement none = f_computeAgreement({"AC"}, {0}, {"AC"}, {0});
-    EXPECT_NE(f_agreementSummary(none, {"a"}).find("  - SP:                   NA\n"), std::string::npos);
-    EXPECT_NE(f_agreementSummary(none, {"a"}).find("  - lowest agreement:     none\n"), std::string::npos);
+    const std::string none = f_agreementSummary(f_computeAgreement({"AC"}, {0}, {"AC"}, {0}), {"a"});
+    EXPECT_NE(none.find("  - SP:                   NA\n"), std::string::npos);
+    EXPECT_NE(none.find("  - lowest agreement:     none\n"), std::string::npos);
     // At most five, ties in their order: seven sequences against themselves all agree.
     const alignment_agreement self = f_computeAgreement(strings(7, "AC"), {0, 1, 2, 3, 4, 5, 6}, strings(7, "AC"),
                                                         {0, 1, 2, 3, 4, 5, 6});

@@ -21,7 +21,8 @@ using Triple = std::vector<int>;
 TEST(Ramps, CheckValues)
 {
     using ramp = int (*)(canvas&, int, int, int, int*);
-    const std::map<std::string, ramp> ramps = {{"red", f_clrRedBase}, {"blue", f_clrBlueBase}, {"green", f_clrGreenBase}};
+    const std::map<std::string, ramp> ramps = {
+        {"red", f_clrRedBase}, {"blue", f_clrBlueBase}, {"green", f_clrGreenBase}};
     for (const table_row& c : read_table("image/ramps.tsv", 6)) {
         test_canvas im;
         int rgb[3];
@@ -41,7 +42,8 @@ std::string groupColours(int nRed, int nGreen, int nBlue)
     std::vector<int> colours;
     f_setGroupColors(im.get(), colours, nRed, nGreen, nBlue);
     std::string text;
-    for (int c : colours) text += f_format("%d,%d,%d ", im.get().colourOf(c).red, im.get().colourOf(c).green, im.get().colourOf(c).blue);
+    for (int c : colours)
+        text += f_format("%d,%d,%d ", im.get().colourOf(c).red, im.get().colourOf(c).green, im.get().colourOf(c).blue);
     return text;
 }
 
@@ -92,10 +94,9 @@ TEST(Primitives, PixelsOfFramesAndTicks)
         for (int y = 0; y < 40; ++y)
             for (int x = 0; x < 40; ++x) drawn += im.index(x, y) != im.background;
         EXPECT_TRUE(c[1] == "frame" || drawn == 4) << c[0];
-        for (const std::string& point : list_of(c[3]))
-            EXPECT_EQ(im.rgb(std::stoi(point), std::stoi(point.substr(point.find(',') + 1))), 0x000000u) << c[0] << point;
-        for (const std::string& point : list_of(c[4]))
-            EXPECT_EQ(im.index(std::stoi(point), std::stoi(point.substr(point.find(',') + 1))), im.background) << c[0] << point;
+        auto y = [](const std::string& point) { return std::stoi(point.substr(point.find(',') + 1)); };
+        for (const std::string& p : list_of(c[3])) EXPECT_EQ(im.rgb(std::stoi(p), y(p)), 0x000000u) << c[0] << p;
+        for (const std::string& p : list_of(c[4])) EXPECT_EQ(im.index(std::stoi(p), y(p)), im.background) << c[0] << p;
     }
 }
 
@@ -119,18 +120,17 @@ TEST(Legends, CellsAndTheXAfterTheCaption)
 
 TEST(TickStep, FirstNumbers)
 {
-    for (const table_row& c : read_table("image/tick_steps.tsv", 3)) EXPECT_EQ(f_1stN(std::stoi(c[1])), std::stoi(c[2])) << c[0];
+    for (const table_row& c : read_table("image/tick_steps.tsv", 3))
+        EXPECT_EQ(f_1stN(std::stoi(c[1])), std::stoi(c[2])) << c[0];
 }
 
 // Names longer than the name width (10) are cut with a trace line; in the tiny font at 12.
 TEST(Names, LongNamesAreCutWithATraceLine)
 {
     test_canvas im(300, 40);
-    const int c = im.get().allocate(7, 0, 0);
     testing::internal::CaptureStdout();
-    f_outSeqName(im.get(), 1, "ABCDEFGHIJKLMNO", 100, 10, 0, c, c, c);
-    f_outSeqName(im.get(), 1, "ABCDEFGHIJKLMNO", 100, 10, 1, c, c, c);
-    f_outSeqName(im.get(), 1, "SHORT", 100, 10, 0, c, c, c);
+    for (const auto& [name, mode] : {std::make_pair("ABCDEFGHIJKLMNO", 0), {"ABCDEFGHIJKLMNO", 1}, {"SHORT", 0}})
+        f_outSeqName(im.get(), 1, name, 100, 10, mode, 0, 0, 0);
     std::fflush(stdout);
     EXPECT_EQ(testing::internal::GetCapturedStdout(),
               "  - name tranc: iL0 = 10, name len = 15\n  - name tranc: iL0 = 12, name len = 15\n");

@@ -58,7 +58,8 @@ TEST(AtomicFile, ATargetThatCannotBeWrittenIsLeftAsItIs)
     fs::create_directory(dir.file("sub"));
     dir.write("kept.txt", "kept\n");
     fs::permissions(dir.file("kept.txt"), fs::perms(0444));
-    for (const std::string& target : {dir.file("nodir/mismatch.txt"), dir.file("sub"), std::string(), dir.file("kept.txt")}) {
+    for (const std::string& target :
+         {dir.file("nodir/mismatch.txt"), dir.file("sub"), std::string(), dir.file("kept.txt")}) {
         atomic_file report;
         EXPECT_FALSE(f_createAtomicFile(report, target)) << target;
         EXPECT_FALSE(report.stream) << target;

@@ -8,7 +8,8 @@ namespace {
 
 TEST(AtoiSaturated, ReadsLikeAtoiButSaturates)
 {
-    for (const table_row& c : read_table("options/numbers.tsv", 3)) EXPECT_EQ(f_atoiSaturated(c[1]), std::stoll(c[2])) << c[0];
+    for (const table_row& c : read_table("options/numbers.tsv", 3))
+        EXPECT_EQ(f_atoiSaturated(c[1]), std::stoll(c[2])) << c[0];
 }
 
 }  // namespace

@@ -9,5 +9,6 @@
 // Opens text as a read-only stream; the text must outlive the stream.
 inline FilePtr memory_file(const std::string& text)
 {
-    return FilePtr(text.empty() ? std::fopen("/dev/null", "r") : fmemopen(const_cast<char*>(text.data()), text.size(), "r"));
+    if (text.empty()) return FilePtr(std::fopen("/dev/null", "r"));
+    return FilePtr(fmemopen(const_cast<char*>(text.data()), text.size(), "r"));
 }

@@ -27,7 +27,8 @@ inline std::vector<table_row> read_table(const std::string& path, std::size_t fi
                 rows.back().emplace_back();
                 continue;
             }
-            if (c == '\\' && i + 1 < line.size()) c = line[++i], c = c == 'n' ? '\n' : c == 'r' ? '\r' : c == 't' ? '\t' : c;
+            if (c == '\\' && i + 1 < line.size())
+                c = line[++i], c = c == 'n' ? '\n' : c == 'r' ? '\r' : c == 't' ? '\t' : c;
             rows.back().back() += c;
         }
         rows.back().resize(std::max(rows.back().size(), fields));

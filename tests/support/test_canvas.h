@@ -23,7 +23,8 @@ struct test_canvas {
     std::uint32_t rgb(int x, int y) const
     {
         const int c = index(x, y);
-        return static_cast<std::uint32_t>(gdImageRed(image, c) << 16 | gdImageGreen(image, c) << 8 | gdImageBlue(image, c));
+        return static_cast<std::uint32_t>(gdImageRed(image, c) << 16 | gdImageGreen(image, c) << 8 |
+                                          gdImageBlue(image, c));
     }
     // The columns that hold anything but the background, as [first, last]; {-1, -1} when none.
     std::pair<int, int> inkColumns() const
