@@ -4,13 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/table_file.h"
 #include "tests/support/test_canvas.h"
 
 namespace {
 
-const std::uint32_t kGrey = 0x8C8C8C, kRed = 0xFF0000, kMarkerFill = 0xE6BED3;
+const std::uint32_t kGrey = 0x8C8C8C;
 const std::uint32_t kGreenOne = 0x89C089;  // green ramp at 1 of 0..3: (137,192,137)
-const std::uint32_t kBackground = 0x010203;
 
 struct strip_image {
     test_canvas image{80, 30};
@@ -70,21 +70,16 @@ TEST(ComparisonStrip, LabelsEndFourPixelsBeforeTheRightEdge)
     }
 }
 
+// tests/data/dorvex/mismatch_markers.tsv: the marker at its column, clamped at the end.
 TEST(ComparisonStrip, MismatchMarkerAtItsColumnAndClampedAtTheEnd)
 {
-    const struct {
-        int col, ncols;
-        std::vector<std::pair<int, std::uint32_t>> row10;  // x and colour along y = 10
-    } cases[] = {
-        {1, 61, {{0, kRed}, {2, kMarkerFill}, {5, kRed}, {6, kBackground}}},
-        {61, 61, {{55, kRed}, {60, kRed}, {61, kBackground}}},  // would start at 60
-        {3, 0, {{0, kBackground}, {30, kBackground}}},           // no columns: nothing
-    };
-    for (const auto& c : cases) {
+    for (const table_row& c : read_table("dorvex/mismatch_markers.tsv", 4)) {
         strip_image im;
         const int fill = im.image.get().allocate(230, 190, 211), frame = im.image.get().allocate(255, 0, 0);
-        f_outMisMark(im.image.get(), c.col, c.ncols, 0, 0, 60, 20, fill, frame);
-        for (const auto& [x, colour] : c.row10) EXPECT_EQ(im.image.rgb(x, 10), colour) << c.col << " x " << x;
+        f_outMisMark(im.image.get(), std::stoi(c[1]), std::stoi(c[2]), 0, 0, 60, 20, fill, frame);
+        for (const std::string& pixel : list_of(c[3]))
+            EXPECT_EQ(im.image.rgb(std::stoi(pixel), 10), std::stoul(pixel.substr(pixel.find(':') + 1), nullptr, 16))
+                << c[0] << ": " << pixel;
     }
 }
 

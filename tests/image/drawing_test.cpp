@@ -14,8 +14,6 @@
 
 namespace {
 
-using Triple = std::vector<int>;
-
 // tests/data/image/ramps.tsv: each ramp's check values. The colour is the palette entry, the
 // same entry when asked again.
 TEST(Ramps, CheckValues)
@@ -61,12 +59,10 @@ TEST(GroupColours, StandardSets)
 // black otherwise; boxed cells get a bevel, white top and left, black right and bottom.
 TEST(LetterCell, LetterColourRuleAndBevel)
 {
-    const std::pair<Triple, std::uint32_t> cases[] = {
-        {{200, 200, 60}, 0x000000u},   // sum 460
-        {{100, 100, 240}, 0xFFFFFFu},  // sum 440, red + green 200
-        {{255, 160, 0}, 0x000000u},    // sum 415 but red + green 415
-    };
-    for (const auto& [fill, letter] : cases) {
+    const int cases[][4] = {{200, 200, 60, 0x000000},   // sum 460
+                            {100, 100, 240, 0xFFFFFF},  // sum 440, red + green 200
+                            {255, 160, 0, 0x000000}};   // sum 415 but red + green 415
+    for (const auto& fill : cases) {
         test_canvas im(30, 30);
         const int colour = im.get().allocate(fill[0], fill[1], fill[2]);
         f_outLetter(im.get(), 'W', 2, 2, 20, 20, 7, 4, colour, true);
@@ -74,7 +70,7 @@ TEST(LetterCell, LetterColourRuleAndBevel)
         for (int y = 4; y < 19 && ink == 0x123456; ++y)
             for (int x = 4; x < 19; ++x)
                 if (im.index(x, y) != colour) ink = im.rgb(x, y);
-        EXPECT_EQ(ink, letter) << fill[0] << "," << fill[1] << "," << fill[2];
+        EXPECT_EQ(ink, static_cast<std::uint32_t>(fill[3])) << fill[0] << "," << fill[1] << "," << fill[2];
         EXPECT_EQ((std::vector<std::uint32_t>{im.rgb(10, 2), im.rgb(2, 10), im.rgb(20, 10), im.rgb(10, 20)}),
                   (std::vector<std::uint32_t>{0xFFFFFF, 0xFFFFFF, 0, 0}));  // top, left, right, bottom
         f_outLetter(im.get(), 'W', 2, 2, 20, 20, 7, 4, colour, false);  // unboxed: a plain rectangle
