@@ -24,7 +24,6 @@ read_result readText(const std::string& text)
     testing::internal::CaptureStdout();
     testing::internal::CaptureStderr();
     r.status = f_loadAlignment(memory_file(text), "m.aln", r.record);
-    std::fflush(stdout);
     r.warnings = testing::internal::GetCapturedStderr();
     r.trace = testing::internal::GetCapturedStdout();
     return r;

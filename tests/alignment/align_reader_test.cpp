@@ -23,7 +23,6 @@ TEST(AlignReader, NamesRowsAndTraceOfEachRule)
         FilePtr file = memory_file(c[1]);
         testing::internal::CaptureStdout();
         f_getAlign(file.get(), names, rows);
-        std::fflush(stdout);
         EXPECT_EQ(testing::internal::GetCapturedStdout(), c[4]) << c[0];
         EXPECT_EQ(names, list_of(c[2])) << c[0];
         EXPECT_EQ(rows, list_of(c[3])) << c[0];

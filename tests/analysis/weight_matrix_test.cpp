@@ -78,7 +78,6 @@ double weigh(const strings& rows, const std::string& matrix, std::vector<double>
     weights.assign(rows.empty() ? 0 : rows[0].size(), -99.0);
     testing::internal::CaptureStdout();
     const double max = f_setWeights(rows, dir.file("m.matrix").c_str(), weights.data());
-    std::fflush(stdout);
     trace = testing::internal::GetCapturedStdout();
     return max;
 }

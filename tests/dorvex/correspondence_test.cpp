@@ -1,7 +1,6 @@
 // Offset maps, the row walker, residue columns and the ungapped sequences of an alignment read.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -30,7 +29,6 @@ std::pair<strings, std::string> calc(const strings& rows, const std::vector<int>
     for (std::size_t i = 0; i < rows.size(); ++i) maps[i][static_cast<int>(rows[i].size())] = off_de('e', 0);
     testing::internal::CaptureStdout();
     f_calcDelta(maps, partner, rows, otherRows);
-    std::fflush(stdout);
     std::pair<strings, std::string> result{{}, testing::internal::GetCapturedStdout()};
     for (const offset_map& map : maps) result.first.push_back(describe(map));
     return result;

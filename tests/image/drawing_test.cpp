@@ -127,7 +127,6 @@ TEST(Names, LongNamesAreCutWithATraceLine)
     testing::internal::CaptureStdout();
     for (const auto& [name, mode] : {std::make_pair("ABCDEFGHIJKLMNO", 0), {"ABCDEFGHIJKLMNO", 1}, {"SHORT", 0}})
         f_outSeqName(im.get(), 1, name, 100, 10, mode, 0, 0, 0);
-    std::fflush(stdout);
     EXPECT_EQ(testing::internal::GetCapturedStdout(),
               "  - name tranc: iL0 = 10, name len = 15\n  - name tranc: iL0 = 12, name len = 15\n");
 }

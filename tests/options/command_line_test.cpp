@@ -48,7 +48,6 @@ set_up setUp(program_kind program, args arguments, const std::string& options = 
     testing::internal::CaptureStdout();
     testing::internal::CaptureStderr();
     r.goesOn = f_setUpRun(static_cast<int>(argv.size()), argv.data(), r.opts, r.alignments, r.exitCode);
-    std::fflush(stdout);
     r.err = testing::internal::GetCapturedStderr();
     r.out = testing::internal::GetCapturedStdout();
     std::filesystem::current_path(previous);
