@@ -11,7 +11,7 @@
 // ---- 1. the row walker ----
 
 AlignRowIterator::AlignRowIterator(const std::string* walkedRow)
-    : row(walkedRow), pos(0), res_index(0), len(walkedRow ? static_cast<int>(walkedRow->size()) : 0)
+    : row(walkedRow), pos(0), len(walkedRow ? static_cast<int>(walkedRow->size()) : 0)
 {
 }
 
@@ -19,7 +19,6 @@ AlignRowIterator& AlignRowIterator::begin()
 {
     pos = 0;
     while (pos < len && (*row)[pos] == '-') ++pos;
-    res_index = 0;
     return *this;
 }
 
@@ -27,7 +26,6 @@ AlignRowIterator& AlignRowIterator::operator++()
 {
     if (pos < len) ++pos;
     while (pos < len && (*row)[pos] == '-') ++pos;
-    if (res_index < len) ++res_index;
     return *this;
 }
 

@@ -34,22 +34,20 @@ using offset_map = std::map<int, off_de>;
 // The row must outlive the iterator and keep its length while it is walked.
 class AlignRowIterator {
 public:
-    // Starts at column 0 with no residue stepped over; a null row counts as an empty one.
+    // Starts at column 0; a null row counts as an empty one.
     explicit AlignRowIterator(const std::string* row);
 
-    // Moves to the first residue (or to the row's end when there is none) and clears the count.
+    // Moves to the first residue (or to the row's end when there is none).
     AlignRowIterator& begin();
     // Moves to the next residue, or to the row's end; never past it.
     AlignRowIterator& operator++();
     int operator*() const { return pos; }
-    int align_pos() const { return pos; }
     // The number of gaps directly before the current column; 0 at column 0.
     int gaps_before() const;
 
     const std::string* row;
-    int pos;        // the current column; len at the row's end
-    int res_index;  // residues stepped over since begin()
-    int len;        // the row's length, taken at construction
+    int pos;  // the current column; len at the row's end
+    int len;  // the row's length, taken at construction
 };
 
 // Takes one alignment as the loader read it: moves its names and rows to the end of names and

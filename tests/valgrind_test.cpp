@@ -21,8 +21,7 @@ void runUnderValgrind(const std::string& program, const std::vector<std::string>
     dir.copyAllData();
     for (const char* name : {"globins45.clustalo.blk", "globins45.mafft.blk", "globins.opt", "compare.opt"})
         fs::copy_file(std::string(EXAMPLES_DIR) + "/" + name, dir.file(name));
-    // Leaks count when definite or possible; gd's image libraries keep one block from their own
-    // start-up, which is still reachable.
+    // Leaks count when definite or possible (gd's image libraries keep one block, still reachable).
     std::vector<std::string> args = {"--error-exitcode=99", "--leak-check=full", "--quiet", program};
     args.insert(args.end(), programArgs.begin(), programArgs.end());
     const run_result r = run_program("/usr/bin/valgrind", args, dir.path());

@@ -17,7 +17,6 @@
 #include "common/alignment/align_reader.h"
 #include "common/analysis/color_groups.h"
 #include "common/analysis/column_weights.h"
-#include "common/analysis/weight_matrix.h"
 #include "common/options/prog_options.h"
 #include "dorvex/dorvex_run.h"
 #include "vemura/vemura_run.h"
@@ -28,118 +27,69 @@ namespace fs = std::filesystem;
 
 // ---- 1. harness support ----
 
-// Everything the code under test prints goes to /dev/null while it runs.
-class quiet_output {
-public:
-    quiet_output()
-    {
-        std::fflush(stdout);
-        saved_ = dup(1);
-        const int devnull = open("/dev/null", O_WRONLY);
-        dup2(devnull, 1);
-        close(devnull);
-    }
-    ~quiet_output()
-    {
-        std::fflush(stdout);
-        dup2(saved_, 1);
-        close(saved_);
-    }
-
-private:
-    int saved_;
+// Everything the code under test prints goes to /dev/null while one of these lives.
+struct quiet_output {
+    int saved = (std::fflush(stdout), dup(1)), devnull = open("/dev/null", O_WRONLY);
+    quiet_output() { dup2(devnull, 1), close(devnull); }
+    ~quiet_output() { std::fflush(stdout), dup2(saved, 1), close(saved); }
 };
 
-// The harness's private working directory, holding the shipped data files; entered for a run
-// and left afterwards.
-class work_directory {
-public:
+// The harness's private working directory, emptied after every run and removed at exit; the
+// programs find the shipped data files through VEMURA_DATA.
+struct work_directory {
+    std::string path = (fs::temp_directory_path() / "fuzz-run-XXXXXX").string();
     work_directory()
     {
-        std::string pattern = (fs::temp_directory_path() / "fuzz-run-XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr) std::abort();
-        path_ = pattern;
-        for (const char* name : {"blosum62.matrix", "dnarna.matrix", "color10.def", "color5.def"})
-            fs::copy_file(fs::path(FUZZ_DATA_DIR) / name, fs::path(path_) / name);
+        if (mkdtemp(path.data()) == nullptr || setenv("VEMURA_DATA", FUZZ_DATA_DIR, 1) != 0) std::abort();
     }
-    ~work_directory()
+    ~work_directory() { fs::remove_all(path, ignored); }
+    void clean()
     {
-        std::error_code ignored;
-        fs::remove_all(path_, ignored);
+        for (const auto& entry : fs::directory_iterator(path)) fs::remove_all(entry.path(), ignored);
     }
-    const std::string& path() const { return path_; }
-    // Removes what a run left behind (pictures, reports, its input files).
-    void clean() const
-    {
-        for (const auto& entry : fs::directory_iterator(path_)) {
-            const std::string name = entry.path().filename();
-            if (name != "blosum62.matrix" && name != "dnarna.matrix" && name != "color10.def" &&
-                name != "color5.def") {
-                std::error_code ignored;
-                fs::remove_all(entry.path(), ignored);
-            }
-        }
-    }
+    std::error_code ignored;
+} g_work;
 
-private:
-    std::string path_;
-};
-
-work_directory& workDirectory()
+// Writes content (or the bytes) as the file name in the working directory; returns its path.
+std::string writeFile(const char* name, const std::string& content)
 {
-    static work_directory directory;
-    return directory;
-}
-
-void writeFile(const std::string& path, const std::string& content)
-{
-    std::ofstream out(path, std::ios::binary);
-    out << content;
-}
-
-// The bytes as a file in the working directory.
-std::string asFile(const std::uint8_t* data, std::size_t size, const char* name)
-{
-    const std::string path = workDirectory().path() + "/" + name;
-    writeFile(path, std::string(reinterpret_cast<const char*>(data), size));
+    const std::string path = g_work.path + "/" + name;
+    std::ofstream(path, std::ios::binary) << content;
     return path;
 }
 
+std::string asFile(const std::uint8_t* data, std::size_t size, const char* name)
+{
+    return writeFile(name, std::string(reinterpret_cast<const char*>(data), size));
+}
+
+// The input's parts, separated by lines "@@@".
 std::vector<std::string> splitParts(const std::uint8_t* data, std::size_t size)
 {
     const std::string text(reinterpret_cast<const char*>(data), size);
     std::vector<std::string> parts;
     std::size_t from = 0;
-    for (;;) {
-        const std::size_t at = text.find("\n@@@\n", from);
-        if (at == std::string::npos) {
-            parts.push_back(text.substr(from));
-            return parts;
-        }
+    for (std::size_t at; (at = text.find("\n@@@\n", from)) != std::string::npos; from = at + 5)
         parts.push_back(text.substr(from, at + 1 - from));
-        from = at + 5;
-    }
+    parts.push_back(text.substr(from));
+    return parts;
 }
 
 // The fuzzed options without the lines that name files, and with a small picture size.
-std::string harnessOptions(const std::string& options, const char* ownLines)
+std::string harnessOptions(const std::string& options, const std::string& ownLines)
 {
     std::string kept;
     std::istringstream lines(options);
-    std::string line;
-    while (std::getline(lines, line)) {
-        if (line.size() >= 2 && (line[1] == 'i' || line[1] == 'e' || line[1] == 'm' || line[1] == 'g')) continue;
-        kept += line + "\n";
-    }
+    for (std::string line; std::getline(lines, line);)
+        if (line.size() < 2 || std::string("iemg").find(line[1]) == std::string::npos) kept += line + "\n";
     return kept + ownLines;
 }
 
-// Runs a program's main logic in the working directory.
-template <typename Run>
-void runInWorkDirectory(Run run, std::vector<std::string> args)
+// Runs a program's main logic in the working directory, quietly, and cleans up after it.
+void runInWorkDirectory(int (*run)(int, char**), std::vector<std::string> args)
 {
-    const int previous = open(".", O_RDONLY | O_DIRECTORY);
-    if (chdir(workDirectory().path().c_str()) != 0) std::abort();
+    const fs::path previous = fs::current_path();
+    fs::current_path(g_work.path);
     std::vector<char*> argv;
     for (std::string& a : args) argv.push_back(a.data());
     argv.push_back(nullptr);
@@ -147,9 +97,8 @@ void runInWorkDirectory(Run run, std::vector<std::string> args)
         quiet_output quiet;
         (void)run(static_cast<int>(args.size()), argv.data());
     }
-    workDirectory().clean();
-    if (fchdir(previous) != 0) std::abort();
-    close(previous);
+    g_work.clean();
+    fs::current_path(previous);
 }
 
 }  // namespace
@@ -162,10 +111,7 @@ int fuzz_options(const std::uint8_t* data, std::size_t size)
     quiet_output quiet;
     for (program_kind program : {program_kind::vemura, program_kind::dorvex}) {
         prog_options opts(program);
-        if (ReadProgOptions(opts, path.c_str()) == 0) {
-            image_options io(opts);
-            (void)io;
-        }
+        if (ReadProgOptions(opts, path.c_str()) == 0) image_options io(opts);
     }
     return 0;
 }
@@ -182,16 +128,11 @@ int fuzz_alignment(const std::uint8_t* data, std::size_t size)
 int fuzz_matrix(const std::uint8_t* data, std::size_t size)
 {
     const std::string path = asFile(data, size, "fuzz.matrix");
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) return 0;
-    Weight_matrix matrix;
-    (void)matrix.fread(file);
-    std::fclose(file);
     const std::vector<std::string> rows = {"ACDEFGHIKLMNPQRSTVWY-BXZ", "acdefghiklmnpqrstvwy-bxz", "AAAAAAAAAA",
                                            "WWWWWWWWWWWWWWWWWWWWWWWWW"};
     std::vector<double> weights(rows[0].size());
     quiet_output quiet;
-    (void)f_setWeights(rows, path.c_str(), weights.data());
+    (void)f_setWeights(rows, path.c_str(), weights.data());  // reads and standardises the matrix
     return 0;
 }
 
@@ -215,18 +156,11 @@ int fuzz_groups(const std::uint8_t* data, std::size_t size)
 int fuzz_vemura(const std::uint8_t* data, std::size_t size)
 {
     const std::vector<std::string> parts = splitParts(data, size);
-    const std::string& dir = workDirectory().path();
     std::string own = " W 450\n H 1\n";
-    if (parts.size() > 2) {
-        writeFile(dir + "/fuzz.matrix", parts[2]);
-        own += " m fuzz.matrix\n";
-    }
-    if (parts.size() > 3) {
-        writeFile(dir + "/fuzz.def", parts[3]);
-        own += " g fuzz.def\n";
-    }
-    writeFile(dir + "/fuzz.opt", harnessOptions(parts[0], own.c_str()));
-    writeFile(dir + "/fuzz.aln", parts.size() > 1 ? parts[1] : std::string());
+    if (parts.size() > 2) writeFile("fuzz.matrix", parts[2]), own += " m fuzz.matrix\n";
+    if (parts.size() > 3) writeFile("fuzz.def", parts[3]), own += " g fuzz.def\n";
+    writeFile("fuzz.opt", harnessOptions(parts[0], own));
+    writeFile("fuzz.aln", parts.size() > 1 ? parts[1] : std::string());
     runInWorkDirectory(vemura_run, {"vemura", "fuzz.opt", "fuzz.aln"});
     return 0;
 }
@@ -234,15 +168,11 @@ int fuzz_vemura(const std::uint8_t* data, std::size_t size)
 int fuzz_dorvex(const std::uint8_t* data, std::size_t size)
 {
     const std::vector<std::string> parts = splitParts(data, size);
-    const std::string& dir = workDirectory().path();
     std::string own = " W 320\n H 1\n";
-    if (parts.size() > 3) {
-        writeFile(dir + "/fuzz.matrix", parts[3]);
-        own += " m fuzz.matrix\n";
-    }
-    writeFile(dir + "/fuzz.opt", harnessOptions(parts[0], own.c_str()));
-    writeFile(dir + "/first.aln", parts.size() > 1 ? parts[1] : std::string());
-    writeFile(dir + "/second.aln", parts.size() > 2 ? parts[2] : std::string());
+    if (parts.size() > 3) writeFile("fuzz.matrix", parts[3]), own += " m fuzz.matrix\n";
+    writeFile("fuzz.opt", harnessOptions(parts[0], own));
+    writeFile("first.aln", parts.size() > 1 ? parts[1] : std::string());
+    writeFile("second.aln", parts.size() > 2 ? parts[2] : std::string());
     runInWorkDirectory(dorvex_run, {"dorvex", "fuzz.opt", "first.aln", "second.aln"});
     return 0;
 }

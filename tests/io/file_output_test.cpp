@@ -1,7 +1,6 @@
 // Output files written whole: the target changes only when a complete file is committed, and no
 // temporary file is ever left behind.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -13,70 +12,63 @@
 
 namespace {
 
+namespace fs = std::filesystem;
 using names = std::vector<std::string>;
 
 void put(atomic_file& report, const std::string& text)
 {
-    std::fwrite(text.data(), 1, text.size(), report.stream.get());
-}
-
-TEST(AtomicFile, ANewReportAppearsWhenClosed)
-{
-    TempDir dir;
-    atomic_file report;
-    ASSERT_TRUE(f_createAtomicFile(report, dir.file("mismatch.txt")));
-    put(report, "line 1\n");
-    EXPECT_FALSE(dir.exists("mismatch.txt"));
-    put(report, "line 2\n");
-    ASSERT_TRUE(f_commitAtomicFile(report));
-    EXPECT_EQ(dir.read("mismatch.txt"), "line 1\nline 2\n");
-    EXPECT_EQ(dir.listing(), names{"mismatch.txt"});
-}
-
-TEST(AtomicFile, AnEarlierReportStaysWholeUntilTheNewOneIsClosed)
-{
-    TempDir dir;
-    dir.write("mismatch.txt", "old report\n");
-    ::chmod(dir.file("mismatch.txt").c_str(), 0640);
-    atomic_file report;
-    ASSERT_TRUE(f_createAtomicFile(report, dir.file("mismatch.txt")));
-    put(report, "new\n");
+    std::fputs(text.c_str(), report.stream.get());
     std::fflush(report.stream.get());
-    EXPECT_EQ(dir.read("mismatch.txt"), "old report\n");
-    ASSERT_TRUE(f_commitAtomicFile(report));
-    EXPECT_EQ(dir.read("mismatch.txt"), "new\n");
-    EXPECT_EQ(dir.listing(), names{"mismatch.txt"});
-    struct stat info;
-    ASSERT_EQ(::stat(dir.file("mismatch.txt").c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 07777, 0640u);
 }
 
-TEST(AtomicFile, AnAbandonedReportLeavesNothingBehind)
+// A new report, or one replacing an earlier report (whose permissions it keeps), appears when
+// committed; the earlier one stays whole until then, and whole when the new one is abandoned.
+TEST(AtomicFile, TheTargetChangesOnlyWhenTheWholeFileIsCommitted)
 {
-    TempDir dir;
-    dir.write("mismatch.txt", "old report\n");
-    {
+    for (const bool earlier : {false, true}) {
+        TempDir dir;
+        if (earlier) {
+            dir.write("mismatch.txt", "old\n");
+            fs::permissions(dir.file("mismatch.txt"), fs::perms(0640));
+        }
+        const names before = earlier ? names{"mismatch.txt"} : names{};
+        {
+            atomic_file abandoned;
+            ASSERT_TRUE(f_createAtomicFile(abandoned, dir.file("mismatch.txt")));
+            put(abandoned, "unfinished\n");
+        }
+        EXPECT_EQ(dir.listing(), before);  // the abandoned file's temporary file is gone
         atomic_file report;
         ASSERT_TRUE(f_createAtomicFile(report, dir.file("mismatch.txt")));
-        put(report, "unfinished\n");
+        put(report, "line 1\n");
+        EXPECT_EQ(dir.exists("mismatch.txt"), earlier);
+        EXPECT_EQ(dir.read("mismatch.txt"), earlier ? "old\n" : "");
+        put(report, "line 2\n");
+        ASSERT_TRUE(f_commitAtomicFile(report));
+        EXPECT_EQ(dir.read("mismatch.txt"), "line 1\nline 2\n");
+        EXPECT_EQ(dir.listing(), names{"mismatch.txt"});
+        EXPECT_TRUE(!earlier || fs::status(dir.file("mismatch.txt")).permissions() == fs::perms(0640));
     }
-    EXPECT_EQ(dir.read("mismatch.txt"), "old report\n");
-    EXPECT_EQ(dir.listing(), names{"mismatch.txt"});
 }
 
-TEST(AtomicFile, AReportThatCannotBeCreatedStaysClosed)
+// No missing folder, directory, empty name or read-only file is written, and nothing is left.
+TEST(AtomicFile, ATargetThatCannotBeWrittenIsLeftAsItIs)
 {
     TempDir dir;
-    std::filesystem::create_directory(dir.file("sub"));
+    fs::create_directory(dir.file("sub"));
+    dir.write("kept.txt", "kept\n");
+    fs::permissions(dir.file("kept.txt"), fs::perms(0444));
     for (const std::string& target :
-         {dir.file("nodir/mismatch.txt"), dir.file("sub"), std::string()}) {
+         {dir.file("nodir/mismatch.txt"), dir.file("sub"), std::string(), dir.file("kept.txt")}) {
         atomic_file report;
         EXPECT_FALSE(f_createAtomicFile(report, target)) << target;
         EXPECT_FALSE(report.stream) << target;
         EXPECT_FALSE(f_commitAtomicFile(report)) << target;
+        EXPECT_FALSE(f_writeFileAtomically(target, "x", 1)) << target;
     }
-    EXPECT_EQ(dir.listing(), names{"sub"});
-    EXPECT_TRUE(std::filesystem::is_empty(dir.file("sub")));
+    EXPECT_EQ(dir.listing(), (names{"kept.txt", "sub"}));
+    EXPECT_TRUE(fs::is_empty(dir.file("sub")));
+    EXPECT_EQ(dir.read("kept.txt"), "kept\n");
 }
 
 TEST(AtomicFile, AReplacementThatFailsKeepsTheTargetAndRemovesTheTemporaryFile)
@@ -86,7 +78,7 @@ TEST(AtomicFile, AReplacementThatFailsKeepsTheTargetAndRemovesTheTemporaryFile)
     ASSERT_TRUE(f_createAtomicFile(report, dir.file("mismatch.txt")));
     put(report, "new\n");
     // A directory (not empty) takes the target's name before the report is closed.
-    std::filesystem::create_directory(dir.file("mismatch.txt"));
+    fs::create_directory(dir.file("mismatch.txt"));
     dir.write("mismatch.txt/inside", "x");
     EXPECT_FALSE(f_commitAtomicFile(report));
     EXPECT_FALSE(report.stream);
@@ -94,39 +86,18 @@ TEST(AtomicFile, AReplacementThatFailsKeepsTheTargetAndRemovesTheTemporaryFile)
     EXPECT_EQ(dir.read("mismatch.txt/inside"), "x");
 }
 
-TEST(AtomicFile, AReadOnlyFileIsNotReplaced)
-{
-    TempDir dir;
-    dir.write("mismatch.txt", "kept\n");
-    ::chmod(dir.file("mismatch.txt").c_str(), 0444);
-    atomic_file report;
-    EXPECT_FALSE(f_createAtomicFile(report, dir.file("mismatch.txt")));
-    EXPECT_FALSE(f_writeFileAtomically(dir.file("mismatch.txt"), "x", 1));
-    EXPECT_EQ(dir.read("mismatch.txt"), "kept\n");
-    EXPECT_EQ(dir.listing(), names{"mismatch.txt"});
-}
-
-TEST(AtomicFile, WholeFilesInOneCall)
+TEST(AtomicFile, WholeFilesInOneCallAndThroughALink)
 {
     TempDir dir;
     ASSERT_TRUE(f_writeFileAtomically(dir.file("a.bin"), "a\0b", 3));
     EXPECT_EQ(dir.read("a.bin"), std::string("a\0b", 3));
-    EXPECT_FALSE(f_writeFileAtomically(dir.file("no/a.bin"), "a", 1));
-    EXPECT_EQ(dir.listing(), names{"a.bin"});
-}
-
-TEST(AtomicFile, ALinkedReportReplacesTheFileItNames)
-{
-    TempDir dir;
+    // A linked report replaces the file it names.
     dir.write("real.txt", "old\n");
-    std::filesystem::create_symlink("real.txt", dir.file("mismatch.txt"));
-    atomic_file report;
-    ASSERT_TRUE(f_createAtomicFile(report, dir.file("mismatch.txt")));
-    put(report, "new\n");
-    ASSERT_TRUE(f_commitAtomicFile(report));
-    EXPECT_TRUE(std::filesystem::is_symlink(dir.file("mismatch.txt")));
+    fs::create_symlink("real.txt", dir.file("mismatch.txt"));
+    ASSERT_TRUE(f_writeFileAtomically(dir.file("mismatch.txt"), "new\n", 4));
+    EXPECT_TRUE(fs::is_symlink(dir.file("mismatch.txt")));
     EXPECT_EQ(dir.read("real.txt"), "new\n");
-    EXPECT_EQ(dir.listing(), (names{"mismatch.txt", "real.txt"}));
+    EXPECT_EQ(dir.listing(), (names{"a.bin", "mismatch.txt", "real.txt"}));
 }
 
 }  // namespace

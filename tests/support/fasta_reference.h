@@ -1,7 +1,8 @@
-// Test support: the block-format twin of an aligned FASTA file, built independently of the
-// programs' readers, so that an aligner's own file can be checked against the same alignment in
-// the block format.
+// Test support: the block-format twin of an aligned FASTA or Clustal file, built independently of
+// the programs' readers, so that an aligner's own file can be checked against the same alignment
+// in the block format.
 #pragma once
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -10,27 +11,16 @@
 // its line breaks removed).
 inline std::string fasta_as_block(const std::string& fasta)
 {
-    std::string block;
-    std::string row;
-    bool inRecord = false;
-    std::size_t at = 0;
-    while (at < fasta.size()) {
-        std::size_t end = fasta.find('\n', at);
-        if (end == std::string::npos) end = fasta.size();
-        const std::string line = fasta.substr(at, end - at);
-        at = end + 1;
-        if (!line.empty() && line[0] == '>') {
-            if (inRecord) block += row + "\n";
-            block += line.substr(1, line.find_first_of(" \t\r") - 1) + "   ";
-            row.clear();
-            inRecord = true;
-        } else {
+    std::string block, line;
+    std::istringstream lines(fasta);
+    while (std::getline(lines, line)) {
+        if (!line.empty() && line[0] == '>')
+            block += (block.empty() ? "" : "\n") + line.substr(1, line.find_first_of(" \t\r") - 1) + "   ";
+        else if (!block.empty())
             for (char c : line)
-                if (c != ' ' && c != '\r') row += c;
-        }
+                if (c != ' ' && c != '\r') block += c;
     }
-    if (inRecord) block += row + "\n";
-    return block;
+    return block.empty() ? block : block + "\n";
 }
 
 // The same for a Clustal file: the header line dropped, the segments of each name joined in the
@@ -38,24 +28,18 @@ inline std::string fasta_as_block(const std::string& fasta)
 inline std::string clustal_as_block(const std::string& clustal)
 {
     std::vector<std::string> names;
-    std::vector<std::string> rows;
+    std::map<std::string, std::string> rows;
     std::istringstream lines(clustal);
-    std::string line;
+    std::string line, block;
     std::getline(lines, line);  // the header
     while (std::getline(lines, line)) {
         if (line.empty() || line[0] == ' ') continue;
         std::istringstream words(line);
         std::string name, segment;
         words >> name >> segment;
-        std::size_t i = 0;
-        while (i < names.size() && names[i] != name) ++i;
-        if (i == names.size()) {
-            names.push_back(name);
-            rows.emplace_back();
-        }
-        rows[i] += segment;
+        if (rows.count(name) == 0) names.push_back(name);
+        rows[name] += segment;
     }
-    std::string block;
-    for (std::size_t i = 0; i < names.size(); ++i) block += names[i] + "   " + rows[i] + "\n";
+    for (const std::string& name : names) block += name + "   " + rows[name] + "\n";
     return block;
 }

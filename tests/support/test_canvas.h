@@ -22,20 +22,17 @@ struct test_canvas {
     int index(int x, int y) const { return gdImageGetPixel(image, x, y); }
     std::uint32_t rgb(int x, int y) const
     {
-        const int c = gdImageGetPixel(image, x, y);
-        return (static_cast<std::uint32_t>(gdImageRed(image, c)) << 16) |
-               (static_cast<std::uint32_t>(gdImageGreen(image, c)) << 8) | static_cast<std::uint32_t>(gdImageBlue(image, c));
+        const int c = index(x, y);
+        return static_cast<std::uint32_t>(gdImageRed(image, c) << 16 | gdImageGreen(image, c) << 8 |
+                                          gdImageBlue(image, c));
     }
     // The columns that hold anything but the background, as [first, last]; {-1, -1} when none.
     std::pair<int, int> inkColumns() const
     {
-        int first = -1, last = -1;
+        std::pair<int, int> ink(-1, -1);
         for (int x = 0; x < gdImageSX(image); ++x)
             for (int y = 0; y < gdImageSY(image); ++y)
-                if (gdImageGetPixel(image, x, y) != background) {
-                    if (first < 0) first = x;
-                    last = x;
-                }
-        return {first, last};
+                if (index(x, y) != background) ink = {ink.first < 0 ? x : ink.first, x};
+        return ink;
     }
 };
