@@ -2,12 +2,14 @@
 #include "tests/support/png_picture.h"
 
 #include <gd.h>
+#include <gtest/gtest.h>
 #include <gdfontg.h>
 #include <gdfontmb.h>
 #include <gdfonts.h>
 #include <gdfontt.h>
 
 #include <cstdio>
+#include <cmath>
 #include <filesystem>
 
 #include "test_paths.h"
@@ -118,4 +120,36 @@ std::vector<int> find_text(const png_picture& picture, font_face face, const std
         if (all) found.push_back(x);
     }
     return found;
+}
+
+void expect_columns(const png_picture& p, int width, int perBlock, long long first, int count,
+                    const std::vector<column_row>& rows, int yLabels, int step)
+{
+    const double cw = (width - 52 - 22) / static_cast<double>(perBlock);
+    auto cell = [&](long long k, int& x1, int& x2) {  // k: 1-based within the block
+        x1 = f_trunc(52 + (k - 1) * cw + 1);
+        x2 = f_trunc(52 + k * cw);
+    };
+    for (int k = 1; k <= count; ++k) {
+        int x1, x2;
+        cell(k, x1, x2);
+        for (const column_row& row : rows) {
+            const std::uint32_t colour = (first + k - 1) % 2 == 0 ? row.even : row.odd;
+            ASSERT_EQ(p.rgb(x1, row.y), colour) << "column " << first + k << " at y " << row.y;
+            ASSERT_EQ(p.rgb(std::min(x2, width - 23), row.y), colour) << "column " << first + k << " at y " << row.y;
+        }
+    }
+    std::vector<long long> named = {1};
+    for (long long i = 2; i * step <= count; i += 2) named.push_back(i * step);
+    for (long long k : named) {
+        int x1, x2;
+        cell(k, x1, x2);
+        const std::string text = std::to_string(first + k);
+        const double wanted = (x1 + x2) / 2.0;
+        double centre = 1e9;
+        for (int x : find_text(p, font_face::small, text, yLabels, rgb(7, 0, 0)))
+            if (std::abs(x + 3.0 * text.size() - wanted) < std::abs(centre - wanted)) centre = x + 3.0 * text.size();
+        EXPECT_GE(centre, x1 - 1) << "label " << text;
+        EXPECT_LE(centre, x2 + 1) << "label " << text;
+    }
 }

@@ -1,4 +1,5 @@
-// Program-level test support: fork and exec with both output streams captured through pipes.
+// Program-level test support: fork and exec with both output streams captured through pipes;
+// tables of runs checked against their patterns.
 #include "tests/support/program_runner.h"
 
 #include <fcntl.h>
@@ -10,10 +11,12 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <sstream>
 #include <stdexcept>
 
 #include "test_paths.h"
+#include "tests/support/png_picture.h"
 
 namespace fs = std::filesystem;
 
@@ -49,10 +52,11 @@ void TempDir::copyData(const std::string& name) const
     fs::copy_file(std::string(DATA_DIR) + "/" + name, file(name), fs::copy_options::overwrite_existing);
 }
 
+const std::vector<std::string> kShippedData = {"blosum62.matrix", "dnarna.matrix", "color10.def", "color5.def"};
+
 void TempDir::copyAllData() const
 {
-    for (const char* name : {"blosum62.matrix", "dnarna.matrix", "color10.def", "color5.def"})
-        copyData(name);
+    for (const std::string& name : kShippedData) copyData(name);
 }
 
 std::vector<std::string> TempDir::listing() const
@@ -69,19 +73,6 @@ std::vector<std::string> TempDir::addedSince(const std::vector<std::string>& bef
     for (const std::string& name : listing())
         if (std::find(before.begin(), before.end(), name) == before.end()) added.push_back(name);
     return added;
-}
-
-std::string non_warning_lines(const std::string& err, const std::string& program)
-{
-    std::string others;
-    const std::string mark = program + ": warning: ";
-    for (std::size_t start = 0; start < err.size();) {
-        std::size_t end = err.find('\n', start);
-        end = end == std::string::npos ? err.size() : end + 1;
-        if (err.compare(start, mark.size(), mark) != 0) others.append(err, start, end - start);
-        start = end;
-    }
-    return others;
 }
 
 std::string read_file(const std::string& path)
@@ -143,4 +134,115 @@ run_result run_program(const std::string& binary, const std::vector<std::string>
     waitpid(pid, &status, 0);
     result.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     return result;
+}
+
+namespace {
+
+std::vector<std::string> allFiles(const std::string& root)
+{
+    std::vector<std::string> names;
+    for (const auto& entry : fs::recursive_directory_iterator(root))
+        names.push_back(fs::relative(entry.path(), root).string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+const std::string kAnything = "\u2026";
+
+void expectMatch(const std::string& text, const std::string& pattern, const char* what)
+{
+    if (pattern.find(kAnything) == std::string::npos)
+        EXPECT_EQ(text, pattern) << what;
+    else
+        EXPECT_TRUE(matches(text, pattern)) << what << ":\n" << text << "\n--- does not match:\n" << pattern;
+}
+
+}  // namespace
+
+program_run::program_run(const std::map<std::string, std::string>& files, const std::vector<std::string>& data)
+{
+    for (const auto& [name, content] : files) {
+        if (name.back() == '/')
+            fs::create_directory(dir.file(name));
+        else
+            dir.write(name, content);
+    }
+    for (const std::string& name : data)
+        if (files.count(name) == 0) dir.copyData(name);
+}
+
+void program_run::run(const std::string& program, const std::vector<std::string>& args)
+{
+    const std::vector<std::string> before = allFiles(dir.path());
+    result = run_program(std::string(BUILD_DIR) + "/" + program, args, dir.path());
+    added.clear();
+    for (const std::string& name : allFiles(dir.path()))
+        if (!std::binary_search(before.begin(), before.end(), name)) added.push_back(name);
+}
+
+bool matches(const std::string& text, const std::string& pattern)
+{
+    std::size_t from = 0, at = 0;  // in pattern, in text
+    for (bool first = true;; first = false) {
+        const std::size_t gap = pattern.find(kAnything, from);
+        const std::string piece = pattern.substr(from, gap - from);
+        if (gap == std::string::npos)  // the last piece ends the text
+            return first ? text == piece
+                         : text.size() >= at + piece.size() && text.compare(text.size() - piece.size(), piece.size(), piece) == 0;
+        const std::size_t found = first ? (text.compare(0, piece.size(), piece) == 0 ? 0 : std::string::npos)
+                                        : text.find(piece, at);
+        if (found == std::string::npos) return false;
+        at = found + piece.size();
+        from = gap + kAnything.size();
+    }
+}
+
+std::string alignment_rows(int count, int columns, const std::string& residues)
+{
+    std::string text;
+    for (int i = 0; i < count; ++i) {
+        text += "s" + std::to_string(i) + " ";
+        for (int c = 0; c < columns; ++c) text += residues[static_cast<std::size_t>(3 * c + 7 * i) % residues.size()];
+        text += "\n";
+    }
+    return text;
+}
+
+void PrintTo(const program_case& c, std::ostream* os) { *os << c.label; }
+
+std::string case_name(const testing::TestParamInfo<program_case>& info) { return info.param.label; }
+
+void expect_case(const std::string& program, const program_case& c)
+{
+    const program_run run(program, c.args, c.files, c.data);
+    EXPECT_EQ(run.result.exit_code, c.exit_code);
+    expectMatch(run.result.out, c.out, "standard output");
+    expectMatch(run.result.err, c.err, "standard error");
+    EXPECT_EQ(run.added, c.added);
+    for (const auto& [name, content] : c.contents) expectMatch(run.dir.read(name), content, name.c_str());
+    std::map<std::string, std::unique_ptr<png_picture>> pictures;
+    for (const picture_probe& probe : c.probes) {
+        auto& p = pictures[probe.file];
+        if (!p) p = std::make_unique<png_picture>(run.file(probe.file));
+        const std::string where =
+            std::string(probe.file) + " " + std::to_string(probe.x) + "," + std::to_string(probe.y) + ": " + probe.rule;
+        if (probe.text) {
+            const std::vector<int> found = find_text(*p, probe.face, probe.text, probe.y, probe.colour);
+            if (probe.x < 0)
+                EXPECT_EQ(found.size(), 1u) << where;
+            else
+                EXPECT_EQ(found, std::vector<int>{probe.x}) << where;
+        } else if (probe.dashedTo > 0) {
+            int drawn = 0, longest = 0;
+            for (int x = probe.x, length = 0; x <= probe.dashedTo; ++x) {
+                length = p->rgb(x, probe.y) == probe.colour ? length + 1 : 0;
+                drawn += length > 0;
+                longest = std::max(longest, length);
+            }
+            EXPECT_GE(drawn * 3, probe.dashedTo - probe.x + 1) << where;
+            EXPECT_LE(longest, 4) << where;
+        } else {
+            EXPECT_EQ(p->rgb(probe.x, probe.y), probe.colour) << where;
+        }
+    }
 }

@@ -2,10 +2,6 @@
 // directory. Every expected text below is written from the program's documented behaviour.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <map>
-
-#include "test_paths.h"
 #include "tests/support/program_runner.h"
 
 namespace {
@@ -36,17 +32,6 @@ const char* kTenProteins =
 
 const char* kSeparator = "----------------------------------------------\n\n";
 const char* kHint = "Try 'vemura --help'.\n";
-
-struct program_case {
-    const char* name;
-    std::map<std::string, std::string> files;  // written into the working directory
-    std::vector<std::string> dataFiles;          // shipped data files copied in
-    std::vector<std::string> args;
-    int exitCode;
-    std::string out;
-    std::vector<std::string> written = {};  // files the run adds to the directory, sorted
-    std::string err = "";                   // standard error: the hint, the warnings
-};
 
 std::string typicalRunTrace()
 {
@@ -93,21 +78,18 @@ std::vector<program_case> cases()
         "Graphical Image of Alignment\n USAGE: vemura.exe optName alignName \n"
         "      optName  - fileName of alignment options\n"
         "    alignName  - fileName of input alignment\n";
+    const std::vector<std::string> args = {"o.opt", "a.aln"};
+    const std::string empty = std::string(kSeparator) + "*** Alignment file a.aln is empty.\n";
     return {
-        {"UsageWithoutArguments", {}, {}, {}, 1, usage, {}, kHint},
-        {"UsageWithOneArgument", {}, {}, {"opts"}, 1, usage, {}, kHint},
-        {"MissingOptionsFile", {}, {}, {"nope.opt", "a.aln"}, 1,
-         "\n Can't read params file: nope.opt\n"},
-        {"OptionsFileThatIsADirectory", {}, {}, {".", "a.aln"}, 1, "\n Can't read params file: .\n"},
-        {"MissingAlignmentAfterReadableOptions", {{"o.opt", " A clustal\n"}}, {}, {"o.opt", "a.aln"}, 2,
+        {"UsageWithoutArguments", {}, {}, 1, usage, kHint},
+        {"UsageWithOneArgument", {}, {"opts"}, 1, usage, kHint},
+        {"MissingOptionsFile", {}, {"nope.opt", "a.aln"}, 1, "\n Can't read params file: nope.opt\n"},
+        {"MissingAlignmentAfterReadableOptions", {{"o.opt", " A clustal\n"}}, args, 2,
          std::string(" -    Algorithm: clustal\n") + kSeparator + "\n Can't open align file a.aln\n"},
-        {"AlignmentOfBlankLinesIsEmpty", {{"o.opt", ""}, {"a.aln", "\n\n\n"}}, {}, {"o.opt", "a.aln"}, 3,
-         std::string(kSeparator) + "*** Alignment file a.aln is empty.\n"},
-        {"AlignmentOfBlankLedLinesIsEmpty", {{"o.opt", ""}, {"a.aln", "   ***\n     **\n"}}, {},
-         {"o.opt", "a.aln"}, 3, std::string(kSeparator) + "*** Alignment file a.aln is empty.\n"},
-        {"AlignmentWhoseFirstRowHasNoColumnIsEmpty", {{"o.opt", ""}, {"a.aln", "name 40\nb ACGT\n"}}, {},
-         {"o.opt", "a.aln"}, 3, std::string(kSeparator) + "  - iSeqLen = 0\n" +
-         "*** Alignment file a.aln is empty.\n"},
+        {"AlignmentOfBlankLinesIsEmpty", {{"o.opt", ""}, {"a.aln", "\n\n\n"}}, args, 3, empty},
+        {"AlignmentOfBlankLedLinesIsEmpty", {{"o.opt", ""}, {"a.aln", "   ***\n     **\n"}}, args, 3, empty},
+        {"AlignmentWhoseFirstRowHasNoColumnIsEmpty", {{"o.opt", ""}, {"a.aln", "name 40\nb ACGT\n"}}, args, 3,
+         std::string(kSeparator) + "  - iSeqLen = 0\n*** Alignment file a.aln is empty.\n"},
         {"OptionsEcho",
          {{"o.opt",
            "xW100\n"          // any first character; below the least width
@@ -122,32 +104,15 @@ std::vector<program_case> cases()
            "a\n\n"
            " f abc\n"         // no digits: 0
            " t99999999999\n t-99999999999\n"  // beyond the int range: saturated
-           " S 100\n"
-           " A Clustal Omega\n"
-           " m my.matrix\n"
-           " g my.def\n"
-           " s4\n"}},
-         {},
+           " S 100\n A Clustal Omega\n m my.matrix\n g my.def\n s4\n"}},
          {"o.opt", "missing.aln"},
          2,
-         " - Image  Width: 450\n"
-         " - Image  Width: 3000\n"
-         " - Image Height: 10000\n"
-         " - Image Height: -5\n"
-         " - Image   Type: 3\n"
-         " - Image   Type: 3\n"
-         " - Image  Title: two  words  \n"
-         " - Image   Pref: \n"
-         " - Filling Type: 0\n"
-         " - Image   Type: 2147483647\n"
-         " - Image   Type: -2147483648\n"
-         " - Split BlSize: 100\n"
-         " -    Algorithm: Clustal Omega\n"
-         " - Matrix  File: my.matrix\n"
-         " - Group   File: my.def\n"
-         " - Sel.   Group: 4\n" +
+         " - Image  Width: 450\n - Image  Width: 3000\n - Image Height: 10000\n - Image Height: -5\n"
+         " - Image   Type: 3\n - Image   Type: 3\n - Image  Title: two  words  \n - Image   Pref: \n"
+         " - Filling Type: 0\n - Image   Type: 2147483647\n - Image   Type: -2147483648\n"
+         " - Split BlSize: 100\n -    Algorithm: Clustal Omega\n - Matrix  File: my.matrix\n"
+         " - Group   File: my.def\n - Sel.   Group: 4\n" +
              std::string(kSeparator) + "\n Can't open align file missing.aln\n",
-         {},
          // a line that sets something without its leading blank, lines that set nothing (a letter
          // of dorvex's, none), types that draw nothing; the blank line says nothing
          "vemura: warning: line 1: \"xW100\" sets the image width; option lines begin with a blank\n"
@@ -161,14 +126,11 @@ std::vector<program_case> cases()
          "value\n"
          "vemura: warning: picture type 2147483647 draws nothing in vemura; it draws types 0 to 22\n"
          "vemura: warning: picture type -2147483648 draws nothing in vemura; it draws types 0 to 22\n"},
-        {"TypicalRunUpToTheForcedType", {{"o.opt", " TGlobins\n"}, {"a.aln", kTenProteins}},
-         {"blosum62.matrix"}, {"o.opt", "a.aln"}, 0, typicalRunTrace(), {"galia.png"}},
+        {"TypicalRunUpToTheForcedType", {{"o.opt", " TGlobins\n"}, {"a.aln", kTenProteins}}, args, 0,
+         typicalRunTrace(), "", {"galia.png"}, {}, {}, {"blosum62.matrix"}},
         {"NamedMatrixIsUsedWhateverTheMoleculeType",
-         {{"o.opt", " m tiny.matrix\n"}, {"tiny.matrix", kTinyMatrix},
-          {"a.aln", "s1 AAC-\ns2 AACA\ns3 ACCc\ns4 A-Cx\n"}},
-         {"color5.def"},
-         {"o.opt", "a.aln"},
-         0,
+         {{"o.opt", " m tiny.matrix\n"}, {"tiny.matrix", kTinyMatrix}, {"a.aln", "s1 AAC-\ns2 AACA\ns3 ACCc\ns4 A-Cx\n"}},
+         args, 0,
          std::string(" - Matrix  File: tiny.matrix\n") + kSeparator +
              "  - iSeqLen = 4\n"
              "\n*** Color group file is undefinite.\n"
@@ -187,23 +149,17 @@ std::vector<program_case> cases()
              "  - Seq Len = 4, Number of Seqs = 4\n"
              " -- dSP2(Y) = 16.5\n"
              " -- dSP1(X) = 181.5, SL1 = 4\n",
-         {"galia.png"}},
-        {"UnreadableNamedMatrixEndsWithCode4",
-         {{"o.opt", " mno.matrix\n"}, {"a.aln", "a AC\nb AC\n"}},
-         {"color5.def"},
-         {"o.opt", "a.aln"},
-         4,
+         "", {"galia.png"}, {}, {}, {"color5.def"}},
+        {"UnreadableNamedMatrixEndsWithCode4", {{"o.opt", " mno.matrix\n"}, {"a.aln", "a AC\nb AC\n"}}, args, 4,
          std::string(" - Matrix  File: no.matrix\n") + kSeparator +
              "  - iSeqLen = 2\n"
              "\n*** Color group file is undefinite.\n"
              "    Alignment is found to be NUCLEOTIDE.\n"
              "    Trying to use the file color5.def\n"
-             "\n* Unable read the matrix: no.matrix\n"},
+             "\n* Unable read the matrix: no.matrix\n",
+         "", {}, {}, {}, {"color5.def"}},
         {"NamedGroupFileMissingFallsBackWithoutTheUndefiniteLines",
-         {{"o.opt", " g mine.def\n t 1\n"}, {"a.aln", "a AC\nb AC\n"}},
-         {"dnarna.matrix"},
-         {"o.opt", "a.aln"},
-         0,
+         {{"o.opt", " g mine.def\n t 1\n"}, {"a.aln", "a AC\nb AC\n"}}, args, 0,
          std::string(" - Group   File: mine.def\n - Image   Type: 1\n") + kSeparator +
              "  - iSeqLen = 2\n"
              "\n Can't open group file mine.def. Standard nucleotide group set is being used.\n"
@@ -217,12 +173,8 @@ std::vector<program_case> cases()
              "  - Seq Len = 2, Number of Seqs = 2\n"
              " -- dSP2(Y) = 33\n"
              " -- dSP1(X) = 363, SL1 = 2\n",
-         {"galim.png"}},
-        {"SelectedGroupsAddAPictureSoNoTypeIsForced",
-         {{"o.opt", " s 3\n"}, {"a.aln", "a AC\n"}},
-         {"dnarna.matrix", "color5.def"},
-         {"o.opt", "a.aln"},
-         0,
+         "", {"galim.png"}, {}, {}, {"dnarna.matrix"}},
+        {"SelectedGroupsAddAPictureSoNoTypeIsForced", {{"o.opt", " s 3\n"}, {"a.aln", "a AC\n"}}, args, 0,
          std::string(" - Sel.   Group: 3\n") + kSeparator +
              "  - iSeqLen = 2\n"
              "\n*** Color group file is undefinite.\n"
@@ -238,29 +190,12 @@ std::vector<program_case> cases()
              "  - Seq Len = 2, Number of Seqs = 1\n"
              " -- dSP2(Y) = 66\n"
              " -- dSP1(X) = 363, SL1 = 2\n",
-         {"galise.png"}},
+         "", {"galise.png"}, {}, {}, {"dnarna.matrix", "color5.def"}},
     };
 }
 
-void PrintTo(const program_case& c, std::ostream* os) { *os << c.name; }
-
 class VemuraProgram : public testing::TestWithParam<program_case> {};
-
-TEST_P(VemuraProgram, PrintsExactTraceAndExitCode)
-{
-    const program_case& c = GetParam();
-    TempDir dir;
-    for (const auto& [name, content] : c.files) dir.write(name, content);
-    for (const std::string& name : c.dataFiles) dir.copyData(name);
-    const std::vector<std::string> before = dir.listing();
-    const run_result r = run_program(VEMURA_BIN, c.args, dir.path());
-    EXPECT_EQ(r.out, c.out);
-    EXPECT_EQ(r.exit_code, c.exitCode);
-    EXPECT_EQ(r.err, c.err);
-    EXPECT_EQ(dir.addedSince(before), c.written);
-}
-
-INSTANTIATE_TEST_SUITE_P(Table, VemuraProgram, testing::ValuesIn(cases()),
-                         [](const testing::TestParamInfo<program_case>& info) { return info.param.name; });
+TEST_P(VemuraProgram, PrintsExactTraceAndExitCode) { expect_case("vemura", GetParam()); }
+INSTANTIATE_TEST_SUITE_P(Table, VemuraProgram, testing::ValuesIn(cases()), case_name);
 
 }  // namespace
