@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -149,6 +150,58 @@ std::vector<std::string> allFiles(const std::string& root)
 
 const std::string kAnything = "\u2026";
 
+// What a rule puts at one place of a picture (a row of a picture table).
+struct picture_probe {
+    std::string file;
+    int x = 0, y = 0;  // x < 0: anywhere in the row band (texts)
+    std::uint32_t colour = 0;
+    std::string text;  // a text standing there, in face
+    font_face face = font_face::small;
+    int dashedTo = 0;  // the row from x to here in dashes
+    std::string rule;
+};
+
+// The picture table of a program, by case: read once.
+const std::multimap<std::string, picture_probe>& probeTable(const std::string& program)
+{
+    static std::map<std::string, std::multimap<std::string, picture_probe>> tables;
+    const auto [table, fresh] = tables.try_emplace(program);
+    if (!fresh) return table->second;
+    std::map<std::string, std::uint32_t> colours = {{"outside", 0xFFFFFFFFu}};
+    auto colourOf = [&](const std::string& name) {
+        int r = 0, g = 0, b = 0;
+        return colours.count(name) ? colours[name] : std::sscanf(name.c_str(), "%d,%d,%d", &r, &g, &b) == 3 ? rgb(r, g, b)
+                                                                                                             : 0xFF000000u;
+    };
+    std::istringstream lines(read_file(std::string(TEST_DATA_DIR) + "/pictures/" + program + ".tsv"));
+    for (std::string line; std::getline(lines, line);) {
+        std::vector<std::string> field;
+        std::istringstream cells(line);
+        for (std::string cell; std::getline(cells, cell, '\t');) field.push_back(cell);
+        if (field.size() < 3 || field[0][0] == '#') continue;
+        if (field[0] == "colour") {
+            colours[field[1]] = colourOf(field[2]);
+            continue;
+        }
+        picture_probe p;
+        p.file = field[1];
+        p.x = field[2] == "*" ? -1 : std::stoi(field[2]);
+        p.y = std::stoi(field[3]);
+        p.colour = colourOf(field[4]);
+        const std::string what = field[5], face = what.substr(0, what.find(' '));
+        if (what.rfind("dashes to ", 0) == 0) {
+            p.dashedTo = std::stoi(what.substr(10));
+        } else if (what != "-") {
+            p.face = face == "tiny" ? font_face::tiny : face == "bold" ? font_face::medium_bold
+                     : face == "giant" ? font_face::giant : font_face::small;
+            p.text = what.substr(face.size() + 1);
+        }
+        p.rule = field[6];
+        table->second.emplace(field[0], p);
+    }
+    return table->second;
+}
+
 void expectMatch(const std::string& text, const std::string& pattern, const char* what)
 {
     if (pattern.find(kAnything) == std::string::npos)
@@ -221,12 +274,13 @@ void expect_case(const std::string& program, const program_case& c)
     EXPECT_EQ(run.added, c.added);
     for (const auto& [name, content] : c.contents) expectMatch(run.dir.read(name), content, name.c_str());
     std::map<std::string, std::unique_ptr<png_picture>> pictures;
-    for (const picture_probe& probe : c.probes) {
+    const auto [from, to] = probeTable(program).equal_range(c.label);
+    for (auto it = from; it != to; ++it) {
+        const picture_probe& probe = it->second;
         auto& p = pictures[probe.file];
         if (!p) p = std::make_unique<png_picture>(run.file(probe.file));
-        const std::string where =
-            std::string(probe.file) + " " + std::to_string(probe.x) + "," + std::to_string(probe.y) + ": " + probe.rule;
-        if (probe.text) {
+        const std::string where = probe.file + " " + std::to_string(probe.x) + "," + std::to_string(probe.y) + ": " + probe.rule;
+        if (!probe.text.empty()) {
             const std::vector<int> found = find_text(*p, probe.face, probe.text, probe.y, probe.colour);
             if (probe.x < 0)
                 EXPECT_EQ(found.size(), 1u) << where;
@@ -245,4 +299,11 @@ void expect_case(const std::string& program, const program_case& c)
             EXPECT_EQ(p->rgb(probe.x, probe.y), probe.colour) << where;
         }
     }
+}
+
+void expect_probed_cases_among(const std::string& program, const std::vector<program_case>& cases)
+{
+    for (const auto& [label, probe] : probeTable(program))
+        EXPECT_TRUE(std::any_of(cases.begin(), cases.end(), [&](const program_case& c) { return c.label == label; }))
+            << label << " (" << probe.file << " " << probe.x << "," << probe.y << ") names no case";
 }

@@ -3,12 +3,9 @@
 #pragma once
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <map>
 #include <string>
 #include <vector>
-
-#include "common/image/canvas.h"
 
 struct run_result {
     int exit_code = -1;   // the exit code, or 128 + signal number when the program was killed
@@ -82,21 +79,6 @@ bool matches(const std::string& text, const std::string& pattern);
 // residues[(3 c + 7 i) mod size] at column c.
 std::string alignment_rows(int count, int columns, const std::string& residues = "ACDEFGHIKLMNPQRSTVWY");
 
-// What a rule puts at one place of a picture: pixel x, y has colour; or, given a text, that text
-// in face and colour stands with its top-left corner at x, y (x < 0: anywhere), and nowhere else
-// in that row band;
-// or, given dashedTo, the row from x to dashedTo shows colour in dashes (never more than 4 pixels
-// in a row, on at least a third of the row).
-struct picture_probe {
-    const char* file;
-    int x, y;
-    std::uint32_t colour;
-    const char* rule;
-    const char* text = nullptr;
-    font_face face = font_face::small;
-    int dashedTo = 0;
-};
-
 // One row of a table of runs: what the directory holds, the command, and what the run must print
 // and leave behind. Patterns may hold "…" (see matches).
 struct program_case {
@@ -108,11 +90,15 @@ struct program_case {
     std::string err = "";                              // standard error (pattern)
     std::vector<std::string> added = {};               // as program_run::added
     std::map<std::string, std::string> contents = {};  // files the run leaves, and their content (pattern)
-    std::vector<picture_probe> probes = {};            // what its PNG pictures show
     std::vector<std::string> data = kShippedData;
 };
 void PrintTo(const program_case& c, std::ostream* os);
 std::string case_name(const testing::TestParamInfo<program_case>& info);
 
-// Runs the case with BUILD_DIR/program and checks everything it says (gtest expectations).
+// Runs the case with BUILD_DIR/program and checks everything it says (gtest expectations), and
+// what its pictures show: the rows of the table tests/data/pictures/PROGRAM.tsv (see there)
+// that name the case.
 void expect_case(const std::string& program, const program_case& c);
+
+// Checks that every case named in the picture table of program is one of cases.
+void expect_probed_cases_among(const std::string& program, const std::vector<program_case>& cases);

@@ -127,7 +127,7 @@ std::vector<program_case> cases()
          "vemura: warning: picture type 2147483647 draws nothing in vemura; it draws types 0 to 22\n"
          "vemura: warning: picture type -2147483648 draws nothing in vemura; it draws types 0 to 22\n"},
         {"TypicalRunUpToTheForcedType", {{"o.opt", " TGlobins\n"}, {"a.aln", kTenProteins}}, args, 0,
-         typicalRunTrace(), "", {"galia.png"}, {}, {}, {"blosum62.matrix"}},
+         typicalRunTrace(), "", {"galia.png"}, {}, {"blosum62.matrix"}},
         {"NamedMatrixIsUsedWhateverTheMoleculeType",
          {{"o.opt", " m tiny.matrix\n"}, {"tiny.matrix", kTinyMatrix}, {"a.aln", "s1 AAC-\ns2 AACA\ns3 ACCc\ns4 A-Cx\n"}},
          args, 0,
@@ -149,7 +149,7 @@ std::vector<program_case> cases()
              "  - Seq Len = 4, Number of Seqs = 4\n"
              " -- dSP2(Y) = 16.5\n"
              " -- dSP1(X) = 181.5, SL1 = 4\n",
-         "", {"galia.png"}, {}, {}, {"color5.def"}},
+         "", {"galia.png"}, {}, {"color5.def"}},
         {"UnreadableNamedMatrixEndsWithCode4", {{"o.opt", " mno.matrix\n"}, {"a.aln", "a AC\nb AC\n"}}, args, 4,
          std::string(" - Matrix  File: no.matrix\n") + kSeparator +
              "  - iSeqLen = 2\n"
@@ -157,7 +157,7 @@ std::vector<program_case> cases()
              "    Alignment is found to be NUCLEOTIDE.\n"
              "    Trying to use the file color5.def\n"
              "\n* Unable read the matrix: no.matrix\n",
-         "", {}, {}, {}, {"color5.def"}},
+         "", {}, {}, {"color5.def"}},
         {"NamedGroupFileMissingFallsBackWithoutTheUndefiniteLines",
          {{"o.opt", " g mine.def\n t 1\n"}, {"a.aln", "a AC\nb AC\n"}}, args, 0,
          std::string(" - Group   File: mine.def\n - Image   Type: 1\n") + kSeparator +
@@ -173,7 +173,7 @@ std::vector<program_case> cases()
              "  - Seq Len = 2, Number of Seqs = 2\n"
              " -- dSP2(Y) = 33\n"
              " -- dSP1(X) = 363, SL1 = 2\n",
-         "", {"galim.png"}, {}, {}, {"dnarna.matrix"}},
+         "", {"galim.png"}, {}, {"dnarna.matrix"}},
         {"SelectedGroupsAddAPictureSoNoTypeIsForced", {{"o.opt", " s 3\n"}, {"a.aln", "a AC\n"}}, args, 0,
          std::string(" - Sel.   Group: 3\n") + kSeparator +
              "  - iSeqLen = 2\n"
@@ -190,7 +190,7 @@ std::vector<program_case> cases()
              "  - Seq Len = 2, Number of Seqs = 1\n"
              " -- dSP2(Y) = 66\n"
              " -- dSP1(X) = 363, SL1 = 2\n",
-         "", {"galise.png"}, {}, {}, {"dnarna.matrix", "color5.def"}},
+         "", {"galise.png"}, {}, {"dnarna.matrix", "color5.def"}},
     };
 }
 
