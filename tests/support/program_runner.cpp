@@ -261,6 +261,60 @@ std::string alignment_rows(int count, int columns, const std::string& residues)
     return text;
 }
 
+namespace {
+
+// The fields of a line, separated by sep.
+std::vector<std::string> split(const std::string& line, char sep)
+{
+    std::vector<std::string> fields;
+    std::istringstream cells(line);
+    for (std::string cell; std::getline(cells, cell, sep);) fields.push_back(cell);
+    return fields;
+}
+
+// A manifest's text with its escapes (\n, \r, \t, \\, \xHH) turned into bytes.
+std::string unescaped(const std::string& text)
+{
+    std::string bytes;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\\' || i + 1 == text.size()) {
+            bytes += text[i];
+            continue;
+        }
+        const char c = text[++i];
+        if (c == 'x') {
+            bytes += static_cast<char>(std::stoi(text.substr(i + 1, 2), nullptr, 16));
+            i += 2;
+        } else {
+            bytes += c == 'n' ? '\n' : c == 'r' ? '\r' : c == 't' ? '\t' : c;
+        }
+    }
+    return bytes;
+}
+
+}  // namespace
+
+std::vector<program_case> manifest_cases(const std::string& folder)
+{
+    const std::string at = std::string(TEST_DATA_DIR) + "/" + folder + "/";
+    std::vector<program_case> cases;
+    std::istringstream lines(read_file(at + "MANIFEST"));
+    for (std::string line; std::getline(lines, line);) {
+        if (line.empty() || line[0] == '#') continue;
+        const std::vector<std::string> field = split(line, '\t');
+        if (field.size() != 8) throw std::runtime_error(folder + "/MANIFEST: not 8 fields: " + line);
+        program_case c{field[0], {}, {}, std::stoi(field[3]), unescaped(field[4]), unescaped(field[5])};
+        for (const std::string& file : split(field[1], ' ')) {
+            const std::size_t eq = file.find('=');
+            c.files[file.substr(0, eq)] = eq == std::string::npos ? "" : read_file(at + file.substr(eq + 1));
+        }
+        if (field[2] != "-") c.args = split(field[2], ' ');
+        if (field[6] != "-") c.added = split(field[6], ',');
+        cases.push_back(c);
+    }
+    return cases;
+}
+
 void PrintTo(const program_case& c, std::ostream* os) { *os << c.label; }
 
 std::string case_name(const testing::TestParamInfo<program_case>& info) { return info.param.label; }

@@ -82,7 +82,7 @@ std::string alignment_rows(int count, int columns, const std::string& residues =
 // One row of a table of runs: what the directory holds, the command, and what the run must print
 // and leave behind. Patterns may hold "…" (see matches).
 struct program_case {
-    const char* label;
+    std::string label;
     std::map<std::string, std::string> files;
     std::vector<std::string> args;
     int exit_code;
@@ -99,6 +99,11 @@ std::string case_name(const testing::TestParamInfo<program_case>& info);
 // what its pictures show: the rows of the table tests/data/pictures/PROGRAM.tsv (see there)
 // that name the case.
 void expect_case(const std::string& program, const program_case& c);
+
+// The cases of a manifest: the file MANIFEST of folder (under tests/data/), one case a line, the
+// files it names in that folder (see tests/data/malformed/vemura/MANIFEST for the columns).
+// Throws std::runtime_error on a line that is not a case.
+std::vector<program_case> manifest_cases(const std::string& folder);
 
 // Checks that every case named in the picture table of program is one of cases.
 void expect_probed_cases_among(const std::string& program, const std::vector<program_case>& cases);
