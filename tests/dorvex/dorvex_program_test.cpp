@@ -196,35 +196,7 @@ std::vector<program_case> cases()
          kArgs, 0, sameTrace, "", kDrawn, {{"mismatch.txt", "report of an earlier run\n"}}},
         cannotWrite("AReportInAMissingFolderIsSaidOnceAndTheRunGoesOn", "nodir/mm.txt"),
         cannotWrite("AReportWhereAFolderIsIsSaidOnceAndTheRunGoesOn", "sub"),
-        // ---- awkward pairs ----
-        // A name that occurs twice pairs by its residues: the first a takes the second
-        // alignment's a, and the later one finds no partner left.
-        {"DuplicateNamesInTheFirstAlignment", in("", "a  ACD\na  AC-D\nb  WW\n", "a  A-CD\nb  WW\n"), kArgs, 0,
-         "… ** Rel: 0 <--> *** Not Found by Name\n  * Rel: 0 <--> *** Still Found 0\n"
-         " ** Rel: 1 <--> *** Not Found by Name\n*** Unpaired 1\n"
-         "\n*** 1st Offsets:\n  0:'0':0  1:'d':-1  3:'e':0\n  -1:'u':0  2:'g':0  3:'0':0  4:'e':0\n  0:'0':0  2:'e':0\n"
-         "\n*** 2nd Offsets:\n  0:'0':0  1:'g':0  2:'d':1  4:'e':0\n  0:'0':0  2:'e':0\n*** DorvexIma…",
-         "dorvex: warning: alignment file a1.aln: 1 row is shorter than the first (by up to 1 column) and 1 row is "
-         "longer (by up to 1 column): is the file aligned?\n"
-         "dorvex: warning: alignment file a1.aln: repeated names: a\n"
-         "dorvex: warning: alignment file a2.aln: 1 row is shorter than the first (by up to 2 columns): is the file "
-         "aligned?\n"
-         "dorvex: warning: 1 of 3 sequences of a1.aln have no partner in a2.aln\n",
-         kDrawn},
-        {"DuplicateNamesInTheSecondAlignment", in("", "a  ACD\n", "a  WWW\na  ACD\n"), kArgs, 0,
-         "…  - sum min/max= 0, 0\n ** Rel: 0 <--> *** Not Found by Name\n  * Rel: 0 <--> *** Still Found 1\n"
-         "*** Unpaired 0\n\n*** 1st Offsets:…",
-         "dorvex: warning: alignment file a2.aln: repeated names: a\n"
-         "dorvex: warning: 1 of 2 sequences of a2.aln have no partner in a1.aln\n",
-         kDrawn},
-        // nothing moves: no direction lines above the strip pitch of 2 rows, 88 / 2
-        {"EverySequenceUnpaired", in("", "a  ACD\nb  EFG\n", "x  KLM\ny  NPQ\n"), kArgs, 0,
-         kSeparator + loaded(3) + " ** Rel: 0 <--> *** Not Found by Name\n ** Rel: 1 <--> *** Not Found by Name\n"
-         "*** Unpaired 0\n*** Unpaired 1\n*** Unpaired 0\n*** Unpaired 1\n\n*** 1st Offsets:…"
-         "Number of Seqs = 2\n--- dSP2(Y) = 44\n…Number of Seqs = 2\n--- dSP2(Y) = 44\n…",
-         "dorvex: warning: no sequence of a1.aln pairs with one of a2.aln: neither names nor residues agree, so "
-         "nothing is compared\n",
-         kDrawn},
+        // ---- awkward pairs (more in the manifest) ----
         {"EverySequenceMismatched", in("", "a  ACD\nb  EFG\n", "a  ACE\nb  EFGH\n"), kArgs, 0,
          "…  - sum min/max= 0, 0\n ** Rel Mismatch: 0 <--> 0\n ** Rel Mismatch: 1 <--> 1\n"
          "*** Mismatch 0\n*** Mismatch 1\n*** Mismatch 0\n*** Mismatch 1\n\n*** 1st Offsets:…",
@@ -236,11 +208,6 @@ std::vector<program_case> cases()
          {{"mismatch.txt", "a (0,0) - position in sequence: 2,  letter <font color=red>D</font> (pos 3) versus "
                            "<font color=red>E</font> (pos 3).\n"
                            "b (1,1) - different lenghts: <font color=red>3</font> versus <font color=red>4</font>.\n"}}},
-        {"TheSameFileTwice", in("", "a  AC-D\nb  W-WW\n", ""), {"dv.opt", "a1.aln", "a1.aln"}, 0,
-         kSeparator + loaded(4) + "\n*** 1st Offsets:\n  0:'0':0  4:'e':0\n  0:'0':0  4:'e':0\n"
-         "\n*** 2nd Offsets:\n  0:'0':0  4:'e':0\n  0:'0':0  4:'e':0\n" +
-             picture(200, 4, 2, "", "44", 0, 4) + picture(200, 4, 2, "", "44", 0, 4),
-         "", kDrawn},
     };
 }
 

@@ -94,16 +94,12 @@ run_result run_program(const std::string& binary, const std::vector<std::string>
     if (pid == 0) {
         dup2(outPipe[1], 1);
         dup2(errPipe[1], 2);
-        close(outPipe[0]);
-        close(errPipe[0]);
-        close(outPipe[1]);
-        close(errPipe[1]);
+        for (int fd : {outPipe[0], outPipe[1], errPipe[0], errPipe[1]}) close(fd);
         if (chdir(dir.c_str()) != 0) _exit(126);
         // A data folder set for the person running the tests must not change what they see.
         unsetenv("VEMURA_DATA");
         for (const std::string& entry : env) putenv(const_cast<char*>(entry.c_str()));
-        std::vector<char*> argv;
-        argv.push_back(const_cast<char*>(binary.c_str()));
+        std::vector<char*> argv = {const_cast<char*>(binary.c_str())};
         for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
         argv.push_back(nullptr);
         execv(binary.c_str(), argv.data());
@@ -124,11 +120,11 @@ run_result run_program(const std::string& binary, const std::vector<std::string>
             const ssize_t n = ::read(fds[i].fd, buffer, sizeof buffer);
             if (n > 0) {
                 sinks[i]->append(buffer, static_cast<std::size_t>(n));
-            } else {
-                close(fds[i].fd);
-                fds[i].fd = -1;
-                --open;
+                continue;
             }
+            close(fds[i].fd);
+            fds[i].fd = -1;
+            --open;
         }
     }
     int status = 0;
@@ -150,15 +146,24 @@ std::vector<std::string> allFiles(const std::string& root)
 
 const std::string kAnything = "\u2026";
 
+// The fields of a line, separated by sep.
+std::vector<std::string> split(const std::string& line, char sep)
+{
+    std::vector<std::string> fields;
+    std::istringstream cells(line);
+    for (std::string cell; std::getline(cells, cell, sep);) fields.push_back(cell);
+    return fields;
+}
+
 // What a rule puts at one place of a picture (a row of a picture table).
 struct picture_probe {
     std::string file;
-    int x = 0, y = 0;  // x < 0: anywhere in the row band (texts)
-    std::uint32_t colour = 0;
-    std::string text;  // a text standing there, in face
-    font_face face = font_face::small;
-    int dashedTo = 0;  // the row from x to here in dashes
+    int x, y;  // x < 0: anywhere in the row band (texts)
+    std::uint32_t colour;
     std::string rule;
+    std::string text;  // a text standing there, in face
+    font_face face;
+    int dashedTo;  // the row from x to here in dashes
 };
 
 // The picture table of a program, by case: read once.
@@ -169,26 +174,20 @@ const std::multimap<std::string, picture_probe>& probeTable(const std::string& p
     if (!fresh) return table->second;
     std::map<std::string, std::uint32_t> colours = {{"outside", 0xFFFFFFFFu}};
     auto colourOf = [&](const std::string& name) {
-        int r = 0, g = 0, b = 0;
-        return colours.count(name) ? colours[name] : std::sscanf(name.c_str(), "%d,%d,%d", &r, &g, &b) == 3 ? rgb(r, g, b)
-                                                                                                             : 0xFF000000u;
+        const std::vector<std::string> rgbs = split(name, ',');
+        return rgbs.size() == 3 ? rgb(std::stoi(rgbs[0]), std::stoi(rgbs[1]), std::stoi(rgbs[2])) : colours.at(name);
     };
     std::istringstream lines(read_file(std::string(TEST_DATA_DIR) + "/pictures/" + program + ".tsv"));
     for (std::string line; std::getline(lines, line);) {
-        std::vector<std::string> field;
-        std::istringstream cells(line);
-        for (std::string cell; std::getline(cells, cell, '\t');) field.push_back(cell);
-        if (field.size() < 3 || field[0][0] == '#') continue;
+        const std::vector<std::string> field = split(line, '\t');
+        if (line.empty() || line[0] == '#') continue;
         if (field[0] == "colour") {
             colours[field[1]] = colourOf(field[2]);
             continue;
         }
-        picture_probe p;
-        p.file = field[1];
-        p.x = field[2] == "*" ? -1 : std::stoi(field[2]);
-        p.y = std::stoi(field[3]);
-        p.colour = colourOf(field[4]);
         const std::string what = field[5], face = what.substr(0, what.find(' '));
+        picture_probe p{field[1], field[2] == "*" ? -1 : std::stoi(field[2]), std::stoi(field[3]), colourOf(field[4]),
+                        field.at(6), "", font_face::small, 0};
         if (what.rfind("dashes to ", 0) == 0) {
             p.dashedTo = std::stoi(what.substr(10));
         } else if (what != "-") {
@@ -196,7 +195,6 @@ const std::multimap<std::string, picture_probe>& probeTable(const std::string& p
                      : face == "giant" ? font_face::giant : font_face::small;
             p.text = what.substr(face.size() + 1);
         }
-        p.rule = field[6];
         table->second.emplace(field[0], p);
     }
     return table->second;
@@ -262,15 +260,6 @@ std::string alignment_rows(int count, int columns, const std::string& residues)
 }
 
 namespace {
-
-// The fields of a line, separated by sep.
-std::vector<std::string> split(const std::string& line, char sep)
-{
-    std::vector<std::string> fields;
-    std::istringstream cells(line);
-    for (std::string cell; std::getline(cells, cell, sep);) fields.push_back(cell);
-    return fields;
-}
 
 // A manifest's text with its escapes (\n, \r, \t, \\, \xHH) turned into bytes.
 std::string unescaped(const std::string& text)

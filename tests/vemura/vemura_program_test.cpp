@@ -18,7 +18,6 @@ const char* kTenProteins =
     "HBA_PANTR      SKVGGHAGEYGAEAL\n";
 
 const std::string kSeparator = "----------------------------------------------\n\n";
-const std::string kHint = "Try 'vemura --help'.\n";
 
 // The lines of a trace that say which colour-group file is tried for the molecule type found.
 std::string undefinite(const std::string& type, const std::string& file)
@@ -61,23 +60,10 @@ const char* kTinyMatrix =
 
 std::vector<program_case> cases()
 {
-    const std::string usage =
-        "Graphical Image of Alignment\n USAGE: vemura.exe optName alignName \n"
-        "      optName  - fileName of alignment options\n    alignName  - fileName of input alignment\n";
     const std::vector<std::string> args = {"o.opt", "a.aln"};
-    const std::string empty = kSeparator + "*** Alignment file a.aln is empty.\n";
     const std::string setsNothing = "\" sets nothing; an option line is a blank, the option letter, then its value\n";
     const std::string drawsNothing = " draws nothing in vemura; it draws types 0 to 22\n";
     return {
-        {"UsageWithoutArguments", {}, {}, 1, usage, kHint},
-        {"UsageWithOneArgument", {}, {"opts"}, 1, usage, kHint},
-        {"MissingOptionsFile", {}, {"nope.opt", "a.aln"}, 1, "\n Can't read params file: nope.opt\n"},
-        {"MissingAlignmentAfterReadableOptions", {{"o.opt", " A clustal\n"}}, args, 2,
-         " -    Algorithm: clustal\n" + kSeparator + "\n Can't open align file a.aln\n"},
-        {"AlignmentOfBlankLinesIsEmpty", {{"o.opt", ""}, {"a.aln", "\n\n\n"}}, args, 3, empty},
-        {"AlignmentOfBlankLedLinesIsEmpty", {{"o.opt", ""}, {"a.aln", "   ***\n     **\n"}}, args, 3, empty},
-        {"AlignmentWhoseFirstRowHasNoColumnIsEmpty", {{"o.opt", ""}, {"a.aln", "name 40\nb ACGT\n"}}, args, 3,
-         kSeparator + "  - iSeqLen = 0\n*** Alignment file a.aln is empty.\n"},
         {"OptionsEcho",
          {{"o.opt",
            "xW100\n"          // any first character; below the least width
