@@ -13,7 +13,6 @@ namespace {
 const std::string kSeparator = "----------------------------------------------\n\n";
 const std::string kZeroMatrix = "scores left out\n   A  R  N  D\n";
 
-
 // The weight trace of one alignment of ncols columns under the matrix without scores.
 std::string zeroWeights(int ncols)
 {
@@ -59,33 +58,23 @@ const std::string kPairing = " ** Rel: 1 <--> *** Not Found by Name\n  * Rel: 1 
 const std::string kGammaLine = "gamma (2,2) - position in sequence: 2,  letter <font color=red>W</font> (pos 4) versus "
                                "<font color=red>Y</font> (pos 4).\n";
 
+// The offset maps of both alignments: alpha, beta (moved by one column), gamma (its row given:
+// mismatched, or paired in mismatch mode 1) and delta or omega, unpaired.
+std::string offsets(const std::string& gamma1, const std::string& gamma2)
+{
+    return "\n*** 1st Offsets:\n  0:'0':0  1:'d':-1  2:'g':0  4:'0':0  6:'e':0\n"
+           "  0:'d':-1  3:'g':0  4:'0':0  5:'g':0  6:'e':0\n" + gamma1 + "  -1:'u':0  3:'g':0  6:'e':0\n"
+           "\n*** 2nd Offsets:\n  0:'0':0  1:'g':0  2:'d':1  3:'g':0  4:'0':0  6:'e':0\n"
+           "  0:'g':0  1:'d':1  4:'0':0  5:'g':0  6:'e':0\n" + gamma2 + "  -1:'u':0  3:'g':0  6:'e':0\n";
+}
 // gamma flagged as a mismatch in both alignments, delta and omega unpaired.
-const std::string kOffsets =
-    "*** Mismatch 2\n*** Unpaired 3\n*** Mismatch 2\n*** Unpaired 3\n"
-    "\n*** 1st Offsets:\n"
-    "  0:'0':0  1:'d':-1  2:'g':0  4:'0':0  6:'e':0\n"
-    "  0:'d':-1  3:'g':0  4:'0':0  5:'g':0  6:'e':0\n"
-    "  -1:'m':0  1:'g':0  2:'0':0  4:'g':0  6:'e':0\n"
-    "  -1:'u':0  3:'g':0  6:'e':0\n"
-    "\n*** 2nd Offsets:\n"
-    "  0:'0':0  1:'g':0  2:'d':1  3:'g':0  4:'0':0  6:'e':0\n"
-    "  0:'g':0  1:'d':1  4:'0':0  5:'g':0  6:'e':0\n"
-    "  -1:'m':0  2:'g':0  3:'0':0  4:'g':0  6:'e':0\n"
-    "  -1:'u':0  3:'g':0  6:'e':0\n";
-
+const std::string kOffsets = "*** Mismatch 2\n*** Unpaired 3\n*** Mismatch 2\n*** Unpaired 3\n" +
+                             offsets("  -1:'m':0  1:'g':0  2:'0':0  4:'g':0  6:'e':0\n",
+                                     "  -1:'m':0  2:'g':0  3:'0':0  4:'g':0  6:'e':0\n");
 // The same with gamma paired in spite of its changed residue (mismatch mode 1).
-const std::string kOffsetsPairedMismatch =
-    "*** Unpaired 3\n*** Unpaired 3\n"
-    "\n*** 1st Offsets:\n"
-    "  0:'0':0  1:'d':-1  2:'g':0  4:'0':0  6:'e':0\n"
-    "  0:'d':-1  3:'g':0  4:'0':0  5:'g':0  6:'e':0\n"
-    "  0:'0':0  1:'g':0  2:'d':1  3:'0':0  4:'g':0  6:'e':0\n"
-    "  -1:'u':0  3:'g':0  6:'e':0\n"
-    "\n*** 2nd Offsets:\n"
-    "  0:'0':0  1:'g':0  2:'d':1  3:'g':0  4:'0':0  6:'e':0\n"
-    "  0:'g':0  1:'d':1  4:'0':0  5:'g':0  6:'e':0\n"
-    "  0:'0':0  1:'d':-1  2:'g':0  3:'0':0  4:'g':0  6:'e':0\n"
-    "  -1:'u':0  3:'g':0  6:'e':0\n";
+const std::string kOffsetsPairedMismatch = "*** Unpaired 3\n*** Unpaired 3\n" +
+                                           offsets("  0:'0':0  1:'g':0  2:'d':1  3:'0':0  4:'g':0  6:'e':0\n",
+                                                   "  0:'0':0  1:'d':-1  2:'g':0  3:'0':0  4:'g':0  6:'e':0\n");
 
 // The files of a run: the options file dv.opt, the alignments a1.aln and a2.aln, and the matrix
 // without scores under the default protein matrix name; more files, or other contents, in more.
@@ -117,8 +106,9 @@ std::vector<program_case> cases()
                                 " ** Rel: 1 <--> *** Not Found by Name\n  * Rel: 1 <--> *** Still Found 1\n"
                                 " ** Rel Mismatch: 2 <--> 2\n\n Can't write mismatch report " + target + "\n"
                                 " ** Rel: 3 <--> *** Not Found by Name\n" + kOffsets + kPictures,
-                            "dorvex: warning: line 1: \"xe " + target + "\" sets the mismatch report file; option lines begin "
-                            "with a blank\n" + kUnpaired, kDrawn};
+                            "dorvex: warning: line 1: \"xe " + target +
+                                "\" sets the mismatch report file; option lines begin with a blank\n" + kUnpaired,
+                            kDrawn};
     };
     return {
         {"PairsByNameAndByContentAndPrintsTheOffsets", in("", kFirst, kSecond), kArgs, 0,
@@ -186,7 +176,8 @@ std::vector<program_case> cases()
          kDrawn,
          {{"report.html", "p1 (0,0) - position in sequence: 4,  letter <font color=red>F</font> (pos 5) versus "
                           "<font color=red>W</font> (pos 5).\n"
-                          "p3 (2,2) - different lenghts: <font color=red>5</font> versus <font color=red>4</font>.\n"}}},
+                          "p3 (2,2) - different lenghts: <font color=red>5</font> versus"
+                          " <font color=red>4</font>.\n"}}},
         {"ReportNamesAreWrittenAsHtml", in("", "a<b>&\"c  KL-M\n", "a<b>&\"c  K-LW\n"), kArgs, 0, "…", "…",
          kPicturesAndReport,
          {{"mismatch.txt", "a&lt;b&gt;&amp;&quot;c (0,0) - position in sequence: 2,  letter"
@@ -207,7 +198,8 @@ std::vector<program_case> cases()
          kPicturesAndReport,
          {{"mismatch.txt", "a (0,0) - position in sequence: 2,  letter <font color=red>D</font> (pos 3) versus "
                            "<font color=red>E</font> (pos 3).\n"
-                           "b (1,1) - different lenghts: <font color=red>3</font> versus <font color=red>4</font>.\n"}}},
+                           "b (1,1) - different lenghts: <font color=red>3</font> versus"
+                           " <font color=red>4</font>.\n"}}},
     };
 }
 

@@ -41,7 +41,7 @@ TEST(TextClearance, NoTextRunsIntoAnotherInAnyVemuraPicture)
     std::string alignment;
     for (int i = 0; i < 8; ++i) {
         alignment += "Homo_sapiens_globin_number_" + std::to_string(i) + " ";
-        for (int c = 0; c < 120; ++c) alignment += "ACDEFGHIKLMNPQRSTVWY-"[static_cast<std::size_t>(c * 5 + i * 3) % 21];
+        for (int c = 0; c < 120; ++c) alignment += "ACDEFGHIKLMNPQRSTVWY-"[(c * 5 + i * 3) % 21];
         alignment += "\n";
     }
     std::string types = "0";

@@ -49,10 +49,11 @@ std::vector<vector_case> cases()
     const std::string first = "alpha  AC--GT\nbeta   MKV-L-\ngamma  W-WW--\ndelta  PPQ---\n";
     const std::string second = "alpha  A-C-GT\nbravo  -MKVL-\ngamma  WW-Y--\nomega  HHH---\n";
     const std::string six = alignment_rows(6, 40);
+    const std::vector<point> sixCells = cellCentres(800, 6, 40, 230 - 68);  // 6 rows: 230 pixels high
     return {
-        {"ResiduePicture", "vemura", {"-t", "0", "-T", "Six rows"}, six, "", "galia", cellCentres(800, 6, 40, 230 - 68),
+        {"ResiduePicture", "vemura", {"-t", "0", "-T", "Six rows"}, six, "", "galia", sixCells,
          {"Six rows", "s0", "s5", "1", "8", "40"}},
-        {"DominantGroups", "vemura", {"-t", "1", "--method", "Kalign"}, six, "", "galim", cellCentres(800, 6, 40, 230 - 68),
+        {"DominantGroups", "vemura", {"-t", "1", "--method", "Kalign"}, six, "", "galim", sixCells,
          {"Kalign", "s3", "max group"}},
         {"LongNamesWiderColumn", "vemura", {"-t", "0", "--name-width", "30"},
          "a_rather_long_sequence_name ACDEFGHIKL\nb_short KLMNPQRSTV\n", "", "galia", {},
@@ -60,7 +61,8 @@ std::vector<vector_case> cases()
         {"ColumnValues", "vemura", {"-t", "11"}, six, "", "galis1", {}, {"column", "values", "weight"}},
         {"SortedComparison", "vemura", {"-t", "21"}, six, "", "galisc1", {}, {"versus 2nd", "100%"}},
         {"SplitBlocks", "vemura", {"-t", "0", "--split", "15"}, six, "", "galia", {}, {"16", "31", "s2"}},
-        {"Letters", "vemura", {"-t", "0", "--letters", "-W", "1200"}, alignment_rows(20, 30), "", "galia", {}, {"A", "W"}},
+        {"Letters", "vemura", {"-t", "0", "--letters", "-W", "1200"}, alignment_rows(20, 30), "", "galia", {},
+         {"A", "W"}},
         {"ComparisonStrips", "dorvex", {"-t", "0", "-T", "Four globins"}, first, second, "galia", strips,
          {"Four globins", "alpha", "delta", "single", "mismatch"}},
         {"AgreementPicture", "dorvex", {"-t", "30"}, first, second, "galiag", strips,
@@ -103,7 +105,8 @@ TEST_P(VectorFormats, SvgAndPdfHoldThePngsPicture)
         ASSERT_EQ(other.width(), png.width()) << rendered;
         ASSERT_EQ(other.height(), png.height()) << rendered;
         for (const point& at : c.cells)
-            EXPECT_TRUE(underText(at) || other.rgb(at.x, at.y) == png.rgb(at.x, at.y)) << rendered << " at " << at.x << "," << at.y;
+            EXPECT_TRUE(underText(at) || other.rgb(at.x, at.y) == png.rgb(at.x, at.y))
+                << rendered << " at " << at.x << "," << at.y;
     }
 
     // Real text: in the SVG's text elements, and in what pdftotext reads from the PDF.
@@ -123,7 +126,8 @@ TEST(VectorFormats, LettersStandInTheCellsLargeEnoughForThem)
 {
     // 20 rows of 30 columns at W 1200: cells of 37.5 pixels by 17 (bands share their edge rows)
     // take the small font, each letter centred in its cell. At W 450, 200 columns leave no room.
-    program_run run(std::map<std::string, std::string>{{"a.aln", alignment_rows(20, 30)}, {"b.aln", alignment_rows(20, 200)}});
+    program_run run(
+        std::map<std::string, std::string>{{"a.aln", alignment_rows(20, 30)}, {"b.aln", alignment_rows(20, 200)}});
     run.run("vemura", {"--letters", "-W", "1200", "--format", "svg", "a.aln"});
     const std::string residues = "ACDEFGHIKLMNPQRSTVWY";
     const double cw = (1200 - 52 - 22) / 30.0;

@@ -8,8 +8,9 @@
 #include <gdfonts.h>
 #include <gdfontt.h>
 
-#include <cstdio>
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <filesystem>
 
 #include "test_paths.h"
@@ -52,73 +53,67 @@ std::uint32_t png_picture::rgb(int x, int y) const
 std::string compare_pictures(const std::string& expectedPath, const std::string& actualPath,
                              const std::string& label)
 {
-    gdImagePtr expected = load(expectedPath);
-    gdImagePtr actual = load(actualPath);
+    const png_picture expected(expectedPath), actual(actualPath);
+    if (!expected.loaded() || !actual.loaded()) return "cannot read " + (expected.loaded() ? actualPath : expectedPath);
+    if (expected.width() != actual.width() || expected.height() != actual.height()) return "sizes differ";
+    gdImagePtr diff = gdImageCreateTrueColor(actual.width(), actual.height());
+    long differing = 0;
     std::string result;
-    if (expected == nullptr || actual == nullptr) {
-        result = "cannot read " + (expected == nullptr ? expectedPath : actualPath);
-    } else if (gdImageSX(expected) != gdImageSX(actual) || gdImageSY(expected) != gdImageSY(actual)) {
-        result = "sizes differ";
-    } else {
-        const int w = gdImageSX(actual), h = gdImageSY(actual);
-        gdImagePtr diff = gdImageCreateTrueColor(w, h);
-        long differing = 0;
-        int firstX = -1, firstY = -1;
-        for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x) {
-                const bool same = pixelColour(expected, x, y) == pixelColour(actual, x, y);
-                gdImageSetPixel(diff, x, y, same ? 0xFFFFFF : 0xFF0000);
-                if (!same && differing++ == 0) {
-                    firstX = x;
-                    firstY = y;
-                }
-            }
-        if (differing > 0) {
-            result = std::to_string(differing) + " pixels differ, the first at " + std::to_string(firstX) + "," +
-                     std::to_string(firstY);
-            std::filesystem::create_directories(TEST_OUTPUT_DIR);
-            const std::string base = std::string(TEST_OUTPUT_DIR) + "/" + label;
-            std::filesystem::copy_file(actualPath, base + ".actual.png",
-                                       std::filesystem::copy_options::overwrite_existing);
-            if (std::FILE* out = std::fopen((base + ".diff.png").c_str(), "wb")) {
-                gdImagePng(diff, out);
-                std::fclose(out);
-            }
-            result += " (see " + base + ".diff.png)";
+    for (int y = 0; y < actual.height(); ++y)
+        for (int x = 0; x < actual.width(); ++x) {
+            const bool same = expected.rgb(x, y) == actual.rgb(x, y);
+            gdImageSetPixel(diff, x, y, same ? 0xFFFFFF : 0xFF0000);
+            if (!same && differing++ == 0)
+                result = " pixels differ, the first at " + std::to_string(x) + "," + std::to_string(y);
         }
-        gdImageDestroy(diff);
+    if (differing > 0) {
+        const std::string base = std::string(TEST_OUTPUT_DIR) + "/" + label;
+        std::filesystem::create_directories(TEST_OUTPUT_DIR);
+        std::filesystem::copy_file(actualPath, base + ".actual.png", std::filesystem::copy_options::overwrite_existing);
+        if (std::FILE* out = std::fopen((base + ".diff.png").c_str(), "wb")) {
+            gdImagePng(diff, out);
+            std::fclose(out);
+        }
+        result = std::to_string(differing) + result + " (see " + base + ".diff.png)";
     }
-    if (expected) gdImageDestroy(expected);
-    if (actual) gdImageDestroy(actual);
+    gdImageDestroy(diff);
     return result;
+}
+
+namespace {
+
+gdFontPtr fontOf(font_face face)
+{
+    return face == font_face::tiny ? gdFontGetTiny() : face == font_face::small ? gdFontGetSmall()
+           : face == font_face::medium_bold ? gdFontGetMediumBold() : gdFontGetGiant();
+}
+
+}  // namespace
+
+font_size gd_font_size(font_face face) { return {fontOf(face)->w, fontOf(face)->h}; }
+
+bool glyph_inks(font_face face, unsigned char ch, int col, int row)
+{
+    const gdFontPtr font = fontOf(face);
+    return font->data[(ch - font->offset) * font->w * font->h + row * font->w + col] != 0;
 }
 
 std::vector<int> find_text(const png_picture& picture, font_face face, const std::string& text, int y,
                            std::uint32_t colour)
 {
-    const gdFontPtr font = face == font_face::tiny          ? gdFontGetTiny()
-                           : face == font_face::small       ? gdFontGetSmall()
-                           : face == font_face::medium_bold ? gdFontGetMediumBold()
-                                                            : gdFontGetGiant();
-    // The inked pixels of the text, relative to its top-left corner.
-    std::vector<std::pair<int, int>> ink;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const int ch = static_cast<unsigned char>(text[i]);
-        const char* glyph = font->data + (ch - font->offset) * font->w * font->h;
-        for (int row = 0; row < font->h; ++row)
-            for (int col = 0; col < font->w; ++col)
-                if (glyph[row * font->w + col]) ink.emplace_back(static_cast<int>(i) * font->w + col, row);
-    }
+    const font_size size = gd_font_size(face);
+    std::vector<std::pair<int, int>> ink;  // the inked pixels of the text, from its top-left corner
+    for (std::size_t i = 0; i < text.size(); ++i)
+        for (int row = 0; row < size.height; ++row)
+            for (int col = 0; col < size.width; ++col)
+                if (glyph_inks(face, static_cast<unsigned char>(text[i]), col, row))
+                    ink.emplace_back(static_cast<int>(i) * size.width + col, row);
     std::vector<int> found;
-    for (int x = -font->w; x < picture.width(); ++x) {
-        bool all = !ink.empty();
-        for (const auto& [dx, dy] : ink)
-            if (picture.rgb(x + dx, y + dy) != colour) {
-                all = false;
-                break;
-            }
-        if (all) found.push_back(x);
-    }
+    for (int x = -size.width; x < picture.width(); ++x)
+        if (!ink.empty() && std::all_of(ink.begin(), ink.end(), [&](const std::pair<int, int>& at) {
+                return picture.rgb(x + at.first, y + at.second) == colour;
+            }))
+            found.push_back(x);
     return found;
 }
 

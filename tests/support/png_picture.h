@@ -35,6 +35,11 @@ constexpr std::uint32_t rgb(int r, int g, int b)
 std::string compare_pictures(const std::string& expectedPath, const std::string& actualPath,
                              const std::string& label);
 
+// gd's font face: the size of a glyph's cell, and whether the glyph of ch inks the pixel at col,
+// row of its cell.
+font_size gd_font_size(font_face face);
+bool glyph_inks(font_face face, unsigned char ch, int col, int row);
+
 // The left x of every place in the row band y .. y + font height where text, drawn in the font
 // with its top at y, stands in colour: every pixel its glyphs ink has that colour.
 std::vector<int> find_text(const png_picture& picture, font_face face, const std::string& text, int y,

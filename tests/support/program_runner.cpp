@@ -239,7 +239,8 @@ bool matches(const std::string& text, const std::string& pattern)
         const std::string piece = pattern.substr(from, gap - from);
         if (gap == std::string::npos)  // the last piece ends the text
             return first ? text == piece
-                         : text.size() >= at + piece.size() && text.compare(text.size() - piece.size(), piece.size(), piece) == 0;
+                         : text.size() >= at + piece.size() &&
+                               text.compare(text.size() - piece.size(), piece.size(), piece) == 0;
         const std::size_t found = first ? (text.compare(0, piece.size(), piece) == 0 ? 0 : std::string::npos)
                                         : text.find(piece, at);
         if (found == std::string::npos) return false;
@@ -322,7 +323,8 @@ void expect_case(const std::string& program, const program_case& c)
         const picture_probe& probe = it->second;
         auto& p = pictures[probe.file];
         if (!p) p = std::make_unique<png_picture>(run.file(probe.file));
-        const std::string where = probe.file + " " + std::to_string(probe.x) + "," + std::to_string(probe.y) + ": " + probe.rule;
+        const std::string where =
+            probe.file + " " + std::to_string(probe.x) + "," + std::to_string(probe.y) + ": " + probe.rule;
         if (!probe.text.empty()) {
             const std::vector<int> found = find_text(*p, probe.face, probe.text, probe.y, probe.colour);
             if (probe.x < 0)

@@ -74,38 +74,29 @@ TEST_P(AlignerFile, ReadsLikeTheSameAlignmentInTheBlockFormat)
                                    flat(c.file) + "_" + tail), "");
 }
 
+const char* kBlocks60 = "  - iSeqLen = 60\n  - iSeqLen = 60\n  - iSeqLen = 34\n";  // no conservation lines
+const char* kStockholm = "  - iSeqLen = 50\n  - iSeqLen = 50\n  - iSeqLen = 50\n  - iSeqLen = 4\n";
+const char* kTcoffee = "  - iSeqLen = 50\n  - WL Bottom \n  - iSeqLen = 50\n  - iSeqLen = 50\n  - iSeqLen = 4\n";
+
+// The formats of tests/data/formats/ are each against the twin their MANIFEST names.
 INSTANTIATE_TEST_SUITE_P(
     Aligners, AlignerFile,
-    testing::Values(
-        aligner_case{"aligners/clustalo.aln", "aligners/clustalo.fa", kClustal},
-        aligner_case{"aligners/clustalo.fa", "aligners/clustalo.fa"},
-        aligner_case{"aligners/clustalo.sto", "aligners/clustalo.fa",
-                     "  - iSeqLen = 50\n  - iSeqLen = 50\n  - iSeqLen = 50\n  - iSeqLen = 4\n"},
-        aligner_case{"aligners/mafft.aln", "aligners/mafft.fa", kClustal},
-        aligner_case{"aligners/mafft.fa", "aligners/mafft.fa"}, aligner_case{"aligners/muscle.fa", "aligners/muscle.fa"},
-        aligner_case{"aligners/muscle3.aln", "aligners/muscle3.fa", kClustal},
-        // no line of conservation marks under the blocks
-        aligner_case{"aligners/kalign.aln", "aligners/kalign.fa", "  - iSeqLen = 60\n  - iSeqLen = 60\n  - iSeqLen = 34\n"},
-        aligner_case{"aligners/kalign.fa", "aligners/kalign.fa"},
-        aligner_case{"aligners/probcons.aln", "aligners/probcons.fa", kClustal},
-        aligner_case{"aligners/probcons.fa", "aligners/probcons.fa"},
-        aligner_case{"aligners/tcoffee.aln", "aligners/tcoffee.aln",
-                     "  - iSeqLen = 50\n  - WL Bottom \n  - iSeqLen = 50\n  - iSeqLen = 50\n  - iSeqLen = 4\n"},
-        // The formats of tests/data/formats/, each against the twin its MANIFEST names.
-        aligner_case{"formats/BB11001.msf", "formats/BB11001.seqret.fa"},
-        aligner_case{"formats/clustalo.msf", "aligners/clustalo.fa"},
-        aligner_case{"formats/seqret.msf", "aligners/clustalo.fa"},
-        aligner_case{"formats/clustalo.phy", "aligners/clustalo.fa"},
-        aligner_case{"formats/mafft.phy", "aligners/mafft.fa"},
-        aligner_case{"formats/seqret.sequential.phy", "aligners/clustalo.fa"},
-        aligner_case{"formats/biopython.relaxed.phy", "formats/globins45.longnames.fa"},
-        aligner_case{"formats/seqret.nex", "aligners/clustalo.fa"},
-        aligner_case{"formats/biopython.nex", "aligners/clustalo.fa"},
-        aligner_case{"formats/seqret.pir", "aligners/clustalo.fa"},
-        aligner_case{"formats/biopython.pir", "aligners/clustalo.fa"},
-        aligner_case{"formats/reformat.a3m", "formats/reformat.match.fa"},
-        aligner_case{"formats/clustalo.aln.gz", "aligners/clustalo.fa", kClustal},
-        aligner_case{"formats/mafft.phy.bgz", "aligners/mafft.fa"}),
+    testing::ValuesIn(std::vector<aligner_case>{
+        {"aligners/clustalo.aln", "aligners/clustalo.fa", kClustal}, {"aligners/clustalo.fa", "aligners/clustalo.fa"},
+        {"aligners/clustalo.sto", "aligners/clustalo.fa", kStockholm},
+        {"aligners/mafft.aln", "aligners/mafft.fa", kClustal}, {"aligners/mafft.fa", "aligners/mafft.fa"},
+        {"aligners/muscle.fa", "aligners/muscle.fa"}, {"aligners/muscle3.aln", "aligners/muscle3.fa", kClustal},
+        {"aligners/kalign.aln", "aligners/kalign.fa", kBlocks60}, {"aligners/kalign.fa", "aligners/kalign.fa"},
+        {"aligners/probcons.aln", "aligners/probcons.fa", kClustal},
+        {"aligners/probcons.fa", "aligners/probcons.fa"}, {"aligners/tcoffee.aln", "aligners/tcoffee.aln", kTcoffee},
+        {"formats/BB11001.msf", "formats/BB11001.seqret.fa"}, {"formats/clustalo.msf", "aligners/clustalo.fa"},
+        {"formats/seqret.msf", "aligners/clustalo.fa"}, {"formats/clustalo.phy", "aligners/clustalo.fa"},
+        {"formats/mafft.phy", "aligners/mafft.fa"}, {"formats/seqret.sequential.phy", "aligners/clustalo.fa"},
+        {"formats/biopython.relaxed.phy", "formats/globins45.longnames.fa"},
+        {"formats/seqret.nex", "aligners/clustalo.fa"},
+        {"formats/biopython.nex", "aligners/clustalo.fa"}, {"formats/seqret.pir", "aligners/clustalo.fa"},
+        {"formats/biopython.pir", "aligners/clustalo.fa"}, {"formats/reformat.a3m", "formats/reformat.match.fa"},
+        {"formats/clustalo.aln.gz", "aligners/clustalo.fa", kClustal}, {"formats/mafft.phy.bgz", "aligners/mafft.fa"}}),
     [](const testing::TestParamInfo<aligner_case>& info) { return flat(info.param.file); });
 
 TEST(DorvexFormats, FilesOfAnyTwoFormatsGiveTheOffsetsOfTwoBlockFiles)
@@ -118,7 +109,9 @@ TEST(DorvexFormats, FilesOfAnyTwoFormatsGiveTheOffsetsOfTwoBlockFiles)
     };
     for (const auto& c : cases) {
         program_run run(std::map<std::string, std::string>{{"first", read_file(kData + c.first)},
-            {"second", read_file(kData + c.second)}, {"first.blk", twinOf(c.firstTwin)}, {"second.blk", twinOf(c.secondTwin)}});
+                                                           {"second", read_file(kData + c.second)},
+                                                           {"first.blk", twinOf(c.firstTwin)},
+                                                           {"second.blk", twinOf(c.secondTwin)}});
         run.run("dorvex", {"-t", "7", "first.blk", "second.blk"});
         const std::string offsets = from(run.result.out, "\n*** 1st Offsets:");
         run.run("dorvex", {"-t", "7", "first", "second"});

@@ -40,7 +40,8 @@ std::vector<program_case> cases()
     const std::vector<std::string> galia = {"galia.png"}, galis1 = {"galis1.png"};
     auto split = [](const char* label, int blockSize, const std::string& axis) {
         return program_case{label, {{"a.aln", alignment_rows(3, 800)}},
-                            {"--split", std::to_string(blockSize), "a.aln"}, 0, layout("…-- dSP2(Y) = 16\n" + axis + "…"),
+                            {"--split", std::to_string(blockSize), "a.aln"}, 0,
+                            layout("…-- dSP2(Y) = 16\n" + axis + "…"),
                             "", {"galia.png"}};
     };
     return {
@@ -50,9 +51,9 @@ std::vector<program_case> cases()
         {"DominantGroupsOnly", kCells, {"-t", "1", "a.aln"}, 0, "…", "", {"galim.png"}},
         {"SelectedGroupsOnly", kCells, {"--select", "4", "a.aln"}, 0, "…", "", {"galise.png"}},
         // ---- fills scaled by the column weight ----
-        {"FillFiveHangsBarsFromTheTop", kWeighted, {"--fill", "5", "--matrix", "m.matrix", "a.aln"}, 0, "…", "", galia},
-        {"FillSixCentresBars", kWeighted, {"--fill", "6", "--matrix", "m.matrix", "a.aln"}, 0, "…", "", galia},
-        {"FillSevenCentresBoxes", kWeighted, {"--fill", "7", "--matrix", "m.matrix", "a.aln"}, 0, "…", "", galia},
+        {"FillFiveHangsBarsFromTheTop", kWeighted, {"--fill", "5", "--matrix=m.matrix", "a.aln"}, 0, "…", "", galia},
+        {"FillSixCentresBars", kWeighted, {"--fill", "6", "--matrix=m.matrix", "a.aln"}, 0, "…", "", galia},
+        {"FillSevenCentresBoxes", kWeighted, {"--fill", "7", "--matrix=m.matrix", "a.aln"}, 0, "…", "", galia},
         // ---- the weight line, the value plots, the page ----
         {"WeightLineColoursKnownWeights", kWeighted, {"--matrix", "m.matrix", "a.aln"}, 0, "…", "", galia},
         {"ValuesInColumnOrderAndSorted", kWeighted, {"-t", "11,12", "--matrix", "m.matrix", "a.aln"}, 0, "…", "",
@@ -71,7 +72,8 @@ std::vector<program_case> cases()
         {"HeightRaisedToTheLeast", {{"a.aln", alignment_rows(3, 30)}}, {"-t", "0", "a.aln"}, 0, "…", "", galia},
         {"HeightAndWidthGiven", {{"a.aln", alignment_rows(3, 30)}}, {"-H", "1000", "-W", "500", "a.aln"}, 0, "…", "",
          galia},
-        {"SplitHeight", {{"a.aln", alignment_rows(10, 250)}}, {"--split", "100", "-H", "300", "a.aln"}, 0, "…", "", galia},
+        {"SplitHeight", {{"a.aln", alignment_rows(10, 250)}}, {"--split", "100", "-H", "300", "a.aln"}, 0, "…", "",
+         galia},
         {"SplitBlocksAndTheBandBetweenThem", {{"a.aln", alignment_rows(10, 250, "D")}}, {"--split", "100", "a.aln"}, 0,
          layout("800, 722, type: 0\n  - Seq Len = 250, Number of Seqs = 10\n -- dSP2(Y) = 16\n"
                 " -- dSP1(X) = 36.3, SL1 = 20\n  - iYwei = 240\n  - iYwei = 454\n  - iYwei = 668\n"
@@ -98,7 +100,7 @@ std::vector<program_case> cases()
          0, layout("639, 246, type: 11\n  - Seq Len = 3, Number of Seqs = 2\n -- dSP2(Y) = 48\n"
                    " -- dSP1(X) = 189.333, SL1 = 3\n--- dSPw = 6.85714, max/1st*10 = 7/5\n"
                    " -- dSPw = 13.7143, max/1st*10 = 7/10\n"), "", galis1},
-        {"Width640HasNoSecondLegendLine", seven, {"-t", "11", "-H", "246", "-W", "640", "--matrix", "m.matrix", "a.aln"},
+        {"Width640HasNoSecondLegendLine", seven, {"-t", "11", "-H", "246", "-W", "640", "--matrix=m.matrix", "a.aln"},
          0, layout("640, 246, type: 11\n  - Seq Len = 3, Number of Seqs = 2\n -- dSP2(Y) = 56\n"
                    " -- dSP1(X) = 189.667, SL1 = 3\n--- dSPw = 8, max/1st*10 = 7/5\n"), "", galis1},
         {"AllWeightsZeroGiveAnEmptyScale", {{"a.aln", "a ACD\n"}}, {"-t", "11", "a.aln"}, 0,
@@ -155,7 +157,8 @@ TEST(VemuraColumnGeometry, LabelsCellsAndWeightPanelAgreeInEveryBlock)
         SCOPED_TRACE("width " + std::to_string(c.width) + ", block size " + std::to_string(c.blockSize));
         std::string row;
         for (int k = 0; k < c.columns; ++k) row += k % 2 == 0 ? 'A' : 'D';
-        const program_run run("vemura", {"-W", std::to_string(c.width), "--split", std::to_string(c.blockSize), "a.aln"},
+        const std::string w = std::to_string(c.width), size = std::to_string(c.blockSize);
+        const program_run run("vemura", {"-W", w, "--split", size, "a.aln"},
                               {{"a.aln", "a " + row + "\nb " + row + "\n"}});
         const png_picture p(run.file("galia.png"));
         ASSERT_TRUE(p.loaded());
@@ -165,7 +168,8 @@ TEST(VemuraColumnGeometry, LabelsCellsAndWeightPanelAgreeInEveryBlock)
         const bool split = c.blockSize > 0;
         const int perBlock = split ? c.blockSize : c.columns, height = split ? 32 : 66, below = split ? 14 : 15;
         const int yPanel = 66 + height + below + 8;
-        const std::uint32_t panelA = p.rgb(53, yPanel), panelD = p.rgb(f_trunc(52 + 1.5 * (c.width - 74) / perBlock), yPanel);
+        const std::uint32_t panelA = p.rgb(53, yPanel);
+        const std::uint32_t panelD = p.rgb(f_trunc(52 + 1.5 * (c.width - 74) / perBlock), yPanel);
         ASSERT_NE(panelA, panelD);
         for (int b = 0; b * perBlock < c.columns; ++b) {
             const int shift = b * (height + 54);

@@ -101,11 +101,14 @@ std::vector<program_case> cases()
                      {"25675", "18408", "36135", "26825", "20776", "28214", "56581", "11516", "31929", "8707"},
                      "-0.157578, 1.46433") +
              groups({"AG", "C", "DENQBZ", "ILMV", "FWY", "H", "KR", "P", "ST", " "},
-                    {"21.1144", "0", "15.5425", "21.4076", "5.57185", "2.93255", "7.33138", "2.34604", "9.09091", "0"}) +
-             "*** Force type std (0)\n" + layout("800, 294, type: 0", "30, Number of Seqs = 10", "16", "47.2, SL1 = 15"),
+                    {"21.1144", "0", "15.5425", "21.4076", "5.57185", "2.93255", "7.33138", "2.34604", "9.09091",
+                     "0"}) +
+             "*** Force type std (0)\n" +
+             layout("800, 294, type: 0", "30, Number of Seqs = 10", "16", "47.2, SL1 = 15"),
          "", {"galia.png"}, {}, {"blosum62.matrix"}},
         {"NamedMatrixIsUsedWhateverTheMoleculeType",
-         {{"o.opt", " m tiny.matrix\n"}, {"tiny.matrix", kTinyMatrix}, {"a.aln", "s1 AAC-\ns2 AACA\ns3 ACCc\ns4 A-Cx\n"}},
+         {{"o.opt", " m tiny.matrix\n"}, {"tiny.matrix", kTinyMatrix},
+          {"a.aln", "s1 AAC-\ns2 AACA\ns3 ACCc\ns4 A-Cx\n"}},
          args, 0,
          " - Matrix  File: tiny.matrix\n" + kSeparator + "  - iSeqLen = 4\n" + undefinite("NUCLEOTIDE", "color5.def") +
              weights("-65 -65", {"61992", "-198", "124380", "-5265"}, "-0.8775, 20.73") +
