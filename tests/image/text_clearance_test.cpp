@@ -16,7 +16,7 @@ const std::string kMethod = "Clustal Omega 1.2.4 with --full --iter=5";
 // Runs the program with args, and checks every SVG picture it wrote (count of them): no two of
 // its texts run into each other, and some text holds each of the words it must show (a text kept
 // clear by being left out is no better than one over another).
-void expectClearTexts(const std::string& program, const std::map<std::string, std::string>& files,
+void expectClearTexts(const std::string& program, const file_set& files,
                       std::vector<std::string> args, std::size_t count, const std::vector<std::string>& shown)
 {
     args.insert(args.begin(), {"-q", "--format", "svg", "-T", kTitle, "--method", kMethod});

@@ -126,8 +126,7 @@ TEST(VectorFormats, LettersStandInTheCellsLargeEnoughForThem)
 {
     // 20 rows of 30 columns at W 1200: cells of 37.5 pixels by 17 (bands share their edge rows)
     // take the small font, each letter centred in its cell. At W 450, 200 columns leave no room.
-    program_run run(
-        std::map<std::string, std::string>{{"a.aln", alignment_rows(20, 30)}, {"b.aln", alignment_rows(20, 200)}});
+    program_run run(file_set{{"a.aln", alignment_rows(20, 30)}, {"b.aln", alignment_rows(20, 200)}});
     run.run("vemura", {"--letters", "-W", "1200", "--format", "svg", "a.aln"});
     const std::string residues = "ACDEFGHIKLMNPQRSTVWY";
     const double cw = (1200 - 52 - 22) / 30.0;
@@ -158,7 +157,7 @@ TEST(NameWidth, WidensThePictureByTheExtraNameWidthAndShiftsTheRest)
     // (160): the picture grows by 90 pixels, and right of the name column it is the same (but for
     // the method names, which keep to the left edge).
     for (const char* program : {"vemura", "dorvex"}) {
-        program_run run(std::map<std::string, std::string>{
+        program_run run(file_set{
             {"a.aln", "Homo_sapiens_hemoglobin_A ACDEFGHIKLMNPQRS\nMus_musculus_hemoglobin_B ACDEFGHIKLMNPQRT\n"}});
         const bool two = std::string(program) == "dorvex";
         run.run(program, two ? std::vector<std::string>{"-o", "plain_", "a.aln", "a.aln"}

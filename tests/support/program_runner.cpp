@@ -155,6 +155,26 @@ std::vector<std::string> split(const std::string& line, char sep)
     return fields;
 }
 
+// A manifest's text with its escapes (\n, \r, \t, \\, \xHH) turned into bytes.
+std::string unescaped(const std::string& text)
+{
+    std::string bytes;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\\' || i + 1 == text.size()) {
+            bytes += text[i];
+            continue;
+        }
+        const char c = text[++i];
+        if (c == 'x') {
+            bytes += static_cast<char>(std::stoi(text.substr(i + 1, 2), nullptr, 16));
+            i += 2;
+        } else {
+            bytes += c == 'n' ? '\n' : c == 'r' ? '\r' : c == 't' ? '\t' : c;
+        }
+    }
+    return bytes;
+}
+
 // What a rule puts at one place of a picture (a row of a picture table).
 struct picture_probe {
     std::string file;
@@ -210,7 +230,7 @@ void expectMatch(const std::string& text, const std::string& pattern, const char
 
 }  // namespace
 
-program_run::program_run(const std::map<std::string, std::string>& files, const std::vector<std::string>& data)
+program_run::program_run(const file_set& files, const std::vector<std::string>& data)
 {
     for (const auto& [name, content] : files) {
         if (name.back() == '/')
@@ -259,30 +279,6 @@ std::string alignment_rows(int count, int columns, const std::string& residues)
     }
     return text;
 }
-
-namespace {
-
-// A manifest's text with its escapes (\n, \r, \t, \\, \xHH) turned into bytes.
-std::string unescaped(const std::string& text)
-{
-    std::string bytes;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '\\' || i + 1 == text.size()) {
-            bytes += text[i];
-            continue;
-        }
-        const char c = text[++i];
-        if (c == 'x') {
-            bytes += static_cast<char>(std::stoi(text.substr(i + 1, 2), nullptr, 16));
-            i += 2;
-        } else {
-            bytes += c == 'n' ? '\n' : c == 'r' ? '\r' : c == 't' ? '\t' : c;
-        }
-    }
-    return bytes;
-}
-
-}  // namespace
 
 std::vector<program_case> manifest_cases(const std::string& folder)
 {

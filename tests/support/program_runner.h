@@ -48,6 +48,9 @@ run_result run_program(const std::string& binary, const std::vector<std::string>
 // Reads a whole file; empty when it cannot be read.
 std::string read_file(const std::string& path);
 
+// Files by name, with their contents.
+using file_set = std::map<std::string, std::string>;
+
 // The shipped data files: both matrices and both colour-group files.
 extern const std::vector<std::string> kShippedData;
 
@@ -59,10 +62,9 @@ struct program_run {
     run_result result;
     std::vector<std::string> added;  // what the run added, sorted; "sub/x" for x in folder sub
 
-    explicit program_run(const std::map<std::string, std::string>& files,
-                         const std::vector<std::string>& data = kShippedData);
-    program_run(const std::string& program, const std::vector<std::string>& args,
-                const std::map<std::string, std::string>& files, const std::vector<std::string>& data = kShippedData)
+    explicit program_run(const file_set& files, const std::vector<std::string>& data = kShippedData);
+    program_run(const std::string& program, const std::vector<std::string>& args, const file_set& files,
+                const std::vector<std::string>& data = kShippedData)
         : program_run(files, data)
     {
         run(program, args);
@@ -83,13 +85,13 @@ std::string alignment_rows(int count, int columns, const std::string& residues =
 // and leave behind. Patterns may hold "…" (see matches).
 struct program_case {
     std::string label;
-    std::map<std::string, std::string> files;
+    file_set files;
     std::vector<std::string> args;
     int exit_code;
     std::string out;                                   // standard output (pattern)
     std::string err = "";                              // standard error (pattern)
     std::vector<std::string> added = {};               // as program_run::added
-    std::map<std::string, std::string> contents = {};  // files the run leaves, and their content (pattern)
+    file_set contents = {};  // files the run leaves, and their content (pattern)
     std::vector<std::string> data = kShippedData;
 };
 void PrintTo(const program_case& c, std::ostream* os);

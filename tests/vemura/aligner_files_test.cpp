@@ -54,8 +54,7 @@ class AlignerFile : public testing::TestWithParam<aligner_case> {};
 TEST_P(AlignerFile, ReadsLikeTheSameAlignmentInTheBlockFormat)
 {
     const aligner_case& c = GetParam();
-    program_run run(std::map<std::string, std::string>{{"aligner.aln", read_file(kData + c.file)},
-                                                       {"twin.aln", twinOf(c.twin)}});
+    program_run run(file_set{{"aligner.aln", read_file(kData + c.file)}, {"twin.aln", twinOf(c.twin)}});
     run.run("vemura", {"-o", "twin_", "-t", "0,11,12", "twin.aln"});
     const run_result twin = run.result;
     run.run("vemura", {"-o", "own_", "-t", "0,11,12", "aligner.aln"});
@@ -108,10 +107,8 @@ TEST(DorvexFormats, FilesOfAnyTwoFormatsGiveTheOffsetsOfTwoBlockFiles)
         {"formats/clustalo.msf", "formats/mafft.phy.bgz", "aligners/clustalo.fa", "aligners/mafft.fa"},
     };
     for (const auto& c : cases) {
-        program_run run(std::map<std::string, std::string>{{"first", read_file(kData + c.first)},
-                                                           {"second", read_file(kData + c.second)},
-                                                           {"first.blk", twinOf(c.firstTwin)},
-                                                           {"second.blk", twinOf(c.secondTwin)}});
+        program_run run(file_set{{"first", read_file(kData + c.first)}, {"second", read_file(kData + c.second)},
+                                 {"first.blk", twinOf(c.firstTwin)}, {"second.blk", twinOf(c.secondTwin)}});
         run.run("dorvex", {"-t", "7", "first.blk", "second.blk"});
         const std::string offsets = from(run.result.out, "\n*** 1st Offsets:");
         run.run("dorvex", {"-t", "7", "first", "second"});

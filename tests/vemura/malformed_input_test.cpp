@@ -11,7 +11,7 @@ const std::string kSeparator = "----------------------------------------------\n
 const std::string kMinusOne = "vemura: warning: picture type -1 draws nothing in vemura; it draws types 0 to 22\n";
 
 // The options file o.opt and the alignment a.aln.
-std::map<std::string, std::string> in(const std::string& alignment, const std::string& options = "")
+file_set in(const std::string& alignment, const std::string& options = "")
 {
     return {{"o.opt", options}, {"a.aln", alignment}};
 }
