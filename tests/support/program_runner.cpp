@@ -217,6 +217,7 @@ const std::multimap<std::string, picture_probe>& probeTable(const std::string& p
         }
         table->second.emplace(field[0], p);
     }
+    if (table->second.empty()) throw std::runtime_error("no probes in the picture table of " + program);
     return table->second;
 }
 
@@ -298,6 +299,7 @@ std::vector<program_case> manifest_cases(const std::string& folder)
         if (field[6] != "-") c.added = split(field[6], ',');
         cases.push_back(c);
     }
+    if (cases.empty()) throw std::runtime_error(folder + "/MANIFEST holds no case");
     return cases;
 }
 

@@ -104,7 +104,7 @@ void expect_case(const std::string& program, const program_case& c);
 
 // The cases of a manifest: the file MANIFEST of folder (under tests/data/), one case a line, the
 // files it names in that folder (see tests/data/malformed/vemura/MANIFEST for the columns).
-// Throws std::runtime_error on a line that is not a case.
+// Throws std::runtime_error on a line that is not a case, or when there is none.
 std::vector<program_case> manifest_cases(const std::string& folder);
 
 // Checks that every case named in the picture table of program is one of cases.
