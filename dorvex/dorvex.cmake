@@ -26,8 +26,6 @@ if(BUILD_TESTING)
     tests/dorvex/dorvex_program_test.cpp
     tests/dorvex/comparison_strip_test.cpp
     tests/dorvex/dorvex_picture_test.cpp
-    tests/dorvex/dorvex_formats_test.cpp
-    tests/dorvex/dorvex_malformed_test.cpp
   )
   target_link_libraries(dorvex_tests PRIVATE test_support dorvex_lib GTest::gtest_main)
   add_dependencies(dorvex_tests dorvex)

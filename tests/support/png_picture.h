@@ -1,4 +1,5 @@
-// Picture test support: PNG files read back with gd and looked at pixel by pixel.
+// Picture test support: PNG files read back with gd and looked at pixel by pixel, and the columns of
+// a plot.
 #pragma once
 #include <cstdint>
 #include <string>
@@ -34,7 +35,26 @@ constexpr std::uint32_t rgb(int r, int g, int b)
 std::string compare_pictures(const std::string& expectedPath, const std::string& actualPath,
                              const std::string& label);
 
+// gd's font face: the size of a glyph's cell, and whether the glyph of ch inks the pixel at col,
+// row of its cell.
+font_size gd_font_size(font_face face);
+bool glyph_inks(font_face face, unsigned char ch, int col, int row);
+
 // The left x of every place in the row band y .. y + font height where text, drawn in the font
 // with its top at y, stands in colour: every pixel its glyphs ink has that colour.
 std::vector<int> find_text(const png_picture& picture, font_face face, const std::string& text, int y,
                            std::uint32_t colour);
+
+// A pixel row of a plot and the colours of its even and odd columns (numbered from 0).
+struct column_row {
+    int y;
+    std::uint32_t even, odd;
+};
+
+// Checks one block of a plot whose perBlock columns fill x 52 to width - 22, holding columns
+// first + 1 to first + count: in every row of rows, each column's first and last pixel column
+// (the last cut at the plot's right edge) show its colour; under the block, with the small font's
+// top at yLabels, the labels "first + 1" and first + every second multiple of step stand centred
+// over their columns, within a pixel.
+void expect_columns(const png_picture& p, int width, int perBlock, long long first, int count,
+                    const std::vector<column_row>& rows, int yLabels, int step);

@@ -1,4 +1,5 @@
-// Program-level test support: fork and exec with both output streams captured through pipes.
+// Program-level test support: fork and exec with both output streams captured through pipes;
+// tables of runs checked against their patterns.
 #include "tests/support/program_runner.h"
 
 #include <fcntl.h>
@@ -7,13 +8,16 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <sstream>
 #include <stdexcept>
 
 #include "test_paths.h"
+#include "tests/support/png_picture.h"
 
 namespace fs = std::filesystem;
 
@@ -49,10 +53,11 @@ void TempDir::copyData(const std::string& name) const
     fs::copy_file(std::string(DATA_DIR) + "/" + name, file(name), fs::copy_options::overwrite_existing);
 }
 
+const std::vector<std::string> kShippedData = {"blosum62.matrix", "dnarna.matrix", "color10.def", "color5.def"};
+
 void TempDir::copyAllData() const
 {
-    for (const char* name : {"blosum62.matrix", "dnarna.matrix", "color10.def", "color5.def"})
-        copyData(name);
+    for (const std::string& name : kShippedData) copyData(name);
 }
 
 std::vector<std::string> TempDir::listing() const
@@ -69,19 +74,6 @@ std::vector<std::string> TempDir::addedSince(const std::vector<std::string>& bef
     for (const std::string& name : listing())
         if (std::find(before.begin(), before.end(), name) == before.end()) added.push_back(name);
     return added;
-}
-
-std::string non_warning_lines(const std::string& err, const std::string& program)
-{
-    std::string others;
-    const std::string mark = program + ": warning: ";
-    for (std::size_t start = 0; start < err.size();) {
-        std::size_t end = err.find('\n', start);
-        end = end == std::string::npos ? err.size() : end + 1;
-        if (err.compare(start, mark.size(), mark) != 0) others.append(err, start, end - start);
-        start = end;
-    }
-    return others;
 }
 
 std::string read_file(const std::string& path)
@@ -102,16 +94,12 @@ run_result run_program(const std::string& binary, const std::vector<std::string>
     if (pid == 0) {
         dup2(outPipe[1], 1);
         dup2(errPipe[1], 2);
-        close(outPipe[0]);
-        close(errPipe[0]);
-        close(outPipe[1]);
-        close(errPipe[1]);
+        for (int fd : {outPipe[0], outPipe[1], errPipe[0], errPipe[1]}) close(fd);
         if (chdir(dir.c_str()) != 0) _exit(126);
         // A data folder set for the person running the tests must not change what they see.
         unsetenv("VEMURA_DATA");
         for (const std::string& entry : env) putenv(const_cast<char*>(entry.c_str()));
-        std::vector<char*> argv;
-        argv.push_back(const_cast<char*>(binary.c_str()));
+        std::vector<char*> argv = {const_cast<char*>(binary.c_str())};
         for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
         argv.push_back(nullptr);
         execv(binary.c_str(), argv.data());
@@ -132,15 +120,233 @@ run_result run_program(const std::string& binary, const std::vector<std::string>
             const ssize_t n = ::read(fds[i].fd, buffer, sizeof buffer);
             if (n > 0) {
                 sinks[i]->append(buffer, static_cast<std::size_t>(n));
-            } else {
-                close(fds[i].fd);
-                fds[i].fd = -1;
-                --open;
+                continue;
             }
+            close(fds[i].fd);
+            fds[i].fd = -1;
+            --open;
         }
     }
     int status = 0;
     waitpid(pid, &status, 0);
     result.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     return result;
+}
+
+namespace {
+
+std::vector<std::string> allFiles(const std::string& root)
+{
+    std::vector<std::string> names;
+    for (const auto& entry : fs::recursive_directory_iterator(root))
+        names.push_back(fs::relative(entry.path(), root).string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+const std::string kAnything = "\u2026";
+
+// The fields of a line, separated by sep.
+std::vector<std::string> split(const std::string& line, char sep)
+{
+    std::vector<std::string> fields;
+    std::istringstream cells(line);
+    for (std::string cell; std::getline(cells, cell, sep);) fields.push_back(cell);
+    return fields;
+}
+
+// A manifest's text with its escapes (\n, \r, \t, \\, \xHH) turned into bytes.
+std::string unescaped(const std::string& text)
+{
+    std::string bytes;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\\' || i + 1 == text.size()) {
+            bytes += text[i];
+            continue;
+        }
+        const char c = text[++i];
+        if (c == 'x') {
+            bytes += static_cast<char>(std::stoi(text.substr(i + 1, 2), nullptr, 16));
+            i += 2;
+        } else {
+            bytes += c == 'n' ? '\n' : c == 'r' ? '\r' : c == 't' ? '\t' : c;
+        }
+    }
+    return bytes;
+}
+
+// What a rule puts at one place of a picture (a row of a picture table).
+struct picture_probe {
+    std::string file;
+    int x, y;  // x < 0: anywhere in the row band (texts)
+    std::uint32_t colour;
+    std::string rule;
+    std::string text;  // a text standing there, in face
+    font_face face;
+    int dashedTo;  // the row from x to here in dashes
+};
+
+// The picture table of a program, by case: read once.
+const std::multimap<std::string, picture_probe>& probeTable(const std::string& program)
+{
+    static std::map<std::string, std::multimap<std::string, picture_probe>> tables;
+    const auto [table, fresh] = tables.try_emplace(program);
+    if (!fresh) return table->second;
+    std::map<std::string, std::uint32_t> colours = {{"outside", 0xFFFFFFFFu}};
+    auto colourOf = [&](const std::string& name) {
+        const std::vector<std::string> rgbs = split(name, ',');
+        return rgbs.size() == 3 ? rgb(std::stoi(rgbs[0]), std::stoi(rgbs[1]), std::stoi(rgbs[2])) : colours.at(name);
+    };
+    std::istringstream lines(read_file(std::string(TEST_DATA_DIR) + "/pictures/" + program + ".tsv"));
+    for (std::string line; std::getline(lines, line);) {
+        const std::vector<std::string> field = split(line, '\t');
+        if (line.empty() || line[0] == '#') continue;
+        if (field[0] == "colour") {
+            colours[field[1]] = colourOf(field[2]);
+            continue;
+        }
+        const std::string what = field[5], face = what.substr(0, what.find(' '));
+        picture_probe p{field[1], field[2] == "*" ? -1 : std::stoi(field[2]), std::stoi(field[3]), colourOf(field[4]),
+                        field.at(6), "", font_face::small, 0};
+        if (what.rfind("dashes to ", 0) == 0) {
+            p.dashedTo = std::stoi(what.substr(10));
+        } else if (what != "-") {
+            p.face = face == "tiny" ? font_face::tiny : face == "bold" ? font_face::medium_bold
+                     : face == "giant" ? font_face::giant : font_face::small;
+            p.text = what.substr(face.size() + 1);
+        }
+        table->second.emplace(field[0], p);
+    }
+    if (table->second.empty()) throw std::runtime_error("no probes in the picture table of " + program);
+    return table->second;
+}
+
+void expectMatch(const std::string& text, const std::string& pattern, const char* what)
+{
+    if (pattern.find(kAnything) == std::string::npos)
+        EXPECT_EQ(text, pattern) << what;
+    else
+        EXPECT_TRUE(matches(text, pattern)) << what << ":\n" << text << "\n--- does not match:\n" << pattern;
+}
+
+}  // namespace
+
+program_run::program_run(const file_set& files, const std::vector<std::string>& data)
+{
+    for (const auto& [name, content] : files) {
+        if (name.back() == '/')
+            fs::create_directory(dir.file(name));
+        else
+            dir.write(name, content);
+    }
+    for (const std::string& name : data)
+        if (files.count(name) == 0) dir.copyData(name);
+}
+
+void program_run::run(const std::string& program, const std::vector<std::string>& args)
+{
+    const std::vector<std::string> before = allFiles(dir.path());
+    result = run_program(std::string(BUILD_DIR) + "/" + program, args, dir.path());
+    added.clear();
+    for (const std::string& name : allFiles(dir.path()))
+        if (!std::binary_search(before.begin(), before.end(), name)) added.push_back(name);
+}
+
+bool matches(const std::string& text, const std::string& pattern)
+{
+    std::size_t from = 0, at = 0;  // in pattern, in text
+    for (bool first = true;; first = false) {
+        const std::size_t gap = pattern.find(kAnything, from);
+        const std::string piece = pattern.substr(from, gap - from);
+        if (gap == std::string::npos)  // the last piece ends the text
+            return first ? text == piece
+                         : text.size() >= at + piece.size() &&
+                               text.compare(text.size() - piece.size(), piece.size(), piece) == 0;
+        const std::size_t found = first ? (text.compare(0, piece.size(), piece) == 0 ? 0 : std::string::npos)
+                                        : text.find(piece, at);
+        if (found == std::string::npos) return false;
+        at = found + piece.size();
+        from = gap + kAnything.size();
+    }
+}
+
+std::string alignment_rows(int count, int columns, const std::string& residues)
+{
+    std::string text;
+    for (int i = 0; i < count; ++i) {
+        text += "s" + std::to_string(i) + " ";
+        for (int c = 0; c < columns; ++c) text += residues[static_cast<std::size_t>(3 * c + 7 * i) % residues.size()];
+        text += "\n";
+    }
+    return text;
+}
+
+std::vector<program_case> manifest_cases(const std::string& folder)
+{
+    const std::string at = std::string(TEST_DATA_DIR) + "/" + folder + "/";
+    std::vector<program_case> cases;
+    std::istringstream lines(read_file(at + "MANIFEST"));
+    for (std::string line; std::getline(lines, line);) {
+        if (line.empty() || line[0] == '#') continue;
+        const std::vector<std::string> field = split(line, '\t');
+        if (field.size() != 8) throw std::runtime_error(folder + "/MANIFEST: not 8 fields: " + line);
+        program_case c{field[0], {}, {}, std::stoi(field[3]), unescaped(field[4]), unescaped(field[5])};
+        for (const std::string& file : split(field[1], ' ')) {
+            const std::size_t eq = file.find('=');
+            c.files[file.substr(0, eq)] = eq == std::string::npos ? "" : read_file(at + file.substr(eq + 1));
+        }
+        if (field[2] != "-") c.args = split(field[2], ' ');
+        if (field[6] != "-") c.added = split(field[6], ',');
+        cases.push_back(c);
+    }
+    if (cases.empty()) throw std::runtime_error(folder + "/MANIFEST holds no case");
+    return cases;
+}
+
+void PrintTo(const program_case& c, std::ostream* os) { *os << c.label; }
+
+std::string case_name(const testing::TestParamInfo<program_case>& info) { return info.param.label; }
+
+void expect_case(const std::string& program, const program_case& c)
+{
+    const program_run run(program, c.args, c.files, c.data);
+    EXPECT_EQ(run.result.exit_code, c.exit_code);
+    expectMatch(run.result.out, c.out, "standard output");
+    expectMatch(run.result.err, c.err, "standard error");
+    EXPECT_EQ(run.added, c.added);
+    for (const auto& [name, content] : c.contents) expectMatch(run.dir.read(name), content, name.c_str());
+    std::map<std::string, std::unique_ptr<png_picture>> pictures;
+    const auto [from, to] = probeTable(program).equal_range(c.label);
+    for (auto it = from; it != to; ++it) {
+        const picture_probe& probe = it->second;
+        auto& p = pictures[probe.file];
+        if (!p) p = std::make_unique<png_picture>(run.file(probe.file));
+        const std::string where =
+            probe.file + " " + std::to_string(probe.x) + "," + std::to_string(probe.y) + ": " + probe.rule;
+        if (!probe.text.empty()) {
+            const std::vector<int> found = find_text(*p, probe.face, probe.text, probe.y, probe.colour);
+            if (probe.x < 0)
+                EXPECT_EQ(found.size(), 1u) << where;
+            else
+                EXPECT_EQ(found, std::vector<int>{probe.x}) << where;
+        } else if (probe.dashedTo > 0) {
+            int drawn = 0, longest = 0;
+            for (int x = probe.x, length = 0; x <= probe.dashedTo; ++x) {
+                length = p->rgb(x, probe.y) == probe.colour ? length + 1 : 0;
+                drawn += length > 0;
+                longest = std::max(longest, length);
+            }
+            EXPECT_GE(drawn * 3, probe.dashedTo - probe.x + 1) << where;
+            EXPECT_LE(longest, 4) << where;
+        } else {
+            EXPECT_EQ(p->rgb(probe.x, probe.y), probe.colour) << where;
+        }
+    }
+}
+
+void expect_probed_cases_among(const std::string& program, const std::vector<program_case>& cases)
+{
+    for (const auto& [label, probe] : probeTable(program))
+        EXPECT_TRUE(std::any_of(cases.begin(), cases.end(), [&](const program_case& c) { return c.label == label; }))
+            << label << " (" << probe.file << " " << probe.x << "," << probe.y << ") names no case";
 }

@@ -1,5 +1,9 @@
-// Program-level test support: private working directories and runs of the real binaries.
+// Program-level test support: private working directories, runs of the real binaries, and tables
+// of runs with the output, exit code and files each must give.
 #pragma once
+#include <gtest/gtest.h>
+
+#include <map>
 #include <string>
 #include <vector>
 
@@ -41,9 +45,67 @@ private:
 run_result run_program(const std::string& binary, const std::vector<std::string>& args,
                        const std::string& dir, const std::vector<std::string>& env = {});
 
-// The lines of a program's standard error that are not its warnings ("PROGRAM: warning: ..."):
-// empty when a run said nothing on standard error but warnings.
-std::string non_warning_lines(const std::string& err, const std::string& program);
-
 // Reads a whole file; empty when it cannot be read.
 std::string read_file(const std::string& path);
+
+// Files by name, with their contents.
+using file_set = std::map<std::string, std::string>;
+
+// The shipped data files: both matrices and both colour-group files.
+extern const std::vector<std::string> kShippedData;
+
+// A fresh directory that holds files (name, content; a name ending in "/" makes a folder) and
+// copies of the shipped data files named in data that files does not hold, and a run of "vemura"
+// or "dorvex" in it.
+struct program_run {
+    TempDir dir;
+    run_result result;
+    std::vector<std::string> added;  // what the run added, sorted; "sub/x" for x in folder sub
+
+    explicit program_run(const file_set& files, const std::vector<std::string>& data = kShippedData);
+    program_run(const std::string& program, const std::vector<std::string>& args, const file_set& files,
+                const std::vector<std::string>& data = kShippedData)
+        : program_run(files, data)
+    {
+        run(program, args);
+    }
+    // Runs BUILD_DIR/program with args in the directory; sets result and added.
+    void run(const std::string& program, const std::vector<std::string>& args);
+    std::string file(const std::string& name) const { return dir.file(name); }
+};
+
+// True when text is pattern, where each "…" of pattern stands for any text (none too).
+bool matches(const std::string& text, const std::string& pattern);
+
+// Count sequences s0, s1, ... of columns residues each; sequence i holds
+// residues[(3 c + 7 i) mod size] at column c.
+std::string alignment_rows(int count, int columns, const std::string& residues = "ACDEFGHIKLMNPQRSTVWY");
+
+// One row of a table of runs: what the directory holds, the command, and what the run must print
+// and leave behind. Patterns may hold "…" (see matches).
+struct program_case {
+    std::string label;
+    file_set files;
+    std::vector<std::string> args;
+    int exit_code;
+    std::string out;                                   // standard output (pattern)
+    std::string err = "";                              // standard error (pattern)
+    std::vector<std::string> added = {};               // as program_run::added
+    file_set contents = {};  // files the run leaves, and their content (pattern)
+    std::vector<std::string> data = kShippedData;
+};
+void PrintTo(const program_case& c, std::ostream* os);
+std::string case_name(const testing::TestParamInfo<program_case>& info);
+
+// Runs the case with BUILD_DIR/program and checks everything it says (gtest expectations), and
+// what its pictures show: the rows of the table tests/data/pictures/PROGRAM.tsv (see there)
+// that name the case.
+void expect_case(const std::string& program, const program_case& c);
+
+// The cases of a manifest: the file MANIFEST of folder (under tests/data/), one case a line, the
+// files it names in that folder (see tests/data/malformed/vemura/MANIFEST for the columns).
+// Throws std::runtime_error on a line that is not a case, or when there is none.
+std::vector<program_case> manifest_cases(const std::string& folder);
+
+// Checks that every case named in the picture table of program is one of cases.
+void expect_probed_cases_among(const std::string& program, const std::vector<program_case>& cases);

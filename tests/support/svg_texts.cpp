@@ -1,15 +1,10 @@
 // Reading the texts of an SVG picture and checking that none runs into another.
 #include "tests/support/svg_texts.h"
 
-#include <gd.h>
-#include <gdfontg.h>
-#include <gdfontmb.h>
-#include <gdfonts.h>
-#include <gdfontt.h>
-
 #include <algorithm>
 
 #include "common/image/svg_renderer.h"
+#include "tests/support/png_picture.h"
 
 namespace {
 
@@ -43,17 +38,6 @@ std::string bytesOf(const std::string& data)
     return text;
 }
 
-gdFontPtr fontOf(font_face face)
-{
-    switch (face) {
-    case font_face::tiny: return gdFontGetTiny();
-    case font_face::small: return gdFontGetSmall();
-    case font_face::medium_bold: return gdFontGetMediumBold();
-    case font_face::giant: return gdFontGetGiant();
-    }
-    return gdFontGetSmall();
-}
-
 struct box {
     long long x1, y1, x2, y2;
 };
@@ -62,23 +46,22 @@ struct box {
 // upward text).
 std::vector<box> boxesOf(const svg_text& t)
 {
-    const gdFontPtr font = fontOf(t.face);
+    const font_size size = gd_font_size(t.face);
     std::vector<box> boxes;
     for (std::size_t i = 0; i < t.bytes.size(); ++i) {
-        const char* glyph = font->data + (static_cast<unsigned char>(t.bytes[i]) - font->offset) * font->w * font->h;
-        int first = font->h, last = -1;
-        for (int row = 0; row < font->h; ++row)
-            for (int col = 0; col < font->w; ++col)
-                if (glyph[row * font->w + col]) {
+        int first = size.height, last = -1;
+        for (int row = 0; row < size.height; ++row)
+            for (int col = 0; col < size.width; ++col)
+                if (glyph_inks(t.face, static_cast<unsigned char>(t.bytes[i]), col, row)) {
                     first = std::min(first, row);
                     last = std::max(last, row);
                 }
         if (last < 0) continue;
-        const long long along = static_cast<long long>(i) * font->w;
+        const long long along = static_cast<long long>(i) * size.width;
         if (t.upward)
-            boxes.push_back({t.x + first, t.y - along - font->w + 1, t.x + last, t.y - along});
+            boxes.push_back({t.x + first, t.y - along - size.width + 1, t.x + last, t.y - along});
         else
-            boxes.push_back({t.x + along, t.y + first, t.x + along + font->w - 1, t.y + last});
+            boxes.push_back({t.x + along, t.y + first, t.x + along + size.width - 1, t.y + last});
     }
     return boxes;
 }
