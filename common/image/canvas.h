@@ -97,8 +97,14 @@ public:
     // Text with its box's top-left corner at (x, y); upward text turned a quarter left, its box's
     // bottom-left corner at (x, y). Drawn up to a NUL byte, as gd draws it.
     virtual void text(font_face face, int x, int y, std::string_view text, int colour, bool upward) = 0;
-    // One character in its box at (x, y), whatever its byte value.
-    virtual void character(font_face face, int x, int y, unsigned char ch, int colour) = 0;
+    // One character in its box at (x, y), whatever its byte value. The vector formats draw it as
+    // a text of one character (a blank or NUL shows nothing); gd draws the byte's own glyph.
+    virtual void character(font_face face, int x, int y, unsigned char ch, int colour)
+    {
+        if (ch == ' ' || ch == '\0') return;
+        const char c = static_cast<char>(ch);
+        text(face, x, y, std::string_view(&c, 1), colour, false);
+    }
     // Fills the pixel columns x1..x2 of the rows y1..y2, column x in colours[x - x1].
     virtual void paintColumns(int x1, int x2, int y1, int y2, const unsigned char* colours) = 0;
 

@@ -153,13 +153,6 @@ public:
         out_ += "</text>\n";
     }
 
-    void character(font_face face, int x, int y, unsigned char ch, int colour) override
-    {
-        if (ch == ' ' || ch == '\0') return;  // nothing to see
-        const char c = static_cast<char>(ch);
-        text(face, x, y, std::string_view(&c, 1), colour, false);
-    }
-
     void paintColumns(int x1, int x2, int y1, int y2, const unsigned char* colours) override
     {
         if (y1 > y2) std::swap(y1, y2);
