@@ -78,6 +78,8 @@ load_status f_loadAlignment(FilePtr file, const std::string& path, loaded_alignm
     if (!file) return load_status::cannot_open;
     byte_source bytes(file.get());
     record.packing = bytes.packing();
+    // Editors on Windows begin UTF-8 text with a byte-order mark; it belongs to no line.
+    if (bytes.peek(3) == "\xEF\xBB\xBF") bytes.skip(3);
     const std::string head(bytes.peek(kContentCheckBytes));
     record.refusal = f_notAlignmentReason(head);
     bool fits = record.refusal.empty();

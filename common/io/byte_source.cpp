@@ -199,6 +199,8 @@ std::string_view byte_source::peek(std::size_t count)
     return std::string_view(buffer_.data() + begin_, std::min(count, end_ - begin_));
 }
 
+void byte_source::skip(std::size_t count) { begin_ += peek(count).size(); }
+
 bool byte_source::readLine(std::string& line)
 {
     line.clear();

@@ -27,6 +27,9 @@ public:
     // call.
     std::string_view peek(std::size_t count);
 
+    // Takes up to count bytes (fewer only at the end of the data) without returning them.
+    void skip(std::size_t count);
+
     // Reads the next line whole, its line end included when there is one; NUL bytes are kept. A
     // line ends with a line feed, a carriage return and a line feed, or a carriage return alone.
     // Returns false at the end of the data (line is then empty).
