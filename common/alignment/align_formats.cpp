@@ -18,8 +18,7 @@ bool startsWith(std::string_view line, std::string_view prefix) { return line.su
 bool isNexus(const std::string& line, std::string_view)
 {
     std::string start = line.substr(0, 6);
-    for (char& c : start)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    f_toupper(start);
     return start == "#NEXUS";
 }
 

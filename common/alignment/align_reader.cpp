@@ -3,14 +3,14 @@
 //   1. line classes and splitting   2. reading a file
 #include "common/alignment/align_reader.h"
 
+#include "common/alignment/letters.h"
 #include "common/alignment/line_source.h"
 #include "common/io/byte_source.h"
 #include "common/io/trace.h"
 
 namespace {
 
-bool isLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
-bool isResidue(char c) { return isLetter(c) || c == '-'; }
+bool isResidue(char c) { return f_isLetter(c) || c == '-'; }
 
 // ---- 1. line classes and splitting ----
 
@@ -75,8 +75,7 @@ void f_cutName(std::string& name)
 
 void f_toupper(std::string& text)
 {
-    for (char& c : text)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    for (char& c : text) c = f_raised(c);
 }
 
 // ---- 2. reading a file ----

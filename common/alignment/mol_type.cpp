@@ -2,6 +2,7 @@
 // or N. N counts because sequencing data and masked genomes are full of it, while proteins hold
 // few asparagines (about 4 percent), too few to carry any protein over the threshold.
 #include "common/alignment/align_reader.h"
+#include "common/alignment/letters.h"
 
 int f_getMolType(const std::vector<std::string>& rows)
 {
@@ -9,8 +10,8 @@ int f_getMolType(const std::vector<std::string>& rows)
     long long nucleotides = 0;
     for (const std::string& row : rows) {
         for (char c : row) {
-            if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-            if (c < 'A' || c > 'Z') continue;
+            c = f_raised(c);
+            if (!f_isUpper(c)) continue;
             ++letters;
             if (c == 'A' || c == 'C' || c == 'G' || c == 'T' || c == 'U' || c == 'N') ++nucleotides;
         }

@@ -4,6 +4,7 @@
 #include <unordered_map>
 
 #include "common/alignment/format_readers.h"
+#include "common/alignment/letters.h"
 #include "common/alignment/line_source.h"
 
 namespace {
@@ -30,10 +31,8 @@ void appendResidues(const std::string& text, std::size_t from, std::string& row)
 {
     for (std::size_t i = from; i < text.size(); ++i) {
         const char c = text[i];
-        if (c >= 'a' && c <= 'z')
-            row += static_cast<char>(c - 'a' + 'A');
-        else if (c >= 'A' && c <= 'Z')
-            row += c;
+        if (f_isLetter(c))
+            row += f_raised(c);
         else if (c == '.' || c == '~' || c == '-')
             row += '-';
     }

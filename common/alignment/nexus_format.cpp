@@ -7,6 +7,7 @@
 #include <unordered_map>
 
 #include "common/alignment/format_readers.h"
+#include "common/alignment/letters.h"
 #include "common/alignment/line_source.h"
 
 namespace {
@@ -14,8 +15,6 @@ namespace {
 // ---- 1. the text and its commands ----
 
 bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f'; }
-bool isLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
-char raised(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
 std::string lowered(std::string text)
 {
@@ -144,7 +143,7 @@ char residue(char c, const symbols& with, const std::string* firstRow, std::size
     if (c == with.gap) return '-';
     if (c == with.match && with.match != '\0')
         return firstRow != nullptr && column < firstRow->size() ? (*firstRow)[column] : '-';
-    if (isLetter(c)) return raised(c);
+    if (f_isLetter(c)) return f_raised(c);
     return '-';
 }
 

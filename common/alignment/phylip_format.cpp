@@ -10,6 +10,7 @@
 #include <tuple>
 
 #include "common/alignment/format_readers.h"
+#include "common/alignment/letters.h"
 #include "common/alignment/line_source.h"
 
 namespace {
@@ -43,10 +44,8 @@ std::size_t takeResidues(std::string_view text, std::string* row)
         if (isBlank(c)) continue;
         ++count;
         if (row == nullptr) continue;
-        if (c >= 'a' && c <= 'z')
-            *row += static_cast<char>(c - 'a' + 'A');
-        else if (c >= 'A' && c <= 'Z')
-            *row += c;
+        if (f_isLetter(c))
+            *row += f_raised(c);
         else
             *row += '-';
     }

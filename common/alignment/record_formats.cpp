@@ -2,15 +2,12 @@
 //   1. names and residues   2. aligned FASTA and A3M   3. PIR/NBRF
 #include "common/alignment/format_readers.h"
 
+#include "common/alignment/letters.h"
 #include "common/alignment/line_source.h"
 
 namespace {
 
 // ---- 1. names and residues ----
-
-bool isUpper(char c) { return c >= 'A' && c <= 'Z'; }
-bool isLower(char c) { return c >= 'a' && c <= 'z'; }
-char raised(char c) { return isLower(c) ? static_cast<char>(c - 'a' + 'A') : c; }
 
 // The text of a header line from its first character up to the first blank, tab or line end.
 std::string firstWord(const std::string& line, std::size_t from)
@@ -31,10 +28,10 @@ struct raw_row {
 void appendRaw(const std::string& line, raw_row& row)
 {
     for (char c : line) {
-        if (isUpper(c) || c == '-') {
+        if (f_isUpper(c) || c == '-') {
             row.text += c;
             ++row.matchColumns;
-        } else if (isLower(c) || c == '.') {
+        } else if (f_isLower(c) || c == '.') {
             row.text += c;
         }
     }
@@ -71,8 +68,8 @@ bool f_readFastaRecords(line_source& lines, std::vector<std::string>& names, std
         row.reserve(a3m ? r.matchColumns : r.text.size());
         for (char c : r.text) {
             // In an A3M file, lower-case letters and "." stand in insert columns: left out.
-            if (a3m && (isLower(c) || c == '.')) continue;
-            row += c == '.' ? '-' : raised(c);
+            if (a3m && (f_isLower(c) || c == '.')) continue;
+            row += c == '.' ? '-' : f_raised(c);
         }
         rows.push_back(std::move(row));
         r.text = std::string();  // each raw row is given back as soon as it is converted
@@ -102,8 +99,8 @@ void f_readPir(line_source& lines, std::vector<std::string>& names, std::vector<
                     at = part::after;
                     break;
                 }
-                if (isUpper(c) || isLower(c) || c == '-')
-                    row += raised(c);
+                if (f_isLetter(c) || c == '-')
+                    row += f_raised(c);
                 else if (c == '.')
                     row += '-';
             }

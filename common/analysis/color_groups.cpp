@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "common/alignment/letters.h"
 #include "common/io/data_files.h"
 #include "common/io/trace.h"
 
@@ -63,7 +64,7 @@ int f_getColorGroups(std::string fileName, std::vector<std::string>& groups, int
 int f_findGroup(char c, const std::vector<std::string>& groups)
 {
     if (c == '-') return -2;
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    c = f_raised(c);
     for (std::size_t g = 0; g < groups.size(); ++g)
         if (groups[g].find(c) != std::string::npos) return static_cast<int>(g);
     return static_cast<int>(groups.size()) - 1;

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "common/alignment/letters.h"
 #include "common/io/text_input.h"
 
 // ---- 1. alphabet and frequencies ----
@@ -77,7 +78,6 @@ int Weight_matrix::rescale(double x) const { return scoreOf(x * diagScore * 1000
 
 namespace {
 
-bool isLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 bool isSeparator(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
@@ -110,7 +110,7 @@ int Weight_matrix::fread(std::FILE* file)
         if (!haveHeader) {
             if (!line.empty() && line[0] == '#') continue;
             for (char c : line)
-                if (isLetter(c)) columns.push_back(ord(c));
+                if (f_isLetter(c)) columns.push_back(ord(c));
             haveHeader = true;
             continue;
         }
@@ -119,7 +119,7 @@ int Weight_matrix::fread(std::FILE* file)
         if (first == line.size()) continue;  // no number
         if (first > 0 && line[first - 1] == '-') --first;
         std::size_t letterPos = first;
-        while (letterPos > 0 && !isLetter(line[letterPos - 1])) --letterPos;
+        while (letterPos > 0 && !f_isLetter(line[letterPos - 1])) --letterPos;
         if (letterPos == 0) continue;  // no letter before the first number
         const unsigned char row = ord(line[letterPos - 1]);
 
