@@ -1,11 +1,12 @@
-// Unit-test support: tables of expectations under tests/data, a case a line, its fields separated
-// by tabs, the rule it checks first; in a field "\n", "\r", "\t" and "\\" stand for their
-// characters, and a list is its entries each followed by ";". "#" lines are comments.
+// Test support: tables of expectations under tests/data, a case a line, its fields separated by
+// tabs; in a field "\n", "\r", "\t", "\\" and "\xHH" stand for their bytes, and a list is its
+// entries each followed by ";". "#" lines and empty lines are comments.
 #pragma once
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <fstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -13,7 +14,8 @@
 
 using table_row = std::vector<std::string>;
 
-// The rows of the table at path (under tests/data), each with at least fields fields.
+// The rows of the table at path (under tests/data), each with at least fields fields. Throws
+// std::runtime_error when it holds none.
 inline std::vector<table_row> read_table(const std::string& path, std::size_t fields)
 {
     std::ifstream in(std::string(TEST_DATA_DIR) + "/" + path);
@@ -27,13 +29,18 @@ inline std::vector<table_row> read_table(const std::string& path, std::size_t fi
                 rows.back().emplace_back();
                 continue;
             }
-            if (c == '\\' && i + 1 < line.size())
+            if (c == '\\' && i + 3 < line.size() && line[i + 1] == 'x') {
+                c = static_cast<char>(std::stoi(line.substr(i + 2, 2), nullptr, 16));
+                i += 3;
+            } else if (c == '\\' && i + 1 < line.size()) {
                 c = line[++i], c = c == 'n' ? '\n' : c == 'r' ? '\r' : c == 't' ? '\t' : c;
+            }
             rows.back().back() += c;
         }
         rows.back().resize(std::max(rows.back().size(), fields));
     }
-    EXPECT_FALSE(rows.empty()) << path;
+    // A table that is missing or empty would pass every test that walks it.
+    if (rows.empty()) throw std::runtime_error(path + " holds no row");
     return rows;
 }
 
