@@ -139,13 +139,14 @@ bool AgreementImage(const alignment& ali, const image_options& opt, const pictur
                     if (row[col] != '-')
                         f_outCellLetter(image, row[col], f_trunc(left + static_cast<double>(col) * p.colWidth + 1.0),
                                         yTop + 1, f_trunc(left + static_cast<double>(col + 1) * p.colWidth),
-                                        yBottom - 1, cellColours[col]);
+                                        yBottom - 1, cellColours[col], request.letterCells);
             // The sequence's agreement in the right margin, where its band is tall enough.
             if (sequence.agreement().defined() && yBottom - yTop >= 7)
                 image.text(font_face::tiny, W - right + 2, f_trunc((yTop + yBottom) * 0.5 - 4.0),
                            f_format("%.0f", 100.0 * sequence.agreement().value()), c.nearBlack);
         }
-        f_outSeqName(image, i, names[s], left, yTop, p.nameMode, c.nearBlack, c.brown, c.lightGrey, opt.name_width);
+        f_outSeqName(image, i, names[s], left, yTop, p.nameMode, c.nearBlack, c.brown, c.lightGrey, opt.name_width,
+                     opt.mark_cut_names);
         f_drawStripBottomLine(image, p, c, i);
     }
     f_drawComparisonTicks(image, p, c);

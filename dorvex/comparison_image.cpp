@@ -105,7 +105,8 @@ bool DorvexImage(const alignment& ali, const image_options& opt, const picture_r
             obstacles[s].emplace_back(markerX, markerX + 5);
             markerDrawn = true;
         }
-        f_outSeqName(image, i, names[s], left, yTop, p.nameMode, c.nearBlack, c.brown, c.lightGrey, opt.name_width);
+        f_outSeqName(image, i, names[s], left, yTop, p.nameMode, c.nearBlack, c.brown, c.lightGrey, opt.name_width,
+                     opt.mark_cut_names);
         f_drawStripBottomLine(image, p, c, i);
     }
     f_drawComparisonTicks(image, p, c);

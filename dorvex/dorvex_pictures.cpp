@@ -9,6 +9,7 @@
 #include "common/analysis/color_groups.h"
 #include "common/image/picture_types.h"
 #include "common/image/vemura_image.h"
+#include "common/options/run_messages.h"
 #include "dorvex/agreement_image.h"
 #include "dorvex/comparison_image.h"
 
@@ -36,9 +37,10 @@ struct picture_pair {
     const prog_options& opts;
     picture_input one, two;  // the first alignment's and the second's
     std::vector<std::string> groups;  // colour groups of the side-by-side pictures
+    letter_cells cells;               // the cells offered residue letters, in every picture
 
     // The request of a picture of one alignment (side 0 the first, 1 the second) against the other.
-    picture_request request(int number, int side) const
+    picture_request request(int number, int side)
     {
         picture_request r;
         r.type = f_pictureType(number);
@@ -51,6 +53,7 @@ struct picture_pair {
         r.title = opts.title;
         r.algorithm = opts.algorithms[side];
         r.otherAlgorithm = opts.algorithms[1 - side];
+        r.letterCells = &cells;
         return r;
     }
 };
@@ -87,7 +90,7 @@ int f_drawPairPictures(const prog_options& opts, const image_options& imageOpts,
     alignment_input& first = pair.first;
     alignment_input& second = pair.second;
     const pairing& pairs = pair.pairs;
-    picture_pair pictures{opts, {}, {}, {}};
+    picture_pair pictures{opts, {}, {}, {}, {}};
     auto fill = [](alignment& record, alignment_input& input, std::vector<double>& weights, double max,
                    const std::vector<int>& mismatchCols) {
         record.names = &input.names;
@@ -134,5 +137,6 @@ int f_drawPairPictures(const prog_options& opts, const image_options& imageOpts,
             break;
         }
     }
+    f_warnAboutLetters(opts, pictures.cells);
     return exitCode;
 }

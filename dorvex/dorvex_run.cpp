@@ -4,6 +4,7 @@
 //   1. offset trace   2. the run
 #include "dorvex/dorvex_run.h"
 
+#include <cerrno>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,7 @@
 #include "common/io/text_input.h"
 #include "common/io/trace.h"
 #include "common/options/prog_options.h"
+#include "common/options/run_messages.h"
 #include "common/options/run_setup.h"
 #include "dorvex/agreement.h"
 #include "dorvex/agreement_tables.h"
@@ -43,29 +45,30 @@ int dorvex_run(int argc, char** argv)
     if (!f_setUpRun(argc, argv, opts, alignmentFiles, setupCode)) return setupCode;
     const std::string& firstName = alignmentFiles[0];
     const std::string& secondName = alignmentFiles[1];
+    const std::string firstShown = f_inputName(firstName), secondShown = f_inputName(secondName);
     image_options imageOpts(opts);
 
     // Both files are opened before either is read.
-    FilePtr file1 = f_openFile(firstName, "rt");
+    FilePtr file1 = f_openInput(firstName);
     if (!file1) {
-        f_fail("\n Can't open align file %s\n", firstName.c_str());
+        f_sayCannotOpen(opts, firstName, errno);
         return 2;
     }
-    FilePtr file2 = f_openFile(secondName, "rt");
+    FilePtr file2 = f_openInput(secondName);
     if (!file2) {
-        f_fail("\n Can't open align file %s\n", secondName.c_str());
+        f_sayCannotOpen(opts, secondName, errno);
         return 2;
     }
     compared_pair pair;
     alignment_input& first = pair.first;
     alignment_input& second = pair.second;
     // The first file is read, and refused, before the second.
-    if (!f_loadInput(std::move(file1), firstName.c_str(), first) ||
-        !f_loadInput(std::move(file2), secondName.c_str(), second))
+    if (!f_loadInput(std::move(file1), firstShown.c_str(), first) ||
+        !f_loadInput(std::move(file2), secondShown.c_str(), second))
         return 4;
     // The first of the two that holds no row, or whose first row holds no column.
-    const char* emptyName = f_isEmptyInput(first)    ? firstName.c_str()
-                            : f_isEmptyInput(second) ? secondName.c_str()
+    const char* emptyName = f_isEmptyInput(first)    ? firstShown.c_str()
+                            : f_isEmptyInput(second) ? secondShown.c_str()
                                                      : nullptr;
     if (emptyName != nullptr) {
         f_fail("*** Alignment file %s is empty.\n", emptyName);
@@ -83,7 +86,8 @@ int dorvex_run(int argc, char** argv)
     if (pair.max1 < 0 || pair.max2 < 0) return 3;
     pair.pairs = f_pairSequences(first, second, opts.error_file, opts.mismatch_mode);
     const pairing& pairs = pair.pairs;
-    f_warnUnpaired(pairs, firstName, secondName);
+    if (opts.form == run_form::everyday) f_warnMismatched(pairs, first, firstShown, secondShown, opts.error_file);
+    f_warnUnpaired(pairs, firstShown, secondShown);
 
     f_calcDelta(first.offsets, pairs.partner12, first.rows, second.rows);
     f_calcDelta(second.offsets, pairs.partner21, second.rows, first.rows);

@@ -6,6 +6,7 @@
 #include <unordered_map>
 
 #include "common/io/file_output.h"
+#include "common/io/strings.h"
 #include "common/io/trace.h"
 #include "dorvex/mismatch_report.h"
 
@@ -82,6 +83,7 @@ pairing f_pairSequences(const alignment_input& first, const alignment_input& sec
             }
             result.partner12[i] = -2;
             result.partner21[js] = -2;
+            result.mismatched.push_back(i);
             f_say(" ** Rel Mismatch: %zu <--> %d\n", i, j);
             if (++mismatches == 1) {
                 reportOpen = f_createAtomicFile(report, reportName);
@@ -104,8 +106,25 @@ pairing f_pairSequences(const alignment_input& first, const alignment_input& sec
         }
     }
     // A report that could not be finished leaves the earlier one in place.
-    if (reportOpen && !f_commitAtomicFile(report)) cannotWriteReport(reportName);
+    if (reportOpen) {
+        result.reportWritten = f_commitAtomicFile(report);
+        if (result.reportWritten)
+            f_wrote(reportName);
+        else
+            cannotWriteReport(reportName);
+    }
     return result;
+}
+
+void f_warnMismatched(const pairing& pairs, const alignment_input& first, const std::string& firstName,
+                      const std::string& secondName, const std::string& reportName)
+{
+    if (pairs.mismatched.empty()) return;
+    std::vector<std::string> names;
+    for (std::size_t i : pairs.mismatched) names.push_back(first.names[i]);
+    const std::string see = pairs.reportWritten ? "; see " + reportName : std::string();
+    f_warn("same-named sequences hold different residues in %s and %s: %s%s", firstName.c_str(), secondName.c_str(),
+           f_nameList(names, 5).c_str(), see.c_str());
 }
 
 void f_warnUnpaired(const pairing& pairs, const std::string& firstName, const std::string& secondName)

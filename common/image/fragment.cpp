@@ -178,7 +178,7 @@ void f_outFragment(canvas& image, const alignment& ali, const image_options& opt
         if (residuePicture) {
             const std::size_t sequence = static_cast<std::size_t>(n - r);
             f_outSeqName(image, r, names[sequence], xLeft, bandTop, nameMode, nameColour, altNameColour,
-                         leaderColour, opt.name_width);
+                         leaderColour, opt.name_width, opt.mark_cut_names);
             const std::string& row = rows[sequence];
             const long long rowLength = static_cast<long long>(row.size());
             for (long long k = 0, c = start; k < blockLength && c < L && c < rowLength; ++k, ++c) {
@@ -199,7 +199,8 @@ void f_outFragment(canvas& image, const alignment& ali, const image_options& opt
                     const int domGroup = pic.domGroups ? (*pic.domGroups)[static_cast<std::size_t>(c)] : -1;
                     const int fill = painter.fillOf(ch, domGroup);
                     f_outCellLetter(image, ch, f_trunc(xLeft + k * colWidth + 1.0), bandTop,
-                                    f_trunc(xLeft + (k + 1) * colWidth), bandBottom, fill >= 0 ? fill : background);
+                                    f_trunc(xLeft + (k + 1) * colWidth), bandBottom, fill >= 0 ? fill : background,
+                                    pic.letterCells);
                 }
             }
         } else if (numSide == 0) {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "common/image/picture_types.h"
+#include "common/image/primitives.h"
 
 // The file extension of a format, with its dot (".png").
 const char* f_formatExtension(picture_format format);
@@ -19,6 +20,7 @@ struct picture_request {
     std::string title;                               // empty: the picture's default title
     std::string algorithm;                           // the method that made the drawn alignment
     std::string otherAlgorithm;                      // the other alignment's method
+    letter_cells* letterCells = nullptr;             // notes the cells offered residue letters
 };
 
 // What a composer keeps while it draws one picture, for the drawing functions it calls.
@@ -29,4 +31,5 @@ struct picture_context {
     double axisMaxWeight = 0.0;  // top of the weight scale (value layout)
     const std::vector<int>* domGroups = nullptr;
     const std::vector<int>* otherDomGroups = nullptr;
+    letter_cells* letterCells = nullptr;  // the request's
 };

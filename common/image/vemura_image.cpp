@@ -212,6 +212,7 @@ bool VemuraImage(const alignment& ali, const image_options& opt, const picture_r
     pic.type = &type;
     pic.domGroups = request.domGroups;
     pic.otherDomGroups = request.otherDomGroups;
+    pic.letterCells = request.letterCells;
     const page_layout p = layOut(ali, opt, request, pic);
     picture_files files(opt.formats, request.fileBase, p.W, p.H);
     if (!files.drawable()) return false;
