@@ -202,7 +202,7 @@ std::string f_helpText(program_kind program)
                                        "scores how far they agree and draws the comparison as PNG, SVG or PDF "
                                        "pictures.") +
                       " The pictures go to the working folder, named after the alignment file" +
-                      (vemura ? "" : "s") + "; each file written is named on standard error, warnings too. "
+                      (vemura ? "" : "s") + "; the files written and the warnings are said on standard error. "
                       "\"-\" reads standard input (gzip too). \"--\" ends the flags.",
                   0, 0);
     out += "\nExamples:\n";
@@ -212,8 +212,7 @@ std::string f_helpText(program_kind program)
                     "writes fig_a.png, fig_s1.png and the same as SVG");
     } else {
         appendEntry(out, "dorvex clustalo.aln mafft.fa",
-                    "prints the agreement scores; writes clustalo_vs_mafft_a.png, ..._b.png, ..._ag.png and "
-                    "..._bg.png");
+                    "prints the agreement scores and writes clustalo_vs_mafft_a.png, _b.png, _ag.png, _bg.png");
         appendEntry(out, "dorvex -t 30 --tables -o cmp_ clustalo.aln mafft.fa",
                     "writes cmp_ag.png, cmp_bg.png and the tables of the scores");
     }

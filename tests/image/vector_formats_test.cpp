@@ -55,9 +55,11 @@ std::vector<vector_case> cases()
          {"Six rows", "s0", "s5", "1", "8", "40"}},
         {"DominantGroups", "vemura", {"-t", "1", "--method", "Kalign"}, six, "", "a1_m", sixCells,
          {"Kalign", "s3", "max group"}},
+        // Names up to 30 characters whole, a longer one cut to 27 and "..."; from 3, no dots.
         {"LongNamesWiderColumn", "vemura", {"-t", "0"},
-         "a_rather_long_sequence_name ACDEFGHIKL\nb_short KLMNPQRSTV\n", "", "a1_a", {},
-         {"a_rather_long_sequence_name", "b_short"}},
+         "a_rather_long_sequence_name ACDEFGHIKL\nHomo_sapiens_hemoglobin_alpha_chain KLMNPQRSTV\n", "", "a1_a", {},
+         {"a_rather_long_sequence_name", "Homo_sapiens_hemoglobin_alp...\n"}},
+        {"NamesCutToThree", "vemura", {"--name-width", "3"}, "Homo_sapiens ACDEFGHIKL\n", "", "a1_a", {}, {"\nHom\n"}},
         {"ColumnValues", "vemura", {"-t", "11"}, six, "", "a1_s1", {}, {"column", "values", "weight"}},
         {"SortedComparison", "vemura", {"-t", "21"}, six, "", "a1_sc1", {}, {"versus 2nd", "100%"}},
         {"SplitBlocks", "vemura", {"-t", "0", "--split", "15"}, six, "", "a1_a", {}, {"16", "31", "s2"}},

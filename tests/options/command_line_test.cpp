@@ -145,10 +145,6 @@ TEST(SettingFlags, AreAppliedAfterTheFileInEveryForm)
         EXPECT_EQ(r.opts.image_types, types) << c[0];
         EXPECT_EQ(r.alignments, list_of(c[6])) << c[0];
     }
-    // Short flags together: a quiet run, no trace at all.
-    const set_up quiet = setUp(kVemura, {"-qW500", "a.aln"});
-    EXPECT_EQ(quiet.out, "");
-    EXPECT_EQ(quiet.opts.width, 500);
 }
 
 // ---- 4. refused flags and warnings ----
