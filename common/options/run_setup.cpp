@@ -4,6 +4,7 @@
 #include "common/options/run_setup.h"
 
 #include <algorithm>
+#include <filesystem>
 
 #include "common/alignment/align_loader.h"
 #include "common/image/picture_types.h"
@@ -121,10 +122,14 @@ namespace {
 
 // An options file that the alignment loader takes for an alignment of a marked format, unless
 // its first line sets something as an options line (" T multiple sequence alignment of ...").
+// Only a regular file is looked at: a pipe (standard input, "<(...)") can be read once only.
 bool isAlignmentNotOptions(const std::string& optionsFile, program_kind program)
 {
+    std::error_code ignored;
     std::string firstLine;
-    if (optionsFile == "-" || !f_isMarkedAlignment(f_openInput(optionsFile), firstLine)) return false;
+    if (optionsFile == "-" || !std::filesystem::is_regular_file(optionsFile, ignored) ||
+        !f_isMarkedAlignment(f_openInput(optionsFile), firstLine))
+        return false;
     const bool optionsLine =
         firstLine.size() > 1 && (firstLine[0] == ' ' || firstLine[0] == '\t') &&
         f_settingOfLetter(program, firstLine[1]) != nullptr;
@@ -154,14 +159,16 @@ bool f_setUpRun(int argc, char** argv, prog_options& opts, std::vector<std::stri
 
     std::vector<std::string> files;  // the options file, if any, and the alignment files
     command_line line;
-    if (!f_usesFlags(argc, argv) && fileCount < alignments) {
+    const bool flags = f_usesFlags(argc, argv);
+    if (!flags && fileCount < alignments) {
         f_printClassicUsage(program);
         f_helpHint();
         return false;
     }
-    if (!f_usesFlags(argc, argv) && fileCount > alignments) {
+    if (!flags && fileCount > alignments) {
         files.assign(argv + 1, argv + 2 + alignments);
-        if (fileCount > alignments + 1) warnAboutExtraArguments(static_cast<int>(alignments) + 2, argc, argv, program);
+        if (fileCount > alignments + 1)
+            warnAboutExtraArguments(static_cast<int>(alignments) + 2, argc, argv, program);
     } else {
         std::string problem;
         switch (f_parseCommandLine(program, argc, argv, line, problem)) {
