@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "common/image/legends.h"
-#include "common/image/picture_files.h"
-#include "common/image/primitives.h"
+#include "common/pictures/legends.h"
+#include "common/pictures/picture_files.h"
+#include "common/surface/primitives.h"
 #include "common/io/strings.h"
 #include "common/io/trace.h"
 #include "dorvex/comparison_page.h"

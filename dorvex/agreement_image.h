@@ -3,7 +3,7 @@
 // bands, each sequence's agreement in the right margin, and the scores in the title.
 #pragma once
 #include "common/alignment/alignment.h"
-#include "common/image/picture.h"
+#include "common/pictures/picture.h"
 #include "common/options/prog_options.h"
 #include "dorvex/agreement.h"
 

@@ -8,12 +8,12 @@
 #include <string>
 #include <vector>
 
-#include "common/image/legends.h"
-#include "common/image/picture_files.h"
-#include "common/image/primitives.h"
-#include "common/image/text_room.h"
+#include "common/pictures/legends.h"
+#include "common/pictures/picture_files.h"
+#include "common/surface/primitives.h"
+#include "common/surface/text_room.h"
 #include "dorvex/comparison_page.h"
-#include "common/image/weight_panel.h"
+#include "common/pictures/weight_panel.h"
 #include "common/io/strings.h"
 #include "common/io/trace.h"
 #include "dorvex/comparison_strip.h"

@@ -3,7 +3,7 @@
 // titles and method names, written in every format the request asks for.
 #pragma once
 #include "common/alignment/alignment.h"
-#include "common/image/picture.h"
+#include "common/pictures/picture.h"
 #include "common/options/prog_options.h"
 
 // Draws the comparison picture of ali (names, offsets, rows, weights, max_weight, mismatch_cols)

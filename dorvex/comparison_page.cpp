@@ -4,9 +4,9 @@
 
 #include <algorithm>
 
-#include "common/image/legends.h"
-#include "common/image/primitives.h"
-#include "common/image/text_room.h"
+#include "common/pictures/legends.h"
+#include "common/surface/primitives.h"
+#include "common/surface/text_room.h"
 #include "common/io/strings.h"
 
 namespace {

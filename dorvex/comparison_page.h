@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "common/image/canvas.h"
-#include "common/image/picture.h"
+#include "common/surface/canvas.h"
+#include "common/pictures/picture.h"
 #include "common/options/prog_options.h"
 
 struct comparison_page {

@@ -1,0 +1,335 @@
+// The single-alignment picture composer.
+//   1. layout   2. palette and page frame   3. weight-line panels   4. blocks   5. the whole picture
+#include "common/pictures/vemura_image.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "common/pictures/annotations.h"
+#include "common/pictures/fragment.h"
+#include "common/pictures/legends.h"
+#include "common/surface/palette.h"
+#include "common/pictures/picture_files.h"
+#include "common/surface/primitives.h"
+#include "common/pictures/value_plot.h"
+#include "common/pictures/weight_panel.h"
+#include "common/io/strings.h"
+#include "common/io/trace.h"
+
+namespace {
+
+// ---- 1. layout ----
+
+// Everything about the page that follows from the sizes, before anything is drawn.
+struct page_layout {
+    int W = 0, H = 0, N = 0;
+    long long L = 0;
+    int left = 0, right = 22, top = 26, bottom = 40;
+    int wlReserve = 0, wlOffset = 0, yWL = 0;
+    int xWeightCaption = 0, xGroupsCaption = 0;
+    bool split = false;
+    int nBlocks = 1;
+    double blockHeight = 0.0;
+    double rowHeight = 0.0;
+    int step = 1, nTicks = 0;
+    double tickSpacing = 0.0;
+    int wStep = 1, wTicks = 0;
+    double wSpacing = 0.0;
+};
+
+int digits(long long value) { return static_cast<int>(f_format("%lld", value).size()); }
+
+// Computes the layout and prints its trace lines; sets the top of the weight scale in pic.
+page_layout layOut(const alignment& ali, const image_options& opt, const picture_request& request,
+                   picture_context& pic)
+{
+    page_layout p;
+    const picture_type& type = *request.type;
+    p.W = opt.width;
+    p.H = request.height;
+    p.N = static_cast<int>(ali.names->size());
+    p.L = static_cast<long long>((*ali.rows)[0].size());
+
+    // A name column wider (or narrower) than the default one widens the picture by as much, so
+    // that the plot keeps its width.
+    const bool residues = type.vemuraLayout == picture_layout::residues;
+    p.left = f_nameColumn(*ali.names, opt.name_width);
+    int widened = residues ? p.left - f_nameColumn(*ali.names, 10) : 0;
+    if (type.valueLayout()) {
+        const int dN = digits(p.N);
+        const int dW = digits(f_trunc(ali.max_weight * 10));
+        p.right = 6 * dN + 25;
+        p.xGroupsCaption = p.W - p.right + 6 * dN + 5;
+        p.left = std::max(5 * (dW + 1) + 25, 40);
+        p.xWeightCaption = std::max(p.left - 5 * (dW + 1) - 22, 5);
+        if (p.W < 640) p.bottom += 16;
+    }
+    p.top += 40;
+    if (type.comparison()) p.bottom += 12;
+    if (opt.wl_no_frame == 0) {
+        p.wlReserve = 0;
+        p.bottom += opt.wl_height + 12;
+        p.wlOffset = 15;
+        p.yWL = p.H - p.bottom + 15;
+    } else {
+        p.wlReserve = opt.wl_height + 4;
+        p.yWL = p.H - p.bottom - opt.wl_height;
+        p.wlOffset = opt.wl_height;
+    }
+
+    const long long blockSize = opt.block_size;
+    p.split = blockSize > 0;
+    if (p.split) {
+        p.nBlocks = static_cast<int>(p.L / blockSize + (p.L % blockSize != 0 ? 1 : 0));
+        p.blockHeight = static_cast<double>(static_cast<long long>(p.H) - p.top - p.bottom -
+                                            (static_cast<long long>(p.nBlocks) - 1) * 54) /
+                        p.nBlocks;
+        p.rowHeight = p.blockHeight / p.N;
+    } else {
+        p.rowHeight = static_cast<double>(static_cast<long long>(p.H) - p.top - p.bottom - p.wlReserve) / p.N;
+    }
+    if (residues && p.rowHeight < 7.0) {
+        p.left *= 2;
+        widened *= 2;
+    }
+    p.W += widened;
+    f_say("*** VemuraIma W/H: %d, %d, type: %d\n", p.W, p.H, type.number);
+    f_say("  - Seq Len = %lld, Number of Seqs = %d\n", p.L, p.N);
+    f_say(" -- dSP2(Y) = %g\n", p.rowHeight);
+
+    const long long plot = static_cast<long long>(p.W) - p.left - p.right;
+    if (!p.split) {
+        if (type.percentAxis) {
+            p.step = 5;
+            p.nTicks = 20;
+            p.tickSpacing = plot * 5 * 0.01;
+        } else {
+            p.step = f_1stN(static_cast<int>(std::min<long long>(p.L, 2147483647)));
+            p.nTicks = static_cast<int>(p.L / p.step);
+            p.tickSpacing = p.step * static_cast<double>(plot) / static_cast<double>(p.L);
+        }
+    } else {
+        p.step = blockSize < 200 ? 5 : (blockSize < 400 ? 10 : 25);
+        p.nTicks = static_cast<int>(blockSize / p.step);
+        p.tickSpacing = p.step * static_cast<double>(plot) / static_cast<double>(blockSize);
+    }
+    f_say(" -- dSP1(X) = %g, SL1 = %d\n", p.tickSpacing, p.nTicks);
+
+    if (type.valueLayout()) {
+        double axisMax = ali.max_weight;
+        if (type.comparison() && ali.max_weight2 > axisMax) axisMax = ali.max_weight2;
+        pic.axisMaxWeight = axisMax;
+        const int m = f_trunc(axisMax * 10);
+        p.wStep = f_1stN(m);
+        p.wTicks = m / p.wStep;
+        const double height = p.split ? p.blockHeight
+                                      : static_cast<double>(static_cast<long long>(p.H) - p.top - p.bottom -
+                                                            p.wlReserve);
+        p.wSpacing = axisMax == 0.0 ? 0.0 : p.wStep * height / (axisMax * 10);
+        f_say("--- dSPw = %g, max/1st*10 = %g/%d\n", p.wSpacing, axisMax, p.wStep);
+        if (p.wSpacing < 8.0) {
+            p.wStep *= 2;
+            p.wTicks = m / p.wStep;
+            p.wSpacing *= 2;
+            f_say(" -- dSPw = %g, max/1st*10 = %g/%d\n", p.wSpacing, axisMax, p.wStep);
+        }
+    }
+    return p;
+}
+
+// The column width of a block in a split picture: a full block fills the plot's width.
+double splitColumnWidth(const page_layout& p, int blockSize)
+{
+    return static_cast<double>(static_cast<long long>(p.W) - p.left - p.right) / blockSize;
+}
+
+// ---- 2. palette and page frame ----
+
+// The named colours of the palette, taken in this order when the image is created.
+struct named_colours {
+    int label = 0;      // (160,70,0)
+    int gapGrey = 0;    // (140,140,140)
+    int white = 0;
+    int green = 0;      // (0,133,0)
+    int blue = 0;       // (0,0,255)
+    int axisEven = 0;   // (185,215,255)
+    int text = 0;       // (102,51,0)
+    int black = 0;
+    int axisText = 0;   // (7,0,0)
+    int lightGrey = 0;  // (200,200,200)
+    int axisOdd = 0;    // (222,222,222)
+    int paleGrey = 0;   // (233,233,233)
+    int cream = 0;      // (255,250,245)
+    int band = 0;       // (225,225,225), the last of the bevel greys
+};
+
+named_colours takeColours(canvas& image)
+{
+    named_colours c;
+    image.resolve(255, 190, 0);
+    image.resolve(255, 100, 0);
+    c.label = image.resolve(160, 70, 0);
+    image.allocate(180, 180, 180);
+    image.allocate(0, 0, 170);
+    image.resolve(250, 211, 233);
+    c.gapGrey = image.resolve(140, 140, 140);
+    c.white = image.allocate(255, 255, 255);
+    image.allocate(247, 250, 255);
+    image.allocate(255, 0, 0);
+    image.allocate(0, 255, 0);
+    c.green = image.allocate(0, 133, 0);
+    c.blue = image.allocate(0, 0, 255);
+    c.axisEven = image.allocate(185, 215, 255);
+    c.text = image.allocate(102, 51, 0);
+    c.black = image.allocate(0, 0, 0);
+    c.axisText = image.allocate(7, 0, 0);
+    c.lightGrey = image.allocate(200, 200, 200);
+    c.axisOdd = image.allocate(222, 222, 222);
+    c.paleGrey = image.allocate(233, 233, 233);
+    image.allocate(250, 250, 250);
+    c.cream = image.allocate(255, 250, 245);
+    image.allocate(247, 247, 255);
+    return c;
+}
+
+// The top and bottom y of block b of a split picture.
+void blockEdges(const page_layout& p, int b, int& yTop, int& yBot)
+{
+    yTop = f_trunc(b * (54 + p.blockHeight)) + p.top;
+    yBot = f_trunc(yTop + p.blockHeight);
+}
+
+}  // namespace
+
+// ---- 5. the whole picture ----
+
+bool VemuraImage(const alignment& ali, const image_options& opt, const picture_request& request)
+{
+    const picture_type& type = *request.type;
+    picture_context pic;
+    pic.type = &type;
+    pic.domGroups = request.domGroups;
+    pic.otherDomGroups = request.otherDomGroups;
+    const page_layout p = layOut(ali, opt, request, pic);
+    picture_files files(opt.formats, request.fileBase, p.W, p.H);
+    if (!files.drawable()) return false;
+    canvas& image = files.drawing();
+    named_colours c = takeColours(image);
+    c.band = f_drawPageFrame(image, p.W, p.H, p.left, p.right, p.top, p.bottom, c.white, c.cream, c.lightGrey, c.black);
+
+    pic.gapColour = opt.fill_type != 0 ? c.gapGrey : c.black;
+    const double colWidth = static_cast<double>(static_cast<long long>(p.W) - p.left - p.right) / p.L;
+    const int wlMax = f_trunc(std::ceil(ali.max_weight) * 10);
+    const bool sorted = type.sorted;
+
+    value_sets first, second;
+    if (sorted) {
+        f_fillValueMaps(*ali.rows, ali.weights, *ali.color_groups, *pic.domGroups, first);
+        if (type.comparison())
+            f_fillValueMaps(*ali.rows2, ali.weights2, *ali.color_groups, *pic.otherDomGroups, second);
+    }
+
+    // ---- 3. weight-line panels ----
+    int yWL = p.yWL;
+    if (!p.split) {
+        f_outFragmentWL(image, ali, opt, sorted, p.left, p.W - p.right, yWL, colWidth, wlMax, first.weights, 0, 0);
+        f_outFrameWL(image, opt, p.left, p.W - p.right, yWL, sorted, ali.max_weight, 1, 1, p.W - p.right, c.white,
+                     c.black, c.text, c.label);
+    } else {
+        const double cw = splitColumnWidth(p, opt.block_size);
+        for (int b = 0; b < p.nBlocks; ++b) {
+            const int firstCol = static_cast<int>(std::min<long long>(static_cast<long long>(opt.block_size) * b,
+                                                                      2147483647));
+            int yTop, yBot;
+            blockEdges(p, b, yTop, yBot);
+            yWL = yBot + p.wlOffset - 1;
+            f_say("  - iYwei = %g\n", static_cast<double>(yWL));
+            if (b != p.nBlocks - 1) image.fillRect(p.left, yBot, p.W - p.right, yBot + 54, c.band);
+            const int xEnd = f_outFragmentWL(image, ali, opt, sorted, p.left, p.W - p.right, yWL, cw, wlMax,
+                                             first.weights, firstCol, opt.block_size);
+            f_outFrameWL(image, opt, p.left, p.W - p.right, yWL, sorted, ali.max_weight, b + 1, p.nBlocks, xEnd,
+                         c.white, c.black, c.text, c.label);
+        }
+    }
+
+    // Group colours and the four value colours.
+    const int G = static_cast<int>(ali.color_groups->size());
+    const int nGreen = G / 3 + 1;
+    const int nRed = G % 3 != 0 ? nGreen + 1 : nGreen;
+    const int nBlue = G % 3 == 2 ? nGreen + 1 : nGreen;
+    std::vector<int> groupColours;
+    f_setGroupColors(image, groupColours, nRed, nGreen, nBlue);
+    const int valueColour1 = f_clrGreen(image, 0, 0, 4);
+    const int valueColour2 = f_clrGreen(image, 1, 0, 4);
+    const int valueColour3 = c.blue;
+    const int valueColour4 = f_clr(image, 2, 0, 6);
+    first.rewind();
+    second.rewind();
+
+    // ---- 4. blocks ----
+    const double cw = p.split ? splitColumnWidth(p, opt.block_size) : colWidth;
+    for (int b = 0; b < p.nBlocks; ++b) {
+        int firstCol = 0, y1 = p.top, y2 = p.H - p.bottom;
+        if (p.split) {
+            firstCol = static_cast<int>(std::min<long long>(static_cast<long long>(opt.block_size) * b, 2147483647));
+            blockEdges(p, b, y1, y2);
+            f_say("  - iY01,2 = %d, %d\n", y1, y2);
+        }
+        f_outFrame(image, 'w', p.left, y1, p.W - p.right, y2, c.white);
+        f_outFragment(image, ali, opt, pic, firstCol, p.left, y1, p.W - p.right, y2, groupColours, cw, p.rowHeight,
+                      7.0, 11.0, 1, c.white, c.black, c.text, c.axisText, c.lightGrey, c.axisOdd, c.paleGrey);
+        auto plot = [&](value_sets& sets, value_style style) {
+            f_outColValues(image, ali, opt, pic, style, firstCol, p.left, y1, p.W - p.right, y2, sets, valueColour1,
+                           valueColour2, valueColour3, valueColour4);
+        };
+        switch (type.values) {
+        case value_plot::two_alignments:
+            // This alignment's values plain, the other's dashed; a split picture has no room for them.
+            if (!p.split) {
+                plot(first, {value_order::sorted, false, false});
+                plot(second, {value_order::sorted, true, false});
+            }
+            break;
+        case value_plot::column_order: plot(first, {value_order::columns, false, true}); break;
+        case value_plot::sorted: plot(first, {value_order::sorted, false, true}); break;
+        case value_plot::none: break;
+        }
+        f_outXaxe(image, type, firstCol, p.left, y1, p.W - p.right, y2, p.step, p.nTicks, p.tickSpacing, c.axisEven,
+                  c.axisOdd, c.axisText);
+        if (type.valueLayout()) {
+            const int base = p.split ? y2 : p.H - p.bottom - p.wlReserve;
+            f_outYaxeWeights(image, 1, p.left, y1, p.W - p.right, base, p.wStep, p.wTicks, p.wSpacing, valueColour4);
+            f_outYaxeNames(image, 1, p.xWeightCaption, p.xGroupsCaption, y1, y2, c.text, valueColour4);
+        }
+        f_outFrame(image, 'b', p.left, y1, p.W - p.right, y2, c.text);
+    }
+
+    f_outGroupLetters(image, opt, type, groupColours, *ali.color_groups, p.left, p.W - p.right, 14, p.top - 32,
+                      p.top - 18, 1, 6, c.label);
+
+    annotation_page page;
+    page.image = &image;
+    page.width = p.W;
+    page.height = p.H;
+    page.left = p.left;
+    page.right = p.right;
+    page.bottom = p.bottom;
+    page.type = &type;
+    page.legendY = opt.wl_no_frame == 0 ? f_trunc(12.0 + opt.wl_height + yWL) : p.H - p.bottom + 14;
+    page.wlMax = wlMax;
+    page.maxWeight = ali.max_weight;
+    page.groupCount = G;
+    page.gapColour = pic.gapColour;
+    page.selGroups = opt.sel_groups;
+    page.valueColour2 = valueColour2;
+    page.valueColour3 = valueColour3;
+    page.valueColour4 = valueColour4;
+    page.labelColour = c.label;
+    page.textColour = c.text;
+    page.sameColour = c.green;
+    f_outAnnotations(page, request.title, request.algorithm, request.otherAlgorithm);
+
+    return files.write();
+}
