@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "common/surface/canvas.h"
+#include "common/surface/renderer.h"
 
 struct GdImageDeleter {
     void operator()(gdImagePtr image) const { gdImageDestroy(image); }

@@ -3,6 +3,6 @@
 #pragma once
 #include <memory>
 
-#include "common/surface/canvas.h"
+#include "common/surface/renderer.h"
 
 std::unique_ptr<renderer> f_pdfRenderer(int width, int height);

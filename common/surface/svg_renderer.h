@@ -8,7 +8,7 @@
 #pragma once
 #include <memory>
 
-#include "common/surface/canvas.h"
+#include "common/surface/renderer.h"
 
 std::unique_ptr<renderer> f_svgRenderer(int width, int height);
 
