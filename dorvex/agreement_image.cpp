@@ -76,19 +76,19 @@ void paintCells(canvas& image, const comparison_page& p, int yTop, int yBottom, 
 
 // ---- 3. the picture ----
 
-bool AgreementImage(const alignment& ali, const image_options& opt, const picture_request& request,
+bool AgreementImage(const alignment& ali, const picture_settings& settings, const picture_request& request,
                     const alignment_agreement& agreement, bool firstAsReference)
 {
     const std::vector<std::string>& names = *ali.names;
     const std::vector<std::string>& rows = *ali.rows;
     const long long L = static_cast<long long>(rows[0].size());
-    const comparison_page p = f_layComparisonPage(opt, request.height, names, L, false);
+    const comparison_page p = f_layComparisonPage(settings, request.height, names, L, false);
     const int W = p.W, H = p.H, N = p.N, left = p.left, right = p.right;
     f_say("*** AgreementIma W/H: %d, %d\n", W, H);
     f_say("  - Seq Len = %lld, Number of Seqs = %d\n", L, N);
     f_say("--- dSP2(Y) = %g\n", p.pitch);
 
-    picture_files files(opt.formats, request.fileBase, W, H);
+    picture_files files(settings.formats, request.fileBase, W, H);
     if (!files.drawable()) return false;
     canvas& image = files.drawing();
     comparison_colours c = f_takeComparisonColours(image);
@@ -96,13 +96,13 @@ bool AgreementImage(const alignment& ali, const image_options& opt, const pictur
     const agreement_colours a = takeRamp(image);
 
     // The agreement of every column, where the weight panel stands in the comparison picture.
-    const int yPanel = f_trunc(p.panelBase), panelBottom = yPanel + opt.wl_height - 1;
+    const int yPanel = f_trunc(p.panelBase), panelBottom = yPanel + settings.wl_height - 1;
     std::vector<int> columnColours(static_cast<std::size_t>(L));
     for (std::size_t col = 0; col < columnColours.size(); ++col)
         columnColours[col] = col < agreement.columnStats.size() ? colourOf(a, agreement.columnStats[col].agreement())
                                                                 : a.noPairs;
     paintCells(image, p, yPanel, panelBottom, columnColours);
-    if (opt.wl_no_frame == 0) {
+    if (settings.wl_no_frame == 0) {
         image.line(left - 1, yPanel - 1, W - right, yPanel - 1, c.white);
         image.line(left - 1, panelBottom, W - right, panelBottom, c.black);
         image.line(W - right, yPanel, W - right, panelBottom, c.black);
@@ -134,7 +134,7 @@ bool AgreementImage(const alignment& ali, const image_options& opt, const pictur
                     cellColours[col] = colourOf(a, perColumn[col]);
             }
             paintCells(image, p, yTop + 1, yBottom - 1, cellColours);
-            if (opt.letters)
+            if (settings.letters)
                 for (std::size_t col = 0; col < cellColours.size() && col < row.size(); ++col)
                     if (row[col] != '-')
                         f_outCellLetter(image, row[col], f_trunc(left + static_cast<double>(col) * p.colWidth + 1.0),
@@ -145,7 +145,7 @@ bool AgreementImage(const alignment& ali, const image_options& opt, const pictur
                 image.text(font_face::tiny, W - right + 2, f_trunc((yTop + yBottom) * 0.5 - 4.0),
                            f_format("%.0f", 100.0 * sequence.agreement().value()), c.nearBlack);
         }
-        f_outSeqName(image, i, names[s], left, yTop, p.nameMode, c.nearBlack, c.brown, c.lightGrey, opt.name_width);
+        f_outSeqName(image, i, names[s], left, yTop, p.nameMode, c.nearBlack, c.brown, c.lightGrey, settings.name_width);
         f_drawStripBottomLine(image, p, c, i);
     }
     f_drawComparisonTicks(image, p, c);
@@ -155,7 +155,7 @@ bool AgreementImage(const alignment& ali, const image_options& opt, const pictur
     f_outFrame(image, 'b', left, p.top, W - right, H - p.bottom, c.brown);
 
     // The legend line: the ramp from 0 to 100 per cent, the gap grey and the no-pairs grey.
-    const int legendY = f_comparisonLegendY(p, opt);
+    const int legendY = f_comparisonLegendY(p, settings);
     image.text(font_face::small, left, legendY, "Legends: ", c.brown);
     const int gapWidth = W > 600 ? 25 : 12;
     int x = left + 54 + gapWidth;

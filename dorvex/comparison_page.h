@@ -6,7 +6,7 @@
 
 #include "common/surface/canvas.h"
 #include "common/pictures/picture.h"
-#include "common/options/prog_options.h"
+#include "common/pictures/picture_settings.h"
 
 struct comparison_page {
     int W = 0, H = 0, N = 0;
@@ -27,9 +27,9 @@ struct comparison_page {
 };
 
 // Lays out a page of the given height for the names and L columns; twoLegendLines leaves room
-// for a second legend line. A name column wider or narrower than the default one (opt.name_width)
+// for a second legend line. A name column wider or narrower than the default one (settings.name_width)
 // widens or narrows the picture by as much, so that the plot keeps its width.
-comparison_page f_layComparisonPage(const image_options& opt, int height, const std::vector<std::string>& names,
+comparison_page f_layComparisonPage(const picture_settings& settings, int height, const std::vector<std::string>& names,
                                     long long L, bool twoLegendLines);
 
 // The named colours, taken in this order when the picture is created.
@@ -52,7 +52,7 @@ void f_drawStripBottomLine(canvas& image, const comparison_page& page, const com
 void f_drawComparisonTicks(canvas& image, const comparison_page& page, const comparison_colours& c);
 
 // The y of the legend line under the panel.
-int f_comparisonLegendY(const comparison_page& page, const image_options& opt);
+int f_comparisonLegendY(const comparison_page& page, const picture_settings& settings);
 
 // The header: this alignment's method with "alignment" and "versus" the other's at the left, and
 // the heading centred over the plot with the subheading under it, each kept to its room.

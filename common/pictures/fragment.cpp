@@ -21,10 +21,11 @@ namespace {
 // than a pixel. Any other cell paints the pending scanline first.
 class cell_painter {
 public:
-    cell_painter(canvas& image, const image_options& opt, const picture_context& pic,
-                 const std::vector<int>& groupColours, const std::vector<std::string>& groups)
+    cell_painter(canvas& image, const picture_settings& settings, const picture_context& pic,
+                 const std::vector<int>& groupColours, const std::vector<std::string>& groups, double maxWeight)
         : image_(image),
-          opt_(opt),
+          settings_(settings),
+          maxWeight_(maxWeight),
           pic_(pic),
           groupColours_(groupColours),
           groupOf_(f_groupTable(groups)),
@@ -41,8 +42,7 @@ public:
         if (g < 0 || static_cast<std::size_t>(g) >= groupColours_.size()) return -1;
         const cell_colouring cells = pic_.type->cells;
         if ((cells == cell_colouring::dominant_group && g != domGroup) ||
-            (cells == cell_colouring::selected_groups &&
-             (opt_.sel_groups == nullptr || !is_selGroup(*opt_.sel_groups, g))))
+            (cells == cell_colouring::selected_groups && !is_selGroup(settings_.sel_groups, g)))
             return -1;
         return groupColours_[static_cast<std::size_t>(g)];
     }
@@ -65,13 +65,13 @@ public:
         const cell_colouring cells = pic_.type->cells;
         if ((cells == cell_colouring::dominant_group && g != domGroup) ||
             (cells == cell_colouring::selected_groups &&
-             (opt_.sel_groups == nullptr || !is_selGroup(*opt_.sel_groups, g)))) {
+             !is_selGroup(settings_.sel_groups, g))) {
             flush();
             if (evenBand) image_.line(x1, y1 + 1, x2, y1 + 1, grey_);
             return;
         }
         const int colour = groupColours_[static_cast<std::size_t>(g)];
-        const int fillType = opt_.fill_type;
+        const int fillType = settings_.fill_type;
         if (fillType < 5 || fillType > 7) {
             addWholeCell(colour, x1, y1, x2, y2);
             return;
@@ -80,7 +80,7 @@ public:
         flush();
         const double cellHeight = y2 - y1 + 1;
         const double cellWidth = x2 - x1 + 1;
-        const double fraction = opt_.max_weight == 0.0 ? 0.0 : weight / opt_.max_weight;
+        const double fraction = maxWeight_ == 0.0 ? 0.0 : weight / maxWeight_;
         const double h = std::max(cellHeight * fraction, 1.0);
         if (fillType == 5) {  // a bar hanging from the top
             image_.fillRect(x1, y1, x2, std::min(y2, f_trunc(y1 + h + 0.5)), colour);
@@ -134,7 +134,8 @@ private:
     }
 
     canvas& image_;
-    const image_options& opt_;
+    const picture_settings& settings_;
+    const double maxWeight_;  // divisor of the weight-scaled fills
     const picture_context& pic_;
     const std::vector<int>& groupColours_;
     const std::array<int, 256> groupOf_;
@@ -148,7 +149,7 @@ private:
 
 // ---- 2. a block ----
 
-void f_outFragment(canvas& image, const alignment& ali, const image_options& opt, const picture_context& pic,
+void f_outFragment(canvas& image, const alignment& ali, const picture_settings& settings, const picture_context& pic,
                    int startCol, int xLeft,
                    int /*yTop*/, int xRight, int yBase, const std::vector<int>& groupColours, double colWidth,
                    double rowHeight, double tinyBelow, double smallBelow, int numSide, int oddRowColour,
@@ -159,11 +160,11 @@ void f_outFragment(canvas& image, const alignment& ali, const image_options& opt
     const std::vector<std::string>& rows = *ali.rows;
     const int n = static_cast<int>(names.size());
     const long long L = rows.empty() ? 0 : static_cast<long long>(rows[0].size());
-    const long long blockLength = opt.block_size > 0 ? opt.block_size : L;
+    const long long blockLength = settings.block_size > 0 ? settings.block_size : L;
     const long long start = startCol < 0 ? 0 : startCol;
     const bool residuePicture = pic.type->vemuraLayout == picture_layout::residues;
     const int nameMode = rowHeight >= smallBelow ? 0 : (rowHeight >= tinyBelow ? 1 : 2);
-    cell_painter painter(image, opt, pic, groupColours, *ali.color_groups);
+    cell_painter painter(image, settings, pic, groupColours, *ali.color_groups, ali.max_weight);
 
     for (int r = 1; r <= n; ++r) {
         const int bandTop = f_trunc(yBase - r * rowHeight);
@@ -178,7 +179,7 @@ void f_outFragment(canvas& image, const alignment& ali, const image_options& opt
         if (residuePicture) {
             const std::size_t sequence = static_cast<std::size_t>(n - r);
             f_outSeqName(image, r, names[sequence], xLeft, bandTop, nameMode, nameColour, altNameColour,
-                         leaderColour, opt.name_width);
+                         leaderColour, settings.name_width);
             const std::string& row = rows[sequence];
             const long long rowLength = static_cast<long long>(row.size());
             for (long long k = 0, c = start; k < blockLength && c < L && c < rowLength; ++k, ++c) {
@@ -190,7 +191,7 @@ void f_outFragment(canvas& image, const alignment& ali, const image_options& opt
             }
             painter.flush();
             image.line(xLeft + 1, bandBottom, xRight - 1, bandBottom, r % 2 == 0 ? textColour : oddRowColour);
-            if (opt.letters) {
+            if (settings.letters) {
                 const int background = r % 2 == 1 ? oddRowColour : evenLowerColour;
                 for (long long k = 0, c = start; k < blockLength && c < L && c < rowLength; ++k, ++c) {
                     char ch = row[static_cast<std::size_t>(c)];
@@ -220,7 +221,7 @@ void f_outFragment(canvas& image, const alignment& ali, const image_options& opt
 
 // ---- 3. group-letter key ----
 
-int f_outGroupLetters(canvas& image, const image_options& opt, const picture_type& type,
+int f_outGroupLetters(canvas& image, const picture_settings& settings, const picture_type& type,
                       const std::vector<int>& groupColours,
                       const std::vector<std::string>& groups, int xLeft, int xRight, int cellWidth, int yTop,
                       int yBottom, int letterGap, int groupGap, int textColour)
@@ -236,7 +237,7 @@ int f_outGroupLetters(canvas& image, const image_options& opt, const picture_typ
     const int dy = f_trunc(((yBottom - yTop) - 12) * 0.5);
     for (std::size_t g = 0; g < groups.size(); ++g) {
         const bool boxed = type.cells != cell_colouring::selected_groups ||
-                           (opt.sel_groups != nullptr && is_selGroup(*opt.sel_groups, static_cast<int>(g)));
+                           is_selGroup(settings.sel_groups, static_cast<int>(g));
         const int colour = g < groupColours.size() ? groupColours[g] : textColour;
         for (char letter : groups[g]) {
             f_outLetter(image, letter, x, yTop, x + cellWidth, yBottom, dx, dy, colour, boxed);

@@ -1,13 +1,10 @@
 // One picture: what a driver asks for, where it is written, and what its composer keeps while it
-// draws. The run's settings (image_options) stay unchanged while pictures are drawn.
+// draws. The run's settings (picture_settings) stay unchanged while pictures are drawn.
 #pragma once
 #include <string>
 #include <vector>
 
 #include "common/pictures/picture_types.h"
-
-// The file extension of a format, with its dot (".png").
-const char* f_formatExtension(picture_format format);
 
 // One picture as the driver asks for it.
 struct picture_request {

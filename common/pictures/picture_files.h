@@ -5,7 +5,10 @@
 #include <vector>
 
 #include "common/surface/canvas.h"
-#include "common/pictures/picture.h"
+#include "common/pictures/picture_settings.h"
+
+// The file extension of a format, with its dot (".png").
+const char* f_formatExtension(picture_format format);
 
 class picture_files {
 public:

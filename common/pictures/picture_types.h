@@ -1,7 +1,7 @@
 // The picture types: one row per type number, with its file tails and what kind of picture it is.
 // Every question about a type ("does it draw values?", "which file?") is answered here.
 #pragma once
-#include "common/options/prog_options.h"
+#include "common/pictures/program_kind.h"
 
 // How a picture is laid out.
 enum class picture_layout {

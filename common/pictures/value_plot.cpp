@@ -104,7 +104,7 @@ int weightHeight(int plotHeight, double weight, double maxWeight)
 
 }  // namespace
 
-void f_outColValues(canvas& image, const alignment& ali, const image_options& opt, const picture_context& pic,
+void f_outColValues(canvas& image, const alignment& ali, const picture_settings& settings, const picture_context& pic,
                     const value_style& style, int startCol, int xLeft, int yTop, int xRight, int yBottom,
                     value_sets& sets, int domColour, int topColour, int groupsColour, int weightColour)
 {
@@ -120,8 +120,8 @@ void f_outColValues(canvas& image, const alignment& ali, const image_options& op
     long long blockLength = L;
     if (dashed && pic.type->percentAxis)
         blockLength = ali.ncols2;
-    else if (opt.block_size > 0)
-        blockLength = opt.block_size;
+    else if (settings.block_size > 0)
+        blockLength = settings.block_size;
     if (blockLength <= 0) return;
 
     const long long start = startCol < 0 ? 0 : startCol;

@@ -8,7 +8,7 @@
 #include "common/alignment/alignment.h"
 #include "common/surface/canvas.h"
 #include "common/pictures/picture.h"
-#include "common/options/prog_options.h"
+#include "common/pictures/picture_settings.h"
 
 // The statistics of one column; gaps and positions past a row's end are skipped.
 struct column_stat {
@@ -60,6 +60,6 @@ struct value_style {
 // dashed lines. Column order takes the dominant groups from pic.domGroups; sorted order advances
 // the sets and scales weights to pic.axisMaxWeight. A dashed layer of a percent-axis picture
 // spreads the other alignment's columns (ali.ncols2) over the block.
-void f_outColValues(canvas& image, const alignment& ali, const image_options& opt, const picture_context& pic,
+void f_outColValues(canvas& image, const alignment& ali, const picture_settings& settings, const picture_context& pic,
                     const value_style& style, int startCol, int xLeft, int yTop, int xRight, int yBottom,
                     value_sets& sets, int domColour, int topColour, int groupsColour, int weightColour);

@@ -42,12 +42,12 @@ struct page_layout {
 int digits(long long value) { return static_cast<int>(f_format("%lld", value).size()); }
 
 // Computes the layout and prints its trace lines; sets the top of the weight scale in pic.
-page_layout layOut(const alignment& ali, const image_options& opt, const picture_request& request,
+page_layout layOut(const alignment& ali, const picture_settings& settings, const picture_request& request,
                    picture_context& pic)
 {
     page_layout p;
     const picture_type& type = *request.type;
-    p.W = opt.width;
+    p.W = settings.width;
     p.H = request.height;
     p.N = static_cast<int>(ali.names->size());
     p.L = static_cast<long long>((*ali.rows)[0].size());
@@ -55,7 +55,7 @@ page_layout layOut(const alignment& ali, const image_options& opt, const picture
     // A name column wider (or narrower) than the default one widens the picture by as much, so
     // that the plot keeps its width.
     const bool residues = type.vemuraLayout == picture_layout::residues;
-    p.left = f_nameColumn(*ali.names, opt.name_width);
+    p.left = f_nameColumn(*ali.names, settings.name_width);
     int widened = residues ? p.left - f_nameColumn(*ali.names, 10) : 0;
     if (type.valueLayout()) {
         const int dN = digits(p.N);
@@ -68,18 +68,18 @@ page_layout layOut(const alignment& ali, const image_options& opt, const picture
     }
     p.top += 40;
     if (type.comparison()) p.bottom += 12;
-    if (opt.wl_no_frame == 0) {
+    if (settings.wl_no_frame == 0) {
         p.wlReserve = 0;
-        p.bottom += opt.wl_height + 12;
+        p.bottom += settings.wl_height + 12;
         p.wlOffset = 15;
         p.yWL = p.H - p.bottom + 15;
     } else {
-        p.wlReserve = opt.wl_height + 4;
-        p.yWL = p.H - p.bottom - opt.wl_height;
-        p.wlOffset = opt.wl_height;
+        p.wlReserve = settings.wl_height + 4;
+        p.yWL = p.H - p.bottom - settings.wl_height;
+        p.wlOffset = settings.wl_height;
     }
 
-    const long long blockSize = opt.block_size;
+    const long long blockSize = settings.block_size;
     p.split = blockSize > 0;
     if (p.split) {
         p.nBlocks = static_cast<int>(p.L / blockSize + (p.L % blockSize != 0 ? 1 : 0));
@@ -205,21 +205,21 @@ void blockEdges(const page_layout& p, int b, int& yTop, int& yBot)
 
 // ---- 5. the whole picture ----
 
-bool VemuraImage(const alignment& ali, const image_options& opt, const picture_request& request)
+bool VemuraImage(const alignment& ali, const picture_settings& settings, const picture_request& request)
 {
     const picture_type& type = *request.type;
     picture_context pic;
     pic.type = &type;
     pic.domGroups = request.domGroups;
     pic.otherDomGroups = request.otherDomGroups;
-    const page_layout p = layOut(ali, opt, request, pic);
-    picture_files files(opt.formats, request.fileBase, p.W, p.H);
+    const page_layout p = layOut(ali, settings, request, pic);
+    picture_files files(settings.formats, request.fileBase, p.W, p.H);
     if (!files.drawable()) return false;
     canvas& image = files.drawing();
     named_colours c = takeColours(image);
     c.band = f_drawPageFrame(image, p.W, p.H, p.left, p.right, p.top, p.bottom, c.white, c.cream, c.lightGrey, c.black);
 
-    pic.gapColour = opt.fill_type != 0 ? c.gapGrey : c.black;
+    pic.gapColour = settings.fill_type != 0 ? c.gapGrey : c.black;
     const double colWidth = static_cast<double>(static_cast<long long>(p.W) - p.left - p.right) / p.L;
     const int wlMax = f_trunc(std::ceil(ali.max_weight) * 10);
     const bool sorted = type.sorted;
@@ -234,22 +234,22 @@ bool VemuraImage(const alignment& ali, const image_options& opt, const picture_r
     // ---- 3. weight-line panels ----
     int yWL = p.yWL;
     if (!p.split) {
-        f_outFragmentWL(image, ali, opt, sorted, p.left, p.W - p.right, yWL, colWidth, wlMax, first.weights, 0, 0);
-        f_outFrameWL(image, opt, p.left, p.W - p.right, yWL, sorted, ali.max_weight, 1, 1, p.W - p.right, c.white,
+        f_outFragmentWL(image, ali, settings, sorted, p.left, p.W - p.right, yWL, colWidth, wlMax, first.weights, 0, 0);
+        f_outFrameWL(image, settings, p.left, p.W - p.right, yWL, sorted, ali.max_weight, 1, 1, p.W - p.right, c.white,
                      c.black, c.text, c.label);
     } else {
-        const double cw = splitColumnWidth(p, opt.block_size);
+        const double cw = splitColumnWidth(p, settings.block_size);
         for (int b = 0; b < p.nBlocks; ++b) {
-            const int firstCol = static_cast<int>(std::min<long long>(static_cast<long long>(opt.block_size) * b,
+            const int firstCol = static_cast<int>(std::min<long long>(static_cast<long long>(settings.block_size) * b,
                                                                       2147483647));
             int yTop, yBot;
             blockEdges(p, b, yTop, yBot);
             yWL = yBot + p.wlOffset - 1;
             f_say("  - iYwei = %g\n", static_cast<double>(yWL));
             if (b != p.nBlocks - 1) image.fillRect(p.left, yBot, p.W - p.right, yBot + 54, c.band);
-            const int xEnd = f_outFragmentWL(image, ali, opt, sorted, p.left, p.W - p.right, yWL, cw, wlMax,
-                                             first.weights, firstCol, opt.block_size);
-            f_outFrameWL(image, opt, p.left, p.W - p.right, yWL, sorted, ali.max_weight, b + 1, p.nBlocks, xEnd,
+            const int xEnd = f_outFragmentWL(image, ali, settings, sorted, p.left, p.W - p.right, yWL, cw, wlMax,
+                                             first.weights, firstCol, settings.block_size);
+            f_outFrameWL(image, settings, p.left, p.W - p.right, yWL, sorted, ali.max_weight, b + 1, p.nBlocks, xEnd,
                          c.white, c.black, c.text, c.label);
         }
     }
@@ -269,19 +269,19 @@ bool VemuraImage(const alignment& ali, const image_options& opt, const picture_r
     second.rewind();
 
     // ---- 4. blocks ----
-    const double cw = p.split ? splitColumnWidth(p, opt.block_size) : colWidth;
+    const double cw = p.split ? splitColumnWidth(p, settings.block_size) : colWidth;
     for (int b = 0; b < p.nBlocks; ++b) {
         int firstCol = 0, y1 = p.top, y2 = p.H - p.bottom;
         if (p.split) {
-            firstCol = static_cast<int>(std::min<long long>(static_cast<long long>(opt.block_size) * b, 2147483647));
+            firstCol = static_cast<int>(std::min<long long>(static_cast<long long>(settings.block_size) * b, 2147483647));
             blockEdges(p, b, y1, y2);
             f_say("  - iY01,2 = %d, %d\n", y1, y2);
         }
         f_outFrame(image, 'w', p.left, y1, p.W - p.right, y2, c.white);
-        f_outFragment(image, ali, opt, pic, firstCol, p.left, y1, p.W - p.right, y2, groupColours, cw, p.rowHeight,
+        f_outFragment(image, ali, settings, pic, firstCol, p.left, y1, p.W - p.right, y2, groupColours, cw, p.rowHeight,
                       7.0, 11.0, 1, c.white, c.black, c.text, c.axisText, c.lightGrey, c.axisOdd, c.paleGrey);
         auto plot = [&](value_sets& sets, value_style style) {
-            f_outColValues(image, ali, opt, pic, style, firstCol, p.left, y1, p.W - p.right, y2, sets, valueColour1,
+            f_outColValues(image, ali, settings, pic, style, firstCol, p.left, y1, p.W - p.right, y2, sets, valueColour1,
                            valueColour2, valueColour3, valueColour4);
         };
         switch (type.values) {
@@ -306,7 +306,7 @@ bool VemuraImage(const alignment& ali, const image_options& opt, const picture_r
         f_outFrame(image, 'b', p.left, y1, p.W - p.right, y2, c.text);
     }
 
-    f_outGroupLetters(image, opt, type, groupColours, *ali.color_groups, p.left, p.W - p.right, 14, p.top - 32,
+    f_outGroupLetters(image, settings, type, groupColours, *ali.color_groups, p.left, p.W - p.right, 14, p.top - 32,
                       p.top - 18, 1, 6, c.label);
 
     annotation_page page;
@@ -317,12 +317,12 @@ bool VemuraImage(const alignment& ali, const image_options& opt, const picture_r
     page.right = p.right;
     page.bottom = p.bottom;
     page.type = &type;
-    page.legendY = opt.wl_no_frame == 0 ? f_trunc(12.0 + opt.wl_height + yWL) : p.H - p.bottom + 14;
+    page.legendY = settings.wl_no_frame == 0 ? f_trunc(12.0 + settings.wl_height + yWL) : p.H - p.bottom + 14;
     page.wlMax = wlMax;
     page.maxWeight = ali.max_weight;
     page.groupCount = G;
     page.gapColour = pic.gapColour;
-    page.selGroups = opt.sel_groups;
+    page.selGroups = &settings.sel_groups;
     page.valueColour2 = valueColour2;
     page.valueColour3 = valueColour3;
     page.valueColour4 = valueColour4;

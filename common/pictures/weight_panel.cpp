@@ -7,20 +7,20 @@
 namespace {
 
 // One cell: the weight in tenths against the scale's top.
-void drawCell(canvas& image, const image_options& opt, int x0, int y, double colWidth, int maxValue,
+void drawCell(canvas& image, const picture_settings& settings, int x0, int y, double colWidth, int maxValue,
               long long k, double weight)
 {
     const int tenths = f_trunc(weight * 10.0);
     const int colour = maxValue == 0 ? f_clr(image, 1, 0, 1)
                                      : f_clr(image, static_cast<int>(static_cast<long long>(maxValue) - tenths), 0,
                                              maxValue);
-    image.fillRect(f_trunc(x0 + k * colWidth + 1.0), y, f_trunc(x0 + (k + 1) * colWidth), y + opt.wl_height - 1,
+    image.fillRect(f_trunc(x0 + k * colWidth + 1.0), y, f_trunc(x0 + (k + 1) * colWidth), y + settings.wl_height - 1,
                    colour);
 }
 
 }  // namespace
 
-int f_outFragmentWL(canvas& image, const alignment& ali, const image_options& opt, bool sorted, int x0, int /*x1*/,
+int f_outFragmentWL(canvas& image, const alignment& ali, const picture_settings& settings, bool sorted, int x0, int /*x1*/,
                     int y, double colWidth, int maxValue, value_set& weightSet, int first, int count)
 {
     const long long L = ali.rows->empty() ? 0 : static_cast<long long>((*ali.rows)[0].size());
@@ -28,23 +28,23 @@ int f_outFragmentWL(canvas& image, const alignment& ali, const image_options& op
     const long long n = count > 0 ? count : L;
     long long k = 0;
     for (long long c = start; c < start + n && c < L; ++c, ++k)
-        drawCell(image, opt, x0, y, colWidth, maxValue, k, sorted ? weightSet.next() : ali.weights[c]);
+        drawCell(image, settings, x0, y, colWidth, maxValue, k, sorted ? weightSet.next() : ali.weights[c]);
     return f_trunc(x0 + k * colWidth);
 }
 
-void f_outFragmentWL(canvas& image, const alignment& ali, const image_options& opt, int x0, int /*x1*/, int y,
+void f_outFragmentWL(canvas& image, const alignment& ali, const picture_settings& settings, int x0, int /*x1*/, int y,
                      double colWidth, int maxValue)
 {
     const long long L = ali.rows->empty() ? 0 : static_cast<long long>((*ali.rows)[0].size());
-    for (long long c = 0; c < L; ++c) drawCell(image, opt, x0, y, colWidth, maxValue, c, ali.weights[c]);
+    for (long long c = 0; c < L; ++c) drawCell(image, settings, x0, y, colWidth, maxValue, c, ali.weights[c]);
 }
 
-void f_outFrameWL(canvas& image, const image_options& opt, int x1, int x2, int y, bool sorted, double best,
+void f_outFrameWL(canvas& image, const picture_settings& settings, int x1, int x2, int y, bool sorted, double best,
                   int block, int nBlocks, int xEnd, int topLeftColour, int bottomRightColour,
                   int bestWorstColour, int captionColour)
 {
-    const int h = opt.wl_height;
-    if (opt.wl_no_frame == 0) {
+    const int h = settings.wl_height;
+    if (settings.wl_no_frame == 0) {
         image.line(x1 - 1, y - 1, x2, y - 1, topLeftColour);
         image.line(x1 - 1, y + h - 1, x2, y + h - 1, bottomRightColour);
         image.line(x2, y, x2, y + h - 1, bottomRightColour);
