@@ -3,19 +3,18 @@
 #include "dorvex/comparison_image.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "common/io/strings.h"
+#include "common/io/trace.h"
 #include "common/pictures/legends.h"
 #include "common/pictures/picture_files.h"
+#include "common/pictures/weight_panel.h"
 #include "common/surface/primitives.h"
 #include "common/surface/text_room.h"
 #include "dorvex/comparison_page.h"
-#include "common/pictures/weight_panel.h"
-#include "common/io/strings.h"
-#include "common/io/trace.h"
 #include "dorvex/comparison_strip.h"
 #include "dorvex/correspondence.h"
 
@@ -75,10 +74,10 @@ bool DorvexImage(const alignment& ali, const picture_settings& settings, const p
     pic.unpairedColour = c.pink;
 
     // The weight panel in column order, as wide as the plot.
-    const int wlScale = f_trunc(10 * std::ceil(ali.max_weight));
-    f_outFragmentWL(image, ali, settings, left, W - right, f_trunc(p.panelBase), p.colWidth, wlScale);
-    f_outFrameWL(image, settings, left, W - right, f_trunc(p.panelBase), false, ali.max_weight, 1, 1, W - right, c.white,
-                 c.black, c.brown, c.darkOrange);
+    const int wlScale = f_weightScaleTop(ali);
+    const block_geometry columns = p.columns();
+    (void)f_outWeightCells(image, ali, settings, columns);
+    f_outWeightFrame(image, ali, settings, columns, false, columns.x_right, {c.white, c.black, c.darkOrange, c.brown});
 
     // The range of the colour ramps.
     f_say(" -- Max ddx = %lld, min ddx = %lld\n", shifts.largest, shifts.smallest);

@@ -4,10 +4,10 @@
 
 #include <algorithm>
 
+#include "common/io/strings.h"
 #include "common/pictures/legends.h"
 #include "common/surface/primitives.h"
 #include "common/surface/text_room.h"
-#include "common/io/strings.h"
 
 namespace {
 
@@ -48,6 +48,21 @@ comparison_page f_layComparisonPage(const picture_settings& settings, int height
     p.nTicks = clampToInt(L / p.step);
     p.tickSpacing = p.step * p.colWidth;
     return p;
+}
+
+block_geometry comparison_page::columns() const
+{
+    block_geometry block;
+    block.first_column = 0;
+    block.last_column = L - 1;
+    block.span = L;
+    block.column_width = colWidth;
+    block.x_left = left;
+    block.x_right = plotRight();
+    block.y_top = top;
+    block.y_bottom = H - bottom;
+    block.panel_y = f_trunc(panelBase);
+    return block;
 }
 
 // ---- 2. palette and frame ----

@@ -4,9 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "common/surface/canvas.h"
+#include "common/pictures/block_geometry.h"
 #include "common/pictures/picture.h"
 #include "common/pictures/picture_settings.h"
+#include "common/surface/canvas.h"
 
 struct comparison_page {
     int W = 0, H = 0, N = 0;
@@ -24,6 +25,9 @@ struct comparison_page {
     int stripTop(int i) const { return f_trunc(H - bottom - i * pitch - panelGap); }
     int stripBottom(int i) const { return f_trunc(H - bottom - (i - 1) * pitch - panelGap); }
     int plotRight() const { return W - right; }
+    // The page's columns as a block: every column across the plot, and the panel under the
+    // strips (the strips themselves are laid out above).
+    block_geometry columns() const;
 };
 
 // Lays out a page of the given height for the names and L columns; twoLegendLines leaves room

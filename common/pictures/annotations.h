@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "common/surface/canvas.h"
 #include "common/pictures/picture_types.h"
+#include "common/surface/canvas.h"
 
 // What the annotations need of the composer's page: a non-owning view.
 struct annotation_page {

@@ -6,13 +6,15 @@
 #include <array>
 
 #include "common/analysis/color_groups.h"
+#include "common/io/strings.h"
 #include "common/pictures/legends.h"
 #include "common/surface/primitives.h"
-#include "common/io/strings.h"
 
 // ---- 1. cell colour ----
 
 namespace {
+
+char upper(char ch) { return ch >= 'a' && ch <= 'z' ? static_cast<char>(ch - 'a' + 'A') : ch; }
 
 // Paints the residue cells of one band. Cells that fill their whole rectangle are first gathered
 // into one scanline: neighbouring cells touch or overlap, a later cell overwrites an earlier one,
@@ -39,11 +41,7 @@ public:
     {
         if (ch == '-') return -1;
         const int g = groupOf_[static_cast<unsigned char>(ch)];
-        if (g < 0 || static_cast<std::size_t>(g) >= groupColours_.size()) return -1;
-        const cell_colouring cells = pic_.type->cells;
-        if ((cells == cell_colouring::dominant_group && g != domGroup) ||
-            (cells == cell_colouring::selected_groups && !is_selGroup(settings_.sel_groups, g)))
-            return -1;
+        if (!inAGroup(g) || !coloured(g, domGroup)) return -1;
         return groupColours_[static_cast<std::size_t>(g)];
     }
 
@@ -58,14 +56,11 @@ public:
             return;
         }
         const int g = groupOf_[static_cast<unsigned char>(ch)];
-        if (g < 0 || static_cast<std::size_t>(g) >= groupColours_.size()) {
+        if (!inAGroup(g)) {
             flush();
             return;
         }
-        const cell_colouring cells = pic_.type->cells;
-        if ((cells == cell_colouring::dominant_group && g != domGroup) ||
-            (cells == cell_colouring::selected_groups &&
-             !is_selGroup(settings_.sel_groups, g))) {
+        if (!coloured(g, domGroup)) {
             flush();
             if (evenBand) image_.line(x1, y1 + 1, x2, y1 + 1, grey_);
             return;
@@ -109,6 +104,17 @@ public:
     }
 
 private:
+    bool inAGroup(int g) const { return g >= 0 && static_cast<std::size_t>(g) < groupColours_.size(); }
+
+    // False where the picture leaves the residues of group g blank: outside the column's dominant
+    // group, or outside the selected groups.
+    bool coloured(int g, int domGroup) const
+    {
+        const cell_colouring cells = pic_.type->cells;
+        return !((cells == cell_colouring::dominant_group && g != domGroup) ||
+                 (cells == cell_colouring::selected_groups && !is_selGroup(settings_.sel_groups, g)));
+    }
+
     void addWholeCell(int colour, int x1, int y1, int x2, int y2)
     {
         const int left = std::min(x1, x2), right = std::max(x1, x2);
@@ -149,72 +155,70 @@ private:
 
 // ---- 2. a block ----
 
+namespace {
+
+// Names in the small font where bands are at least this high, in the tiny font where they are at
+// least kTinyNames high, else in two staggered columns.
+constexpr double kSmallNames = 11.0;
+constexpr double kTinyNames = 7.0;
+
+}  // namespace
+
 void f_outFragment(canvas& image, const alignment& ali, const picture_settings& settings, const picture_context& pic,
-                   int startCol, int xLeft,
-                   int /*yTop*/, int xRight, int yBase, const std::vector<int>& groupColours, double colWidth,
-                   double rowHeight, double tinyBelow, double smallBelow, int numSide, int oddRowColour,
-                   int textColour, int altNameColour, int nameColour, int leaderColour, int evenUpperColour,
-                   int evenLowerColour)
+                   const block_geometry& block, const std::vector<int>& groupColours, const band_colours& colours)
 {
     const std::vector<std::string>& names = *ali.names;
     const std::vector<std::string>& rows = *ali.rows;
-    const int n = static_cast<int>(names.size());
-    const long long L = rows.empty() ? 0 : static_cast<long long>(rows[0].size());
-    const long long blockLength = settings.block_size > 0 ? settings.block_size : L;
-    const long long start = startCol < 0 ? 0 : startCol;
     const bool residuePicture = pic.type->vemuraLayout == picture_layout::residues;
-    const int nameMode = rowHeight >= smallBelow ? 0 : (rowHeight >= tinyBelow ? 1 : 2);
+    const double rowHeight = block.row_height;
+    const int nameMode = rowHeight >= kSmallNames ? 0 : (rowHeight >= kTinyNames ? 1 : 2);
+    const int xLeft = block.x_left, xRight = block.x_right;
     cell_painter painter(image, settings, pic, groupColours, *ali.color_groups, ali.max_weight);
 
-    for (int r = 1; r <= n; ++r) {
-        const int bandTop = f_trunc(yBase - r * rowHeight);
-        const int bandBottom = f_trunc(yBase - (r - 1) * rowHeight);
+    for (int r = 1; r <= block.rows; ++r) {
+        const int bandTop = block.bandTop(r);
+        const int bandBottom = block.bandBottom(r);
         if (r % 2 == 1) {
-            image.fillRect(xLeft + 1, bandTop, xRight - 1, bandBottom, oddRowColour);
+            image.fillRect(xLeft + 1, bandTop, xRight - 1, bandBottom, colours.odd);
         } else if (residuePicture) {
-            image.fillRect(xLeft + 1, bandTop, xRight - 1, bandBottom, evenLowerColour);
-            image.fillRect(xLeft + 1, bandTop, xRight - 1, f_trunc((bandTop + bandBottom) * 0.5), evenUpperColour);
+            image.fillRect(xLeft + 1, bandTop, xRight - 1, bandBottom, colours.evenLower);
+            image.fillRect(xLeft + 1, bandTop, xRight - 1, f_trunc((bandTop + bandBottom) * 0.5), colours.evenUpper);
         }
 
-        if (residuePicture) {
-            const std::size_t sequence = static_cast<std::size_t>(n - r);
-            f_outSeqName(image, r, names[sequence], xLeft, bandTop, nameMode, nameColour, altNameColour,
-                         leaderColour, settings.name_width);
-            const std::string& row = rows[sequence];
-            const long long rowLength = static_cast<long long>(row.size());
-            for (long long k = 0, c = start; k < blockLength && c < L && c < rowLength; ++k, ++c) {
-                char ch = row[static_cast<std::size_t>(c)];
-                if (ch >= 'a' && ch <= 'z') ch = static_cast<char>(ch - 'a' + 'A');
-                const int domGroup = pic.domGroups ? (*pic.domGroups)[static_cast<std::size_t>(c)] : -1;
-                painter.paint(ch, ali.weights[c], f_trunc(xLeft + k * colWidth + 1.0), bandTop,
-                              f_trunc(xLeft + (k + 1) * colWidth), bandBottom, r, domGroup);
-            }
-            painter.flush();
-            image.line(xLeft + 1, bandBottom, xRight - 1, bandBottom, r % 2 == 0 ? textColour : oddRowColour);
-            if (settings.letters) {
-                const int background = r % 2 == 1 ? oddRowColour : evenLowerColour;
-                for (long long k = 0, c = start; k < blockLength && c < L && c < rowLength; ++k, ++c) {
-                    char ch = row[static_cast<std::size_t>(c)];
-                    if (ch == '-') continue;
-                    if (ch >= 'a' && ch <= 'z') ch = static_cast<char>(ch - 'a' + 'A');
-                    const int domGroup = pic.domGroups ? (*pic.domGroups)[static_cast<std::size_t>(c)] : -1;
-                    const int fill = painter.fillOf(ch, domGroup);
-                    f_outCellLetter(image, ch, f_trunc(xLeft + k * colWidth + 1.0), bandTop,
-                                    f_trunc(xLeft + (k + 1) * colWidth), bandBottom, fill >= 0 ? fill : background);
-                }
-            }
-        } else if (numSide == 0) {
-            f_scaleStroke(image, 'l', xLeft - 1, bandTop, 2);
-            if (r % 2 == 1) f_outNumLeft(image, r, xLeft - 4, bandTop, textColour);
-        } else {
+        if (!residuePicture) {  // the value layout: a count scale on the right
             f_scaleStroke(image, 'r', xRight, bandTop, 2);
             if (r % 2 == 1) {
                 const std::string number = f_format("%d", r);
-                if (rowHeight < smallBelow)
-                    image.text(font_face::tiny, xRight + 5, bandTop - 3, number, textColour);
+                if (rowHeight < kSmallNames)
+                    image.text(font_face::tiny, xRight + 5, bandTop - 3, number, colours.text);
                 else
-                    image.text(font_face::small, xRight + 5, r == n ? bandTop - 5 : bandTop - 7, number, textColour);
+                    image.text(font_face::small, xRight + 5, r == block.rows ? bandTop - 5 : bandTop - 7, number,
+                               colours.text);
             }
+            continue;
+        }
+
+        const std::size_t sequence = block.sequenceOf(r);
+        f_outSeqName(image, r, names[sequence], xLeft, bandTop, nameMode, colours.name, colours.altName,
+                     colours.leader, settings.name_width);
+        const std::string& row = rows[sequence];
+        const long long last = std::min(block.last_column, static_cast<long long>(row.size()) - 1);
+        for (long long c = block.first_column; c <= last; ++c) {
+            const int domGroup = pic.domGroups ? (*pic.domGroups)[static_cast<std::size_t>(c)] : -1;
+            painter.paint(upper(row[static_cast<std::size_t>(c)]), ali.weights[c], block.cellLeft(c), bandTop,
+                          block.cellRight(c), bandBottom, r, domGroup);
+        }
+        painter.flush();
+        image.line(xLeft + 1, bandBottom, xRight - 1, bandBottom, r % 2 == 0 ? colours.text : colours.odd);
+        if (!settings.letters) continue;
+        const int background = r % 2 == 1 ? colours.odd : colours.evenLower;
+        for (long long c = block.first_column; c <= last; ++c) {
+            const char ch = upper(row[static_cast<std::size_t>(c)]);
+            if (ch == '-') continue;
+            const int domGroup = pic.domGroups ? (*pic.domGroups)[static_cast<std::size_t>(c)] : -1;
+            const int fill = painter.fillOf(ch, domGroup);
+            f_outCellLetter(image, ch, block.cellLeft(c), bandTop, block.cellRight(c), bandBottom,
+                            fill >= 0 ? fill : background);
         }
     }
 }

@@ -4,30 +4,32 @@
 
 #include <algorithm>
 
-#include "common/surface/palette.h"
-#include "common/surface/primitives.h"
 #include "common/io/strings.h"
 #include "common/io/trace.h"
+#include "common/surface/palette.h"
+#include "common/surface/primitives.h"
 
 // ---- 1. column axis ----
 
-void f_outXaxe(canvas& image, const picture_type& type, int first, int x0, int yTop, int /*xRight*/,
-               int yBottom, int step, int nTicks, double tickSpacing, int evenLineColour, int oddLineColour,
-               int textColour)
+void f_outXaxe(canvas& image, const picture_type& type, const block_geometry& block, const axis_ticks& ticks,
+               int evenLineColour, int oddLineColour, int textColour)
 {
     const bool comparison = type.comparison();
     const bool percent = type.percentAxis;
-    const double columnWidth = tickSpacing / step;
+    const long long first = block.first_column;
+    const int x0 = block.x_left, yTop = block.y_top, yBottom = block.y_bottom;
+    const double columnWidth = ticks.spacing / ticks.step;
     const double halfColumn = columnWidth * 0.5;
+    const bool firstBlock = block.index == 0;
 
     // A label centred over the column whose centre is at `centre`: above the block in the small
     // font in the first block and the tiny font in the later ones (moved up a little when a
     // number of the top band stands in its way), and below the block in the small font.
     auto label = [&](double centre, const std::string& text) {
-        const font_face above = first <= 0 ? font_face::small : font_face::tiny;
+        const font_face above = firstBlock ? font_face::small : font_face::tiny;
         const double halfAbove = f_textWidth(above, text.size()) * 0.5;
         const double halfBelow = f_textWidth(font_face::small, text.size()) * 0.5;
-        image.textNear(above, f_trunc(centre - halfAbove), first <= 0 ? yTop - 15 : yTop - 12, text, textColour, 0,
+        image.textNear(above, f_trunc(centre - halfAbove), firstBlock ? yTop - 15 : yTop - 12, text, textColour, 0,
                        -1, 3);
         image.text(font_face::small, f_trunc(centre - halfBelow), yBottom, text, textColour);
     };
@@ -36,58 +38,45 @@ void f_outXaxe(canvas& image, const picture_type& type, int first, int x0, int y
     // size thousands of times the plot width piles its ticks up on the first pixel; they are drawn
     // up to a bound, so that such a picture does not take hours.
     constexpr int kMostTicks = 100000;
-    int x = x0 + f_trunc(tickSpacing);
-    for (int i = 1; i <= nTicks && i <= kMostTicks; ++i) {
+    int x = x0 + f_trunc(ticks.spacing);
+    for (int i = 1; i <= ticks.count && i <= kMostTicks; ++i) {
         if (i > 1 && f_trunc(x - halfColumn - 6.0) - 1 >= image.width()) break;
         const int tx = f_trunc(x - halfColumn);
         if (comparison)
             image.dashedLine(tx, yTop, tx, yBottom, i % 2 == 0 ? evenLineColour : oddLineColour);
-        if (i == 1 && !percent) label(x0 + halfColumn, f_format("%lld", static_cast<long long>(first) + 1));
+        if (i == 1 && !percent) label(x0 + halfColumn, f_format("%lld", first + 1));
         if (i % 2 == 0) {
-            const long long number = static_cast<long long>(first) + static_cast<long long>(i) * step;
-            label(x0 + i * tickSpacing - halfColumn, percent ? f_format("%lld%%", number) : f_format("%lld", number));
+            const long long number = first + static_cast<long long>(i) * ticks.step;
+            label(x0 + i * ticks.spacing - halfColumn,
+                  percent ? f_format("%lld%%", number) : f_format("%lld", number));
             f_scaleStroke(image, 'u', tx, yTop, 2);
             f_scaleStroke(image, 'd', tx, yBottom + 1, 2);
         }
-        x = f_trunc((i + 1) * tickSpacing + x0);
+        x = f_trunc((i + 1) * ticks.spacing + x0);
     }
 }
 
 // ---- 2. weight scale and captions ----
 
-void f_outYaxeWeights(canvas& image, int side, int xLeft, int /*yTop*/, int xRight, int yBase, int step,
-                      int nTicks, double tickSpacing, int colour)
+void f_outYaxeWeights(canvas& image, int x, int yBase, const axis_ticks& ticks, int colour)
 {
-    for (int i = 0; i < nTicks; ++i) {
-        const int y = f_trunc(yBase - (i + 1) * tickSpacing);
-        const std::string label = f_format("%.1f", (i + 1) * step * 0.1);
-        if (side == 0) {
-            f_scaleStroke(image, 'r', xRight, y, 2);
-            if (i % 2 == 0) image.text(font_face::tiny, xRight + 5, y - 5, label, colour);
-        } else {
-            f_scaleStroke(image, 'l', xLeft - 1, y, 2);
-            if (i % 2 == 0)
-                image.text(font_face::tiny, xLeft - 5 * static_cast<int>(label.size()) - 4, y - 5, label, colour);
-        }
+    for (int i = 0; i < ticks.count; ++i) {
+        const int y = f_trunc(yBase - (i + 1) * ticks.spacing);
+        const std::string label = f_format("%.1f", (i + 1) * ticks.step * 0.1);
+        f_scaleStroke(image, 'l', x - 1, y, 2);
+        if (i % 2 == 0) image.text(font_face::tiny, x - 5 * static_cast<int>(label.size()) - 4, y - 5, label, colour);
     }
 }
 
-void f_outYaxeNames(canvas& image, int side, int xLeft, int xRight, int yTop, int yBottom,
-                    int groupsColour, int weightColour)
+void f_outYaxeNames(canvas& image, int weightX, int groupsX, int yTop, int yBottom, int groupsColour,
+                    int weightColour)
 {
-    const int weightY = (yTop + yBottom - 36) / 2 + 36;
-    const int groupsY = (yTop + yBottom - 84) / 2 + 84;
-    if (side == 0) {
-        image.textUp(font_face::small, xRight, weightY, "weight", weightColour);
-        image.textUp(font_face::small, xLeft, groupsY, "groups/letters", groupsColour);
-        return;
-    }
-    image.textUp(font_face::small, xLeft, weightY, "weight", weightColour);
+    image.textUp(font_face::small, weightX, (yTop + yBottom - 36) / 2 + 36, "weight", weightColour);
     if (yBottom - yTop < 84)  // moved right, the least, when the numbers of the bands stand in its way
-        image.textNear(font_face::tiny, xRight + 1, (yTop + yBottom - 70) / 2 + 70, "groups/letters", groupsColour,
+        image.textNear(font_face::tiny, groupsX + 1, (yTop + yBottom - 70) / 2 + 70, "groups/letters", groupsColour,
                        1, 0, 20, true);
     else
-        image.textUp(font_face::small, xRight, groupsY, "groups/letters", groupsColour);
+        image.textUp(font_face::small, groupsX, (yTop + yBottom - 84) / 2 + 84, "groups/letters", groupsColour);
 }
 
 // ---- 3. sequence names ----

@@ -4,23 +4,31 @@
 #include <string>
 #include <vector>
 
-#include "common/surface/canvas.h"
+#include "common/pictures/block_geometry.h"
 #include "common/pictures/picture_types.h"
+#include "common/surface/canvas.h"
 
-// Column numbers of one block starting at x0, above (line yTop) and below (line yBottom):
-// every second of nTicks ticks (tickSpacing pixels apart, step columns) carries a label and a
-// pair of ticks; the block's first column is numbered too, except on a percent axis, whose labels
-// carry a percent sign. The comparison pictures also get dashed tick lines.
-void f_outXaxe(canvas& image, const picture_type& type, int first, int x0, int yTop, int xRight, int yBottom,
-               int step, int nTicks, double tickSpacing, int evenLineColour, int oddLineColour, int textColour);
+// Numbered ticks along an axis: `count` ticks, `spacing` pixels apart, `step` units (columns, per
+// cent or tenths of a weight) apart.
+struct axis_ticks {
+    int step = 1;
+    int count = 0;
+    double spacing = 0.0;
+};
 
-// Weight scale upward from yBase: nTicks ticks tickSpacing apart, labelled "%.1f" in tenths of
-// step at every second tick; side 0 on the right of xRight, any other side on the left of xLeft.
-void f_outYaxeWeights(canvas& image, int side, int xLeft, int yTop, int xRight, int yBase, int step, int nTicks,
-                      double tickSpacing, int colour);
+// Column numbers of one block, above and below it: every second tick carries a label and a pair
+// of ticks; the block's first column is numbered too, except on a percent axis, whose labels carry
+// a percent sign. The comparison pictures also get dashed tick lines.
+void f_outXaxe(canvas& image, const picture_type& type, const block_geometry& block, const axis_ticks& ticks,
+               int evenLineColour, int oddLineColour, int textColour);
 
-// The upward captions "weight" and "groups/letters" of a block, centred between yTop and yBottom.
-void f_outYaxeNames(canvas& image, int side, int xLeft, int xRight, int yTop, int yBottom, int groupsColour,
+// Weight scale left of x, upward from yBase: ticks labelled "%.1f" in tenths of the step at every
+// second tick.
+void f_outYaxeWeights(canvas& image, int x, int yBase, const axis_ticks& ticks, int colour);
+
+// The upward captions "weight" at weightX and "groups/letters" at groupsX, centred between yTop
+// and yBottom.
+void f_outYaxeNames(canvas& image, int weightX, int groupsX, int yTop, int yBottom, int groupsColour,
                     int weightColour);
 
 // The width of the name column: 6 pixels for each character of the longest name (at least 7,

@@ -1,10 +1,10 @@
 // Writing a picture in every format asked for.
 #include "common/pictures/picture_files.h"
 
+#include "common/io/trace.h"
 #include "common/surface/gd_renderer.h"
 #include "common/surface/pdf_renderer.h"
 #include "common/surface/svg_renderer.h"
-#include "common/io/trace.h"
 
 const char* f_formatExtension(picture_format format)
 {

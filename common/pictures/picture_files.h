@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "common/surface/canvas.h"
 #include "common/pictures/picture_settings.h"
+#include "common/surface/canvas.h"
 
 // The file extension of a format, with its dot (".png").
 const char* f_formatExtension(picture_format format);

@@ -104,34 +104,30 @@ int weightHeight(int plotHeight, double weight, double maxWeight)
 
 }  // namespace
 
-void f_outColValues(canvas& image, const alignment& ali, const picture_settings& settings, const picture_context& pic,
-                    const value_style& style, int startCol, int xLeft, int yTop, int xRight, int yBottom,
-                    value_sets& sets, int domColour, int topColour, int groupsColour, int weightColour)
+void f_outColValues(canvas& image, const alignment& ali, const picture_context& pic, const value_style& style,
+                    const block_geometry& block, value_sets& sets, const value_colours& colours)
 {
     const int green3 = f_clrGreen(image, 3, 0, 4);
-    const std::vector<std::string>& rows = *ali.rows;
-    const long long L = rows.empty() ? 0 : static_cast<long long>(rows[0].size());
     const int n = static_cast<int>(ali.names->size());
     const bool dashed = style.dashed;
     const bool columnOrder = style.order == value_order::columns;
     const bool showTop = style.showTop;
-    long long lastColumn = L - 1;
-    if (dashed && ali.ncols2 < L) lastColumn = ali.ncols2 - 1;
-    long long blockLength = L;
-    if (dashed && pic.type->percentAxis)
-        blockLength = ali.ncols2;
-    else if (settings.block_size > 0)
-        blockLength = settings.block_size;
+    const int xLeft = block.x_left, yBottom = block.y_bottom;
+    // The other alignment's layer stops at its last column; on a percent axis its columns are
+    // spread over the block.
+    long long lastColumn = block.last_column;
+    if (dashed) lastColumn = std::min<long long>(lastColumn, ali.ncols2 - 1);
+    const long long blockLength = dashed && pic.type->percentAxis ? ali.ncols2 : block.span;
     if (blockLength <= 0) return;
 
-    const long long start = startCol < 0 ? 0 : startCol;
+    const long long start = block.first_column;
     std::vector<column_stat> stats;
     if (columnOrder)
-        stats = f_columnStats(rows, *ali.color_groups, *pic.domGroups, static_cast<std::size_t>(start),
-                              static_cast<std::size_t>(std::min(L, start + blockLength)));
+        stats = f_columnStats(*ali.rows, *ali.color_groups, *pic.domGroups, static_cast<std::size_t>(start),
+                              static_cast<std::size_t>(block.last_column + 1));
 
-    const int plotHeight = yBottom - yTop - 1;
-    const long long width = static_cast<long long>(xRight) - xLeft;
+    const int plotHeight = yBottom - block.y_top - 1;
+    const long long width = static_cast<long long>(block.x_right) - xLeft;
     int prevCentre = 0, prevTop = 0, prevGroups = 0, prevDom = 0, prevWeight = 0;
     int stepX = 0;                       // dashed style: where the dominant-count step line stands
     int groupsX = 0, groupsY = 0;        // dashed style: last drawn point of the group-count line
@@ -158,16 +154,16 @@ void f_outColValues(canvas& image, const alignment& ali, const picture_settings&
         }
 
         if (!dashed) {
-            image.fillRect(x0, yBottom - dom, x1, yBottom, domColour);
-            if (showTop) image.fillRect(centre - 1, yBottom - top, centre, yBottom, topColour);
+            image.fillRect(x0, yBottom - dom, x1, yBottom, colours.dominant);
+            if (showTop) image.fillRect(centre - 1, yBottom - top, centre, yBottom, colours.top);
             if (k > 0) {
-                image.line(prevCentre, yBottom - prevGroups, centre, yBottom - groups, groupsColour);
+                image.line(prevCentre, yBottom - prevGroups, centre, yBottom - groups, colours.groups);
                 image.line(prevCentre, yBottom - prevGroups + 1, centre, yBottom - groups + 1,
-                            groupsColour);
-                image.line(prevCentre, yBottom - prevWeight, centre, yBottom - weight, weightColour);
+                            colours.groups);
+                image.line(prevCentre, yBottom - prevWeight, centre, yBottom - weight, colours.weight);
                 if (prevWeight > 1)
                     image.line(prevCentre, yBottom - prevWeight + 1, centre, yBottom - weight + 1,
-                                weightColour);
+                                colours.weight);
             }
         } else {
             const bool lastOfAlignment = c == lastColumn;
@@ -188,30 +184,30 @@ void f_outColValues(canvas& image, const alignment& ali, const picture_settings&
             // Top count: level dashes across the column, or slanted ones where it changes.
             if (showTop) {
                 if (k == 0 || top == prevTop) {
-                    image.dashedLine(x0 - half, yBottom - top, x0 + half, yBottom - top, topColour);
+                    image.dashedLine(x0 - half, yBottom - top, x0 + half, yBottom - top, colours.top);
                     image.dashedLine(x0 - half, yBottom - top + 1, x0 + half, yBottom - top + 1,
-                                      topColour);
+                                      colours.top);
                 } else {
-                    image.dashedLine(x0 - half, yBottom - prevTop, x0 + half, yBottom - top, topColour);
+                    image.dashedLine(x0 - half, yBottom - prevTop, x0 + half, yBottom - top, colours.top);
                     image.dashedLine(x0 - half - 1, yBottom - prevTop, x0 + half - 1, yBottom - top,
-                                      topColour);
+                                      colours.top);
                 }
             }
             // Group count: a rise of 6 pixels or more at once, smaller changes merged into dashes.
             if (k > 0 && groups - groupsY >= 6) {
                 image.dashedLine(groupsX, yBottom - groupsY, x0 - half + 1, yBottom - groupsY,
-                                  groupsColour);
-                image.dashedLine(prevCentre, yBottom - groupsY, centre, yBottom - groups, groupsColour);
+                                  colours.groups);
+                image.dashedLine(prevCentre, yBottom - groupsY, centre, yBottom - groups, colours.groups);
                 groupsX = centre;
                 groupsY = groups;
             } else if (k > 0 && (centre - groupsX >= 6 || lastOfAlignment)) {
-                image.dashedLine(groupsX, yBottom - groupsY, centre, yBottom - groups, groupsColour);
+                image.dashedLine(groupsX, yBottom - groupsY, centre, yBottom - groups, colours.groups);
                 groupsX = centre;
                 groupsY = groups;
             }
             // Weight: dashes at least 6 pixels long.
             if (k > 0 && (centre - weightX >= 6 || lastOfAlignment)) {
-                image.dashedLine(weightX, yBottom - weightY, centre, yBottom - weight, weightColour);
+                image.dashedLine(weightX, yBottom - weightY, centre, yBottom - weight, colours.weight);
                 weightX = centre;
                 weightY = weight;
             }

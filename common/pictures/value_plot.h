@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "common/alignment/alignment.h"
-#include "common/surface/canvas.h"
+#include "common/pictures/block_geometry.h"
 #include "common/pictures/picture.h"
-#include "common/pictures/picture_settings.h"
+#include "common/surface/canvas.h"
 
 // The statistics of one column; gaps and positions past a row's end are skipped.
 struct column_stat {
@@ -56,10 +56,17 @@ struct value_style {
     bool showTop;       // the top-count bars (or dashes)
 };
 
-// Plots one block between xLeft and xRight with the value 0 on yBottom: plain bars and lines, or
-// dashed lines. Column order takes the dominant groups from pic.domGroups; sorted order advances
-// the sets and scales weights to pic.axisMaxWeight. A dashed layer of a percent-axis picture
-// spreads the other alignment's columns (ali.ncols2) over the block.
-void f_outColValues(canvas& image, const alignment& ali, const picture_settings& settings, const picture_context& pic,
-                    const value_style& style, int startCol, int xLeft, int yTop, int xRight, int yBottom,
-                    value_sets& sets, int domColour, int topColour, int groupsColour, int weightColour);
+// The colours of the four values.
+struct value_colours {
+    int dominant;  // dominant-group count: bars
+    int top;       // top count: thin bars, or dashes
+    int groups;    // group count: a line
+    int weight;    // column weight: a line
+};
+
+// Plots one block with the value 0 on its bottom edge: plain bars and lines, or dashed lines.
+// Column order takes the dominant groups from pic.domGroups; sorted order advances the sets and
+// scales weights to pic.axisMaxWeight. A dashed layer of a percent-axis picture spreads the other
+// alignment's columns (ali.ncols2) over the block.
+void f_outColValues(canvas& image, const alignment& ali, const picture_context& pic, const value_style& style,
+                    const block_geometry& block, value_sets& sets, const value_colours& colours);

@@ -3,20 +3,19 @@
 #include "common/pictures/vemura_image.h"
 
 #include <algorithm>
-#include <cmath>
 #include <string>
 #include <vector>
 
+#include "common/io/strings.h"
+#include "common/io/trace.h"
 #include "common/pictures/annotations.h"
 #include "common/pictures/fragment.h"
 #include "common/pictures/legends.h"
-#include "common/surface/palette.h"
 #include "common/pictures/picture_files.h"
-#include "common/surface/primitives.h"
 #include "common/pictures/value_plot.h"
 #include "common/pictures/weight_panel.h"
-#include "common/io/strings.h"
-#include "common/io/trace.h"
+#include "common/surface/palette.h"
+#include "common/surface/primitives.h"
 
 namespace {
 
@@ -33,10 +32,8 @@ struct page_layout {
     int nBlocks = 1;
     double blockHeight = 0.0;
     double rowHeight = 0.0;
-    int step = 1, nTicks = 0;
-    double tickSpacing = 0.0;
-    int wStep = 1, wTicks = 0;
-    double wSpacing = 0.0;
+    axis_ticks columnTicks;
+    axis_ticks weightTicks;
 };
 
 int digits(long long value) { return static_cast<int>(f_format("%lld", value).size()); }
@@ -102,47 +99,68 @@ page_layout layOut(const alignment& ali, const picture_settings& settings, const
     const long long plot = static_cast<long long>(p.W) - p.left - p.right;
     if (!p.split) {
         if (type.percentAxis) {
-            p.step = 5;
-            p.nTicks = 20;
-            p.tickSpacing = plot * 5 * 0.01;
+            p.columnTicks.step = 5;
+            p.columnTicks.count = 20;
+            p.columnTicks.spacing = plot * 5 * 0.01;
         } else {
-            p.step = f_1stN(static_cast<int>(std::min<long long>(p.L, 2147483647)));
-            p.nTicks = static_cast<int>(p.L / p.step);
-            p.tickSpacing = p.step * static_cast<double>(plot) / static_cast<double>(p.L);
+            p.columnTicks.step = f_1stN(static_cast<int>(std::min<long long>(p.L, 2147483647)));
+            p.columnTicks.count = static_cast<int>(p.L / p.columnTicks.step);
+            p.columnTicks.spacing = p.columnTicks.step * static_cast<double>(plot) / static_cast<double>(p.L);
         }
     } else {
-        p.step = blockSize < 200 ? 5 : (blockSize < 400 ? 10 : 25);
-        p.nTicks = static_cast<int>(blockSize / p.step);
-        p.tickSpacing = p.step * static_cast<double>(plot) / static_cast<double>(blockSize);
+        p.columnTicks.step = blockSize < 200 ? 5 : (blockSize < 400 ? 10 : 25);
+        p.columnTicks.count = static_cast<int>(blockSize / p.columnTicks.step);
+        p.columnTicks.spacing = p.columnTicks.step * static_cast<double>(plot) / static_cast<double>(blockSize);
     }
-    f_say(" -- dSP1(X) = %g, SL1 = %d\n", p.tickSpacing, p.nTicks);
+    f_say(" -- dSP1(X) = %g, SL1 = %d\n", p.columnTicks.spacing, p.columnTicks.count);
 
     if (type.valueLayout()) {
         double axisMax = ali.max_weight;
         if (type.comparison() && ali.max_weight2 > axisMax) axisMax = ali.max_weight2;
         pic.axisMaxWeight = axisMax;
         const int m = f_trunc(axisMax * 10);
-        p.wStep = f_1stN(m);
-        p.wTicks = m / p.wStep;
+        p.weightTicks.step = f_1stN(m);
+        p.weightTicks.count = m / p.weightTicks.step;
         const double height = p.split ? p.blockHeight
                                       : static_cast<double>(static_cast<long long>(p.H) - p.top - p.bottom -
                                                             p.wlReserve);
-        p.wSpacing = axisMax == 0.0 ? 0.0 : p.wStep * height / (axisMax * 10);
-        f_say("--- dSPw = %g, max/1st*10 = %g/%d\n", p.wSpacing, axisMax, p.wStep);
-        if (p.wSpacing < 8.0) {
-            p.wStep *= 2;
-            p.wTicks = m / p.wStep;
-            p.wSpacing *= 2;
-            f_say(" -- dSPw = %g, max/1st*10 = %g/%d\n", p.wSpacing, axisMax, p.wStep);
+        p.weightTicks.spacing = axisMax == 0.0 ? 0.0 : p.weightTicks.step * height / (axisMax * 10);
+        f_say("--- dSPw = %g, max/1st*10 = %g/%d\n", p.weightTicks.spacing, axisMax, p.weightTicks.step);
+        if (p.weightTicks.spacing < 8.0) {
+            p.weightTicks.step *= 2;
+            p.weightTicks.count = m / p.weightTicks.step;
+            p.weightTicks.spacing *= 2;
+            f_say(" -- dSPw = %g, max/1st*10 = %g/%d\n", p.weightTicks.spacing, axisMax, p.weightTicks.step);
         }
     }
     return p;
 }
 
-// The column width of a block in a split picture: a full block fills the plot's width.
-double splitColumnWidth(const page_layout& p, int blockSize)
+// Block b of the page: a split picture's blocks hold block_size columns each (the last one what
+// is left) and stand 54 pixels apart; a picture of one block holds every column.
+block_geometry blockAt(const page_layout& p, const picture_settings& settings, int b)
 {
-    return static_cast<double>(static_cast<long long>(p.W) - p.left - p.right) / blockSize;
+    block_geometry block;
+    block.index = b;
+    block.count = p.nBlocks;
+    block.x_left = p.left;
+    block.x_right = p.W - p.right;
+    block.rows = p.N;
+    block.row_height = p.rowHeight;
+    block.span = p.split ? settings.block_size : p.L;
+    block.first_column = p.split ? static_cast<long long>(settings.block_size) * b : 0;
+    block.last_column = std::min(block.first_column + block.span, p.L) - 1;
+    block.column_width = static_cast<double>(static_cast<long long>(p.W) - p.left - p.right) / block.span;
+    if (p.split) {
+        block.y_top = f_trunc(b * (54 + p.blockHeight)) + p.top;
+        block.y_bottom = f_trunc(block.y_top + p.blockHeight);
+        block.panel_y = block.y_bottom + p.wlOffset - 1;
+    } else {
+        block.y_top = p.top;
+        block.y_bottom = p.H - p.bottom;
+        block.panel_y = p.yWL;
+    }
+    return block;
 }
 
 // ---- 2. palette and page frame ----
@@ -194,13 +212,6 @@ named_colours takeColours(canvas& image)
     return c;
 }
 
-// The top and bottom y of block b of a split picture.
-void blockEdges(const page_layout& p, int b, int& yTop, int& yBot)
-{
-    yTop = f_trunc(b * (54 + p.blockHeight)) + p.top;
-    yBot = f_trunc(yTop + p.blockHeight);
-}
-
 }  // namespace
 
 // ---- 5. the whole picture ----
@@ -220,8 +231,7 @@ bool VemuraImage(const alignment& ali, const picture_settings& settings, const p
     c.band = f_drawPageFrame(image, p.W, p.H, p.left, p.right, p.top, p.bottom, c.white, c.cream, c.lightGrey, c.black);
 
     pic.gapColour = settings.fill_type != 0 ? c.gapGrey : c.black;
-    const double colWidth = static_cast<double>(static_cast<long long>(p.W) - p.left - p.right) / p.L;
-    const int wlMax = f_trunc(std::ceil(ali.max_weight) * 10);
+    const int wlMax = f_weightScaleTop(ali);
     const bool sorted = type.sorted;
 
     value_sets first, second;
@@ -232,26 +242,21 @@ bool VemuraImage(const alignment& ali, const picture_settings& settings, const p
     }
 
     // ---- 3. weight-line panels ----
+    const weight_panel_colours panelColours{c.white, c.black, c.label, c.text};
     int yWL = p.yWL;
-    if (!p.split) {
-        f_outFragmentWL(image, ali, settings, sorted, p.left, p.W - p.right, yWL, colWidth, wlMax, first.weights, 0, 0);
-        f_outFrameWL(image, settings, p.left, p.W - p.right, yWL, sorted, ali.max_weight, 1, 1, p.W - p.right, c.white,
-                     c.black, c.text, c.label);
-    } else {
-        const double cw = splitColumnWidth(p, settings.block_size);
-        for (int b = 0; b < p.nBlocks; ++b) {
-            const int firstCol = static_cast<int>(std::min<long long>(static_cast<long long>(settings.block_size) * b,
-                                                                      2147483647));
-            int yTop, yBot;
-            blockEdges(p, b, yTop, yBot);
-            yWL = yBot + p.wlOffset - 1;
-            f_say("  - iYwei = %g\n", static_cast<double>(yWL));
-            if (b != p.nBlocks - 1) image.fillRect(p.left, yBot, p.W - p.right, yBot + 54, c.band);
-            const int xEnd = f_outFragmentWL(image, ali, settings, sorted, p.left, p.W - p.right, yWL, cw, wlMax,
-                                             first.weights, firstCol, settings.block_size);
-            f_outFrameWL(image, settings, p.left, p.W - p.right, yWL, sorted, ali.max_weight, b + 1, p.nBlocks, xEnd,
-                         c.white, c.black, c.text, c.label);
+    for (int b = 0; b < p.nBlocks; ++b) {
+        const block_geometry block = blockAt(p, settings, b);
+        value_set* sortedWeights = sorted ? &first.weights : nullptr;
+        if (!p.split) {
+            (void)f_outWeightCells(image, ali, settings, block, sortedWeights);
+            f_outWeightFrame(image, ali, settings, block, sorted, block.x_right, panelColours);
+            continue;
         }
+        yWL = block.panel_y;
+        f_say("  - iYwei = %g\n", static_cast<double>(yWL));
+        if (b != p.nBlocks - 1) image.fillRect(p.left, block.y_bottom, p.W - p.right, block.y_bottom + 54, c.band);
+        const int xEnd = f_outWeightCells(image, ali, settings, block, sortedWeights);
+        f_outWeightFrame(image, ali, settings, block, sorted, xEnd, panelColours);
     }
 
     // Group colours and the four value colours.
@@ -261,28 +266,24 @@ bool VemuraImage(const alignment& ali, const picture_settings& settings, const p
     const int nBlue = G % 3 == 2 ? nGreen + 1 : nGreen;
     std::vector<int> groupColours;
     f_setGroupColors(image, groupColours, nRed, nGreen, nBlue);
-    const int valueColour1 = f_clrGreen(image, 0, 0, 4);
-    const int valueColour2 = f_clrGreen(image, 1, 0, 4);
-    const int valueColour3 = c.blue;
-    const int valueColour4 = f_clr(image, 2, 0, 6);
+    value_colours values;
+    values.dominant = f_clrGreen(image, 0, 0, 4);
+    values.top = f_clrGreen(image, 1, 0, 4);
+    values.groups = c.blue;
+    values.weight = f_clr(image, 2, 0, 6);
     first.rewind();
     second.rewind();
 
     // ---- 4. blocks ----
-    const double cw = p.split ? splitColumnWidth(p, settings.block_size) : colWidth;
+    const band_colours bands{c.white, c.axisOdd, c.paleGrey, c.black, c.axisText, c.text, c.lightGrey};
     for (int b = 0; b < p.nBlocks; ++b) {
-        int firstCol = 0, y1 = p.top, y2 = p.H - p.bottom;
-        if (p.split) {
-            firstCol = static_cast<int>(std::min<long long>(static_cast<long long>(settings.block_size) * b, 2147483647));
-            blockEdges(p, b, y1, y2);
-            f_say("  - iY01,2 = %d, %d\n", y1, y2);
-        }
+        const block_geometry block = blockAt(p, settings, b);
+        const int y1 = block.y_top, y2 = block.y_bottom;
+        if (p.split) f_say("  - iY01,2 = %d, %d\n", y1, y2);
         f_outFrame(image, 'w', p.left, y1, p.W - p.right, y2, c.white);
-        f_outFragment(image, ali, settings, pic, firstCol, p.left, y1, p.W - p.right, y2, groupColours, cw, p.rowHeight,
-                      7.0, 11.0, 1, c.white, c.black, c.text, c.axisText, c.lightGrey, c.axisOdd, c.paleGrey);
+        f_outFragment(image, ali, settings, pic, block, groupColours, bands);
         auto plot = [&](value_sets& sets, value_style style) {
-            f_outColValues(image, ali, settings, pic, style, firstCol, p.left, y1, p.W - p.right, y2, sets, valueColour1,
-                           valueColour2, valueColour3, valueColour4);
+            f_outColValues(image, ali, pic, style, block, sets, values);
         };
         switch (type.values) {
         case value_plot::two_alignments:
@@ -296,12 +297,11 @@ bool VemuraImage(const alignment& ali, const picture_settings& settings, const p
         case value_plot::sorted: plot(first, {value_order::sorted, false, true}); break;
         case value_plot::none: break;
         }
-        f_outXaxe(image, type, firstCol, p.left, y1, p.W - p.right, y2, p.step, p.nTicks, p.tickSpacing, c.axisEven,
-                  c.axisOdd, c.axisText);
+        f_outXaxe(image, type, block, p.columnTicks, c.axisEven, c.axisOdd, c.axisText);
         if (type.valueLayout()) {
             const int base = p.split ? y2 : p.H - p.bottom - p.wlReserve;
-            f_outYaxeWeights(image, 1, p.left, y1, p.W - p.right, base, p.wStep, p.wTicks, p.wSpacing, valueColour4);
-            f_outYaxeNames(image, 1, p.xWeightCaption, p.xGroupsCaption, y1, y2, c.text, valueColour4);
+            f_outYaxeWeights(image, p.left, base, p.weightTicks, values.weight);
+            f_outYaxeNames(image, p.xWeightCaption, p.xGroupsCaption, y1, y2, c.text, values.weight);
         }
         f_outFrame(image, 'b', p.left, y1, p.W - p.right, y2, c.text);
     }
@@ -323,9 +323,9 @@ bool VemuraImage(const alignment& ali, const picture_settings& settings, const p
     page.groupCount = G;
     page.gapColour = pic.gapColour;
     page.selGroups = &settings.sel_groups;
-    page.valueColour2 = valueColour2;
-    page.valueColour3 = valueColour3;
-    page.valueColour4 = valueColour4;
+    page.valueColour2 = values.top;
+    page.valueColour3 = values.groups;
+    page.valueColour4 = values.weight;
     page.labelColour = c.label;
     page.textColour = c.text;
     page.sameColour = c.green;

@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "common/surface/svg_renderer.h"
 #include "common/io/file_output.h"
+#include "common/surface/svg_renderer.h"
 
 namespace {
 

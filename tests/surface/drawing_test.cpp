@@ -5,10 +5,10 @@
 #include <map>
 #include <random>
 
+#include "common/io/strings.h"
 #include "common/pictures/legends.h"
 #include "common/surface/palette.h"
 #include "common/surface/primitives.h"
-#include "common/io/strings.h"
 #include "tests/support/table_file.h"
 #include "tests/support/test_canvas.h"
 
