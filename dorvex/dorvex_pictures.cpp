@@ -7,8 +7,8 @@
 
 #include "common/alignment/alignment.h"
 #include "common/analysis/color_groups.h"
-#include "common/image/picture_types.h"
-#include "common/image/vemura_image.h"
+#include "common/pictures/picture_types.h"
+#include "common/pictures/vemura_image.h"
 #include "common/options/run_messages.h"
 #include "dorvex/agreement_image.h"
 #include "dorvex/comparison_image.h"
@@ -84,7 +84,7 @@ void prepareSideBySide(picture_pair& pictures, const alignment_input& first, con
 
 }  // namespace
 
-int f_drawPairPictures(const prog_options& opts, const image_options& imageOpts, compared_pair& pair,
+int f_drawPairPictures(const prog_options& opts, const picture_settings& imageOpts, compared_pair& pair,
                        const alignment_agreement* firstAgrees)
 {
     alignment_input& first = pair.first;

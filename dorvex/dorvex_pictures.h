@@ -22,5 +22,5 @@ struct compared_pair {
 // take firstAgrees, the agreement with the first alignment as reference (none drawn when null).
 // opts and imageOpts are complete: picture types, method names, the weight panel's height.
 // Returns 0, or 5 when a picture could not be written (the others are still drawn).
-int f_drawPairPictures(const prog_options& opts, const image_options& imageOpts, compared_pair& pair,
+int f_drawPairPictures(const prog_options& opts, const picture_settings& imageOpts, compared_pair& pair,
                        const alignment_agreement* firstAgrees);

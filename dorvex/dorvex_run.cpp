@@ -46,7 +46,7 @@ int dorvex_run(int argc, char** argv)
     const std::string& firstName = alignmentFiles[0];
     const std::string& secondName = alignmentFiles[1];
     const std::string firstShown = f_inputName(firstName), secondShown = f_inputName(secondName);
-    image_options imageOpts(opts);
+    picture_settings imageOpts = f_pictureSettings(opts);
 
     // Both files are opened before either is read.
     FilePtr file1 = f_openInput(firstName);

@@ -2,7 +2,7 @@
 #pragma once
 #include <string>
 
-#include "common/image/primitives.h"
+#include "common/surface/primitives.h"
 #include "common/options/prog_options.h"
 
 // Says that the alignment file name could not be opened (error: the errno value): the classic

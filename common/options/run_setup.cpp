@@ -7,8 +7,8 @@
 #include <filesystem>
 
 #include "common/alignment/align_loader.h"
-#include "common/image/picture_types.h"
 #include "common/io/text_input.h"
+#include "common/pictures/picture_types.h"
 #include "common/io/trace.h"
 #include "common/options/command_line.h"
 #include "common/options/everyday_defaults.h"
