@@ -38,10 +38,8 @@ run clustalo.fa clustalo "$v_clustalo" "aligned FASTA" \
   "clustalo -i sample --seqtype=Protein --threads=1 --outfmt=fa -o clustalo.fa --force"
 
 {
-  echo "# MAFFT's test data 'sample' (36 opsins and serotonin receptors; header lines begin with blanks"
-  echo "# and hold whole database entries), aligned by Kalign 3 and Clustal Omega; files committed"
-  echo "# unchanged. Re-create with regenerate.sh (needs the aligners; the tests do not run it)."
-  echo "# Debian packages: $(dpkg-query -W -f='${Package} ${Version}, ' mafft kalign clustalo 2>/dev/null | sed 's/, $//')"
+  echo "# MAFFT's test data 'sample' (36 opsins; headers led by blanks) aligned by Kalign 3 and Clustal Omega, committed"
+  echo "# unchanged; regenerate.sh re-creates them. Debian packages: $(dpkg-query -W -f='${Package} ${Version}, ' mafft kalign clustalo 2>/dev/null | sed 's/, $//')"
   echo "# Columns, separated by tabs: file, tool, version as the tool reports it, command line, format."
   printf '%s\t%s\t%s\t%s\t%s\n' sample "(input)" - "cp /usr/share/doc/mafft/test/sample ." "unaligned FASTA"
   printf '%s\n' "${rows[@]}"
