@@ -6,11 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "common/image/legends.h"
-#include "common/image/picture_files.h"
-#include "common/image/primitives.h"
 #include "common/io/strings.h"
 #include "common/io/trace.h"
+#include "common/pictures/legends.h"
+#include "common/pictures/picture_files.h"
+#include "common/pictures/weight_panel.h"
+#include "common/surface/primitives.h"
 #include "dorvex/comparison_page.h"
 #include "dorvex/comparison_strip.h"
 
@@ -43,17 +44,19 @@ int colourOf(const agreement_colours& a, const agreement_ratio& ratio)
 
 // ---- 2. residue cells ----
 
-// Paints one row of cells, column c from trunc(left + c x cw + 1) to trunc(left + (c + 1) x cw),
-// through one scanline: where columns are narrower than a pixel the later one owns the pixel.
-void paintCells(canvas& image, const comparison_page& p, int yTop, int yBottom, const std::vector<int>& cellColours)
+// Paints one row of cells, each column in its cell of the page's columns, through one scanline:
+// where columns are narrower than a pixel the later one owns the pixel.
+void paintCells(canvas& image, const block_geometry& columns, int yTop, int yBottom,
+                const std::vector<int>& cellColours)
 {
-    const int from = p.left + 1, to = p.plotRight();
+    const int from = columns.x_left + 1, to = columns.x_right;
     std::vector<unsigned char> scanline(static_cast<std::size_t>(std::max(to - from + 1, 0)), 0);
     std::vector<bool> painted(scanline.size(), false);
     for (std::size_t c = 0; c < cellColours.size(); ++c) {
         if (cellColours[c] < 0) continue;
-        const int x1 = std::max(f_trunc(p.left + static_cast<double>(c) * p.colWidth + 1.0), from);
-        const int x2 = std::min(f_trunc(p.left + static_cast<double>(c + 1) * p.colWidth), to);
+        const long long column = static_cast<long long>(c);
+        const int x1 = std::max(columns.cellLeft(column), from);
+        const int x2 = std::min(columns.cellRight(column), to);
         for (int x = x1; x <= x2; ++x) {
             scanline[static_cast<std::size_t>(x - from)] = static_cast<unsigned char>(cellColours[c]);
             painted[static_cast<std::size_t>(x - from)] = true;
@@ -76,19 +79,19 @@ void paintCells(canvas& image, const comparison_page& p, int yTop, int yBottom, 
 
 // ---- 3. the picture ----
 
-bool AgreementImage(const alignment& ali, const image_options& opt, const picture_request& request,
+bool AgreementImage(const alignment& ali, const picture_settings& settings, const picture_request& request,
                     const alignment_agreement& agreement, bool firstAsReference)
 {
     const std::vector<std::string>& names = *ali.names;
     const std::vector<std::string>& rows = *ali.rows;
     const long long L = static_cast<long long>(rows[0].size());
-    const comparison_page p = f_layComparisonPage(opt, request.height, names, L, false);
+    const comparison_page p = f_layComparisonPage(settings, request.height, names, L, false);
     const int W = p.W, H = p.H, N = p.N, left = p.left, right = p.right;
     f_say("*** AgreementIma W/H: %d, %d\n", W, H);
     f_say("  - Seq Len = %lld, Number of Seqs = %d\n", L, N);
     f_say("--- dSP2(Y) = %g\n", p.pitch);
 
-    picture_files files(opt.formats, request.fileBase, W, H);
+    picture_files files(settings.formats, request.fileBase, W, H);
     if (!files.drawable()) return false;
     canvas& image = files.drawing();
     comparison_colours c = f_takeComparisonColours(image);
@@ -96,18 +99,14 @@ bool AgreementImage(const alignment& ali, const image_options& opt, const pictur
     const agreement_colours a = takeRamp(image);
 
     // The agreement of every column, where the weight panel stands in the comparison picture.
-    const int yPanel = f_trunc(p.panelBase), panelBottom = yPanel + opt.wl_height - 1;
+    const block_geometry columns = p.columns();
+    const int yPanel = columns.panel_y, panelBottom = yPanel + settings.wl_height - 1;
     std::vector<int> columnColours(static_cast<std::size_t>(L));
     for (std::size_t col = 0; col < columnColours.size(); ++col)
         columnColours[col] = col < agreement.columnStats.size() ? colourOf(a, agreement.columnStats[col].agreement())
                                                                 : a.noPairs;
-    paintCells(image, p, yPanel, panelBottom, columnColours);
-    if (opt.wl_no_frame == 0) {
-        image.line(left - 1, yPanel - 1, W - right, yPanel - 1, c.white);
-        image.line(left - 1, panelBottom, W - right, panelBottom, c.black);
-        image.line(W - right, yPanel, W - right, panelBottom, c.black);
-        image.line(left - 1, yPanel - 1, left - 1, panelBottom, c.white);
-    }
+    paintCells(image, columns, yPanel, panelBottom, columnColours);
+    f_outPanelFrame(image, settings, columns, c.white, c.black);
     image.text(font_face::tiny, left - 4 - 30, yPanel - 2, "column", c.darkOrange);
     image.text(font_face::tiny, left - 4 - 45, yPanel + 8, "agreement", c.darkOrange);
 
@@ -133,19 +132,18 @@ bool AgreementImage(const alignment& ali, const image_options& opt, const pictur
                 else
                     cellColours[col] = colourOf(a, perColumn[col]);
             }
-            paintCells(image, p, yTop + 1, yBottom - 1, cellColours);
-            if (opt.letters)
+            paintCells(image, columns, yTop + 1, yBottom - 1, cellColours);
+            if (settings.letters)
                 for (std::size_t col = 0; col < cellColours.size() && col < row.size(); ++col)
                     if (row[col] != '-')
-                        f_outCellLetter(image, row[col], f_trunc(left + static_cast<double>(col) * p.colWidth + 1.0),
-                                        yTop + 1, f_trunc(left + static_cast<double>(col + 1) * p.colWidth),
-                                        yBottom - 1, cellColours[col]);
+                        f_outCellLetter(image, row[col], columns.cellLeft(static_cast<long long>(col)), yTop + 1,
+                                        columns.cellRight(static_cast<long long>(col)), yBottom - 1, cellColours[col]);
             // The sequence's agreement in the right margin, where its band is tall enough.
             if (sequence.agreement().defined() && yBottom - yTop >= 7)
                 image.text(font_face::tiny, W - right + 2, f_trunc((yTop + yBottom) * 0.5 - 4.0),
                            f_format("%.0f", 100.0 * sequence.agreement().value()), c.nearBlack);
         }
-        f_outSeqName(image, i, names[s], left, yTop, p.nameMode, c.nearBlack, c.brown, c.lightGrey, opt.name_width);
+        f_outSeqName(image, i, names[s], left, yTop, p.nameMode, c.nearBlack, c.brown, c.lightGrey, settings.name_width);
         f_drawStripBottomLine(image, p, c, i);
     }
     f_drawComparisonTicks(image, p, c);
@@ -155,7 +153,7 @@ bool AgreementImage(const alignment& ali, const image_options& opt, const pictur
     f_outFrame(image, 'b', left, p.top, W - right, H - p.bottom, c.brown);
 
     // The legend line: the ramp from 0 to 100 per cent, the gap grey and the no-pairs grey.
-    const int legendY = f_comparisonLegendY(p, opt);
+    const int legendY = f_comparisonLegendY(p, settings);
     image.text(font_face::small, left, legendY, "Legends: ", c.brown);
     const int gapWidth = W > 600 ? 25 : 12;
     int x = left + 54 + gapWidth;

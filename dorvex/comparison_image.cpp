@@ -3,19 +3,18 @@
 #include "dorvex/comparison_image.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
-#include "common/image/legends.h"
-#include "common/image/picture_files.h"
-#include "common/image/primitives.h"
-#include "common/image/text_room.h"
-#include "dorvex/comparison_page.h"
-#include "common/image/weight_panel.h"
 #include "common/io/strings.h"
 #include "common/io/trace.h"
+#include "common/pictures/legends.h"
+#include "common/pictures/picture_files.h"
+#include "common/pictures/weight_panel.h"
+#include "common/surface/primitives.h"
+#include "common/surface/text_room.h"
+#include "dorvex/comparison_page.h"
 #include "dorvex/comparison_strip.h"
 #include "dorvex/correspondence.h"
 
@@ -50,13 +49,13 @@ int clampToInt(long long v) { return static_cast<int>(std::clamp<long long>(v, -
 
 }  // namespace
 
-bool DorvexImage(const alignment& ali, const image_options& opt, const picture_request& request)
+bool DorvexImage(const alignment& ali, const picture_settings& settings, const picture_request& request)
 {
     const std::vector<std::string>& names = *ali.names;
     const std::vector<offset_map>& offsets = *ali.offsets;
     const long long L = offsets.empty() || offsets[0].empty() ? 0 : offsets[0].rbegin()->first;
     const shift_summary shifts = summariseShifts(offsets, L);
-    const comparison_page p = f_layComparisonPage(opt, request.height, names, L, shifts.right && shifts.left);
+    const comparison_page p = f_layComparisonPage(settings, request.height, names, L, shifts.right && shifts.left);
     const int W = p.W, H = p.H, N = p.N, left = p.left, right = p.right;
     f_say("*** DorvexIma W/H: %d, %d\n", W, H);
     f_say("  - Seq Len = %lld, Number of Seqs = %d\n", L, N);
@@ -64,7 +63,7 @@ bool DorvexImage(const alignment& ali, const image_options& opt, const picture_r
     if (shifts.left) f_say(" -- Move Left\n");
     f_say("--- dSP2(Y) = %g\n", p.pitch);
 
-    picture_files files(opt.formats, request.fileBase, W, H);
+    picture_files files(settings.formats, request.fileBase, W, H);
     if (!files.drawable()) return false;
     canvas& image = files.drawing();
     comparison_colours c = f_takeComparisonColours(image);
@@ -75,16 +74,16 @@ bool DorvexImage(const alignment& ali, const image_options& opt, const picture_r
     pic.unpairedColour = c.pink;
 
     // The weight panel in column order, as wide as the plot.
-    const int wlScale = f_trunc(10 * std::ceil(ali.max_weight));
-    f_outFragmentWL(image, ali, opt, left, W - right, f_trunc(p.panelBase), p.colWidth, wlScale);
-    f_outFrameWL(image, opt, left, W - right, f_trunc(p.panelBase), false, ali.max_weight, 1, 1, W - right, c.white,
-                 c.black, c.brown, c.darkOrange);
+    const int wlScale = f_weightScaleTop(ali);
+    const block_geometry columns = p.columns();
+    (void)f_outWeightCells(image, ali, settings, columns);
+    f_outWeightFrame(image, ali, settings, columns, false, columns.x_right, {c.white, c.black, c.darkOrange, c.brown});
 
     // The range of the colour ramps.
     f_say(" -- Max ddx = %lld, min ddx = %lld\n", shifts.largest, shifts.smallest);
     int lo = clampToInt(shifts.smallest - 1);
     int hi = clampToInt(shifts.largest + 1);
-    if (opt.offset_type == 0) lo = 0;
+    if (settings.offset_type == 0) lo = 0;
     if (static_cast<long long>(hi) - lo <= 2) hi = hi + 1;
 
     // ---- 2. strips and ticks ----
@@ -105,7 +104,7 @@ bool DorvexImage(const alignment& ali, const image_options& opt, const picture_r
             obstacles[s].emplace_back(markerX, markerX + 5);
             markerDrawn = true;
         }
-        f_outSeqName(image, i, names[s], left, yTop, p.nameMode, c.nearBlack, c.brown, c.lightGrey, opt.name_width);
+        f_outSeqName(image, i, names[s], left, yTop, p.nameMode, c.nearBlack, c.brown, c.lightGrey, settings.name_width);
         f_drawStripBottomLine(image, p, c, i);
     }
     f_drawComparisonTicks(image, p, c);
@@ -115,7 +114,7 @@ bool DorvexImage(const alignment& ali, const image_options& opt, const picture_r
     f_outFrame(image, 'b', left, p.top, W - right, H - p.bottom, c.brown);
 
     // ---- 3. legends and titles ----
-    const int legendY = f_comparisonLegendY(p, opt);
+    const int legendY = f_comparisonLegendY(p, settings);
     image.text(font_face::small, left, legendY, "Legends: ", c.brown);
     const int gapWidth = W > 600 ? 25 : 12;
     const int x0 = left + 54 + gapWidth;

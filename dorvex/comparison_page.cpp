@@ -4,10 +4,10 @@
 
 #include <algorithm>
 
-#include "common/image/legends.h"
-#include "common/image/primitives.h"
-#include "common/image/text_room.h"
 #include "common/io/strings.h"
+#include "common/pictures/legends.h"
+#include "common/surface/primitives.h"
+#include "common/surface/text_room.h"
 
 namespace {
 
@@ -17,30 +17,30 @@ int clampToInt(long long v) { return static_cast<int>(std::clamp<long long>(v, -
 
 // ---- 1. layout ----
 
-comparison_page f_layComparisonPage(const image_options& opt, int height, const std::vector<std::string>& names,
+comparison_page f_layComparisonPage(const picture_settings& settings, int height, const std::vector<std::string>& names,
                                     long long L, bool twoLegendLines)
 {
     comparison_page p;
     p.H = height;
     p.N = static_cast<int>(names.size());
     p.L = L;
-    p.left = f_nameColumn(names, opt.name_width);
+    p.left = f_nameColumn(names, settings.name_width);
     int widened = p.left - f_nameColumn(names, 10);
     if (twoLegendLines) p.bottom += 12;
-    if (opt.wl_no_frame == 0) {
+    if (settings.wl_no_frame == 0) {
         p.panelGap = 0;
-        p.bottom += opt.wl_height + 12;
+        p.bottom += settings.wl_height + 12;
         p.panelBase = (p.H - p.bottom) + 15;
     } else {
-        p.panelGap = opt.wl_height + 4;
-        p.panelBase = (p.H - p.bottom) - opt.wl_height;
+        p.panelGap = settings.wl_height + 4;
+        p.panelBase = (p.H - p.bottom) - settings.wl_height;
     }
     p.pitch = static_cast<double>(static_cast<long long>(p.H) - p.top - p.bottom - p.panelGap) / p.N;
     if (p.pitch < 6.0) {  // names in two staggered columns
         p.left *= 2;
         widened *= 2;
     }
-    p.W = opt.width + widened;
+    p.W = settings.width + widened;
     p.nameMode = p.pitch >= 11.0 ? 0 : (p.pitch >= 6.0 ? 1 : 2);
     const long long plot = static_cast<long long>(p.W) - p.left - p.right;
     p.colWidth = static_cast<double>(plot) / static_cast<double>(L);
@@ -48,6 +48,21 @@ comparison_page f_layComparisonPage(const image_options& opt, int height, const 
     p.nTicks = clampToInt(L / p.step);
     p.tickSpacing = p.step * p.colWidth;
     return p;
+}
+
+block_geometry comparison_page::columns() const
+{
+    block_geometry block;
+    block.first_column = 0;
+    block.last_column = L - 1;
+    block.span = L;
+    block.column_width = colWidth;
+    block.x_left = left;
+    block.x_right = plotRight();
+    block.y_top = top;
+    block.y_bottom = H - bottom;
+    block.panel_y = f_trunc(panelBase);
+    return block;
 }
 
 // ---- 2. palette and frame ----
@@ -120,9 +135,9 @@ void f_drawComparisonTicks(canvas& image, const comparison_page& p, const compar
     }
 }
 
-int f_comparisonLegendY(const comparison_page& p, const image_options& opt)
+int f_comparisonLegendY(const comparison_page& p, const picture_settings& settings)
 {
-    return opt.wl_no_frame == 0 ? f_trunc(12 + opt.wl_height + p.panelBase) : p.H - p.bottom + 14;
+    return settings.wl_no_frame == 0 ? f_trunc(12 + settings.wl_height + p.panelBase) : p.H - p.bottom + 14;
 }
 
 // ---- 4. header ----

@@ -4,9 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "common/image/canvas.h"
-#include "common/image/picture.h"
-#include "common/options/prog_options.h"
+#include "common/pictures/block_geometry.h"
+#include "common/pictures/picture.h"
+#include "common/pictures/picture_settings.h"
+#include "common/surface/canvas.h"
 
 struct comparison_page {
     int W = 0, H = 0, N = 0;
@@ -24,12 +25,15 @@ struct comparison_page {
     int stripTop(int i) const { return f_trunc(H - bottom - i * pitch - panelGap); }
     int stripBottom(int i) const { return f_trunc(H - bottom - (i - 1) * pitch - panelGap); }
     int plotRight() const { return W - right; }
+    // The page's columns as a block: every column across the plot, and the panel under the
+    // strips (the strips themselves are laid out above).
+    block_geometry columns() const;
 };
 
 // Lays out a page of the given height for the names and L columns; twoLegendLines leaves room
-// for a second legend line. A name column wider or narrower than the default one (opt.name_width)
+// for a second legend line. A name column wider or narrower than the default one (settings.name_width)
 // widens or narrows the picture by as much, so that the plot keeps its width.
-comparison_page f_layComparisonPage(const image_options& opt, int height, const std::vector<std::string>& names,
+comparison_page f_layComparisonPage(const picture_settings& settings, int height, const std::vector<std::string>& names,
                                     long long L, bool twoLegendLines);
 
 // The named colours, taken in this order when the picture is created.
@@ -52,7 +56,7 @@ void f_drawStripBottomLine(canvas& image, const comparison_page& page, const com
 void f_drawComparisonTicks(canvas& image, const comparison_page& page, const comparison_colours& c);
 
 // The y of the legend line under the panel.
-int f_comparisonLegendY(const comparison_page& page, const image_options& opt);
+int f_comparisonLegendY(const comparison_page& page, const picture_settings& settings);
 
 // The header: this alignment's method with "alignment" and "versus" the other's at the left, and
 // the heading centred over the plot with the subheading under it, each kept to its room.

@@ -6,7 +6,7 @@
 #include <map>
 #include <string>
 
-#include "common/image/palette.h"
+#include "common/surface/palette.h"
 
 char f_oneSeqComp(canvas& image, const picture_context& pic, const offset_map& offsets, int x1, int y1, int x2,
                   int y2, int hi, int lo, std::vector<std::pair<int, int>>* gapBars)

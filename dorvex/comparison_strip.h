@@ -5,8 +5,8 @@
 #include <utility>
 #include <vector>
 
-#include "common/image/canvas.h"
-#include "common/image/picture.h"
+#include "common/pictures/picture.h"
+#include "common/surface/canvas.h"
 #include "dorvex/correspondence.h"
 
 // Draws the strip of one sequence into the box (x1, y1)-(x2, y2) with the shift range lo..hi

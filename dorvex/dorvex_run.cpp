@@ -15,8 +15,8 @@
 #include "common/alignment/alignment.h"
 #include "common/analysis/color_groups.h"
 #include "common/analysis/column_weights.h"
-#include "common/image/picture_types.h"
-#include "common/image/vemura_image.h"
+#include "common/pictures/picture_types.h"
+#include "common/pictures/vemura_image.h"
 #include "common/io/file_output.h"
 #include "common/options/prog_options.h"
 #include "common/options/run_setup.h"
@@ -276,7 +276,7 @@ void prepareSideBySide(picture_pair& pictures, const alignment_input& first, con
 // (a, b, ac1, bc1, ac2, bc2, ag, bg), the first alignment's picture first. The agreement pictures
 // take firstAgrees, the agreement with the first alignment as reference. Returns 0, or 5 when a
 // picture could not be written (the others are still drawn).
-int drawPictures(prog_options& opts, image_options& imageOpts, alignment_input& first, alignment_input& second,
+int drawPictures(prog_options& opts, picture_settings& imageOpts, alignment_input& first, alignment_input& second,
                  pairing& pairs, std::vector<double>& weights1, std::vector<double>& weights2, double max1,
                  double max2, int molType, const alignment_agreement* firstAgrees)
 {
@@ -347,7 +347,7 @@ int dorvex_run(int argc, char** argv)
     if (!f_setUpRun(argc, argv, opts, alignmentFiles, setupCode)) return setupCode;
     const std::string& firstName = alignmentFiles[0];
     const std::string& secondName = alignmentFiles[1];
-    image_options imageOpts(opts);
+    picture_settings imageOpts = f_pictureSettings(opts);
 
     // Both files are opened before either is read.
     FilePtr file1 = f_openFile(firstName, "rt");

@@ -34,7 +34,7 @@ add_executable(unit_tests
   tests/alignment/align_formats_test.cpp
   tests/analysis/weight_matrix_test.cpp
   tests/analysis/color_groups_test.cpp
-  tests/image/drawing_test.cpp
+  tests/surface/drawing_test.cpp
   tests/vemura/column_table_test.cpp
 )
 target_link_libraries(unit_tests PRIVATE test_support vemura_lib GTest::gtest_main)
@@ -50,8 +50,8 @@ add_executable(program_tests
   tests/vemura/vemura_picture_test.cpp
   tests/vemura/aligner_files_test.cpp
   tests/vemura/malformed_input_test.cpp
-  tests/image/vector_formats_test.cpp
-  tests/image/text_clearance_test.cpp
+  tests/surface/vector_formats_test.cpp
+  tests/pictures/text_clearance_test.cpp
   tests/install_test.cpp
   tests/valgrind_test.cpp
 )

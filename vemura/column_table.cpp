@@ -3,7 +3,7 @@
 
 #include <cstdio>
 
-#include "common/image/value_plot.h"
+#include "common/pictures/value_plot.h"
 #include "common/io/table_output.h"
 
 namespace {

@@ -14,8 +14,8 @@
 #include "common/alignment/alignment.h"
 #include "common/analysis/color_groups.h"
 #include "common/analysis/column_weights.h"
-#include "common/image/picture_types.h"
-#include "common/image/vemura_image.h"
+#include "common/pictures/picture_types.h"
+#include "common/pictures/vemura_image.h"
 #include "common/options/prog_options.h"
 #include "common/options/run_setup.h"
 #include "common/io/table_output.h"
@@ -87,7 +87,7 @@ int imageHeight(int requested, std::int64_t rowCount, std::int64_t ncols, int bl
 
 // Draws every requested picture type in order (types vemura does not draw are skipped). Returns
 // 0, or 5 when a picture could not be written (the others are still drawn).
-int drawPictures(const alignment& ali, const image_options& imageOpts, const prog_options& opts, int height,
+int drawPictures(const alignment& ali, const picture_settings& imageOpts, const prog_options& opts, int height,
                  const std::vector<int>& dom, const std::vector<int>& dom2)
 {
     int exitCode = 0;
@@ -118,7 +118,7 @@ int vemura_run(int argc, char** argv)
     int setupCode = 0;
     if (!f_setUpRun(argc, argv, opts, alignmentFiles, setupCode)) return setupCode;
     const char* alignName = alignmentFiles[0].c_str();
-    image_options imageOpts(opts);
+    picture_settings imageOpts = f_pictureSettings(opts);
 
     loaded_alignment loaded;
     const load_status loading = f_loadAlignment(alignName, loaded);
@@ -180,7 +180,6 @@ int vemura_run(int argc, char** argv)
     }
     imageOpts.wl_height = 16;
     imageOpts.wl_no_frame = 0;
-    imageOpts.max_weight = maxWeight;
     const int height = imageHeight(imageOpts.height, static_cast<std::int64_t>(rows.size()),
                                    static_cast<std::int64_t>(ncols), imageOpts.block_size, imageOpts.wl_height);
 

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "common/image/picture_types.h"
+#include "common/pictures/picture_types.h"
 #include "common/io/data_files.h"
 #include "common/io/trace.h"
 #include "common/options/command_line.h"

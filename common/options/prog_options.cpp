@@ -28,21 +28,23 @@ prog_options::prog_options(program_kind prog)
 {
 }
 
-image_options::image_options(prog_options& opts)
-    : width(opts.width),
-      height(opts.height),
-      offset_type(opts.offset_type),
-      wl_height(10),
-      wl_no_frame(0),
-      fill_type(opts.fill_type),
-      max_weight(0.0),
-      sel_groups(&opts.sel_groups),
-      block_size(opts.block_size),
-      letters(opts.letters),
-      name_width(opts.name_width)
+picture_settings f_pictureSettings(const prog_options& opts)
 {
+    picture_settings settings;
+    settings.width = opts.width;
+    settings.height = opts.height;
+    settings.offset_type = opts.offset_type;
+    settings.fill_type = opts.fill_type;
+    settings.sel_groups = opts.sel_groups;
+    settings.block_size = opts.block_size;
+    settings.letters = opts.letters;
+    settings.name_width = opts.name_width;
+    settings.formats.clear();
     for (const std::string& name : opts.formats)
-        formats.push_back(name == "svg" ? picture_format::svg : name == "pdf" ? picture_format::pdf : picture_format::png);
+        settings.formats.push_back(name == "svg" ? picture_format::svg
+                                   : name == "pdf" ? picture_format::pdf
+                                                   : picture_format::png);
+    return settings;
 }
 
 // ---- 2. values ----

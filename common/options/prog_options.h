@@ -1,11 +1,11 @@
-// Options file reader and the two option records: every setting of a run, and the drawing
-// settings derived from it that travel with every drawing call.
+// Options file reader and the record of every setting of a run; the picture settings are made
+// from it.
 #pragma once
 #include <string>
 #include <vector>
 
-// The program whose options are read: it decides the recognised letters and the width limits.
-enum class program_kind { vemura, dorvex };
+#include "common/pictures/picture_settings.h"
+#include "common/pictures/program_kind.h"
 
 // Every setting of one run, owned by the driver's main for the whole run.
 struct prog_options {
@@ -25,7 +25,7 @@ struct prog_options {
     std::vector<int> sel_groups;      // s (vemura, appends): selected colour groups
     int fill_type;                    // f (vemura): how residue cells are filled
     int block_size;                   // S (vemura): columns per block; 0 or less means one block
-    program_kind program;
+    program_kind program;             // decides the recognised letters and the width limits
 
     // Settings of flags without an options letter (common/options/flag_table.h).
     bool summary;                     // --summary (dorvex): print the agreement scores
@@ -35,29 +35,9 @@ struct prog_options {
     int name_width;                   // --name-width: 1 to 60
 };
 
-// The formats a picture can be written in; each file is named file base + extension.
-enum class picture_format { png, svg, pdf };
-
-// Drawing settings of one run, built from prog_options and completed by the driver before any
-// picture is drawn; read-only while pictures are drawn (what one picture needs to remember lives
-// in its composer's picture_context). A non-owning view: sel_groups points into the prog_options
-// record, which must outlive it.
-struct image_options {
-    explicit image_options(prog_options& opts);
-
-    int width;
-    int height;                       // the height asked for; 0 or less: the driver computes it
-    int offset_type;
-    int wl_height;                    // height of the weight-line panel
-    int wl_no_frame;                  // 0: the weight-line panel gets its frame
-    int fill_type;
-    double max_weight;                // divisor of the weight-scaled fills
-    const std::vector<int>* sel_groups;
-    int block_size;
-    bool letters;                     // each residue's letter in its cell, where it fits
-    int name_width;                   // names are shown up to this many characters
-    std::vector<picture_format> formats;  // every picture is written in each of these
-};
+// The settings the pictures of the run are drawn with, as the options give them; the driver
+// completes them (the weight panel) before it draws.
+picture_settings f_pictureSettings(const prog_options& opts);
 
 // Applies one setting as an options line of that letter with that value does: stores it (with
 // the letter's limits; a list letter appends) and echoes it on the trace. Returns false, and

@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "common/image/picture_types.h"
+#include "common/pictures/picture_types.h"
 #include "common/io/trace.h"
 #include "common/options/command_line.h"
 #include "common/options/help_text.h"

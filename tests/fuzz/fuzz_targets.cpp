@@ -112,7 +112,7 @@ int fuzz_options(const std::uint8_t* data, std::size_t size)
     quiet_output quiet;
     for (program_kind program : {program_kind::vemura, program_kind::dorvex}) {
         prog_options opts(program);
-        if (ReadProgOptions(opts, path.c_str()) == 0) image_options io(opts);
+        if (ReadProgOptions(opts, path.c_str()) == 0) (void)f_pictureSettings(opts);
     }
     return 0;
 }

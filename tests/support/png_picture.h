@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "common/image/canvas.h"
+#include "common/surface/canvas.h"
 
 // A decoded picture. rgb() gives 0xRRGGBB; pixels outside the picture give 0xFFFFFFFF.
 class png_picture {

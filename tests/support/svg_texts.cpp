@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "common/image/svg_renderer.h"
+#include "common/surface/svg_renderer.h"
 #include "tests/support/png_picture.h"
 
 namespace {

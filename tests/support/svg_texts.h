@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "common/image/canvas.h"
+#include "common/surface/canvas.h"
 
 struct svg_text {
     font_face face = font_face::small;

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <utility>
 
-#include "common/image/canvas.h"
-#include "common/image/gd_renderer.h"
+#include "common/surface/canvas.h"
+#include "common/surface/gd_renderer.h"
 
 struct test_canvas {
     canvas drawing;

@@ -1,0 +1,253 @@
+// Alignment fragments.
+//   1. cell colour   2. a block   3. group-letter key
+#include "common/pictures/fragment.h"
+
+#include <algorithm>
+#include <array>
+
+#include "common/analysis/color_groups.h"
+#include "common/io/strings.h"
+#include "common/pictures/legends.h"
+#include "common/surface/primitives.h"
+
+// ---- 1. cell colour ----
+
+namespace {
+
+char upper(char ch) { return ch >= 'a' && ch <= 'z' ? static_cast<char>(ch - 'a' + 'A') : ch; }
+
+// Paints the residue cells of one band. Cells that fill their whole rectangle are first gathered
+// into one scanline: neighbouring cells touch or overlap, a later cell overwrites an earlier one,
+// and all share the band's rows, so painting the scanline into every row gives the same picture
+// as cell by cell, without painting the same pixels many times over where columns are narrower
+// than a pixel. Any other cell paints the pending scanline first.
+class cell_painter {
+public:
+    cell_painter(canvas& image, const picture_settings& settings, const picture_context& pic,
+                 const std::vector<int>& groupColours, const std::vector<std::string>& groups, double maxWeight)
+        : image_(image),
+          settings_(settings),
+          maxWeight_(maxWeight),
+          pic_(pic),
+          groupColours_(groupColours),
+          groupOf_(f_groupTable(groups)),
+          scanline_(static_cast<std::size_t>(std::max(image.width(), 0)))
+    {
+    }
+
+    // The colour a residue cell is filled with; -1 for a cell left blank (outside the dominant or
+    // the selected groups), a gap, or a character in no group.
+    int fillOf(char ch, int domGroup) const
+    {
+        if (ch == '-') return -1;
+        const int g = groupOf_[static_cast<unsigned char>(ch)];
+        if (!inAGroup(g) || !coloured(g, domGroup)) return -1;
+        return groupColours_[static_cast<std::size_t>(g)];
+    }
+
+    // Paints the cell of residue ch in a column of the given weight.
+    void paint(char ch, double weight, int x1, int y1, int x2, int y2, int row, int domGroup)
+    {
+        // The grey of blank cells enters the palette with the first cell, drawn or not.
+        if (grey_ < 0) grey_ = image_.resolve(185, 185, 185);
+        const bool evenBand = row % 2 == 0;
+        if (ch == '-') {
+            addWholeCell(pic_.gapColour, x1, y1, x2, y2);
+            return;
+        }
+        const int g = groupOf_[static_cast<unsigned char>(ch)];
+        if (!inAGroup(g)) {
+            flush();
+            return;
+        }
+        if (!coloured(g, domGroup)) {
+            flush();
+            if (evenBand) image_.line(x1, y1 + 1, x2, y1 + 1, grey_);
+            return;
+        }
+        const int colour = groupColours_[static_cast<std::size_t>(g)];
+        const int fillType = settings_.fill_type;
+        if (fillType < 5 || fillType > 7) {
+            addWholeCell(colour, x1, y1, x2, y2);
+            return;
+        }
+
+        flush();
+        const double cellHeight = y2 - y1 + 1;
+        const double cellWidth = x2 - x1 + 1;
+        const double fraction = maxWeight_ == 0.0 ? 0.0 : weight / maxWeight_;
+        const double h = std::max(cellHeight * fraction, 1.0);
+        if (fillType == 5) {  // a bar hanging from the top
+            image_.fillRect(x1, y1, x2, std::min(y2, f_trunc(y1 + h + 0.5)), colour);
+            if (x2 - x1 > 3) image_.outlineRect(x1, y1, x2, y2, colour);
+            return;
+        }
+        if (evenBand) image_.line(x1, y1 + 1, x2, y1 + 1, grey_);
+        const int ym = f_trunc(y1 + (cellHeight - h) * 0.5);
+        if (fillType == 6) {  // a bar centred vertically
+            image_.fillRect(x1, ym, x2, std::min(y2, f_trunc(ym + h + 0.5)), colour);
+            return;
+        }
+        const double w = cellWidth * fraction;  // a box centred both ways
+        const int xm = f_trunc(x1 + (cellWidth - w) * 0.5);
+        image_.fillRect(xm, ym, std::min(x2, f_trunc(xm + w + 0.5)), std::min(y2, f_trunc(ym + h + 0.5)), colour);
+    }
+
+    // Paints the pending scanline; called before anything else is drawn over the band.
+    void flush()
+    {
+        if (!pending_) return;
+        pending_ = false;
+        const int left = std::max(left_, 0);
+        const int right = std::min(right_, static_cast<int>(scanline_.size()) - 1);
+        if (right >= left) image_.paintColumns(left, right, top_, bottom_, scanline_.data() + left);
+    }
+
+private:
+    bool inAGroup(int g) const { return g >= 0 && static_cast<std::size_t>(g) < groupColours_.size(); }
+
+    // False where the picture leaves the residues of group g blank: outside the column's dominant
+    // group, or outside the selected groups.
+    bool coloured(int g, int domGroup) const
+    {
+        const cell_colouring cells = pic_.type->cells;
+        return !((cells == cell_colouring::dominant_group && g != domGroup) ||
+                 (cells == cell_colouring::selected_groups && !is_selGroup(settings_.sel_groups, g)));
+    }
+
+    void addWholeCell(int colour, int x1, int y1, int x2, int y2)
+    {
+        const int left = std::min(x1, x2), right = std::max(x1, x2);
+        const bool touches = pending_ && y1 == top_ && y2 == bottom_ && left <= right_ + 1 && right >= left_ - 1;
+        if (colour < 0 || colour > 255) {  // not a palette entry: drawn on its own
+            flush();
+            image_.fillRect(x1, y1, x2, y2, colour);
+            return;
+        }
+        if (!touches) {
+            flush();
+            pending_ = true;
+            left_ = left;
+            right_ = right;
+            top_ = y1;
+            bottom_ = y2;
+        }
+        left_ = std::min(left_, left);
+        right_ = std::max(right_, right);
+        const int from = std::max(left, 0);
+        const int to = std::min(right, static_cast<int>(scanline_.size()) - 1);
+        for (int x = from; x <= to; ++x) scanline_[static_cast<std::size_t>(x)] = static_cast<unsigned char>(colour);
+    }
+
+    canvas& image_;
+    const picture_settings& settings_;
+    const double maxWeight_;  // divisor of the weight-scaled fills
+    const picture_context& pic_;
+    const std::vector<int>& groupColours_;
+    const std::array<int, 256> groupOf_;
+    std::vector<unsigned char> scanline_;  // pending colours by x
+    int grey_ = -1;
+    bool pending_ = false;
+    int left_ = 0, right_ = 0, top_ = 0, bottom_ = 0;
+};
+
+}  // namespace
+
+// ---- 2. a block ----
+
+namespace {
+
+// Names in the small font where bands are at least this high, in the tiny font where they are at
+// least kTinyNames high, else in two staggered columns.
+constexpr double kSmallNames = 11.0;
+constexpr double kTinyNames = 7.0;
+
+}  // namespace
+
+void f_outFragment(canvas& image, const alignment& ali, const picture_settings& settings, const picture_context& pic,
+                   const block_geometry& block, const std::vector<int>& groupColours, const band_colours& colours)
+{
+    const std::vector<std::string>& names = *ali.names;
+    const std::vector<std::string>& rows = *ali.rows;
+    const bool residuePicture = pic.type->vemuraLayout == picture_layout::residues;
+    const double rowHeight = block.row_height;
+    const int nameMode = rowHeight >= kSmallNames ? 0 : (rowHeight >= kTinyNames ? 1 : 2);
+    const int xLeft = block.x_left, xRight = block.x_right;
+    cell_painter painter(image, settings, pic, groupColours, *ali.color_groups, ali.max_weight);
+
+    for (int r = 1; r <= block.rows; ++r) {
+        const int bandTop = block.bandTop(r);
+        const int bandBottom = block.bandBottom(r);
+        if (r % 2 == 1) {
+            image.fillRect(xLeft + 1, bandTop, xRight - 1, bandBottom, colours.odd);
+        } else if (residuePicture) {
+            image.fillRect(xLeft + 1, bandTop, xRight - 1, bandBottom, colours.evenLower);
+            image.fillRect(xLeft + 1, bandTop, xRight - 1, f_trunc((bandTop + bandBottom) * 0.5), colours.evenUpper);
+        }
+
+        if (!residuePicture) {  // the value layout: a count scale on the right
+            f_scaleStroke(image, 'r', xRight, bandTop, 2);
+            if (r % 2 == 1) {
+                const std::string number = f_format("%d", r);
+                if (rowHeight < kSmallNames)
+                    image.text(font_face::tiny, xRight + 5, bandTop - 3, number, colours.text);
+                else
+                    image.text(font_face::small, xRight + 5, r == block.rows ? bandTop - 5 : bandTop - 7, number,
+                               colours.text);
+            }
+            continue;
+        }
+
+        const std::size_t sequence = block.sequenceOf(r);
+        f_outSeqName(image, r, names[sequence], xLeft, bandTop, nameMode, colours.name, colours.altName,
+                     colours.leader, settings.name_width);
+        const std::string& row = rows[sequence];
+        const long long last = std::min(block.last_column, static_cast<long long>(row.size()) - 1);
+        for (long long c = block.first_column; c <= last; ++c) {
+            const int domGroup = pic.domGroups ? (*pic.domGroups)[static_cast<std::size_t>(c)] : -1;
+            painter.paint(upper(row[static_cast<std::size_t>(c)]), ali.weights[c], block.cellLeft(c), bandTop,
+                          block.cellRight(c), bandBottom, r, domGroup);
+        }
+        painter.flush();
+        image.line(xLeft + 1, bandBottom, xRight - 1, bandBottom, r % 2 == 0 ? colours.text : colours.odd);
+        if (!settings.letters) continue;
+        const int background = r % 2 == 1 ? colours.odd : colours.evenLower;
+        for (long long c = block.first_column; c <= last; ++c) {
+            const char ch = upper(row[static_cast<std::size_t>(c)]);
+            if (ch == '-') continue;
+            const int domGroup = pic.domGroups ? (*pic.domGroups)[static_cast<std::size_t>(c)] : -1;
+            const int fill = painter.fillOf(ch, domGroup);
+            f_outCellLetter(image, ch, block.cellLeft(c), bandTop, block.cellRight(c), bandBottom,
+                            fill >= 0 ? fill : background);
+        }
+    }
+}
+
+// ---- 3. group-letter key ----
+
+int f_outGroupLetters(canvas& image, const picture_settings& settings, const picture_type& type,
+                      const std::vector<int>& groupColours,
+                      const std::vector<std::string>& groups, int xLeft, int xRight, int cellWidth, int yTop,
+                      int yBottom, int letterGap, int groupGap, int textColour)
+{
+    long long total = 0;
+    for (const std::string& group : groups)
+        total += static_cast<long long>(group.size()) * (cellWidth + letterGap) + groupGap;
+    int x = f_trunc(((xLeft + xRight) - (total - groupGap)) * 0.5 + 0.5);
+
+    image.text(font_face::tiny, x - 5 * 5 - 4, yTop, "color", textColour);
+    image.text(font_face::tiny, x - 6 * 5 - 4, yTop + 7, "groups", textColour);
+    const int dx = f_trunc((cellWidth - 7) * 0.5 + 0.5);
+    const int dy = f_trunc(((yBottom - yTop) - 12) * 0.5);
+    for (std::size_t g = 0; g < groups.size(); ++g) {
+        const bool boxed = type.cells != cell_colouring::selected_groups ||
+                           is_selGroup(settings.sel_groups, static_cast<int>(g));
+        const int colour = g < groupColours.size() ? groupColours[g] : textColour;
+        for (char letter : groups[g]) {
+            f_outLetter(image, letter, x, yTop, x + cellWidth, yBottom, dx, dy, colour, boxed);
+            x += cellWidth + letterGap;
+        }
+        x += groupGap;
+    }
+    return x;
+}

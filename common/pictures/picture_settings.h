@@ -1,0 +1,22 @@
+// The settings every picture of a run is drawn with. The driver fills them before any picture is
+// drawn (from the run's options); they stay unchanged while pictures are drawn (what one picture
+// needs to remember lives in its composer's picture_context).
+#pragma once
+#include <vector>
+
+// The formats a picture can be written in; each file is named file base + extension.
+enum class picture_format { png, svg, pdf };
+
+struct picture_settings {
+    int width = 800;
+    int height = 0;                   // the height asked for; 0 or less: the driver computes it
+    int offset_type = 0;              // dorvex: 0 starts the ramps of the strips at 0, others at the smallest shift
+    int wl_height = 10;               // height of the weight-line panel
+    int wl_no_frame = 0;              // 0: the weight-line panel gets its frame
+    int fill_type = 0;                // how residue cells are filled
+    std::vector<int> sel_groups;      // the colour groups picture type 2 shows
+    int block_size = -1;              // columns per block of a split picture; 0 or less: one block
+    bool letters = false;             // each residue's letter in its cell, where it fits
+    int name_width = 10;              // names are shown up to this many characters
+    std::vector<picture_format> formats{picture_format::png};  // every picture is written in each
+};

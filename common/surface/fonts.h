@@ -1,0 +1,54 @@
+// gd's built-in fixed-width fonts as the surface uses them: the size of a face, the width of a
+// text, the boxes a text's glyphs take (so that texts can be kept from running into each other),
+// and the characters the vector formats draw for a text's bytes.
+#pragma once
+#include <string>
+#include <string_view>
+#include <vector>
+
+// gd's built-in fixed-width fonts. Every text occupies a known box: the character count times
+// the character width, by the font's height.
+enum class font_face { tiny, small, medium_bold, giant };
+
+struct font_size {
+    int width;   // pixels per character
+    int height;  // pixels per line
+};
+
+// tiny 5 x 8, small 6 x 13, medium bold 7 x 13, giant 9 x 15.
+constexpr font_size f_fontSize(font_face face)
+{
+    switch (face) {
+    case font_face::tiny: return {5, 8};
+    case font_face::small: return {6, 13};
+    case font_face::medium_bold: return {7, 13};
+    case font_face::giant: return {9, 15};
+    }
+    return {6, 13};
+}
+
+// The width in pixels of a text of that many characters.
+inline long long f_textWidth(font_face face, std::size_t characters)
+{
+    return static_cast<long long>(f_fontSize(face).width) * static_cast<long long>(characters);
+}
+
+// The boxes a text takes: one for each character that inks a pixel, its cell across and down
+// only the rows it inks (the ink of gd's own glyphs), so that lines set as closely as gd's fonts
+// allow do not meet. Corners included; an upward text's boxes are the same boxes turned.
+struct text_box {
+    int x1, y1, x2, y2;
+};
+std::vector<text_box> f_textBoxes(font_face face, int x, int y, std::string_view text, bool upward);
+
+// True when two characters run into each other: their boxes share rows and no blank pixel column
+// stands between them. (Stacked texts may touch: the boxes leave out the rows the glyphs keep
+// blank, which space lines.)
+inline bool f_boxesMeet(const text_box& a, const text_box& b)
+{
+    return a.x1 <= b.x2 + 1 && b.x1 <= a.x2 + 1 && a.y1 <= b.y2 && b.y1 <= a.y2;
+}
+
+// The characters gd draws for the bytes of a text, as UTF-8 for the vector formats: one glyph per
+// byte, bytes above 127 taken as Latin-1, control characters (which have no glyph) as "?".
+std::string f_glyphText(std::string_view text);
