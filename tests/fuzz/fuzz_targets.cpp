@@ -159,7 +159,7 @@ int setUpRun(int argc, char** argv)
     prog_options opts(program);
     std::vector<std::string> alignmentFiles;
     int exitCode = 0;
-    if (f_setUpRun(argc, argv, opts, alignmentFiles, exitCode)) image_options settings(opts);
+    if (f_setUpRun(argc, argv, opts, alignmentFiles, exitCode)) (void)f_pictureSettings(opts);
     return exitCode;
 }
 
