@@ -1,9 +1,11 @@
-// Benchmark input: writes a large protein alignment in the block format.
-//   make_alignment SEQUENCES COLUMNS [SEED] [moved] > file
+// Benchmark input: writes a large alignment, protein in the block format unless told otherwise.
+//   make_alignment SEQUENCES COLUMNS [SEED [WORD...]] > file
+// WORDs: "moved" writes the same sequences as another method might align them: every row's gaps
+// stand elsewhere, and every tenth sequence is renamed (so that it can only be paired by its
+// residues); "dna" writes nucleotides instead of amino acids; "fasta" writes aligned FASTA (rows
+// in lines of 60, as aligners write them) instead of the block format.
 // Rows descend from one random ancestor with 30 percent substitutions and short gap runs, so
-// that columns have realistic weights and groups. With "moved", the same sequences are written
-// as another method might align them: every row's gaps stand elsewhere, and every tenth
-// sequence is renamed (so that it can only be paired by its residues).
+// that columns have realistic weights and groups; the same seed gives the same sequences.
 #include <cstdio>
 #include <cstdlib>
 #include <random>
@@ -13,13 +15,20 @@
 int main(int argc, char** argv)
 {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: make_alignment SEQUENCES COLUMNS [SEED]\n");
+        std::fprintf(stderr, "usage: make_alignment SEQUENCES COLUMNS [SEED [moved] [dna] [fasta]]\n");
         return 2;
     }
     const long sequences = std::atol(argv[1]);
     const long columns = std::atol(argv[2]);
     std::mt19937 random(argc > 3 ? static_cast<unsigned>(std::atol(argv[3])) : 1u);
-    const std::string residues = "ACDEFGHIKLMNPQRSTVWY";
+    bool moved = false, dna = false, fasta = false;
+    for (int i = 4; i < argc; ++i) {
+        const std::string word = argv[i];
+        moved = moved || word == "moved";
+        dna = dna || word == "dna";
+        fasta = fasta || word == "fasta";
+    }
+    const std::string residues = dna ? "ACGT" : "ACDEFGHIKLMNPQRSTVWY";
     auto pick = [&](std::size_t n) { return static_cast<std::size_t>(random() % n); };
 
     std::string ancestor(static_cast<std::size_t>(columns), 'A');
@@ -34,15 +43,14 @@ int main(int argc, char** argv)
             for (std::size_t k = at; k < at + len && k < row.size(); ++k) row[k] = '-';
         }
     }
-    const bool moved = argc > 4 && std::string(argv[4]) == "moved";
     if (moved) {
         for (std::string& row : rows) {
-            std::string residues;
+            std::string kept;
             for (char c : row)
-                if (c != '-') residues += c;
+                if (c != '-') kept += c;
             std::string placed;
-            std::size_t gaps = row.size() - residues.size();
-            for (char c : residues) {
+            std::size_t gaps = row.size() - kept.size();
+            for (char c : kept) {
                 while (gaps > 0 && pick(4) == 0) {
                     placed += '-';
                     --gaps;
@@ -52,11 +60,21 @@ int main(int argc, char** argv)
             row = placed + std::string(gaps, '-');
         }
     }
+    auto name = [moved](long i) {
+        char text[32];
+        std::snprintf(text, sizeof text, "%s%07ld", moved && i % 10 == 0 ? "ALT" : "SEQ", i + 1);
+        return std::string(text);
+    };
     const long width = 60;
+    if (fasta) {
+        for (long i = 0; i < sequences; ++i) {
+            std::printf(">%s\n", name(i).c_str());
+            for (long from = 0; from < columns; from += width) std::printf("%s\n", rows[i].substr(from, width).c_str());
+        }
+        return 0;
+    }
     for (long from = 0; from < columns; from += width) {
-        for (long i = 0; i < sequences; ++i)
-            std::printf("%s%07ld   %s\n", moved && i % 10 == 0 ? "ALT" : "SEQ", i + 1,
-                        rows[i].substr(from, width).c_str());
+        for (long i = 0; i < sequences; ++i) std::printf("%s   %s\n", name(i).c_str(), rows[i].substr(from, width).c_str());
         std::printf("\n");
     }
     return 0;

@@ -9,6 +9,8 @@ bool f_loadInput(FilePtr file, const char* path, alignment_input& input)
 {
     loaded_alignment loaded;
     if (f_loadAlignment(std::move(file), path, loaded) != load_status::read) return false;
-    f_getAliOffs(loaded, input.names, input.seqs, input.rows, input.offsets);
+    input.names = std::move(loaded.names);
+    input.rows = std::move(loaded.rows);
+    input.offsets.clear();
     return true;
 }

@@ -1,5 +1,4 @@
-// One alignment as dorvex reads it: names, ungapped sequences, aligned rows and an offset map
-// per row.
+// One alignment as dorvex reads it: names, aligned rows and an offset map per row.
 #pragma once
 #include <string>
 #include <vector>
@@ -7,13 +6,12 @@
 #include "common/io/text_input.h"
 #include "dorvex/correspondence.h"
 
-// One alignment as read: names, ungapped sequences and aligned rows in file order, and one
-// offset map per row (holding only its end entry until the offsets are computed).
+// One alignment as read: names and aligned rows in file order, and the offset maps of its rows
+// (empty until the offsets are computed).
 struct alignment_input {
     std::vector<std::string> names;
-    std::vector<std::string> seqs;
     std::vector<std::string> rows;
-    std::vector<offset_map> offsets;
+    offset_maps offsets;
 };
 
 // True when the alignment holds no row, or its first row no column.

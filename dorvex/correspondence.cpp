@@ -1,11 +1,13 @@
 // Offset maps: walks each row and its partner residue by residue and opens a map entry wherever
 // the shift between the two alignments changes.
-//   1. the row walker   2. the rows read   3. offset maps   4. residue columns
+//   1. the row walker   2. the residues of a row   3. offset maps   4. residue columns
 #include "dorvex/correspondence.h"
 
 #include <algorithm>
+#include <cstring>
+#include <functional>
+#include <string_view>
 
-#include "common/alignment/align_loader.h"
 #include "common/io/trace.h"
 
 // ---- 1. the row walker ----
@@ -40,40 +42,85 @@ int AlignRowIterator::gaps_before() const
     return count;
 }
 
-// ---- 2. the rows read ----
+// ---- 2. the residues of a row ----
 
-void f_getAliOffs(loaded_alignment& loaded, std::vector<std::string>& names, std::vector<std::string>& seqs,
-                  std::vector<std::string>& rows, std::vector<offset_map>& offsets)
+namespace {
+
+// Residues are compared and hashed in chunks of this many, taken from the row past its gaps.
+constexpr std::size_t kResidueChunk = 256;
+
+// Copies the residues of [at, end) into chunk until it holds kResidueChunk of them or the row
+// ends; at moves past what was read. Returns how many were copied.
+std::size_t takeResidues(const char*& at, const char* end, char* chunk)
 {
-    const std::size_t firstNew = rows.size();
-    for (std::string& name : loaded.names) names.push_back(std::move(name));
-    for (std::string& row : loaded.rows) rows.push_back(std::move(row));
-    loaded.names.clear();
-    loaded.rows.clear();
+    std::size_t taken = 0;
+    for (; at != end && taken < kResidueChunk; ++at) {
+        chunk[taken] = *at;
+        taken += *at != '-';
+    }
+    return taken;
+}
 
-    seqs.clear();
-    for (std::size_t i = firstNew; i < rows.size(); ++i) {
-        const std::string& row = rows[i];
-        std::string seq;
-        seq.reserve(row.size());
-        for (char c : row)
-            if (c != '-') seq.push_back(c);
-        seqs.push_back(std::move(seq));
-        offset_map map;
-        map[static_cast<int>(row.size())] = off_de('e', 0);
-        offsets.push_back(std::move(map));
+}  // namespace
+
+std::string f_residues(const std::string& row)
+{
+    std::string residues(row.size(), '\0');
+    std::size_t taken = 0;
+    for (char c : row) {
+        residues[taken] = c;
+        taken += c != '-';
+    }
+    residues.resize(taken);
+    return residues;
+}
+
+bool f_sameResidues(const std::string& row, const std::string& otherRow)
+{
+    if (row == otherRow) return true;
+    const char *at = row.data(), *otherAt = otherRow.data();
+    const char *end = at + row.size(), *otherEnd = otherAt + otherRow.size();
+    char chunk[kResidueChunk], otherChunk[kResidueChunk];
+    for (;;) {
+        const std::size_t taken = takeResidues(at, end, chunk);
+        if (takeResidues(otherAt, otherEnd, otherChunk) != taken || std::memcmp(chunk, otherChunk, taken) != 0)
+            return false;
+        if (taken == 0) return true;
     }
 }
 
+std::size_t f_residueHash(const std::string& row)
+{
+    const char *at = row.data(), *end = at + row.size();
+    char chunk[kResidueChunk];
+    std::size_t hash = 0;
+    // Every chunk but the last is full, so that the chunks of the same residues are the same.
+    while (const std::size_t taken = takeResidues(at, end, chunk))
+        hash = (hash ^ std::hash<std::string_view>()(std::string_view(chunk, taken))) * 0x100000001b3u;
+    return hash;
+}
+
 // ---- 3. offset maps ----
+
+void offset_maps::clear()
+{
+    entries_.clear();
+    rowEnds_.clear();
+}
+
+void offset_maps::endRow(int length)
+{
+    add(length, 'e');
+    rowEnds_.push_back(entries_.size());
+}
 
 namespace {
 
 // A row without a usable partner: flagged as a whole; only its gap runs and the residue
 // stretches after them are marked.
-void fillAlone(offset_map& map, std::size_t index, bool mismatch, const std::string& row)
+void fillAlone(offset_maps& maps, std::size_t index, bool mismatch, const std::string& row)
 {
-    map[-1] = off_de(mismatch ? 'm' : 'u', 0);
+    maps.add(-1, mismatch ? 'm' : 'u');
     f_say(mismatch ? "*** Mismatch %zu\n" : "*** Unpaired %zu\n", index);
 
     AlignRowIterator a(&row);
@@ -81,18 +128,19 @@ void fillAlone(offset_map& map, std::size_t index, bool mismatch, const std::str
     while (a.pos < a.len) {
         const int g = a.gaps_before();
         if (g > 0) {
-            map[a.pos - g] = off_de('g', 0);
-            map[a.pos] = off_de('0', 0);
+            maps.add(a.pos - g, 'g');
+            maps.add(a.pos, '0');
         }
         ++a;
     }
     const int g = a.gaps_before();
-    if (g > 0) map[a.len - g] = off_de('g', 0);
+    if (g > 0) maps.add(a.len - g, 'g');
 }
 
 // A row against its partner: both walkers stand on the same residue number; an entry is opened
-// wherever the shift differs from the previous residue's, with the gap run before it.
-void fillPaired(offset_map& map, const std::string& row, const std::string& otherRow)
+// wherever the shift differs from the previous residue's, with the gap run before it. Keys
+// ascend: each entry stands past the residue that opened the one before.
+void fillPaired(offset_maps& maps, const std::string& row, const std::string& otherRow)
 {
     AlignRowIterator a(&row);
     AlignRowIterator b(&otherRow);
@@ -104,8 +152,8 @@ void fillPaired(offset_map& map, const std::string& row, const std::string& othe
         const int d = a.pos - b.pos;
         if (first || d != previous) {
             const int g = a.gaps_before();
-            if (g > 0) map[a.pos - g] = off_de('g', 0);
-            map[a.pos] = d == 0 ? off_de('0', 0) : off_de('d', d);
+            if (g > 0) maps.add(a.pos - g, 'g');
+            maps.add(a.pos, d == 0 ? '0' : 'd', d);
         }
         previous = d;
         first = false;
@@ -114,21 +162,24 @@ void fillPaired(offset_map& map, const std::string& row, const std::string& othe
     }
     // Gaps before the first residue left unwalked, or the row's trailing gaps.
     const int g = a.gaps_before();
-    if (g > 0) map[a.pos - g] = off_de('g', 0);
+    if (g > 0) maps.add(a.pos - g, 'g');
 }
 
 }  // namespace
 
-void f_calcDelta(std::vector<offset_map>& offsets, const std::vector<int>& partner,
-                 const std::vector<std::string>& rows, const std::vector<std::string>& otherRows)
+void f_calcDelta(offset_maps& offsets, const std::vector<int>& partner, const std::vector<std::string>& rows,
+                 const std::vector<std::string>& otherRows)
 {
-    const std::size_t count = std::min({offsets.size(), partner.size(), rows.size()});
-    for (std::size_t i = 0; i < count; ++i) {
-        const int p = partner[i];
-        if (p < 0 || static_cast<std::size_t>(p) >= otherRows.size())
-            fillAlone(offsets[i], i, p == -2, rows[i]);
-        else
-            fillPaired(offsets[i], rows[i], otherRows[static_cast<std::size_t>(p)]);
+    offsets.clear();
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (i < partner.size()) {
+            const int p = partner[i];
+            if (p < 0 || static_cast<std::size_t>(p) >= otherRows.size())
+                fillAlone(offsets, i, p == -2, rows[i]);
+            else
+                fillPaired(offsets, rows[i], otherRows[static_cast<std::size_t>(p)]);
+        }
+        offsets.endRow(static_cast<int>(rows[i].size()));
     }
 }
 

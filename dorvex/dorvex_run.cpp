@@ -24,11 +24,12 @@ namespace {
 
 // ---- 1. offset trace ----
 
-void printOffsets(const char* title, const std::vector<offset_map>& offsets)
+void printOffsets(const char* title, const offset_maps& offsets)
 {
+    if (f_isQuiet()) return;
     f_say("\n%s\n", title);
-    for (const offset_map& map : offsets) {
-        for (const auto& [key, entry] : map) f_say("  %d:'%c':%d", key, entry.type, entry.delta);
+    for (std::size_t row = 0; row < offsets.size(); ++row) {
+        for (const off_de& entry : offsets[row]) f_say("  %d:'%c':%d", entry.key, entry.type, entry.delta);
         f_say("\n");
     }
 }
