@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "dorvex/correspondence.h"
+
 // ---- 1. ratios ----
 
 int agreement_ratio::decile() const
@@ -31,18 +33,6 @@ bool isResidue(char c) { return c != '-'; }
 std::int64_t residueCount(const std::string& row)
 {
     return static_cast<std::int64_t>(std::count_if(row.begin(), row.end(), isResidue));
-}
-
-// True when the two rows hold the same residues in the same order.
-bool sameResidues(const std::string& a, const std::string& b)
-{
-    std::size_t i = 0, j = 0;
-    for (;;) {
-        while (i < a.size() && !isResidue(a[i])) ++i;
-        while (j < b.size() && !isResidue(b[j])) ++j;
-        if (i == a.size() || j == b.size()) return i == a.size() && j == b.size();
-        if (a[i++] != b[j++]) return false;
-    }
 }
 
 int entry(const std::vector<int>& partner, std::size_t i)
@@ -122,7 +112,7 @@ column_agreement tallyColumn(std::size_t c, std::size_t* members, std::size_t co
 alignment_agreement f_computeAgreement(const std::vector<std::string>& referenceRows,
                                        const std::vector<int>& partnerReference,
                                        const std::vector<std::string>& otherRows,
-                                       const std::vector<int>& partnerOther)
+                                       const std::vector<int>& partnerOther, residue_scores residues)
 {
     alignment_agreement result;
     const std::size_t columns = referenceRows.empty() ? 0 : referenceRows[0].size();
@@ -138,7 +128,7 @@ alignment_agreement f_computeAgreement(const std::vector<std::string>& reference
         if (p >= 0) {
             const std::string& otherRow = otherRows[static_cast<std::size_t>(p)];
             sequence.partner = p;
-            sequence.role = sameResidues(referenceRows[i], otherRow) ? sequence_role::compared
+            sequence.role = f_sameResidues(referenceRows[i], otherRow) ? sequence_role::compared
                                                                      : sequence_role::mismatched;
         } else if (entry(partnerReference, i) == -2) {
             sequence.partner = -2;
@@ -158,7 +148,8 @@ alignment_agreement f_computeAgreement(const std::vector<std::string>& reference
         if (entry(partnerOther, j) != -2 &&
             mutualPartner(partnerOther, partnerReference, referenceRows.size(), j) < 0)
             ++result.unpairedOther;
-    result.residueShared.assign(residuesCompared, 0);
+    const bool residuesKept = residues == residue_scores::kept;
+    if (residuesKept) result.residueShared.assign(residuesCompared, 0);
 
     // The compared residues in each column of the other alignment.
     std::vector<std::int64_t> otherColumnResidues(otherColumns, 0);
@@ -202,7 +193,7 @@ alignment_agreement f_computeAgreement(const std::vector<std::string>& reference
                 if (!isResidue(w.row[c])) continue;
                 const std::size_t k = c - chunkStart;
                 const std::size_t sharedHere = members[k * walking + taken[k]++];
-                result.residueShared[w.nextResidue++] = static_cast<std::int32_t>(sharedHere);
+                if (residuesKept) result.residueShared[w.nextResidue++] = static_cast<std::int32_t>(sharedHere);
                 w.sequence->shared += static_cast<std::int64_t>(sharedHere);
                 w.sequence->pairs += result.columnStats[c].residues - 1;
             }
@@ -220,7 +211,7 @@ void f_residueAgreements(const alignment_agreement& agreement, std::size_t seque
     perColumn.assign(columns, agreement_ratio{});
     if (sequence >= agreement.sequences.size()) return;
     const sequence_agreement& s = agreement.sequences[sequence];
-    if (s.role != sequence_role::compared) return;
+    if (s.role != sequence_role::compared || agreement.residueShared.empty()) return;
     std::size_t residue = s.firstResidue;
     for (std::size_t c = 0; c < columns && c < row.size(); ++c) {
         if (!isResidue(row[c])) continue;

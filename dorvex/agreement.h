@@ -71,7 +71,8 @@ struct alignment_agreement {
     std::vector<column_agreement> columnStats;  // one per reference column
     // Per residue of every compared sequence (sequence by sequence, residues in order): how
     // many of the pairs holding it in the reference the other alignment also holds. Its pairs
-    // are the other compared residues of its column (see f_residueAgreements).
+    // are the other compared residues of its column (see f_residueAgreements). Empty when the
+    // residues' scores were left out.
     std::vector<std::int32_t> residueShared;
 
     agreement_ratio sp() const { return {pairsShared, pairsReference}; }       // sum of pairs
@@ -85,16 +86,20 @@ struct alignment_agreement {
 // entries name each other; it is compared when the two rows hold the same residues, mismatched
 // otherwise. Residues are the characters other than "-"; a position past a row's end is a gap.
 // Pairs are counted, never enumerated: the time is linear in the size of both alignments, and
-// beyond the result (one integer per residue of the compared sequences) the work takes memory
-// per sequence and per column only.
+// beyond the result the work takes memory per sequence and per column only. The scores of each
+// residue (residueShared, one integer per residue of the compared sequences, what the agreement
+// pictures draw) are kept only when residues is residue_scores::kept.
+enum class residue_scores { kept, left_out };
 [[nodiscard]] alignment_agreement f_computeAgreement(const std::vector<std::string>& referenceRows,
                                                      const std::vector<int>& partnerReference,
                                                      const std::vector<std::string>& otherRows,
-                                                     const std::vector<int>& partnerOther);
+                                                     const std::vector<int>& partnerOther,
+                                                     residue_scores residues = residue_scores::kept);
 
 // Fills perColumn with one ratio per reference column for the reference sequence whose row is
 // row: for each of its residues, the pairs holding it that the other alignment also holds over
 // the pairs holding it. Gaps, columns past the row's end, residues alone in their column and
-// every column of a sequence that is not compared get an undefined ratio.
+// every column of a sequence that is not compared get an undefined ratio (every column, when the
+// residues' scores were left out).
 void f_residueAgreements(const alignment_agreement& agreement, std::size_t sequence, const std::string& row,
                          std::vector<agreement_ratio>& perColumn);

@@ -97,9 +97,12 @@ int dorvex_run(int argc, char** argv)
 
     // How far the two alignments agree, the first as reference: for the agreement pictures, the
     // tables and the summary, whichever are asked for.
-    const bool agreementShown = opts.summary || opts.tables || f_findType(opts.image_types, 30);
+    const bool agreementDrawn = f_findType(opts.image_types, 30);
+    const bool agreementShown = opts.summary || opts.tables || agreementDrawn;
     alignment_agreement agreement;
-    if (agreementShown) agreement = f_computeAgreement(first.rows, pairs.partner12, second.rows, pairs.partner21);
+    if (agreementShown)
+        agreement = f_computeAgreement(first.rows, pairs.partner12, second.rows, pairs.partner21,
+                                       agreementDrawn ? residue_scores::kept : residue_scores::left_out);
     if (opts.algorithms[0].empty()) opts.algorithms[0] = "1st";
     if (opts.algorithms[1].empty()) opts.algorithms[1] = "2nd";
     if (opts.image_types.empty()) opts.image_types.push_back(0);

@@ -4,6 +4,7 @@
 #include "common/alignment/align_reader.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "common/alignment/letters.h"
 #include "common/alignment/line_source.h"
@@ -12,7 +13,6 @@
 
 namespace {
 
-bool isResidue(char c) { return f_isLetter(c) || c == '-'; }
 
 // ---- 1. line classes and splitting ----
 
@@ -21,16 +21,17 @@ enum class line_class { row, blank_led, short_line };
 
 // A Clustal row whose name is led by blanks: a first word that is no run of conservation marks
 // ("*", ":", "."), then more words.
-bool isPaddedRow(const std::string& line)
+bool isPaddedRow(std::string_view line)
 {
     const std::size_t name = line.find_first_not_of(' ');
-    if (name == std::string::npos) return false;
+    if (name == std::string_view::npos) return false;
     const std::size_t nameEnd = line.find_first_of(" \t\r\n", name);
-    if (nameEnd == std::string::npos || line.find_first_not_of(" \t\r\n", nameEnd) == std::string::npos) return false;
+    if (nameEnd == std::string_view::npos || line.find_first_not_of(" \t\r\n", nameEnd) == std::string_view::npos)
+        return false;
     return line.find_first_not_of("*:.", name) < nameEnd;
 }
 
-line_class classify(const std::string& line, block_dialect dialect)
+line_class classify(std::string_view line, block_dialect dialect)
 {
     if (line.size() < 3) return line_class::short_line;
     if (line[0] != ' ') return line_class::row;
@@ -38,16 +39,16 @@ line_class classify(const std::string& line, block_dialect dialect)
 }
 
 // Trims the end of a row back to its last letter or "-"; the first character always stays.
-void cutEnd(std::string& line)
+void cutEnd(std::string_view& line)
 {
     std::size_t end = line.size();
-    while (end > 1 && !isResidue(line[end - 1])) --end;
-    line.resize(end);
+    while (end > 1 && !f_isLetterOrGap(line[end - 1])) --end;
+    line = line.substr(0, end);
 }
 
 // The class of a line read after a row: a line not led by a blank is trimmed as a row before it
 // is told, one led by a blank only when it is a row.
-line_class trimmedClass(std::string& line, block_dialect dialect)
+line_class trimmedClass(std::string_view& line, block_dialect dialect)
 {
     if (line.empty() || line[0] != ' ') {
         cutEnd(line);
@@ -59,34 +60,89 @@ line_class trimmedClass(std::string& line, block_dialect dialect)
 }
 
 // Splits a row line into its name and its segment (the last blank-separated word, cut before its
-// first character that is neither a letter nor "-", raised to upper case); a line without a blank
-// gives its first character as the name and an empty segment. Returns where the segment starts
-// in the line (npos without a blank).
-std::size_t splitRow(const std::string& rawLine, std::string& name, std::string& segment)
+// first character that is neither a letter nor "-"); a line without a blank gives its first
+// character as the name and an empty segment. Returns where the segment starts in the line (npos
+// without a blank). Both views look into line.
+std::size_t splitRow(std::string_view line, std::string_view& name, std::string_view& segment)
 {
-    std::size_t end = rawLine.size();
-    while (end > 0 && (rawLine[end - 1] == ' ' || rawLine[end - 1] == '\t' ||
-                       rawLine[end - 1] == '\r' || rawLine[end - 1] == '\n'))
+    std::size_t end = line.size();
+    while (end > 0 && (line[end - 1] == ' ' || line[end - 1] == '\t' || line[end - 1] == '\r' || line[end - 1] == '\n'))
         --end;
-    const std::string line = rawLine.substr(0, end);
+    line = line.substr(0, end);
 
-    const std::size_t lastBlank = line.rfind(' ');
-    if (lastBlank == std::string::npos) {
+    // (memrchr looks at many bytes at a time, where rfind looks at one)
+    const char* blank = line.empty() ? nullptr : static_cast<const char*>(memrchr(line.data(), ' ', line.size()));
+    const std::size_t lastBlank = blank == nullptr ? std::string_view::npos : static_cast<std::size_t>(blank - line.data());
+    if (lastBlank == std::string_view::npos) {
         name = line.substr(0, 1);
-        segment.clear();
-        return std::string::npos;
+        segment = std::string_view();
+        return std::string_view::npos;
     }
     const std::size_t start = lastBlank + 1;
-    std::size_t stop = start;
-    while (stop < line.size() && isResidue(line[stop])) ++stop;
-    segment = line.substr(start, stop - start);
-    f_toupper(segment);
+    segment = line.substr(start, f_lettersAndGaps(line.substr(start)));
 
     std::size_t nameEnd = lastBlank;
     while (nameEnd > 0 && line[nameEnd - 1] == ' ') --nameEnd;
     name = line.substr(0, nameEnd);
     return start;
 }
+
+// Raises the letters of text to upper case.
+void raise(char* text, std::size_t length)
+{
+    unsigned char lower = 0;  // (a bool would keep the compiler from using vectors)
+    for (std::size_t i = 0; i < length; ++i) lower |= f_isLower(text[i]);
+    if (lower != 0)
+        for (std::size_t i = 0; i < length; ++i) text[i] = f_raised(text[i]);
+}
+
+// The segments of a file's blocks, raised to upper case and kept in reading order, then joined
+// into rows once the file is read: appending each segment to its row at once would visit every
+// row in every block, all over memory, where this writes one place at a time.
+class block_segments {
+public:
+    void startBlock() { blockStarts_.push_back(segments_.size()); }
+    // Adds the next segment of the current block.
+    void add(std::string_view segment)
+    {
+        if (chunks_.empty() || chunks_.back().capacity() - chunks_.back().size() < segment.size()) {
+            chunks_.emplace_back();
+            chunks_.back().reserve(std::max(kChunk, segment.size()));  // never grows: views stay valid
+        }
+        std::string& chunk = chunks_.back();
+        const std::size_t at = chunk.size();
+        chunk += segment;
+        raise(&chunk[at], segment.size());
+        segments_.emplace_back(chunk.data() + at, segment.size());
+    }
+    // Appends count rows: row i joins the i-th segments of the blocks that have one.
+    void appendRows(std::vector<std::string>& rows, std::size_t count) const
+    {
+        for (std::size_t i = 0; i < count; ++i) {
+            std::size_t length = 0;
+            for (std::size_t b = 0; b < blockStarts_.size(); ++b)
+                if (has(b, i)) length += segments_[blockStarts_[b] + i].size();
+            std::string& row = rows.emplace_back();
+            row.reserve(length);
+            for (std::size_t b = 0; b < blockStarts_.size(); ++b)
+                if (has(b, i)) row += segments_[blockStarts_[b] + i];
+        }
+    }
+
+private:
+    static constexpr std::size_t kChunk = std::size_t{1} << 20;
+
+    // Whether block b holds an i-th segment.
+    bool has(std::size_t b, std::size_t i) const
+    {
+        const std::size_t end = b + 1 < blockStarts_.size() ? blockStarts_[b + 1] : segments_.size();
+        return blockStarts_[b] + i < end;
+    }
+
+    std::vector<std::string> chunks_;             // the segments' text
+    std::vector<std::string_view> segments_;      // every segment, block after block
+    std::vector<std::size_t> blockStarts_;        // each block's first segment
+};
 
 }  // namespace
 
@@ -101,11 +157,11 @@ void f_cutName(std::string& name)
     name.resize(cut);
 }
 
-std::string f_firstWord(const std::string& text, std::size_t from)
+std::string f_firstWord(std::string_view text, std::size_t from)
 {
     const std::size_t start = std::min(text.find_first_not_of(" \t", from), text.size());
     const std::size_t end = text.find_first_of(" \t\r\n", start);
-    return text.substr(start, end == std::string::npos ? std::string::npos : end - start);
+    return std::string(text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start));
 }
 
 void f_toupper(std::string& text)
@@ -126,13 +182,15 @@ void f_getAlignFrom(line_source& lines, std::vector<std::string>& names, std::ve
                     block_dialect dialect)
 {
     const std::size_t firstName = names.size();
+    block_segments segments;
+    std::size_t rowCount = 0;        // the rows of the first block; rows beyond them are ignored
     int blockCount = 0;
-    std::string rememberedBlankLed;  // the last blank-led line met between blocks
-    std::string line;
+    bool blankLedMet = false;        // a blank-led line was met between blocks
+    std::string_view line;
     bool lineInHand = false;         // the line that ended the previous block
-    std::string name, segment;
+    std::string_view name, segment;
 
-    for (;;) {
+    for (bool more = true; more;) {
         // Look for the first row of the next block; a block-ending line is looked at again.
         ++blockCount;
         bool found = false;
@@ -144,13 +202,14 @@ void f_getAlignFrom(line_source& lines, std::vector<std::string>& names, std::ve
                 found = true;
                 break;
             }
-            if (kind == line_class::blank_led) rememberedBlankLed = line;
+            if (kind == line_class::blank_led) blankLedMet = true;
         }
-        if (!found) return;
-        const bool blankLedAbove = !rememberedBlankLed.empty();
+        if (!found) break;
+        const bool blankLedAbove = blankLedMet;
 
         // The rows of this block, each trimmed at its end (the first one included).
         cutEnd(line);
+        segments.startBlock();
         std::size_t rowIndex = 0;
         bool endedByBlankLed = false;
         std::size_t firstSegmentStart = 0;
@@ -163,12 +222,11 @@ void f_getAlignFrom(line_source& lines, std::vector<std::string>& names, std::ve
             }
             segmentsAligned = segmentsAligned && segmentStart == firstSegmentStart;
             if (blockCount == 1) {
-                f_cutName(name);
-                names.push_back(name);
-                rows.push_back(segment);
-            } else if (rowIndex < rows.size()) {
-                rows[rowIndex] += segment;  // rows beyond the first block's are ignored
+                names.emplace_back(name);
+                f_cutName(names.back());
+                ++rowCount;
             }
+            if (rowIndex < rowCount) segments.add(segment);
             ++rowIndex;
             if (!lines.next(line)) break;
             const line_class next = trimmedClass(line, dialect);
@@ -192,6 +250,7 @@ void f_getAlignFrom(line_source& lines, std::vector<std::string>& names, std::ve
             else if (endedByBlankLed)
                 f_say("  - WL Bottom \n");
         }
-        if (!lineInHand) return;  // the file ended inside the block
+        more = lineInHand;  // else the file ended inside the block
     }
+    segments.appendRows(rows, rowCount);
 }

@@ -14,7 +14,8 @@
 
 namespace {
 
-constexpr std::size_t kChunk = 64 * 1024;           // plain reads, and the first look at a file
+constexpr std::size_t kChunk = 64 * 1024;           // the first look at a file
+constexpr std::size_t kPlainChunk = 256 * 1024;     // plain reads
 constexpr std::size_t kInflatedChunk = 256 * 1024;  // what the inflater hands over at a time
 constexpr std::size_t kChunksAhead = 4;             // how far the inflater may run ahead
 
@@ -173,13 +174,13 @@ bool byte_source::fill()
             got = chunk.size();
         }
     } else {
-        if (buffer_.size() < end_ + kChunk) buffer_.resize(end_ + kChunk);
+        if (buffer_.size() < end_ + kPlainChunk) buffer_.resize(end_ + kPlainChunk);
         if (headTaken_ < head_.size()) {  // the bytes read when the file was opened come first
             got = head_.size() - headTaken_;
             std::memcpy(buffer_.data() + end_, head_.data() + headTaken_, got);
             headTaken_ = head_.size();
         } else {
-            got = std::fread(buffer_.data() + end_, 1, kChunk, file_);
+            got = std::fread(buffer_.data() + end_, 1, kPlainChunk, file_);
         }
     }
     if (got == 0) {
@@ -203,26 +204,45 @@ void byte_source::skip(std::size_t count) { begin_ += peek(count).size(); }
 
 bool byte_source::readLine(std::string& line)
 {
-    line.clear();
+    std::string_view view;
+    const bool read = readLine(view);
+    line.assign(view);
+    return read;
+}
+
+namespace {
+
+// The first line feed or carriage return in [from, to), or null when there is none.
+const char* findLineEnd(const char* from, const char* to)
+{
+    if (from == to) return nullptr;
+    const std::size_t length = static_cast<std::size_t>(to - from);
+    const char* feed = static_cast<const char*>(std::memchr(from, '\n', length));
+    const char* ret = static_cast<const char*>(std::memchr(from, '\r', (feed ? feed : to) - from));
+    return ret ? ret : feed;
+}
+
+}  // namespace
+
+bool byte_source::readLine(std::string_view& line)
+{
+    std::size_t searched = 0;  // the bytes after begin_ that hold no line end
     for (;;) {
-        if (begin_ == end_ && !fill()) return !line.empty();
         const char* start = buffer_.data() + begin_;
-        const char* stop = buffer_.data() + end_;
-        const char* at = start;
-        while (at != stop && *at != '\n' && *at != '\r') ++at;
-        if (at == stop) {  // no line end in the buffer: take it all and read on
-            line.append(start, stop);
+        const char* at = findLineEnd(start + searched, buffer_.data() + end_);
+        if (at == nullptr) {
+            searched = end_ - begin_;
+            if (fill()) continue;  // the line goes on in the next read
+            line = std::string_view(buffer_.data() + begin_, end_ - begin_);
             begin_ = end_;
-            continue;
+            return !line.empty();
         }
-        line.append(start, at + 1);
-        begin_ += static_cast<std::size_t>(at + 1 - start);
+        std::size_t length = static_cast<std::size_t>(at - start) + 1;
         // A carriage return alone ends a line as a line feed does; before a line feed it is part
         // of that line end.
-        if (*at == '\r' && (begin_ < end_ || fill()) && buffer_[begin_] == '\n') {
-            line += '\n';
-            ++begin_;
-        }
+        if (*at == '\r' && (begin_ + length < end_ || fill()) && buffer_[begin_ + length] == '\n') ++length;
+        line = std::string_view(buffer_.data() + begin_, length);
+        begin_ += length;
         return true;
     }
 }
