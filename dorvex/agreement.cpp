@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "dorvex/correspondence.h"
+#include "dorvex/row_words.h"
 
 // ---- 1. ratios ----
 
@@ -32,7 +33,16 @@ bool isResidue(char c) { return c != '-'; }
 
 std::int64_t residueCount(const std::string& row)
 {
-    return static_cast<std::int64_t>(std::count_if(row.begin(), row.end(), isResidue));
+    // Gaps counted in bytes over stretches of 255 columns, which no count can overflow: the loop
+    // runs on vectors.
+    std::int64_t gaps = 0;
+    for (std::size_t from = 0; from < row.size(); from += 255) {
+        const std::size_t end = std::min(row.size(), from + 255);
+        unsigned char inStretch = 0;
+        for (std::size_t c = from; c < end; ++c) inStretch += row[c] == '-';
+        gaps += inStretch;
+    }
+    return static_cast<std::int64_t>(row.size()) - gaps;
 }
 
 int entry(const std::vector<int>& partner, std::size_t i)
@@ -51,61 +61,179 @@ int mutualPartner(const std::vector<int>& partner, const std::vector<int>& back,
 
 // ---- 3. counting by columns ----
 
-// A compared sequence walked through the reference row, and in step, residue by residue,
-// through its partner's row.
+// A compared sequence walked through the reference row and, in step, through its partner's row:
+// the k-th residue of the one is the k-th residue of the other.
 struct walker {
     const char* row;
     std::size_t rowLength;
     const char* otherRow;
     std::size_t otherLength;
-    std::size_t otherPos;            // the other row's column past the last residue taken
-    std::size_t nextResidue;         // its next residue's entry in residueShared
+    std::size_t pos;          // the reference column of its next residue not counted yet
+    std::size_t otherPos;     // the other row's column of the same residue
+    std::size_t nextResidue;  // that residue's entry in residueShared
     sequence_agreement* sequence;
 };
 
-// The members of a reference column are its compared residues, in the order of the walkers:
-// each first holds the residue's column in the other alignment (otherColumns when it stands in
-// no column there), then how many of its pairs the other alignment shares. At most this many
-// are held at once: the reference columns are taken in chunks, so that every row is read front
-// to back while the memory stays small whatever the row count.
-constexpr std::size_t kMembersHeld = std::size_t{1} << 18;
-
-// The residues of one reference column that the other alignment places in one of its columns;
-// a size counts only while its stamp is the reference column being counted.
-struct group_tally {
-    std::size_t stamp = SIZE_MAX;
-    std::int64_t size = 0;
+// Residues of one compared row in the reference columns [from, to) of a chunk (counted from the
+// chunk's first column) that the other alignment places in consecutive columns: all shifted
+// alike. group is the row of their shift in the chunk's counts, or kNoColumn when the other
+// alignment places them past its columns (they share no pair).
+struct residue_run {
+    std::uint32_t from, to;
+    std::int32_t group;
 };
 
-// Counts reference column c from its members: the residues that the other alignment places in
-// one column form a group of k, holding k(k-1)/2 shared pairs, and every residue of the group
-// shares k-1 of its pairs. groups holds one tally per column of the other alignment.
-column_agreement tallyColumn(std::size_t c, std::size_t* members, std::size_t count,
-                             const std::vector<std::int64_t>& otherColumnResidues, std::vector<group_tally>& groups)
+constexpr std::int32_t kNoColumn = -1;
+
+// The counts of a chunk of reference columns. The residues of a column that the other alignment
+// places in one of its columns are those of one shift (reference column minus other column): a
+// group of k of them holds k(k-1)/2 shared pairs, and each of its residues shares k-1. Runs of
+// residues are added as differences at their ends, then summed up along the chunk.
+class column_chunk {
+public:
+    // Shifts lie in (-longestOther, longest): the rows' greatest lengths.
+    column_chunk(std::size_t longest, std::size_t longestOther)
+        : shiftBase_(longestOther), groupOfShift_(longestOther + longest + 1, kNoColumn)
+    {
+    }
+
+    // Starts the chunk of reference columns [first, end).
+    void start(std::size_t first, std::size_t end)
+    {
+        for (std::ptrdiff_t shift : groupShifts_) groupOfShift_[slot(shift)] = kNoColumn;
+        groupShifts_.clear();
+        first_ = first;
+        width_ = end - first;
+        residues_.assign(width_ + 1, 0);
+        groups_.clear();
+        runs_.clear();
+    }
+
+    // Adds the residues of a compared row in reference columns [from, to), which the other
+    // alignment places in its columns otherFrom on; those at or past otherColumns stand in none.
+    void addRun(std::size_t from, std::size_t to, std::size_t otherFrom, std::size_t otherColumns)
+    {
+        const std::size_t inColumns = otherFrom < otherColumns ? std::min(to, from + (otherColumns - otherFrom)) : from;
+        if (inColumns > from) {
+            const std::ptrdiff_t shift = static_cast<std::ptrdiff_t>(from) - static_cast<std::ptrdiff_t>(otherFrom);
+            add(from, inColumns, group(shift));
+        }
+        if (to > inColumns) add(inColumns, to, kNoColumn);
+    }
+
+    std::size_t runCount() const { return runs_.size(); }
+    const residue_run& run(std::size_t index) const { return runs_[index]; }
+
+    // Sums the differences up: residues per column, and the size of every group in every column;
+    // then the sums of both from the chunk's first column on, which give the sums over a run.
+    void count()
+    {
+        residuesBefore_.assign(width_ + 1, 0);
+        for (std::size_t k = 1; k <= width_; ++k) {
+            residues_[k] += residues_[k - 1];
+            residuesBefore_[k] = residuesBefore_[k - 1] + residues_[k - 1];
+        }
+        groupsBefore_.assign(groups_.size(), 0);
+        for (std::size_t g = 0; g < groupShifts_.size(); ++g) {
+            std::int32_t* size = &groups_[g * (width_ + 1)];
+            std::int64_t* before = &groupsBefore_[g * (width_ + 1)];
+            for (std::size_t k = 1; k <= width_; ++k) {
+                size[k] += size[k - 1];
+                before[k] = before[k - 1] + size[k - 1];
+            }
+        }
+    }
+
+    // The counts of reference column first + k. otherColumnResidues holds the compared residues
+    // of each column of the other alignment.
+    column_agreement column(std::size_t k, const std::vector<std::int64_t>& otherColumnResidues) const
+    {
+        column_agreement result;
+        result.residues = residues_[k];
+        for (std::size_t g = 0; g < groupShifts_.size(); ++g) {
+            const std::int64_t size = groups_[g * (width_ + 1) + k];
+            result.shared += size * (size - 1) / 2;
+            // Identical: all of the column's residues in one column of the other alignment,
+            // which holds no other compared residue.
+            if (size == result.residues && size >= 2) {
+                const std::ptrdiff_t otherColumn = static_cast<std::ptrdiff_t>(first_ + k) - groupShifts_[g];
+                result.identical = otherColumnResidues[static_cast<std::size_t>(otherColumn)] == size;
+            }
+        }
+        return result;
+    }
+
+    // What the residues of a run share: the sum over them of their pairs (the column's other
+    // residues) and of their shared pairs; with scores, each residue's shared pairs, in order.
+    void takeBack(const residue_run& run, std::int64_t& pairs, std::int64_t& shared, std::int32_t* scores) const
+    {
+        const std::int64_t length = run.to - run.from;
+        pairs += residuesBefore_[run.to] - residuesBefore_[run.from] - length;
+        if (run.group == kNoColumn) return;
+        const std::size_t row = static_cast<std::size_t>(run.group) * (width_ + 1);
+        shared += groupsBefore_[row + run.to] - groupsBefore_[row + run.from] - length;
+        if (scores != nullptr)
+            for (std::size_t k = run.from; k < run.to; ++k) *scores++ = groups_[row + k] - 1;
+    }
+
+private:
+    std::size_t slot(std::ptrdiff_t shift) const
+    {
+        return static_cast<std::size_t>(shift + static_cast<std::ptrdiff_t>(shiftBase_));
+    }
+
+    std::int32_t group(std::ptrdiff_t shift)
+    {
+        std::int32_t& group = groupOfShift_[slot(shift)];
+        if (group == kNoColumn) {
+            group = static_cast<std::int32_t>(groupShifts_.size());
+            groupShifts_.push_back(shift);
+            groups_.resize(groups_.size() + width_ + 1, 0);
+        }
+        return group;
+    }
+
+    void add(std::size_t from, std::size_t to, std::int32_t group)
+    {
+        const std::uint32_t a = static_cast<std::uint32_t>(from - first_), b = static_cast<std::uint32_t>(to - first_);
+        runs_.push_back({a, b, group});
+        ++residues_[a];
+        --residues_[b];
+        if (group == kNoColumn) return;
+        std::int32_t* size = &groups_[static_cast<std::size_t>(group) * (width_ + 1)];
+        ++size[a];
+        --size[b];
+    }
+
+    std::size_t shiftBase_;                     // shift + shiftBase_ indexes groupOfShift_
+    std::vector<std::int32_t> groupOfShift_;    // each shift's group in this chunk, or kNoColumn
+    std::vector<std::ptrdiff_t> groupShifts_;   // each group's shift
+    std::size_t first_ = 0, width_ = 0;
+    std::vector<std::int32_t> residues_;        // per column of the chunk (and one past it)
+    std::vector<std::int32_t> groups_;          // per group, per column: the group's residues
+    std::vector<std::int64_t> residuesBefore_;  // residues_ summed over the columns before each
+    std::vector<std::int64_t> groupsBefore_;    // the same of groups_, per group
+    std::vector<residue_run> runs_;             // the chunk's runs, row after row
+};
+
+// Walks a compared row and its partner's row in step through the reference columns before end,
+// adding their runs of residues to chunk.
+void walkThrough(walker& w, std::size_t end, std::size_t otherColumns, column_chunk& chunk)
 {
-    const std::size_t otherColumns = groups.size();
-    for (std::size_t m = 0; m < count; ++m) {
-        if (members[m] >= otherColumns) continue;
-        group_tally& group = groups[members[m]];
-        if (group.stamp != c) group = {c, 0};
-        ++group.size;
+    const std::size_t limit = std::min(end, w.rowLength);
+    while (w.pos < limit && w.otherPos < w.otherLength) {
+        const std::size_t length =
+            f_residuePairs(w.row + w.pos, w.otherRow + w.otherPos, std::min(limit - w.pos, w.otherLength - w.otherPos));
+        chunk.addRun(w.pos, w.pos + length, w.otherPos, otherColumns);
+        w.pos = f_nextResidue(w.row, w.pos + length, w.rowLength);
+        w.otherPos = f_nextResidue(w.otherRow, w.otherPos + length, w.otherLength);
     }
-    column_agreement column;
-    column.residues = static_cast<std::int64_t>(count);
-    if (count >= 2) {
-        const std::size_t otherColumn = members[0];
-        column.identical = otherColumn < otherColumns && groups[otherColumn].size == column.residues &&
-                           otherColumnResidues[otherColumn] == column.residues;
-    }
-    std::int64_t sharedTwice = 0;
-    for (std::size_t m = 0; m < count; ++m) {
-        const std::int64_t sharedHere = members[m] < otherColumns ? groups[members[m]].size - 1 : 0;
-        sharedTwice += sharedHere;
-        members[m] = static_cast<std::size_t>(sharedHere);
-    }
-    column.shared = sharedTwice / 2;
-    return column;
 }
+
+// The counts of the group sizes are held for this many columns and shifts at a time, and the runs
+// of at most this many residues: the chunks of columns are as wide as both allow.
+constexpr std::size_t kCountsHeld = std::size_t{1} << 22;
+constexpr std::size_t kResiduesHeld = std::size_t{1} << 23;
 
 }  // namespace
 
@@ -119,6 +247,7 @@ alignment_agreement f_computeAgreement(const std::vector<std::string>& reference
     const std::size_t otherColumns = otherRows.empty() ? 0 : otherRows[0].size();
 
     std::vector<walker> walkers;
+    std::size_t longest = 0, longestOther = 0;
     result.sequences.resize(referenceRows.size());
     std::size_t residuesCompared = 0;
     for (std::size_t i = 0; i < referenceRows.size(); ++i) {
@@ -129,7 +258,7 @@ alignment_agreement f_computeAgreement(const std::vector<std::string>& reference
             const std::string& otherRow = otherRows[static_cast<std::size_t>(p)];
             sequence.partner = p;
             sequence.role = f_sameResidues(referenceRows[i], otherRow) ? sequence_role::compared
-                                                                     : sequence_role::mismatched;
+                                                                       : sequence_role::mismatched;
         } else if (entry(partnerReference, i) == -2) {
             sequence.partner = -2;
             sequence.role = sequence_role::mismatched;
@@ -140,9 +269,13 @@ alignment_agreement f_computeAgreement(const std::vector<std::string>& reference
         ++result.compared;
         sequence.firstResidue = residuesCompared;
         residuesCompared += static_cast<std::size_t>(sequence.residues);
+        const std::string& row = referenceRows[i];
         const std::string& otherRow = otherRows[static_cast<std::size_t>(p)];
-        walkers.push_back({referenceRows[i].data(), referenceRows[i].size(), otherRow.data(), otherRow.size(), 0,
+        walkers.push_back({row.data(), row.size(), otherRow.data(), otherRow.size(),
+                           f_nextResidue(row.data(), 0, row.size()), f_nextResidue(otherRow.data(), 0, otherRow.size()),
                            sequence.firstResidue, &sequence});
+        longest = std::max(longest, row.size());
+        longestOther = std::max(longestOther, otherRow.size());
     }
     for (std::size_t j = 0; j < otherRows.size(); ++j)
         if (entry(partnerOther, j) != -2 &&
@@ -153,49 +286,49 @@ alignment_agreement f_computeAgreement(const std::vector<std::string>& reference
 
     // The compared residues in each column of the other alignment.
     std::vector<std::int64_t> otherColumnResidues(otherColumns, 0);
-    for (const walker& w : walkers)
-        for (std::size_t c = 0; c < std::min(w.otherLength, otherColumns); ++c)
-            if (isResidue(w.otherRow[c])) ++otherColumnResidues[c];
+    {
+        std::vector<std::uint32_t> counts(otherColumns, 0);  // (summed on vectors)
+        for (const walker& w : walkers) {
+            const std::size_t end = std::min(w.otherLength, otherColumns);
+            for (std::size_t c = 0; c < end; ++c) counts[c] += w.otherRow[c] != '-';
+        }
+        std::copy(counts.begin(), counts.end(), otherColumnResidues.begin());
+    }
     for (std::int64_t n : otherColumnResidues) result.pairsOther += n * (n - 1) / 2;
 
-    // The reference's columns, a chunk at a time: each compared row adds its residues of the
-    // chunk to the members of their columns; every column is counted; then each row takes back
-    // what its residues share, in the order it gave them.
+    // The reference's columns, a chunk at a time: every compared row is walked in step with its
+    // partner's row through the chunk, which cuts its residues into runs of one shift; the runs
+    // are counted, every column is tallied, then each row takes back what its residues share.
     result.columnStats.resize(columns);
-    const std::size_t walking = std::max<std::size_t>(walkers.size(), 1);
-    const std::size_t chunk = std::clamp<std::size_t>(kMembersHeld / walking, 1, 256);
-    std::vector<std::size_t> members(chunk * walking);
-    std::vector<std::size_t> memberCount(chunk), taken(chunk);
-    std::vector<group_tally> groups(otherColumns);
-    for (std::size_t chunkStart = 0; chunkStart < columns; chunkStart += chunk) {
-        const std::size_t chunkEnd = std::min(columns, chunkStart + chunk);
-        std::fill(memberCount.begin(), memberCount.end(), 0);
-        for (walker& w : walkers) {
-            for (std::size_t c = chunkStart; c < std::min(chunkEnd, w.rowLength); ++c) {
-                if (!isResidue(w.row[c])) continue;
-                while (w.otherPos < w.otherLength && !isResidue(w.otherRow[w.otherPos])) ++w.otherPos;
-                const std::size_t k = c - chunkStart;
-                members[k * walking + memberCount[k]++] = std::min(w.otherPos++, otherColumns);
-            }
+    const std::size_t shifts = longest + longestOther + 1;
+    const std::size_t width = std::clamp<std::size_t>(
+        std::min(kCountsHeld / shifts, kResiduesHeld / std::max<std::size_t>(walkers.size(), 1)), 1, 256);
+    column_chunk chunk(longest, longestOther);
+    std::vector<std::size_t> runsEnd(walkers.size());  // where each row's runs end in the chunk
+    for (std::size_t first = 0; first < columns; first += width) {
+        const std::size_t end = std::min(columns, first + width);
+        chunk.start(first, end);
+        for (std::size_t w = 0; w < walkers.size(); ++w) {
+            walkThrough(walkers[w], end, otherColumns, chunk);
+            runsEnd[w] = chunk.runCount();
         }
-        for (std::size_t c = chunkStart; c < chunkEnd; ++c) {
-            const std::size_t k = c - chunkStart;
+        chunk.count();
+        for (std::size_t c = first; c < end; ++c) {
             column_agreement& column = result.columnStats[c];
-            column = tallyColumn(c, &members[k * walking], memberCount[k], otherColumnResidues, groups);
+            column = chunk.column(c - first, otherColumnResidues);
             result.pairsReference += column.pairs();
             result.pairsShared += column.shared;
             if (column.residues >= 2) ++result.columns;
             if (column.identical) ++result.columnsIdentical;
         }
-        std::fill(taken.begin(), taken.end(), 0);
-        for (walker& w : walkers) {
-            for (std::size_t c = chunkStart; c < std::min(chunkEnd, w.rowLength); ++c) {
-                if (!isResidue(w.row[c])) continue;
-                const std::size_t k = c - chunkStart;
-                const std::size_t sharedHere = members[k * walking + taken[k]++];
-                if (residuesKept) result.residueShared[w.nextResidue++] = static_cast<std::int32_t>(sharedHere);
-                w.sequence->shared += static_cast<std::int64_t>(sharedHere);
-                w.sequence->pairs += result.columnStats[c].residues - 1;
+        std::size_t run = 0;
+        for (std::size_t w = 0; w < walkers.size(); ++w) {
+            walker& walked = walkers[w];
+            for (; run < runsEnd[w]; ++run) {
+                const residue_run& taken = chunk.run(run);
+                chunk.takeBack(taken, walked.sequence->pairs, walked.sequence->shared,
+                               residuesKept ? &result.residueShared[walked.nextResidue] : nullptr);
+                walked.nextResidue += taken.to - taken.from;
             }
         }
     }

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "common/io/trace.h"
+#include "dorvex/row_words.h"
 
 // ---- 1. the row walker ----
 
@@ -20,15 +21,29 @@ AlignRowIterator::AlignRowIterator(const std::string* walkedRow)
 AlignRowIterator& AlignRowIterator::begin()
 {
     pos = 0;
-    while (pos < len && (*row)[pos] == '-') ++pos;
+    if (len > 0) pos = static_cast<int>(f_nextResidue(row->data(), 0, static_cast<std::size_t>(len)));
     return *this;
 }
 
 AlignRowIterator& AlignRowIterator::operator++()
 {
-    if (pos < len) ++pos;
-    while (pos < len && (*row)[pos] == '-') ++pos;
+    if (pos < len) pos = static_cast<int>(f_nextResidue(row->data(), static_cast<std::size_t>(pos) + 1, static_cast<std::size_t>(len)));
     return *this;
+}
+
+void f_stepInStep(AlignRowIterator& a, AlignRowIterator& b)
+{
+    if (a.pos >= a.len || b.pos >= b.len) {
+        ++a;
+        ++b;
+        return;
+    }
+    const std::size_t room = static_cast<std::size_t>(std::min(a.len - a.pos, b.len - b.pos) - 1);
+    const int inStep = static_cast<int>(f_columnsInStep(a.row->data() + a.pos + 1, b.row->data() + b.pos + 1, room));
+    a.pos += inStep;
+    b.pos += inStep;
+    ++a;
+    ++b;
 }
 
 int AlignRowIterator::gaps_before() const
@@ -54,7 +69,21 @@ constexpr std::size_t kResidueChunk = 256;
 std::size_t takeResidues(const char*& at, const char* end, char* chunk)
 {
     std::size_t taken = 0;
-    for (; at != end && taken < kResidueChunk; ++at) {
+    // Eight columns at a time: copied whole when they hold no gap, else one by one, each column
+    // stored and counted only when it is a residue (no branch on it).
+    while (taken + kRowWord <= kResidueChunk && end - at >= static_cast<std::ptrdiff_t>(kRowWord)) {
+        if (f_gapBytes(at) == 0) {
+            std::memcpy(chunk + taken, at, kRowWord);
+            taken += kRowWord;
+        } else {
+            for (std::size_t k = 0; k < kRowWord; ++k) {
+                chunk[taken] = at[k];
+                taken += at[k] != '-';
+            }
+        }
+        at += kRowWord;
+    }
+    for (; taken < kResidueChunk && at != end; ++at) {
         chunk[taken] = *at;
         taken += *at != '-';
     }
@@ -78,15 +107,18 @@ std::string f_residues(const std::string& row)
 bool f_sameResidues(const std::string& row, const std::string& otherRow)
 {
     if (row == otherRow) return true;
-    const char *at = row.data(), *otherAt = otherRow.data();
-    const char *end = at + row.size(), *otherEnd = otherAt + otherRow.size();
-    char chunk[kResidueChunk], otherChunk[kResidueChunk];
-    for (;;) {
-        const std::size_t taken = takeResidues(at, end, chunk);
-        if (takeResidues(otherAt, otherEnd, otherChunk) != taken || std::memcmp(chunk, otherChunk, taken) != 0)
-            return false;
-        if (taken == 0) return true;
+    // Both rows walked residue by residue in step: each stretch in which both hold residues is
+    // compared whole.
+    const char *a = row.data(), *b = otherRow.data();
+    const std::size_t lengthA = row.size(), lengthB = otherRow.size();
+    std::size_t i = f_nextResidue(a, 0, lengthA), j = f_nextResidue(b, 0, lengthB);
+    while (i < lengthA && j < lengthB) {
+        const std::size_t both = f_residuePairs(a + i, b + j, std::min(lengthA - i, lengthB - j));
+        if (std::memcmp(a + i, b + j, both) != 0) return false;
+        i = f_nextResidue(a, i + both, lengthA);
+        j = f_nextResidue(b, j + both, lengthB);
     }
+    return i == lengthA && j == lengthB;
 }
 
 std::size_t f_residueHash(const std::string& row)
@@ -157,8 +189,7 @@ void fillPaired(offset_maps& maps, const std::string& row, const std::string& ot
         }
         previous = d;
         first = false;
-        ++a;
-        ++b;
+        f_stepInStep(a, b);
     }
     // Gaps before the first residue left unwalked, or the row's trailing gaps.
     const int g = a.gaps_before();

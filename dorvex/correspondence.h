@@ -83,6 +83,12 @@ public:
     int len;  // the row's length, taken at construction
 };
 
+// Moves two walkers that stand on residues of the same number on together, past every residue
+// that keeps their distance, to the first two residues whose distance differs (or to a row's
+// end): as many steps of both as it takes until the columns of the two rows stop holding residues
+// and gaps alike.
+void f_stepInStep(AlignRowIterator& a, AlignRowIterator& b);
+
 // The residues of a row (its characters other than "-"), in order: the ungapped sequence.
 [[nodiscard]] std::string f_residues(const std::string& row);
 // True when the two rows hold the same residues in the same order, wherever their gaps stand.

@@ -52,8 +52,8 @@ pairing f_pairSequences(const alignment_input& first, const alignment_input& sec
 
     // The second sequences of each residue sequence in order (found by the hash of their residues;
     // sequences of other residues under the same hash keep lists of their own), and how far the
-    // search has gone: a sequence passed over (paired, or kept for its namesake) never becomes
-    // free again.
+    // search has gone: a sequence passed over (paired) never becomes free again. Those kept for
+    // their namesakes are never found, so they are not listed.
     struct candidates {
         std::vector<int> indices;
         std::size_t next = 0;
@@ -68,6 +68,7 @@ pairing f_pairSequences(const alignment_input& first, const alignment_input& sec
     auto findByContent = [&](const std::string& row) {
         if (!contentListed) {
             for (std::size_t j = 0; j < second.rows.size(); ++j) {
+                if (keptForNamesake[j]) continue;
                 std::vector<candidates>& lists = byContent[f_residueHash(second.rows[j])];
                 candidates* list = contentList(lists, second.rows[j]);
                 if (list == nullptr) list = &lists.emplace_back();
@@ -80,7 +81,7 @@ pairing f_pairSequences(const alignment_input& first, const alignment_input& sec
         if (list == nullptr) return -1;
         while (list->next < list->indices.size()) {
             const std::size_t j = static_cast<std::size_t>(list->indices[list->next]);
-            if (result.partner21[j] == -1 && !keptForNamesake[j]) return static_cast<int>(j);
+            if (result.partner21[j] == -1) return static_cast<int>(j);
             ++list->next;
         }
         return -1;

@@ -1,0 +1,62 @@
+// Aligned rows looked at eight columns at a time, each eight a 64-bit word: where the gaps ("-")
+// stand, and how far two rows go on holding residues alike. The walks of two rows in step (offset
+// maps, agreement, residue comparisons) spend their time here.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+
+constexpr std::size_t kRowWord = 8;
+
+// 0x80 in every byte of the eight columns at at that holds "-", 0 in the others (exact: no borrow
+// crosses from one byte into the next).
+inline std::uint64_t f_gapBytes(const char* at)
+{
+    std::uint64_t word;
+    std::memcpy(&word, at, kRowWord);
+    constexpr std::uint64_t low7 = 0x7F7F7F7F7F7F7F7Fu;
+    const std::uint64_t zeroAtGaps = word ^ 0x2D2D2D2D2D2D2D2Du;
+    return ~(((zeroAtGaps & low7) + low7) | zeroAtGaps | low7);
+}
+
+// The first of the eight columns whose byte marks holds 0x80 (marks is not 0).
+inline std::size_t f_firstMarked(std::uint64_t marks)
+{
+#if __BYTE_ORDER__ == __ORDER_BIG_ENDIAN__
+    return static_cast<std::size_t>(__builtin_clzll(marks)) / 8;
+#else
+    return static_cast<std::size_t>(__builtin_ctzll(marks)) / 8;
+#endif
+}
+
+// The number of columns from a and b on, at most limit, in which both rows hold a residue or both
+// a gap: the columns over which their residues keep their distance.
+inline std::size_t f_columnsInStep(const char* a, const char* b, std::size_t limit)
+{
+    std::size_t n = 0;
+    for (; n + kRowWord <= limit; n += kRowWord)
+        if (const std::uint64_t differ = f_gapBytes(a + n) ^ f_gapBytes(b + n)) return n + f_firstMarked(differ);
+    while (n < limit && (a[n] == '-') == (b[n] == '-')) ++n;
+    return n;
+}
+
+// The number of columns from a and b on, at most limit, in which both rows hold a residue.
+inline std::size_t f_residuePairs(const char* a, const char* b, std::size_t limit)
+{
+    std::size_t n = 0;
+    for (; n + kRowWord <= limit; n += kRowWord)
+        if (const std::uint64_t gaps = f_gapBytes(a + n) | f_gapBytes(b + n)) return n + f_firstMarked(gaps);
+    while (n < limit && a[n] != '-' && b[n] != '-') ++n;
+    return n;
+}
+
+// The first column of row at or after from (and before length) that holds a residue; length
+// when there is none.
+inline std::size_t f_nextResidue(const char* row, std::size_t from, std::size_t length)
+{
+    constexpr std::uint64_t allGaps = 0x8080808080808080u;
+    for (; from + kRowWord <= length; from += kRowWord)
+        if (const std::uint64_t residues = f_gapBytes(row + from) ^ allGaps) return from + f_firstMarked(residues);
+    while (from < length && row[from] == '-') ++from;
+    return from;
+}
