@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "common/io/work_split.h"
 #include "dorvex/correspondence.h"
 #include "dorvex/row_words.h"
 
@@ -33,16 +34,7 @@ bool isResidue(char c) { return c != '-'; }
 
 std::int64_t residueCount(const std::string& row)
 {
-    // Gaps counted in bytes over stretches of 255 columns, which no count can overflow: the loop
-    // runs on vectors.
-    std::int64_t gaps = 0;
-    for (std::size_t from = 0; from < row.size(); from += 255) {
-        const std::size_t end = std::min(row.size(), from + 255);
-        unsigned char inStretch = 0;
-        for (std::size_t c = from; c < end; ++c) inStretch += row[c] == '-';
-        gaps += inStretch;
-    }
-    return static_cast<std::int64_t>(row.size()) - gaps;
+    return static_cast<std::int64_t>(f_residuesIn(row.data(), row.size()));
 }
 
 int entry(const std::vector<int>& partner, std::size_t i)
@@ -71,8 +63,17 @@ struct walker {
     std::size_t pos;          // the reference column of its next residue not counted yet
     std::size_t otherPos;     // the other row's column of the same residue
     std::size_t nextResidue;  // that residue's entry in residueShared
-    sequence_agreement* sequence;
 };
+
+// A walker of row against otherRow (whose residues begin at entry firstResidue of residueShared)
+// that starts at reference column column.
+walker startWalker(const std::string& row, const std::string& otherRow, std::size_t firstResidue, std::size_t column)
+{
+    const std::size_t from = std::min(column, row.size());
+    const std::size_t before = f_residuesIn(row.data(), from);
+    return {row.data(), row.size(), otherRow.data(), otherRow.size(), f_nextResidue(row.data(), from, row.size()),
+            f_columnOfResidue(otherRow.data(), otherRow.size(), before), firstResidue + before};
+}
 
 // Residues of one compared row in the reference columns [from, to) of a chunk (counted from the
 // chunk's first column) that the other alignment places in consecutive columns: all shifted
@@ -234,6 +235,59 @@ void walkThrough(walker& w, std::size_t end, std::size_t otherColumns, column_ch
 // of at most this many residues: the chunks of columns are as wide as both allow.
 constexpr std::size_t kCountsHeld = std::size_t{1} << 22;
 constexpr std::size_t kResiduesHeld = std::size_t{1} << 23;
+constexpr std::size_t kWalkersAhead = 4;
+
+// What one part of the reference columns counts: its share of the sums, and per compared sequence
+// the pairs and shared pairs of its residues in these columns.
+struct part_counts {
+    std::int64_t pairsReference = 0, pairsShared = 0, columns = 0, columnsIdentical = 0;
+    std::vector<std::int64_t> pairs, shared;  // per walker
+};
+
+// Counts the reference columns [first, last), a chunk of width columns at a time: every compared
+// row is walked in step with its partner's row through the chunk, which cuts its residues into
+// runs of one shift; the runs are counted, every column is tallied (into columnStats), then each
+// row takes back what its residues share (into scores, when it is not null).
+void countColumns(std::vector<walker>& walkers, std::size_t first, std::size_t last, std::size_t width,
+                  std::size_t otherColumns, const std::vector<std::int64_t>& otherColumnResidues, column_chunk& chunk,
+                  std::vector<column_agreement>& columnStats, std::int32_t* scores, part_counts& counts)
+{
+    counts.pairs.assign(walkers.size(), 0);
+    counts.shared.assign(walkers.size(), 0);
+    std::vector<std::size_t> runsEnd(walkers.size());  // where each row's runs end in the chunk
+    for (std::size_t begin = first; begin < last; begin += width) {
+        const std::size_t end = std::min(last, begin + width);
+        chunk.start(begin, end);
+        for (std::size_t w = 0; w < walkers.size(); ++w) {
+            // The rows lie all over memory: the next rows' columns are asked for ahead of time.
+            if (w + kWalkersAhead < walkers.size()) {
+                const walker& next = walkers[w + kWalkersAhead];
+                __builtin_prefetch(next.row + next.pos);
+                __builtin_prefetch(next.otherRow + next.otherPos);
+            }
+            walkThrough(walkers[w], end, otherColumns, chunk);
+            runsEnd[w] = chunk.runCount();
+        }
+        chunk.count();
+        for (std::size_t c = begin; c < end; ++c) {
+            column_agreement& column = columnStats[c];
+            column = chunk.column(c - begin, otherColumnResidues);
+            counts.pairsReference += column.pairs();
+            counts.pairsShared += column.shared;
+            if (column.residues >= 2) ++counts.columns;
+            if (column.identical) ++counts.columnsIdentical;
+        }
+        std::size_t run = 0;
+        for (std::size_t w = 0; w < walkers.size(); ++w) {
+            walker& walked = walkers[w];
+            for (; run < runsEnd[w]; ++run) {
+                const residue_run& taken = chunk.run(run);
+                chunk.takeBack(taken, counts.pairs[w], counts.shared[w], scores ? scores + walked.nextResidue : nullptr);
+                walked.nextResidue += taken.to - taken.from;
+            }
+        }
+    }
+}
 
 }  // namespace
 
@@ -246,19 +300,29 @@ alignment_agreement f_computeAgreement(const std::vector<std::string>& reference
     const std::size_t columns = referenceRows.empty() ? 0 : referenceRows[0].size();
     const std::size_t otherColumns = otherRows.empty() ? 0 : otherRows[0].size();
 
-    std::vector<walker> walkers;
-    std::size_t longest = 0, longestOther = 0;
+    // The residues of every reference row, and whether each mutual partner holds the same, on all
+    // cores.
+    std::vector<int> partners(referenceRows.size());
+    std::vector<char> sameResidues(referenceRows.size(), 0);
     result.sequences.resize(referenceRows.size());
+    f_splitWork(referenceRows.size(), [&](std::size_t, std::size_t begin, std::size_t end) {
+        for (std::size_t i = begin; i < end; ++i) {
+            result.sequences[i].residues = residueCount(referenceRows[i]);
+            partners[i] = mutualPartner(partnerReference, partnerOther, otherRows.size(), i);
+            if (partners[i] >= 0)
+                sameResidues[i] = f_sameResidues(referenceRows[i], otherRows[static_cast<std::size_t>(partners[i])]);
+        }
+    });
+
+    std::vector<std::size_t> compared;  // the compared sequences, in order
+    std::size_t longest = 0, longestOther = 0;
     std::size_t residuesCompared = 0;
     for (std::size_t i = 0; i < referenceRows.size(); ++i) {
         sequence_agreement& sequence = result.sequences[i];
-        sequence.residues = residueCount(referenceRows[i]);
-        const int p = mutualPartner(partnerReference, partnerOther, otherRows.size(), i);
+        const int p = partners[i];
         if (p >= 0) {
-            const std::string& otherRow = otherRows[static_cast<std::size_t>(p)];
             sequence.partner = p;
-            sequence.role = f_sameResidues(referenceRows[i], otherRow) ? sequence_role::compared
-                                                                       : sequence_role::mismatched;
+            sequence.role = sameResidues[i] ? sequence_role::compared : sequence_role::mismatched;
         } else if (entry(partnerReference, i) == -2) {
             sequence.partner = -2;
             sequence.role = sequence_role::mismatched;
@@ -269,67 +333,59 @@ alignment_agreement f_computeAgreement(const std::vector<std::string>& reference
         ++result.compared;
         sequence.firstResidue = residuesCompared;
         residuesCompared += static_cast<std::size_t>(sequence.residues);
-        const std::string& row = referenceRows[i];
-        const std::string& otherRow = otherRows[static_cast<std::size_t>(p)];
-        walkers.push_back({row.data(), row.size(), otherRow.data(), otherRow.size(),
-                           f_nextResidue(row.data(), 0, row.size()), f_nextResidue(otherRow.data(), 0, otherRow.size()),
-                           sequence.firstResidue, &sequence});
-        longest = std::max(longest, row.size());
-        longestOther = std::max(longestOther, otherRow.size());
+        compared.push_back(i);
+        longest = std::max(longest, referenceRows[i].size());
+        longestOther = std::max(longestOther, otherRows[static_cast<std::size_t>(p)].size());
     }
     for (std::size_t j = 0; j < otherRows.size(); ++j)
         if (entry(partnerOther, j) != -2 &&
             mutualPartner(partnerOther, partnerReference, referenceRows.size(), j) < 0)
             ++result.unpairedOther;
-    const bool residuesKept = residues == residue_scores::kept;
-    if (residuesKept) result.residueShared.assign(residuesCompared, 0);
+    if (residues == residue_scores::kept) result.residueShared.assign(residuesCompared, 0);
+    auto otherRowOf = [&](std::size_t i) -> const std::string& {
+        return otherRows[static_cast<std::size_t>(result.sequences[i].partner)];
+    };
 
-    // The compared residues in each column of the other alignment.
-    std::vector<std::int64_t> otherColumnResidues(otherColumns, 0);
-    {
-        std::vector<std::uint32_t> counts(otherColumns, 0);  // (summed on vectors)
-        for (const walker& w : walkers) {
-            const std::size_t end = std::min(w.otherLength, otherColumns);
-            for (std::size_t c = 0; c < end; ++c) counts[c] += w.otherRow[c] != '-';
+    // The compared residues in each column of the other alignment, counted in parts (on vectors).
+    std::vector<std::vector<std::uint32_t>> partResidues(f_workParts());
+    f_splitWork(compared.size(), [&](std::size_t part, std::size_t begin, std::size_t end) {
+        std::vector<std::uint32_t>& counts = partResidues[part];
+        counts.assign(otherColumns, 0);
+        for (std::size_t k = begin; k < end; ++k) {
+            const std::string& otherRow = otherRowOf(compared[k]);
+            const std::size_t length = std::min(otherRow.size(), otherColumns);
+            for (std::size_t c = 0; c < length; ++c) counts[c] += otherRow[c] != '-';
         }
-        std::copy(counts.begin(), counts.end(), otherColumnResidues.begin());
-    }
+    });
+    std::vector<std::int64_t> otherColumnResidues(otherColumns, 0);
+    for (const std::vector<std::uint32_t>& counts : partResidues)
+        for (std::size_t c = 0; c < otherColumns; ++c) otherColumnResidues[c] += counts[c];
     for (std::int64_t n : otherColumnResidues) result.pairsOther += n * (n - 1) / 2;
 
-    // The reference's columns, a chunk at a time: every compared row is walked in step with its
-    // partner's row through the chunk, which cuts its residues into runs of one shift; the runs
-    // are counted, every column is tallied, then each row takes back what its residues share.
+    // The reference's columns, in parts, one per core, each with walkers of its own that start at
+    // its first column.
     result.columnStats.resize(columns);
     const std::size_t shifts = longest + longestOther + 1;
     const std::size_t width = std::clamp<std::size_t>(
-        std::min(kCountsHeld / shifts, kResiduesHeld / std::max<std::size_t>(walkers.size(), 1)), 1, 256);
-    column_chunk chunk(longest, longestOther);
-    std::vector<std::size_t> runsEnd(walkers.size());  // where each row's runs end in the chunk
-    for (std::size_t first = 0; first < columns; first += width) {
-        const std::size_t end = std::min(columns, first + width);
-        chunk.start(first, end);
-        for (std::size_t w = 0; w < walkers.size(); ++w) {
-            walkThrough(walkers[w], end, otherColumns, chunk);
-            runsEnd[w] = chunk.runCount();
-        }
-        chunk.count();
-        for (std::size_t c = first; c < end; ++c) {
-            column_agreement& column = result.columnStats[c];
-            column = chunk.column(c - first, otherColumnResidues);
-            result.pairsReference += column.pairs();
-            result.pairsShared += column.shared;
-            if (column.residues >= 2) ++result.columns;
-            if (column.identical) ++result.columnsIdentical;
-        }
-        std::size_t run = 0;
-        for (std::size_t w = 0; w < walkers.size(); ++w) {
-            walker& walked = walkers[w];
-            for (; run < runsEnd[w]; ++run) {
-                const residue_run& taken = chunk.run(run);
-                chunk.takeBack(taken, walked.sequence->pairs, walked.sequence->shared,
-                               residuesKept ? &result.residueShared[walked.nextResidue] : nullptr);
-                walked.nextResidue += taken.to - taken.from;
-            }
+        std::min(kCountsHeld / shifts, kResiduesHeld / std::max<std::size_t>(compared.size(), 1)), 1, 256);
+    std::vector<part_counts> parts(f_workParts());
+    f_splitWork(columns, [&](std::size_t part, std::size_t first, std::size_t last) {
+        std::vector<walker> walkers;
+        walkers.reserve(compared.size());
+        for (std::size_t i : compared)
+            walkers.push_back(startWalker(referenceRows[i], otherRowOf(i), result.sequences[i].firstResidue, first));
+        column_chunk chunk(longest, longestOther);
+        countColumns(walkers, first, last, width, otherColumns, otherColumnResidues, chunk, result.columnStats,
+                     result.residueShared.empty() ? nullptr : result.residueShared.data(), parts[part]);
+    });
+    for (const part_counts& part : parts) {
+        result.pairsReference += part.pairsReference;
+        result.pairsShared += part.pairsShared;
+        result.columns += part.columns;
+        result.columnsIdentical += part.columnsIdentical;
+        for (std::size_t k = 0; k < compared.size(); ++k) {
+            result.sequences[compared[k]].pairs += part.pairs[k];
+            result.sequences[compared[k]].shared += part.shared[k];
         }
     }
     return result;

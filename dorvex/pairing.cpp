@@ -8,6 +8,7 @@
 #include "common/io/file_output.h"
 #include "common/io/strings.h"
 #include "common/io/trace.h"
+#include "common/io/work_split.h"
 #include "dorvex/mismatch_report.h"
 
 namespace {
@@ -87,14 +88,26 @@ pairing f_pairSequences(const alignment_input& first, const alignment_input& sec
         return -1;
     };
 
+    // Each first sequence's namesake, when they pair by name, and whether the two hold the same
+    // residues (compared on all cores).
+    std::vector<int> namesake(first.names.size(), -1);
+    for (std::size_t i = 0; i < first.names.size(); ++i)
+        if (pairsByName(first.names[i])) namesake[i] = byName.at(first.names[i]);
+    std::vector<char> sameAsNamesake(first.names.size(), 0);
+    f_splitWork(first.names.size(), [&](std::size_t, std::size_t begin, std::size_t end) {
+        for (std::size_t i = begin; i < end; ++i)
+            if (namesake[i] >= 0)
+                sameAsNamesake[i] = f_sameResidues(first.rows[i], second.rows[static_cast<std::size_t>(namesake[i])]);
+    });
+
     int mismatches = 0;
     atomic_file report;
     bool reportOpen = false;
     for (std::size_t i = 0; i < first.names.size(); ++i) {
-        if (pairsByName(first.names[i])) {
-            const int j = byName.at(first.names[i]);
+        if (namesake[i] >= 0) {
+            const int j = namesake[i];
             const std::size_t js = static_cast<std::size_t>(j);
-            if (f_sameResidues(first.rows[i], second.rows[js])) {
+            if (sameAsNamesake[i]) {
                 pairPartners(result, i, j);
                 continue;
             }

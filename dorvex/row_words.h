@@ -29,6 +29,13 @@ inline std::size_t f_firstMarked(std::uint64_t marks)
 #endif
 }
 
+// The number of bytes of marks that hold 0x80. (Summed by one multiplication: a count of
+// bits would call a library routine on processors without an instruction for it.)
+inline std::size_t f_markedCount(std::uint64_t marks)
+{
+    return static_cast<std::size_t>(((marks >> 7) * 0x0101010101010101u) >> 56);
+}
+
 // The number of columns from a and b on, at most limit, in which both rows hold a residue or both
 // a gap: the columns over which their residues keep their distance.
 inline std::size_t f_columnsInStep(const char* a, const char* b, std::size_t limit)
@@ -59,4 +66,32 @@ inline std::size_t f_nextResidue(const char* row, std::size_t from, std::size_t 
         if (const std::uint64_t residues = f_gapBytes(row + from) ^ allGaps) return from + f_firstMarked(residues);
     while (from < length && row[from] == '-') ++from;
     return from;
+}
+
+// The number of residues in the first length columns of row. (Gaps are counted in bytes over
+// stretches of 255 columns, which no count can overflow: the loop runs on vectors.)
+inline std::size_t f_residuesIn(const char* row, std::size_t length)
+{
+    std::size_t gaps = 0;
+    for (std::size_t from = 0; from < length; from += 255) {
+        const std::size_t end = from + 255 < length ? from + 255 : length;
+        unsigned char inStretch = 0;
+        for (std::size_t c = from; c < end; ++c) inStretch += row[c] == '-';
+        gaps += inStretch;
+    }
+    return length - gaps;
+}
+
+// The column of row's residue number k (counted from 0); length when the row holds no more.
+inline std::size_t f_columnOfResidue(const char* row, std::size_t length, std::size_t k)
+{
+    std::size_t from = 0;
+    for (; from + kRowWord <= length; from += kRowWord) {
+        const std::size_t inWord = kRowWord - f_markedCount(f_gapBytes(row + from));
+        if (inWord > k) break;
+        k -= inWord;
+    }
+    for (; from < length; ++from)
+        if (row[from] != '-' && k-- == 0) return from;
+    return length;
 }

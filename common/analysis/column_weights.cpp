@@ -1,7 +1,8 @@
 // Column weights: the average standardised score of the residue pairs of each column.
 // Instead of scoring every pair of rows, the residues of each column are counted by ordinal and
 // the pair sum is taken over the 22 x 22 scores; the sum is exact (128-bit integers). Rows are
-// read front to back over chunks of columns, which keeps the counts small and in cache.
+// read front to back over chunks of columns, which keeps the counts small and in cache, on all
+// cores.
 #include "common/analysis/column_weights.h"
 
 #include <algorithm>
@@ -10,6 +11,7 @@
 #include "common/analysis/weight_matrix.h"
 #include "common/io/data_files.h"
 #include "common/io/trace.h"
+#include "common/io/work_split.h"
 
 double f_setWeights(const std::vector<std::string>& rows, const char* matrixFile, double* weights)
 {
@@ -29,20 +31,30 @@ double f_setWeights(const std::vector<std::string>& rows, const char* matrixFile
     const std::size_t columns = rows.empty() ? 0 : rows[0].size();
 
     // Columns are taken in chunks, so that the counts stay small whatever the alignment's length;
-    // counts[k * 22 + ordinal]: how many rows hold a residue of that ordinal in column k of the chunk.
+    // counts[k * 22 + ordinal]: how many rows hold a residue of that ordinal in column k of the
+    // chunk. The rows are counted in parts, one per core, each into counts of its own.
     constexpr std::size_t kChunk = 4096;
-    std::vector<std::int64_t> counts(std::min(columns, kChunk) * kAlphabetSize);
+    const std::size_t countsSize = std::min(columns, kChunk) * kAlphabetSize;
+    std::vector<std::vector<std::uint32_t>> partCounts(f_workParts(), std::vector<std::uint32_t>(countsSize));
+    std::vector<std::int64_t> counts(countsSize);
     double minimum = 0.0;
     double maximum = 0.0;
     const double pairDivisor = static_cast<double>(n) * 500.0 * (static_cast<double>(n) - 1);
     for (std::size_t chunkStart = 0; chunkStart < columns; chunkStart += kChunk) {
         const std::size_t chunkEnd = std::min(columns, chunkStart + kChunk);
+        f_splitWork(n, [&](std::size_t part, std::size_t first, std::size_t last) {
+            std::vector<std::uint32_t>& own = partCounts[part];
+            std::fill(own.begin(), own.end(), 0);
+            for (std::size_t r = first; r < last; ++r) {
+                const std::string& row = rows[r];
+                const std::size_t end = std::min(row.size(), chunkEnd);
+                std::uint32_t* cell = own.data();
+                for (std::size_t c = chunkStart; c < end; ++c, cell += kAlphabetSize) ++cell[matrix.ord(row[c])];
+            }
+        });
         std::fill(counts.begin(), counts.end(), 0);
-        for (const std::string& row : rows) {
-            const std::size_t end = std::min(row.size(), chunkEnd);
-            std::int64_t* cell = counts.data();
-            for (std::size_t c = chunkStart; c < end; ++c, cell += kAlphabetSize) ++cell[matrix.ord(row[c])];
-        }
+        for (const std::vector<std::uint32_t>& own : partCounts)
+            for (std::size_t k = 0; k < countsSize; ++k) counts[k] += own[k];
         for (std::size_t c = chunkStart; c < chunkEnd; ++c) {
             const std::int64_t* count = &counts[(c - chunkStart) * kAlphabetSize];
             // Exact whatever the row count and the scores: counts up to 2^31 times scores up to 2^31.
