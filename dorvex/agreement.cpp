@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 
 #include "common/io/work_split.h"
 #include "dorvex/correspondence.h"
@@ -63,6 +64,7 @@ struct walker {
     std::size_t pos;          // the reference column of its next residue not counted yet
     std::size_t otherPos;     // the other row's column of the same residue
     std::size_t nextResidue;  // that residue's entry in residueShared
+    bool same = true;         // the residues walked are the same in both rows
 };
 
 // A walker of row against otherRow (whose residues begin at entry firstResidue of residueShared)
@@ -72,7 +74,7 @@ walker startWalker(const std::string& row, const std::string& otherRow, std::siz
     const std::size_t from = std::min(column, row.size());
     const std::size_t before = f_residuesIn(row.data(), from);
     return {row.data(), row.size(), otherRow.data(), otherRow.size(), f_nextResidue(row.data(), from, row.size()),
-            f_columnOfResidue(otherRow.data(), otherRow.size(), before), firstResidue + before};
+            f_columnOfResidue(otherRow.data(), otherRow.size(), before), firstResidue + before, true};
 }
 
 // Residues of one compared row in the reference columns [from, to) of a chunk (counted from the
@@ -218,13 +220,14 @@ private:
 };
 
 // Walks a compared row and its partner's row in step through the reference columns before end,
-// adding their runs of residues to chunk.
+// adding their runs of residues to chunk, and noting whether their residues are the same.
 void walkThrough(walker& w, std::size_t end, std::size_t otherColumns, column_chunk& chunk)
 {
     const std::size_t limit = std::min(end, w.rowLength);
     while (w.pos < limit && w.otherPos < w.otherLength) {
         const std::size_t length =
             f_residuePairs(w.row + w.pos, w.otherRow + w.otherPos, std::min(limit - w.pos, w.otherLength - w.otherPos));
+        w.same = w.same && std::memcmp(w.row + w.pos, w.otherRow + w.otherPos, length) == 0;
         chunk.addRun(w.pos, w.pos + length, w.otherPos, otherColumns);
         w.pos = f_nextResidue(w.row, w.pos + length, w.rowLength);
         w.otherPos = f_nextResidue(w.otherRow, w.otherPos + length, w.otherLength);
@@ -238,10 +241,12 @@ constexpr std::size_t kResiduesHeld = std::size_t{1} << 23;
 constexpr std::size_t kWalkersAhead = 4;
 
 // What one part of the reference columns counts: its share of the sums, and per compared sequence
-// the pairs and shared pairs of its residues in these columns.
+// the pairs and shared pairs of its residues in these columns, and whether they were the same as
+// their partner's.
 struct part_counts {
     std::int64_t pairsReference = 0, pairsShared = 0, columns = 0, columnsIdentical = 0;
     std::vector<std::int64_t> pairs, shared;  // per walker
+    std::vector<char> same;                   // per walker
 };
 
 // Counts the reference columns [first, last), a chunk of width columns at a time: every compared
@@ -287,43 +292,41 @@ void countColumns(std::vector<walker>& walkers, std::size_t first, std::size_t l
             }
         }
     }
+    counts.same.resize(walkers.size());
+    for (std::size_t w = 0; w < walkers.size(); ++w) counts.same[w] = walkers[w].same;
 }
 
-}  // namespace
+// The rows of the two alignments and who is whose partner.
+struct agreement_input {
+    const std::vector<std::string>& referenceRows;
+    const std::vector<int>& partnerReference;
+    const std::vector<std::string>& otherRows;
+    const std::vector<int>& partnerOther;
+};
 
-alignment_agreement f_computeAgreement(const std::vector<std::string>& referenceRows,
-                                       const std::vector<int>& partnerReference,
-                                       const std::vector<std::string>& otherRows,
-                                       const std::vector<int>& partnerOther, residue_scores residues)
+// The agreement, each reference row's mutual partner (or -1) in partners and whether it is taken
+// to hold the same residues in sameResidues. The counting compares the residues it walks; the
+// compared rows whose residues turn out to differ are added to differing.
+alignment_agreement countAgreement(const agreement_input& in, const std::vector<int>& partners,
+                                   const std::vector<char>& sameResidues, const std::vector<std::int64_t>& residueCounts,
+                                   residue_scores residues, std::vector<std::size_t>& differing)
 {
     alignment_agreement result;
-    const std::size_t columns = referenceRows.empty() ? 0 : referenceRows[0].size();
-    const std::size_t otherColumns = otherRows.empty() ? 0 : otherRows[0].size();
-
-    // The residues of every reference row, and whether each mutual partner holds the same, on all
-    // cores.
-    std::vector<int> partners(referenceRows.size());
-    std::vector<char> sameResidues(referenceRows.size(), 0);
-    result.sequences.resize(referenceRows.size());
-    f_splitWork(referenceRows.size(), [&](std::size_t, std::size_t begin, std::size_t end) {
-        for (std::size_t i = begin; i < end; ++i) {
-            result.sequences[i].residues = residueCount(referenceRows[i]);
-            partners[i] = mutualPartner(partnerReference, partnerOther, otherRows.size(), i);
-            if (partners[i] >= 0)
-                sameResidues[i] = f_sameResidues(referenceRows[i], otherRows[static_cast<std::size_t>(partners[i])]);
-        }
-    });
+    const std::size_t columns = in.referenceRows.empty() ? 0 : in.referenceRows[0].size();
+    const std::size_t otherColumns = in.otherRows.empty() ? 0 : in.otherRows[0].size();
 
     std::vector<std::size_t> compared;  // the compared sequences, in order
     std::size_t longest = 0, longestOther = 0;
     std::size_t residuesCompared = 0;
-    for (std::size_t i = 0; i < referenceRows.size(); ++i) {
+    result.sequences.resize(in.referenceRows.size());
+    for (std::size_t i = 0; i < in.referenceRows.size(); ++i) {
         sequence_agreement& sequence = result.sequences[i];
+        sequence.residues = residueCounts[i];
         const int p = partners[i];
         if (p >= 0) {
             sequence.partner = p;
             sequence.role = sameResidues[i] ? sequence_role::compared : sequence_role::mismatched;
-        } else if (entry(partnerReference, i) == -2) {
+        } else if (entry(in.partnerReference, i) == -2) {
             sequence.partner = -2;
             sequence.role = sequence_role::mismatched;
         }
@@ -334,16 +337,16 @@ alignment_agreement f_computeAgreement(const std::vector<std::string>& reference
         sequence.firstResidue = residuesCompared;
         residuesCompared += static_cast<std::size_t>(sequence.residues);
         compared.push_back(i);
-        longest = std::max(longest, referenceRows[i].size());
-        longestOther = std::max(longestOther, otherRows[static_cast<std::size_t>(p)].size());
+        longest = std::max(longest, in.referenceRows[i].size());
+        longestOther = std::max(longestOther, in.otherRows[static_cast<std::size_t>(p)].size());
     }
-    for (std::size_t j = 0; j < otherRows.size(); ++j)
-        if (entry(partnerOther, j) != -2 &&
-            mutualPartner(partnerOther, partnerReference, referenceRows.size(), j) < 0)
+    for (std::size_t j = 0; j < in.otherRows.size(); ++j)
+        if (entry(in.partnerOther, j) != -2 &&
+            mutualPartner(in.partnerOther, in.partnerReference, in.referenceRows.size(), j) < 0)
             ++result.unpairedOther;
     if (residues == residue_scores::kept) result.residueShared.assign(residuesCompared, 0);
     auto otherRowOf = [&](std::size_t i) -> const std::string& {
-        return otherRows[static_cast<std::size_t>(result.sequences[i].partner)];
+        return in.otherRows[static_cast<std::size_t>(result.sequences[i].partner)];
     };
 
     // The compared residues in each column of the other alignment, counted in parts (on vectors).
@@ -363,7 +366,8 @@ alignment_agreement f_computeAgreement(const std::vector<std::string>& reference
     for (std::int64_t n : otherColumnResidues) result.pairsOther += n * (n - 1) / 2;
 
     // The reference's columns, in parts, one per core, each with walkers of its own that start at
-    // its first column.
+    // its first column. The part that ends at the last column compares the residues that longer
+    // rows hold past it.
     result.columnStats.resize(columns);
     const std::size_t shifts = longest + longestOther + 1;
     const std::size_t width = std::clamp<std::size_t>(
@@ -373,10 +377,17 @@ alignment_agreement f_computeAgreement(const std::vector<std::string>& reference
         std::vector<walker> walkers;
         walkers.reserve(compared.size());
         for (std::size_t i : compared)
-            walkers.push_back(startWalker(referenceRows[i], otherRowOf(i), result.sequences[i].firstResidue, first));
+            walkers.push_back(startWalker(in.referenceRows[i], otherRowOf(i), result.sequences[i].firstResidue, first));
         column_chunk chunk(longest, longestOther);
         countColumns(walkers, first, last, width, otherColumns, otherColumnResidues, chunk, result.columnStats,
                      result.residueShared.empty() ? nullptr : result.residueShared.data(), parts[part]);
+        if (last != columns) return;
+        for (std::size_t w = 0; w < walkers.size(); ++w) {
+            const walker& walked = walkers[w];
+            parts[part].same[w] = parts[part].same[w] &&
+                                  f_sameResidues(std::string_view(walked.row, walked.rowLength).substr(walked.pos),
+                                                 std::string_view(walked.otherRow, walked.otherLength).substr(walked.otherPos));
+        }
     });
     for (const part_counts& part : parts) {
         result.pairsReference += part.pairsReference;
@@ -388,7 +399,44 @@ alignment_agreement f_computeAgreement(const std::vector<std::string>& reference
             result.sequences[compared[k]].shared += part.shared[k];
         }
     }
+    for (std::size_t k = 0; k < compared.size(); ++k)
+        for (const part_counts& part : parts)
+            if (!part.same[k]) {
+                differing.push_back(compared[k]);
+                break;
+            }
     return result;
+}
+
+}  // namespace
+
+alignment_agreement f_computeAgreement(const std::vector<std::string>& referenceRows,
+                                       const std::vector<int>& partnerReference,
+                                       const std::vector<std::string>& otherRows,
+                                       const std::vector<int>& partnerOther, residue_scores residues)
+{
+    // Every reference row's residues and mutual partner, on all cores. A partner with as many
+    // residues is taken to hold the same ones: the counting compares them as it walks them (a
+    // comparison of its own would read every row once more), and when some differ after all, the
+    // counting is done again with those rows mismatched.
+    const agreement_input in{referenceRows, partnerReference, otherRows, partnerOther};
+    std::vector<int> partners(referenceRows.size());
+    std::vector<std::int64_t> residueCounts(referenceRows.size());
+    std::vector<char> sameResidues(referenceRows.size(), 0);
+    f_splitWork(referenceRows.size(), [&](std::size_t, std::size_t begin, std::size_t end) {
+        for (std::size_t i = begin; i < end; ++i) {
+            residueCounts[i] = residueCount(referenceRows[i]);
+            partners[i] = mutualPartner(partnerReference, partnerOther, otherRows.size(), i);
+            if (partners[i] >= 0)
+                sameResidues[i] = residueCount(otherRows[static_cast<std::size_t>(partners[i])]) == residueCounts[i];
+        }
+    });
+    std::vector<std::size_t> differing;
+    alignment_agreement result = countAgreement(in, partners, sameResidues, residueCounts, residues, differing);
+    if (differing.empty()) return result;
+    for (std::size_t i : differing) sameResidues[i] = 0;
+    differing.clear();
+    return countAgreement(in, partners, sameResidues, residueCounts, residues, differing);
 }
 
 // ---- 4. residues ----

@@ -104,7 +104,7 @@ std::string f_residues(const std::string& row)
     return residues;
 }
 
-bool f_sameResidues(const std::string& row, const std::string& otherRow)
+bool f_sameResidues(std::string_view row, std::string_view otherRow)
 {
     if (row == otherRow) return true;
     // Both rows walked residue by residue in step: each stretch in which both hold residues is

@@ -4,6 +4,7 @@
 #pragma once
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // One entry of an offset map. It opens a stretch of the row that runs from its key up to the key
@@ -92,7 +93,7 @@ void f_stepInStep(AlignRowIterator& a, AlignRowIterator& b);
 // The residues of a row (its characters other than "-"), in order: the ungapped sequence.
 [[nodiscard]] std::string f_residues(const std::string& row);
 // True when the two rows hold the same residues in the same order, wherever their gaps stand.
-[[nodiscard]] bool f_sameResidues(const std::string& row, const std::string& otherRow);
+[[nodiscard]] bool f_sameResidues(std::string_view row, std::string_view otherRow);
 // A hash of the residues of a row: rows of the same residues get the same hash, wherever their
 // gaps stand.
 [[nodiscard]] std::size_t f_residueHash(const std::string& row);

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 
 #include "common/alignment/letters.h"
 #include "common/alignment/line_source.h"
@@ -59,10 +60,9 @@ line_class trimmedClass(std::string_view& line, block_dialect dialect)
     return kind;
 }
 
-// Splits a row line into its name and its segment (the last blank-separated word, cut before its
-// first character that is neither a letter nor "-"); a line without a blank gives its first
-// character as the name and an empty segment. Returns where the segment starts in the line (npos
-// without a blank). Both views look into line.
+// Splits a row line into its name and the word its segment is read from (its last blank-separated
+// word); a line without a blank gives its first character as the name and an empty word. Returns
+// where the word starts in the line (npos without a blank). Both views look into line.
 std::size_t splitRow(std::string_view line, std::string_view& name, std::string_view& segment)
 {
     std::size_t end = line.size();
@@ -79,21 +79,12 @@ std::size_t splitRow(std::string_view line, std::string_view& name, std::string_
         return std::string_view::npos;
     }
     const std::size_t start = lastBlank + 1;
-    segment = line.substr(start, f_lettersAndGaps(line.substr(start)));
+    segment = line.substr(start);
 
     std::size_t nameEnd = lastBlank;
     while (nameEnd > 0 && line[nameEnd - 1] == ' ') --nameEnd;
     name = line.substr(0, nameEnd);
     return start;
-}
-
-// Raises the letters of text to upper case.
-void raise(char* text, std::size_t length)
-{
-    unsigned char lower = 0;  // (a bool would keep the compiler from using vectors)
-    for (std::size_t i = 0; i < length; ++i) lower |= f_isLower(text[i]);
-    if (lower != 0)
-        for (std::size_t i = 0; i < length; ++i) text[i] = f_raised(text[i]);
 }
 
 // The segments of a file's blocks, raised to upper case and kept in reading order, then joined
@@ -102,18 +93,27 @@ void raise(char* text, std::size_t length)
 class block_segments {
 public:
     void startBlock() { blockStarts_.push_back(segments_.size()); }
-    // Adds the next segment of the current block.
-    void add(std::string_view segment)
+    // Adds the next segment of the current block, read from word: its letters and "-" up to its
+    // first other character. Returns the segment's length.
+    std::size_t add(std::string_view word)
     {
-        if (chunks_.empty() || chunks_.back().capacity() - chunks_.back().size() < segment.size()) {
-            chunks_.emplace_back();
-            chunks_.back().reserve(std::max(kChunk, segment.size()));  // never grows: views stay valid
+        if (chunks_.empty() || chunks_.back().size - chunks_.back().used < word.size()) {
+            const std::size_t size = std::max(kChunk, word.size());
+            chunks_.push_back({std::unique_ptr<char[]>(new char[size]), 0, size});
         }
-        std::string& chunk = chunks_.back();
-        const std::size_t at = chunk.size();
-        chunk += segment;
-        raise(&chunk[at], segment.size());
-        segments_.emplace_back(chunk.data() + at, segment.size());
+        // The word is copied and told in one pass (on vectors); it is cut in the rare case that
+        // it holds another character.
+        text_chunk& chunk = chunks_.back();
+        char* const start = chunk.text.get() + chunk.used;
+        unsigned char others = 0;  // (a bool would keep the compiler from using vectors)
+        for (std::size_t i = 0; i < word.size(); ++i) {
+            start[i] = f_raised(word[i]);
+            others |= !f_isLetterOrGap(word[i]);
+        }
+        const std::size_t length = others == 0 ? word.size() : f_lettersAndGaps(word);
+        segments_.emplace_back(start, length);
+        chunk.used += length;
+        return length;
     }
     // Appends count rows: row i joins the i-th segments of the blocks that have one.
     void appendRows(std::vector<std::string>& rows, std::size_t count) const
@@ -139,7 +139,12 @@ private:
         return blockStarts_[b] + i < end;
     }
 
-    std::vector<std::string> chunks_;             // the segments' text
+    // The segments' text, in chunks that never move: the views of the segments stay valid.
+    struct text_chunk {
+        std::unique_ptr<char[]> text;
+        std::size_t used, size;
+    };
+    std::vector<text_chunk> chunks_;
     std::vector<std::string_view> segments_;      // every segment, block after block
     std::vector<std::size_t> blockStarts_;        // each block's first segment
 };
@@ -188,7 +193,7 @@ void f_getAlignFrom(line_source& lines, std::vector<std::string>& names, std::ve
     bool blankLedMet = false;        // a blank-led line was met between blocks
     std::string_view line;
     bool lineInHand = false;         // the line that ended the previous block
-    std::string_view name, segment;
+    std::string_view name, segment;  // a row's name and the word its segment is read from
 
     for (bool more = true; more;) {
         // Look for the first row of the next block; a block-ending line is looked at again.
@@ -216,17 +221,17 @@ void f_getAlignFrom(line_source& lines, std::vector<std::string>& names, std::ve
         bool segmentsAligned = true;  // every row's segment starts where the first row's does
         for (;;) {
             const std::size_t segmentStart = splitRow(line, name, segment);
-            if (rowIndex == 0) {
-                f_say("  - iSeqLen = %zu\n", segment.size());
-                firstSegmentStart = segmentStart;
-            }
-            segmentsAligned = segmentsAligned && segmentStart == firstSegmentStart;
             if (blockCount == 1) {
                 names.emplace_back(name);
                 f_cutName(names.back());
                 ++rowCount;
             }
-            if (rowIndex < rowCount) segments.add(segment);
+            const std::size_t segmentLength = rowIndex < rowCount ? segments.add(segment) : 0;
+            if (rowIndex == 0) {
+                f_say("  - iSeqLen = %zu\n", segmentLength);
+                firstSegmentStart = segmentStart;
+            }
+            segmentsAligned = segmentsAligned && segmentStart == firstSegmentStart;
             ++rowIndex;
             if (!lines.next(line)) break;
             const line_class next = trimmedClass(line, dialect);
