@@ -150,10 +150,9 @@ namespace {
 
 // A row without a usable partner: flagged as a whole; only its gap runs and the residue
 // stretches after them are marked.
-void fillAlone(offset_maps& maps, std::size_t index, bool mismatch, const std::string& row)
+void fillAlone(offset_maps& maps, bool mismatch, const std::string& row)
 {
     maps.add(-1, mismatch ? 'm' : 'u');
-    f_say(mismatch ? "*** Mismatch %zu\n" : "*** Unpaired %zu\n", index);
 
     AlignRowIterator a(&row);
     a.begin();
@@ -196,22 +195,41 @@ void fillPaired(offset_maps& maps, const std::string& row, const std::string& ot
     if (g > 0) maps.add(a.pos - g, 'g');
 }
 
+// A row without a partner in otherRows: -1, -2, or an index beyond them.
+bool alone(int partner, const std::vector<std::string>& otherRows)
+{
+    return partner < 0 || static_cast<std::size_t>(partner) >= otherRows.size();
+}
+
 }  // namespace
 
-void f_calcDelta(offset_maps& offsets, const std::vector<int>& partner, const std::vector<std::string>& rows,
-                 const std::vector<std::string>& otherRows)
+void f_fillOffsets(offset_maps& offsets, const std::vector<int>& partner, const std::vector<std::string>& rows,
+                   const std::vector<std::string>& otherRows)
 {
     offsets.clear();
     for (std::size_t i = 0; i < rows.size(); ++i) {
         if (i < partner.size()) {
             const int p = partner[i];
-            if (p < 0 || static_cast<std::size_t>(p) >= otherRows.size())
-                fillAlone(offsets, i, p == -2, rows[i]);
+            if (alone(p, otherRows))
+                fillAlone(offsets, p == -2, rows[i]);
             else
                 fillPaired(offsets, rows[i], otherRows[static_cast<std::size_t>(p)]);
         }
         offsets.endRow(static_cast<int>(rows[i].size()));
     }
+}
+
+void f_sayRowsAlone(const std::vector<int>& partner, std::size_t rowCount, const std::vector<std::string>& otherRows)
+{
+    for (std::size_t i = 0; i < std::min(rowCount, partner.size()); ++i)
+        if (alone(partner[i], otherRows)) f_say(partner[i] == -2 ? "*** Mismatch %zu\n" : "*** Unpaired %zu\n", i);
+}
+
+void f_calcDelta(offset_maps& offsets, const std::vector<int>& partner, const std::vector<std::string>& rows,
+                 const std::vector<std::string>& otherRows)
+{
+    f_fillOffsets(offsets, partner, rows, otherRows);
+    f_sayRowsAlone(partner, rows.size(), otherRows);
 }
 
 // ---- 4. residue columns ----
