@@ -3,9 +3,11 @@
 // WORDs: "moved" writes the same sequences as another method might align them: every row's gaps
 // stand elsewhere, and every tenth sequence is renamed (so that it can only be paired by its
 // residues); "dna" writes nucleotides instead of amino acids; "fasta" writes aligned FASTA (rows
-// in lines of 60, as aligners write them) instead of the block format.
+// in lines of 60, as aligners write them) and "clustal" the Clustal format (a header, and a line
+// of conservation marks under each block) instead of the block format.
 // Rows descend from one random ancestor with 30 percent substitutions and short gap runs, so
 // that columns have realistic weights and groups; the same seed gives the same sequences.
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <random>
@@ -15,18 +17,19 @@
 int main(int argc, char** argv)
 {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: make_alignment SEQUENCES COLUMNS [SEED [moved] [dna] [fasta]]\n");
+        std::fprintf(stderr, "usage: make_alignment SEQUENCES COLUMNS [SEED [moved] [dna] [fasta|clustal]]\n");
         return 2;
     }
     const long sequences = std::atol(argv[1]);
     const long columns = std::atol(argv[2]);
     std::mt19937 random(argc > 3 ? static_cast<unsigned>(std::atol(argv[3])) : 1u);
-    bool moved = false, dna = false, fasta = false;
+    bool moved = false, dna = false, fasta = false, clustal = false;
     for (int i = 4; i < argc; ++i) {
         const std::string word = argv[i];
         moved = moved || word == "moved";
         dna = dna || word == "dna";
         fasta = fasta || word == "fasta";
+        clustal = clustal || word == "clustal";
     }
     const std::string residues = dna ? "ACGT" : "ACDEFGHIKLMNPQRSTVWY";
     auto pick = [&](std::size_t n) { return static_cast<std::size_t>(random() % n); };
@@ -73,8 +76,19 @@ int main(int argc, char** argv)
         }
         return 0;
     }
+    if (clustal) std::printf("CLUSTAL W (1.83) multiple sequence alignment\n\n");
     for (long from = 0; from < columns; from += width) {
         for (long i = 0; i < sequences; ++i) std::printf("%s   %s\n", name(i).c_str(), rows[i].substr(from, width).c_str());
+        if (clustal) {
+            // "*" under the columns that every row holds alike.
+            std::string marks(name(0).size() + 3, ' ');
+            for (long c = from; c < std::min(columns, from + width); ++c) {
+                bool alike = true;
+                for (long i = 1; i < sequences && alike; ++i) alike = rows[i][c] == rows[0][c];
+                marks += alike ? '*' : ' ';
+            }
+            std::printf("%s\n", marks.c_str());
+        }
         std::printf("\n");
     }
     return 0;
