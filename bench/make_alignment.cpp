@@ -78,7 +78,8 @@ int main(int argc, char** argv)
     }
     if (clustal) std::printf("CLUSTAL W (1.83) multiple sequence alignment\n\n");
     for (long from = 0; from < columns; from += width) {
-        for (long i = 0; i < sequences; ++i) std::printf("%s   %s\n", name(i).c_str(), rows[i].substr(from, width).c_str());
+        for (long i = 0; i < sequences; ++i)
+            std::printf("%s   %s\n", name(i).c_str(), rows[i].substr(from, width).c_str());
         if (clustal) {
             // "*" under the columns that every row holds alike.
             std::string marks(name(0).size() + 3, ' ');

@@ -287,7 +287,8 @@ void countColumns(std::vector<walker>& walkers, std::size_t first, std::size_t l
             walker& walked = walkers[w];
             for (; run < runsEnd[w]; ++run) {
                 const residue_run& taken = chunk.run(run);
-                chunk.takeBack(taken, counts.pairs[w], counts.shared[w], scores ? scores + walked.nextResidue : nullptr);
+                std::int32_t* const takenScores = scores ? scores + walked.nextResidue : nullptr;
+                chunk.takeBack(taken, counts.pairs[w], counts.shared[w], takenScores);
                 walked.nextResidue += taken.to - taken.from;
             }
         }
@@ -308,8 +309,9 @@ struct agreement_input {
 // to hold the same residues in sameResidues. The counting compares the residues it walks; the
 // compared rows whose residues turn out to differ are added to differing.
 alignment_agreement countAgreement(const agreement_input& in, const std::vector<int>& partners,
-                                   const std::vector<char>& sameResidues, const std::vector<std::int64_t>& residueCounts,
-                                   residue_scores residues, std::vector<std::size_t>& differing)
+                                   const std::vector<char>& sameResidues,
+                                   const std::vector<std::int64_t>& residueCounts, residue_scores residues,
+                                   std::vector<std::size_t>& differing)
 {
     alignment_agreement result;
     const std::size_t columns = in.referenceRows.empty() ? 0 : in.referenceRows[0].size();
@@ -384,9 +386,9 @@ alignment_agreement countAgreement(const agreement_input& in, const std::vector<
         if (last != columns) return;
         for (std::size_t w = 0; w < walkers.size(); ++w) {
             const walker& walked = walkers[w];
-            parts[part].same[w] = parts[part].same[w] &&
-                                  f_sameResidues(std::string_view(walked.row, walked.rowLength).substr(walked.pos),
-                                                 std::string_view(walked.otherRow, walked.otherLength).substr(walked.otherPos));
+            const std::string_view rest(walked.row + walked.pos, walked.rowLength - walked.pos);
+            const std::string_view otherRest(walked.otherRow + walked.otherPos, walked.otherLength - walked.otherPos);
+            parts[part].same[w] = parts[part].same[w] && f_sameResidues(rest, otherRest);
         }
     });
     for (const part_counts& part : parts) {

@@ -27,7 +27,10 @@ AlignRowIterator& AlignRowIterator::begin()
 
 AlignRowIterator& AlignRowIterator::operator++()
 {
-    if (pos < len) pos = static_cast<int>(f_nextResidue(row->data(), static_cast<std::size_t>(pos) + 1, static_cast<std::size_t>(len)));
+    if (pos < len) {
+        const std::size_t next = static_cast<std::size_t>(pos) + 1, length = static_cast<std::size_t>(len);
+        pos = static_cast<int>(f_nextResidue(row->data(), next, length));
+    }
     return *this;
 }
 
@@ -236,10 +239,6 @@ void f_calcDelta(offset_maps& offsets, const std::vector<int>& partner, const st
 
 int f_posAlign(const std::string& row, int n)
 {
-    const int wanted = n < 1 ? 1 : n;
-    int seen = 0;
-    for (std::size_t col = 0; col < row.size(); ++col) {
-        if (row[col] != '-' && ++seen == wanted) return static_cast<int>(col) + 1;
-    }
-    return static_cast<int>(row.size()) + 1;
+    const std::size_t wanted = n < 1 ? 0 : static_cast<std::size_t>(n) - 1;  // counted from 0
+    return static_cast<int>(f_columnOfResidue(row.data(), row.size(), wanted)) + 1;
 }

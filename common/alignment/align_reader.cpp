@@ -72,7 +72,8 @@ std::size_t splitRow(std::string_view line, std::string_view& name, std::string_
 
     // (memrchr looks at many bytes at a time, where rfind looks at one)
     const char* blank = line.empty() ? nullptr : static_cast<const char*>(memrchr(line.data(), ' ', line.size()));
-    const std::size_t lastBlank = blank == nullptr ? std::string_view::npos : static_cast<std::size_t>(blank - line.data());
+    const std::size_t lastBlank =
+        blank == nullptr ? std::string_view::npos : static_cast<std::size_t>(blank - line.data());
     if (lastBlank == std::string_view::npos) {
         name = line.substr(0, 1);
         segment = std::string_view();

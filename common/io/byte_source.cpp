@@ -126,7 +126,8 @@ private:
                 state_.avail_in = static_cast<std::uint32_t>(got);
             }
             // Bytes after a whole member that do not begin another are ignored, as gzip does.
-            if (afterMember_ && (state_.next_in[0] != 0x1f || (state_.avail_in > 1 && state_.next_in[1] != 0x8b))) break;
+            const std::uint8_t* const in = state_.next_in;
+            if (afterMember_ && (in[0] != 0x1f || (state_.avail_in > 1 && in[1] != 0x8b))) break;
             const std::uint32_t inBefore = state_.avail_in, outBefore = state_.avail_out;
             if (isal_inflate(&state_) != ISAL_DECOMP_OK) {
                 setDamaged();  // damaged data, or a check value or length that does not match

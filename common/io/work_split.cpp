@@ -11,7 +11,7 @@ std::size_t f_workParts()
     return parts;
 }
 
-void f_splitWork(std::size_t count, const std::function<void(std::size_t part, std::size_t begin, std::size_t end)>& work)
+void f_splitWork(std::size_t count, const part_work& work)
 {
     const std::size_t parts = f_workParts();
     auto begin = [&](std::size_t part) { return count / parts * part + std::min(part, count % parts); };

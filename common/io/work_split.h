@@ -12,4 +12,5 @@ std::size_t f_workParts();
 // call), each on a thread of its own, the calling thread taking the first; returns when all are
 // done. Parts write only what is theirs: a result that sums over parts is summed by the caller,
 // in the order of the parts, so that it does not depend on which thread ends first.
-void f_splitWork(std::size_t count, const std::function<void(std::size_t part, std::size_t begin, std::size_t end)>& work);
+using part_work = std::function<void(std::size_t part, std::size_t begin, std::size_t end)>;
+void f_splitWork(std::size_t count, const part_work& work);

@@ -109,7 +109,10 @@ TEST(Agreement, EqualsANaivePairEnumeration)
             const int kind = static_cast<int>(random() % 6);  // 0 unpaired, 1 mismatched, 2 paired anyway
             const int j = order[i];
             first[i] = randomRow(residues, random);
-            second[j] = randomRow(kind == 1 || kind == 2 ? residues + "A" : residues, random);
+            // A mismatched partner has as many residues, its last one another.
+            std::string other = residues;
+            other.back() = other.back() == 'A' ? 'C' : 'A';
+            second[j] = randomRow(kind == 1 || kind == 2 ? other : residues, random);
             unpaired += kind == 0;
             mismatched += kind == 1 || kind == 2;
             if (kind == 0) continue;
@@ -118,6 +121,12 @@ TEST(Agreement, EqualsANaivePairEnumeration)
             if (kind > 2) comparedFirst[i] = i, comparedSecond[j] = i;
         }
         const alignment_agreement a = f_computeAgreement(first, partner12, second, partner21);
+        // Without the residues' scores, the same sums.
+        const alignment_agreement sums =
+            f_computeAgreement(first, partner12, second, partner21, residue_scores::left_out);
+        ASSERT_TRUE(sums.residueShared.empty());
+        ASSERT_EQ(std::make_tuple(sums.pairsShared, sums.columnsIdentical, sums.sequences[0].shared),
+                  std::make_tuple(a.pairsShared, a.columnsIdentical, a.sequences[0].shared));
         const auto columns1 = residueColumns(first, comparedFirst);
         const auto columns2 = residueColumns(second, comparedSecond);
         const std::set<residue_pair> pairs1 = enumeratePairs(columns1), pairs2 = enumeratePairs(columns2);
