@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
-#include <cstring>
 
 #include "common/io/work_split.h"
 #include "dorvex/correspondence.h"
@@ -225,9 +224,8 @@ void walkThrough(walker& w, std::size_t end, std::size_t otherColumns, column_ch
 {
     const std::size_t limit = std::min(end, w.rowLength);
     while (w.pos < limit && w.otherPos < w.otherLength) {
-        const std::size_t length =
-            f_residuePairs(w.row + w.pos, w.otherRow + w.otherPos, std::min(limit - w.pos, w.otherLength - w.otherPos));
-        w.same = w.same && std::memcmp(w.row + w.pos, w.otherRow + w.otherPos, length) == 0;
+        const std::size_t length = f_residuePairs(w.row + w.pos, w.otherRow + w.otherPos,
+                                                  std::min(limit - w.pos, w.otherLength - w.otherPos), w.same);
         chunk.addRun(w.pos, w.pos + length, w.otherPos, otherColumns);
         w.pos = f_nextResidue(w.row, w.pos + length, w.rowLength);
         w.otherPos = f_nextResidue(w.otherRow, w.otherPos + length, w.otherLength);

@@ -110,14 +110,15 @@ std::string f_residues(const std::string& row)
 bool f_sameResidues(std::string_view row, std::string_view otherRow)
 {
     if (row == otherRow) return true;
-    // Both rows walked residue by residue in step: each stretch in which both hold residues is
-    // compared whole.
+    // Both rows walked residue by residue in step, the stretches in which both hold residues
+    // eight columns at a time.
     const char *a = row.data(), *b = otherRow.data();
     const std::size_t lengthA = row.size(), lengthB = otherRow.size();
     std::size_t i = f_nextResidue(a, 0, lengthA), j = f_nextResidue(b, 0, lengthB);
+    bool same = true;
     while (i < lengthA && j < lengthB) {
-        const std::size_t both = f_residuePairs(a + i, b + j, std::min(lengthA - i, lengthB - j));
-        if (std::memcmp(a + i, b + j, both) != 0) return false;
+        const std::size_t both = f_residuePairs(a + i, b + j, std::min(lengthA - i, lengthB - j), same);
+        if (!same) return false;
         i = f_nextResidue(a, i + both, lengthA);
         j = f_nextResidue(b, j + both, lengthB);
     }

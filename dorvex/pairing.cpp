@@ -39,6 +39,9 @@ pairing f_pairSequences(const alignment_input& first, const alignment_input& sec
 
     // A name pairs by name only when it occurs exactly once in each alignment.
     std::unordered_map<std::string_view, int> count1, count2, byName;
+    count1.reserve(first.names.size());
+    count2.reserve(second.names.size());
+    byName.reserve(second.names.size());
     for (const std::string& name : first.names) ++count1[name];
     for (std::size_t j = 0; j < second.names.size(); ++j) {
         ++count2[second.names[j]];

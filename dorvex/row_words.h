@@ -8,16 +8,25 @@
 
 constexpr std::size_t kRowWord = 8;
 
-// 0x80 in every byte of the eight columns at at that holds "-", 0 in the others (exact: no borrow
-// crosses from one byte into the next).
-inline std::uint64_t f_gapBytes(const char* at)
+// The eight columns at at, as one word.
+inline std::uint64_t f_rowWord(const char* at)
 {
     std::uint64_t word;
     std::memcpy(&word, at, kRowWord);
+    return word;
+}
+
+// 0x80 in every byte of word that holds "-", 0 in the others (exact: no borrow crosses from one
+// byte into the next).
+inline std::uint64_t f_gapBytesOf(std::uint64_t word)
+{
     constexpr std::uint64_t low7 = 0x7F7F7F7F7F7F7F7Fu;
     const std::uint64_t zeroAtGaps = word ^ 0x2D2D2D2D2D2D2D2Du;
     return ~(((zeroAtGaps & low7) + low7) | zeroAtGaps | low7);
 }
+
+// The same of the eight columns at at.
+inline std::uint64_t f_gapBytes(const char* at) { return f_gapBytesOf(f_rowWord(at)); }
 
 // The first of the eight columns whose byte marks holds 0x80 (marks is not 0).
 inline std::size_t f_firstMarked(std::uint64_t marks)
@@ -47,13 +56,33 @@ inline std::size_t f_columnsInStep(const char* a, const char* b, std::size_t lim
     return n;
 }
 
-// The number of columns from a and b on, at most limit, in which both rows hold a residue.
-inline std::size_t f_residuePairs(const char* a, const char* b, std::size_t limit)
+// The bytes of a word that stand in its first count columns (count below 8) all set.
+inline std::uint64_t f_firstColumns(std::size_t count)
+{
+    if (count == 0) return 0;
+#if __BYTE_ORDER__ == __ORDER_BIG_ENDIAN__
+    return ~std::uint64_t{0} << (64 - 8 * count);
+#else
+    return ~std::uint64_t{0} >> (64 - 8 * count);
+#endif
+}
+
+// The number of columns from a and b on, at most limit, in which both rows hold a residue; same
+// is cleared when the residues of the two rows in those columns differ.
+inline std::size_t f_residuePairs(const char* a, const char* b, std::size_t limit, bool& same)
 {
     std::size_t n = 0;
-    for (; n + kRowWord <= limit; n += kRowWord)
-        if (const std::uint64_t gaps = f_gapBytes(a + n) | f_gapBytes(b + n)) return n + f_firstMarked(gaps);
-    while (n < limit && a[n] != '-' && b[n] != '-') ++n;
+    for (; n + kRowWord <= limit; n += kRowWord) {
+        const std::uint64_t wordA = f_rowWord(a + n), wordB = f_rowWord(b + n);
+        const std::uint64_t differ = wordA ^ wordB;
+        if (const std::uint64_t gaps = f_gapBytesOf(wordA) | f_gapBytesOf(wordB)) {
+            const std::size_t both = f_firstMarked(gaps);
+            same = same && (differ & f_firstColumns(both)) == 0;
+            return n + both;
+        }
+        same = same && differ == 0;
+    }
+    for (; n < limit && a[n] != '-' && b[n] != '-'; ++n) same = same && a[n] == b[n];
     return n;
 }
 
