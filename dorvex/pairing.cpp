@@ -71,9 +71,14 @@ pairing f_pairSequences(const alignment_input& first, const alignment_input& sec
     bool contentListed = false;  // listed when a first sequence is looked for by its residues
     auto findByContent = [&](const std::string& row) {
         if (!contentListed) {
+            std::vector<std::size_t> hashes(second.rows.size());  // (on all cores)
+            f_splitWork(second.rows.size(), [&](std::size_t, std::size_t begin, std::size_t end) {
+                for (std::size_t j = begin; j < end; ++j)
+                    if (!keptForNamesake[j]) hashes[j] = f_residueHash(second.rows[j]);
+            });
             for (std::size_t j = 0; j < second.rows.size(); ++j) {
                 if (keptForNamesake[j]) continue;
-                std::vector<candidates>& lists = byContent[f_residueHash(second.rows[j])];
+                std::vector<candidates>& lists = byContent[hashes[j]];
                 candidates* list = contentList(lists, second.rows[j]);
                 if (list == nullptr) list = &lists.emplace_back();
                 list->indices.push_back(static_cast<int>(j));
