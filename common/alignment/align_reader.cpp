@@ -33,7 +33,7 @@ void cutEnd(std::string& line)
 }
 
 // Splits a row line into its name and its segment (the last blank-separated word, cut before its
-// first character that is neither a letter nor "-", raised to upper case); a line without a blank
+// first character that is neither a letter nor "-", letters as written); a line without a blank
 // gives its first character as the name and an empty segment.
 void splitRow(const std::string& rawLine, std::string& name, std::string& segment)
 {
@@ -53,7 +53,6 @@ void splitRow(const std::string& rawLine, std::string& name, std::string& segmen
     std::size_t stop = start;
     while (stop < line.size() && isResidue(line[stop])) ++stop;
     segment = line.substr(start, stop - start);
-    f_toupper(segment);
 
     std::size_t nameEnd = lastBlank;
     while (nameEnd > 0 && line[nameEnd - 1] == ' ') --nameEnd;
@@ -84,7 +83,9 @@ void f_getAlign(std::FILE* file, std::vector<std::string>& names, std::vector<st
 {
     byte_source bytes(file);
     line_source lines(bytes);
+    const std::size_t firstRow = rows.size();
     f_getAlignFrom(lines, names, rows);
+    for (std::size_t i = firstRow; i < rows.size(); ++i) f_toupper(rows[i]);
 }
 
 void f_getAlignFrom(line_source& lines, std::vector<std::string>& names, std::vector<std::string>& rows)

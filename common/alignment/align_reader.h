@@ -14,7 +14,8 @@ void f_getAlign(std::FILE* file, std::vector<std::string>& names, std::vector<st
 
 class line_source;
 
-// f_getAlign over lines from a line source (which may hold lines put back, or rewrite lines).
+// f_getAlign over lines from a line source (which may hold lines put back, or rewrite lines), with
+// the letters of the rows as written (not raised).
 void f_getAlignFrom(line_source& lines, std::vector<std::string>& names, std::vector<std::string>& rows);
 
 // Drops a trailing number in parentheses, with the blanks before it, from a name:

@@ -25,7 +25,8 @@ prog_options::prog_options(program_kind prog)
       tables(false),
       formats{"png"},
       letters(false),
-      name_width(10)
+      name_width(10),
+      core(false)
 {
 }
 

@@ -43,6 +43,8 @@ struct prog_options {
     std::vector<std::string> formats; // --format: picture formats, each "png", "svg" or "pdf"
     bool letters;                     // --letters: residue letters in large enough cells
     int name_width;                   // --name-width: 1 to 60
+    std::string reference;            // --reference (dorvex): score the alignments against it
+    bool core;                        // --core (dorvex): the reference's core residues only
 };
 
 // The settings the pictures of the run are drawn with, as the options give them; the driver
