@@ -17,6 +17,7 @@
 namespace {
 
 using strings = std::vector<std::string>;
+using counts = std::pair<std::int64_t, std::int64_t>;
 
 // Three compared sequences (residues ACGT, ACGT, ACG). Columns of the first alignment, with the
 // second's column of each residue:
@@ -44,9 +45,10 @@ TEST(Agreement, HandWorkedTables)
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "\n Can't write table file " + dir.file("yscores.tsv") + "\n");
     EXPECT_TRUE(dir.exists("ysequences.tsv") && dir.exists("yagreement_columns.tsv"));
     EXPECT_EQ(dir.read("xscores.tsv"),
-              "metric\tvalue\nsequences_compared\t3\nsequences_unpaired\t0\nsequences_unpaired_second\t0\n"
+              "metric\tvalue\nscope\tall\nsequences_compared\t3\nsequences_unpaired\t0\nsequences_unpaired_second\t0\n"
               "sequences_mismatched\t0\npairs_first\t7\npairs_second\t8\npairs_shared\t5\nsp\t0.714286\n"
-              "modeler\t0.625000\ncolumns_first\t5\ncolumns_identical\t2\ntc\t0.400000\n");
+              "modeler\t0.625000\ncolumns_first\t5\ncolumns_identical\t2\ntc\t0.400000\nspfn\t0.285714\n"
+              "spfp\t0.375000\ncompression\t1.000000\n");
     EXPECT_EQ(dir.read("xsequences.tsv"), "name\tpartner\tresidues\tpairs\tshared\tagreement\na\ta\t4\t5\t4\t0.800000\n"
                                           "b\tb\t4\t5\t4\t0.800000\nc\tc\t3\t4\t2\t0.500000\n");
     EXPECT_EQ(dir.read("xagreement_columns.tsv"),
@@ -67,7 +69,8 @@ std::string randomRow(const std::string& residues, std::mt19937& random)
 }
 
 // The naive model. A residue is named by its sequence and its number in the first alignment;
-// residueColumns gives the column of every compared residue standing in a column.
+// columns gives the column of every compared residue standing in a column, core the reference's
+// core residues (all of them when no mask is given).
 using residue = std::pair<int, int>;
 using residue_pair = std::pair<residue, residue>;
 
@@ -83,15 +86,67 @@ std::map<residue, std::size_t> residueColumns(const strings& rows, const std::ve
     return columns;
 }
 
-std::set<residue_pair> enumeratePairs(const std::map<residue, std::size_t>& columns)
+std::set<residue> coreResidues(const strings& rows, const core_mask* mask)
+{
+    std::set<residue> core;
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        for (std::size_t c = 0, t = 0; c < rows[i].size(); ++c)
+            if (rows[i][c] != '-' && (mask == nullptr || (c < (*mask)[i].size() && (*mask)[i][c])))
+                core.insert({static_cast<int>(i), static_cast<int>(t++)});
+            else if (rows[i][c] != '-')
+                ++t;
+    return core;
+}
+
+std::set<residue_pair> enumeratePairs(const std::map<residue, std::size_t>& columns, const std::set<residue>& core)
 {
     std::set<residue_pair> pairs;
     for (const auto& [x, cx] : columns)
         for (const auto& [y, cy] : columns)
-            if (x < y && cx == cy && x.first != y.first) pairs.insert({x, y});
+            if (x < y && cx == cy && x.first != y.first && core.count(x) && core.count(y)) pairs.insert({x, y});
     return pairs;
 }
 
+// What the model makes of a reference and another alignment: the pairs of each and the shared
+// ones, and per reference column its pairs, shared pairs, and whether it counts for TC and
+// stands whole in one column of the other.
+struct naive_scores {
+    std::map<residue, std::size_t> columns1, columns2;
+    std::set<residue_pair> pairs1, pairs2, shared;
+    std::vector<agreement_ratio> byColumn;
+    std::vector<bool> counted, identical;
+};
+
+naive_scores naiveScores(const strings& first, const std::vector<int>& comparedFirst, const strings& second,
+                         const std::vector<int>& comparedSecond, const core_mask* mask)
+{
+    naive_scores m;
+    const std::set<residue> core = coreResidues(first, mask);
+    m.columns1 = residueColumns(first, comparedFirst);
+    m.columns2 = residueColumns(second, comparedSecond);
+    m.pairs1 = enumeratePairs(m.columns1, core), m.pairs2 = enumeratePairs(m.columns2, core);
+    for (const residue_pair& p : m.pairs1)
+        if (m.pairs2.count(p)) m.shared.insert(p);
+    m.byColumn.resize(first[0].size());
+    for (const residue_pair& p : m.pairs1)
+        m.byColumn[m.columns1.at(p.first)].pairs += 1, m.byColumn[m.columns1.at(p.first)].shared += m.shared.count(p);
+    // A column counts for TC when its compared residues (two or more) are all core; it is
+    // identical when they make up exactly one column of the second alignment.
+    for (std::size_t c = 0; c < first[0].size(); ++c) {
+        std::set<residue> members, together;
+        for (const auto& [r, column] : m.columns1)
+            if (column == c) members.insert(r);
+        const bool allCore = std::all_of(members.begin(), members.end(), [&](const residue& r) { return core.count(r) > 0; });
+        m.counted.push_back(members.size() >= 2 && allCore);
+        if (m.counted.back() && m.columns2.count(*members.begin()))
+            for (const auto& [r, column] : m.columns2)
+                if (column == m.columns2.at(*members.begin())) together.insert(r);
+        m.identical.push_back(m.counted.back() && members == together);
+    }
+    return m;
+}
+
+// Random pairs, half of them scored on a random core of the reference.
 TEST(Agreement, EqualsANaivePairEnumeration)
 {
     std::mt19937 random(12);
@@ -117,30 +172,28 @@ TEST(Agreement, EqualsANaivePairEnumeration)
             partner21[j] = kind == 1 ? -2 : i;
             if (kind > 2) comparedFirst[i] = i, comparedSecond[j] = i;
         }
-        const alignment_agreement a = f_computeAgreement(first, partner12, second, partner21);
-        const auto columns1 = residueColumns(first, comparedFirst);
-        const auto columns2 = residueColumns(second, comparedSecond);
-        const std::set<residue_pair> pairs1 = enumeratePairs(columns1), pairs2 = enumeratePairs(columns2);
-        std::set<residue_pair> shared;
-        for (const residue_pair& p : pairs1)
-            if (pairs2.count(p)) shared.insert(p);
+        core_mask mask(n);
+        for (int i = 0; i < n; ++i)
+            for (std::size_t c = 0; c < first[i].size(); ++c) mask[i].push_back(random() % 4 != 0);
+        const core_mask* core = trial % 2 == 0 ? &mask : nullptr;
+        const alignment_agreement a = f_computeAgreement(first, partner12, second, partner21, core);
+        const naive_scores m = naiveScores(first, comparedFirst, second, comparedSecond, core);
         SCOPED_TRACE("trial " + std::to_string(trial));
         ASSERT_EQ(std::make_tuple(a.unpairedReference, a.unpairedOther, a.mismatched),
                   std::make_tuple(unpaired, unpaired, mismatched));
         ASSERT_EQ(std::make_tuple(a.pairsReference, a.pairsOther, a.pairsShared),
-                  (std::tuple<std::int64_t, std::int64_t, std::int64_t>(pairs1.size(), pairs2.size(), shared.size())));
+                  (std::tuple<std::int64_t, std::int64_t, std::int64_t>(m.pairs1.size(), m.pairs2.size(), m.shared.size())));
+        ASSERT_EQ(std::make_pair(a.compression().shared, a.compression().pairs),
+                  counts(second[0].size(), first[0].size()));
 
-        // Per residue, per sequence and per column: the pairs holding it and the shared ones.
+        // Per residue and per sequence: the pairs holding it and the shared ones.
         std::map<residue, agreement_ratio> byResidue;
-        std::vector<agreement_ratio> bySequence(n), byColumn(first[0].size());
-        for (const residue_pair& p : pairs1) {
-            const int held = static_cast<int>(shared.count(p));
+        std::vector<agreement_ratio> bySequence(n);
+        for (const residue_pair& p : m.pairs1)
             for (const residue& r : {p.first, p.second}) {
-                byResidue[r].pairs += 1, byResidue[r].shared += held;
-                bySequence[r.first].pairs += 1, bySequence[r.first].shared += held;
+                byResidue[r].pairs += 1, byResidue[r].shared += m.shared.count(p);
+                bySequence[r.first].pairs += 1, bySequence[r.first].shared += m.shared.count(p);
             }
-            byColumn[columns1.at(p.first)].pairs += 1, byColumn[columns1.at(p.first)].shared += held;
-        }
         for (int i = 0; i < n; ++i) {
             std::vector<agreement_ratio> perColumn;
             f_residueAgreements(a, i, first[i], perColumn);
@@ -154,24 +207,14 @@ TEST(Agreement, EqualsANaivePairEnumeration)
             ASSERT_EQ(std::make_pair(a.sequences[i].shared, a.sequences[i].pairs),
                       std::make_pair(bySequence[i].shared, bySequence[i].pairs));
         }
-        // A column is identical when its compared residues (two or more) make up exactly one
-        // column of the second alignment.
-        std::int64_t identical = 0, holding = 0;
         for (std::size_t c = 0; c < first[0].size(); ++c) {
-            std::set<residue> members, together;
-            for (const auto& [r, column] : columns1)
-                if (column == c) members.insert(r);
-            if (members.size() >= 2 && columns2.count(*members.begin()))
-                for (const auto& [r, column] : columns2)
-                    if (column == columns2.at(*members.begin())) together.insert(r);
-            const bool expected = members.size() >= 2 && members == together;
-            identical += expected;
-            holding += members.size() >= 2;
-            ASSERT_EQ(a.columnStats[c].identical, expected);
+            ASSERT_EQ(a.columnStats[c].identical, m.identical[c]);
             ASSERT_EQ(std::make_pair(a.columnStats[c].shared, a.columnStats[c].pairs()),
-                      std::make_pair(byColumn[c].shared, byColumn[c].pairs));
+                      std::make_pair(m.byColumn[c].shared, m.byColumn[c].pairs));
         }
-        ASSERT_EQ(std::make_pair(a.columnsIdentical, a.columns), std::make_pair(identical, holding));
+        ASSERT_EQ(std::make_pair(a.columnsIdentical, a.columns),
+                  counts(std::count(m.identical.begin(), m.identical.end(), true),
+                         std::count(m.counted.begin(), m.counted.end(), true)));
     }
 }
 
@@ -185,6 +228,9 @@ TEST(Agreement, SummaryListsTheLowestFirst)
                                                      "  - SP:                   0.7143\n"
                                                      "  - modeler:              0.6250\n"
                                                      "  - TC:                   0.4000\n"
+                                                     "  - SPFN:                 0.2857\n"
+                                                     "  - SPFP:                 0.3750\n"
+                                                     "  - compression:          1.0000\n"
                                                      "  - lowest agreement:     0.5000  c\n"
                                                      "                          0.8000  a\n"
                                                      "                          0.8000  b\n");
