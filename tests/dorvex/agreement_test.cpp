@@ -7,11 +7,14 @@
 #include <map>
 #include <random>
 #include <set>
+#include <sstream>
 #include <string>
 #include <tuple>
 #include <vector>
 
+#include "common/io/strings.h"
 #include "dorvex/agreement_tables.h"
+#include "tests/support/png_picture.h"
 #include "tests/support/program_runner.h"
 
 namespace {
@@ -215,6 +218,83 @@ TEST(Agreement, EqualsANaivePairEnumeration)
         ASSERT_EQ(std::make_pair(a.columnsIdentical, a.columns),
                   counts(std::count(m.identical.begin(), m.identical.end(), true),
                          std::count(m.counted.begin(), m.counted.end(), true)));
+    }
+}
+
+// The methods mode against the model: a random reference (its residues outside the core written
+// in lower case, scored with --core) and three random realignments of the same sequences; the
+// counts of methods.tsv and each band's colour in every reference column (its column agreement
+// on the ramp; a gap when the column holds no residue, light grey when it holds no pair).
+TEST(Agreement, MethodsTableAndBandsFollowTheModel)
+{
+    const std::uint32_t ramp[10] = {rgb(165, 0, 38),    rgb(215, 48, 39),   rgb(244, 109, 67), rgb(253, 174, 97),
+                                    rgb(254, 224, 144), rgb(224, 243, 248), rgb(171, 217, 233), rgb(116, 173, 209),
+                                    rgb(69, 117, 180),  rgb(49, 54, 149)};
+    std::mt19937 random(7);
+    for (int trial = 0; trial < 12; ++trial) {
+        SCOPED_TRACE("trial " + std::to_string(trial));
+        const int n = 2 + static_cast<int>(random() % 4);
+        strings residues(n), reference(n);
+        core_mask mask(n);
+        file_set files;
+        std::vector<int> all(n);
+        for (int i = 0; i < n; ++i) {
+            all[i] = i;
+            residues[i].assign(2 + random() % 6, 'A');
+            for (char& c : residues[i]) c = "ACDEFGHIKL"[random() % 10];
+            reference[i] = randomRow(residues[i], random);
+            std::string written = reference[i];
+            for (char& c : written) {
+                mask[i].push_back(c != '-' && random() % 4 != 0);
+                if (c != '-' && !mask[i].back()) c = static_cast<char>(c - 'A' + 'a');
+            }
+            files["ref.aln"] += "s" + std::to_string(i) + "  " + written + "\n";
+        }
+        std::vector<strings> tests(3, strings(n));
+        std::vector<std::string> args = {"-q", "--core", "--reference", "ref.aln"};
+        for (int t = 0; t < 3; ++t) {
+            args.push_back("t" + std::to_string(t) + ".aln");
+            for (int i = 0; i < n; ++i) {
+                tests[t][i] = randomRow(residues[i], random);
+                files[args.back()] += "s" + std::to_string(i) + "  " + tests[t][i] + "\n";
+            }
+        }
+        const program_run run("dorvex", args, files);
+        if (!f_hasCoreResidue(reference, mask)) {
+            EXPECT_EQ(run.result.exit_code, 1);
+            continue;
+        }
+        ASSERT_EQ(run.result.exit_code, 0) << run.result.err;
+        // The table's rows after its header, each method's fields.
+        std::vector<strings> table;
+        std::istringstream lines(run.dir.read("ref_methods.tsv"));
+        for (std::string line; std::getline(lines, line);) {
+            table.emplace_back(1);
+            for (char c : line)
+                if (c == '\t') table.back().emplace_back(); else table.back().back() += c;
+        }
+        ASSERT_EQ(table.size(), 4u);
+        const png_picture p(run.file("ref_methods.png"));
+        const double columnWidth = (640.0 - 52 - 22) / static_cast<double>(reference[0].size());
+        for (int t = 0; t < 3; ++t) {
+            const naive_scores m = naiveScores(reference, all, tests[t], all, &mask);
+            const strings& row = table[static_cast<std::size_t>(t) + 1];
+            EXPECT_EQ((strings{row[0], row[5], row[6], row[7], row[10], row[11]}),
+                      (strings{"t" + std::to_string(t), std::to_string(m.pairs1.size()), std::to_string(m.pairs2.size()),
+                               std::to_string(m.shared.size()),
+                               std::to_string(std::count(m.counted.begin(), m.counted.end(), true)),
+                               std::to_string(std::count(m.identical.begin(), m.identical.end(), true))}));
+            const int y = f_trunc(44 + (t + 0.5) * 88.0 / 3);
+            for (std::size_t c = 0; c < reference[0].size(); ++c) {
+                bool residues = false;
+                for (const auto& [r, column] : m.columns1) residues = residues || column == c;
+                const agreement_ratio& ratio = m.byColumn[c];
+                const std::uint32_t colour = !residues           ? rgb(140, 140, 140)
+                                             : ratio.pairs == 0 ? rgb(210, 210, 210)
+                                                                : ramp[std::min<std::int64_t>(9, 10 * ratio.shared / ratio.pairs)];
+                EXPECT_EQ(p.rgb(f_trunc(52 + (c + 0.5) * columnWidth), y), colour) << "t" << t << ", column " << c + 1;
+            }
+        }
     }
 }
 
