@@ -12,10 +12,12 @@
 #include <tuple>
 #include <vector>
 
+#include "common/alignment/align_loader.h"
 #include "common/io/strings.h"
 #include "dorvex/agreement_tables.h"
 #include "tests/support/png_picture.h"
 #include "tests/support/program_runner.h"
+#include "test_paths.h"
 
 namespace {
 
@@ -103,10 +105,14 @@ std::set<residue> coreResidues(const strings& rows, const core_mask* mask)
 
 std::set<residue_pair> enumeratePairs(const std::map<residue, std::size_t>& columns, const std::set<residue>& core)
 {
+    std::map<std::size_t, std::vector<residue>> byColumn;
+    for (const auto& [r, c] : columns)
+        if (core.count(r)) byColumn[c].push_back(r);
     std::set<residue_pair> pairs;
-    for (const auto& [x, cx] : columns)
-        for (const auto& [y, cy] : columns)
-            if (x < y && cx == cy && x.first != y.first && core.count(x) && core.count(y)) pairs.insert({x, y});
+    for (const auto& [c, members] : byColumn)
+        for (const residue& x : members)
+            for (const residue& y : members)
+                if (x < y && x.first != y.first) pairs.insert({x, y});
     return pairs;
 }
 
@@ -218,6 +224,42 @@ TEST(Agreement, EqualsANaivePairEnumeration)
         ASSERT_EQ(std::make_pair(a.columnsIdentical, a.columns),
                   counts(std::count(m.identical.begin(), m.identical.end(), true),
                          std::count(m.counted.begin(), m.counted.end(), true)));
+    }
+}
+
+// A BAliBASE-style reference of the test data: BB30014 whose core (upper case) is every column
+// without a gap. The case the loader keeps, and the scores under
+// --core of one aligner's realignment, against the model (partners by name).
+TEST(Agreement, BaliBaseCoreReferenceFollowsTheModel)
+{
+    const std::string folder = std::string(TEST_DATA_DIR) + "/benchmark/";
+    loaded_alignment reference;
+    ASSERT_EQ(f_loadAlignment(f_openFile(folder + "BB30014.core.msf", "rb"), "r", reference, true), load_status::read);
+    const strings& rows = reference.rows;
+    core_mask mask(rows.size());
+    std::map<std::string, int> byName;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        byName[reference.names[i]] = static_cast<int>(i);
+        for (std::size_t c = 0; c < rows[i].size(); ++c)
+            mask[i].push_back(std::none_of(rows.begin(), rows.end(), [c](const std::string& row) { return row[c] == '-'; }));
+        for (std::size_t c = 0; c < rows[i].size(); ++c)
+            ASSERT_EQ(reference.upperCase[i][c], mask[i][c] && rows[i][c] != '-') << reference.names[i] << " " << c;
+    }
+    for (const char* aligner : {"muscle.fa"}) {
+        loaded_alignment test;
+        ASSERT_EQ(f_loadAlignment(folder + aligner, test), load_status::read);
+        std::vector<int> partner21, all(rows.size());
+        for (const std::string& name : test.names) partner21.push_back(byName.at(name));
+        for (std::size_t j = 0; j < partner21.size(); ++j) all[partner21[j]] = static_cast<int>(j);
+        const alignment_agreement a = f_computeAgreement(rows, all, test.rows, partner21, &mask);
+        for (std::size_t i = 0; i < all.size(); ++i) all[i] = static_cast<int>(i);
+        const naive_scores m = naiveScores(rows, all, test.rows, partner21, &mask);
+        EXPECT_EQ((std::vector<std::int64_t>{a.pairsReference, a.pairsOther, a.pairsShared, a.columns, a.columnsIdentical}),
+                  (std::vector<std::int64_t>{static_cast<std::int64_t>(m.pairs1.size()), static_cast<std::int64_t>(m.pairs2.size()),
+                                             static_cast<std::int64_t>(m.shared.size()),
+                                             std::count(m.counted.begin(), m.counted.end(), true),
+                                             std::count(m.identical.begin(), m.identical.end(), true)}))
+            << aligner;
     }
 }
 
