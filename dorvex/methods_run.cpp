@@ -59,9 +59,10 @@ int scoreTest(const prog_options& opts, const alignment_input& reference, const 
                                           opts.core ? &reference.upperCase : nullptr);
     int code = 0;
     if (opts.tables && !f_writeAgreementTables(pairPrefix, scores.agreement, reference.names, test.names)) code = 5;
-    // Only the scores and the column agreement are kept for the table and the picture.
-    scores.agreement.sequences = {};
-    scores.agreement.residueShared = {};
+    // Only the scores and the column agreement are kept for the table and the picture (a moved-in
+    // empty vector gives the memory back; "= {}" would keep it).
+    scores.agreement.sequences = std::vector<sequence_agreement>();
+    scores.agreement.residueShared = std::vector<std::int32_t>();
     return code;
 }
 
