@@ -26,6 +26,11 @@ printf ' T 45 globins\n A Clustal Omega\n B MAFFT\n i dorvex_\n t 0\n t 21\n t 2
 awk 'NF == 2 && n < 12 { print; n++ }' globins45.clustalo.blk > excerpt.blk
 "$build/vemura" -q --letters -W 1000 -T "12 globins, residue letters" --method "Clustal Omega" -o letters_ \
     excerpt.blk
+# Four aligners against BAliBASE's reference BB30014 (tests/data/benchmark): the methods picture.
+bench="$top/tests/data/benchmark"
+"$build/dorvex" -q --no-summary -W 800 -o dorvex_ --reference "$bench/BB30014.msf" "$bench/clustalo.fa" \
+    "$bench/mafft.fa" "$bench/kalign.fa" "$bench/muscle.fa"
+rm -f dorvex_methods.tsv
 mkdir -p "$top/docs/pictures"
 rm -f "$top"/docs/pictures/*.png
 cp ./*.png "$top/docs/pictures/"
