@@ -49,13 +49,7 @@ TEST(Agreement, HandWorkedTables)
     EXPECT_FALSE(f_writeAgreementTables(dir.file("y"), agreement, kNames, kNames));
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "\n Can't write table file " + dir.file("yscores.tsv") + "\n");
     EXPECT_TRUE(dir.exists("ysequences.tsv") && dir.exists("yagreement_columns.tsv"));
-    EXPECT_EQ(dir.read("xscores.tsv"),
-              "metric\tvalue\nscope\tall\nsequences_compared\t3\nsequences_unpaired\t0\nsequences_unpaired_second\t0\n"
-              "sequences_mismatched\t0\npairs_first\t7\npairs_second\t8\npairs_shared\t5\nsp\t0.714286\n"
-              "modeler\t0.625000\ncolumns_first\t5\ncolumns_identical\t2\ntc\t0.400000\nspfn\t0.285714\n"
-              "spfp\t0.375000\ncompression\t1.000000\n");
-    EXPECT_EQ(dir.read("xsequences.tsv"), "name\tpartner\tresidues\tpairs\tshared\tagreement\na\ta\t4\t5\t4\t0.800000\n"
-                                          "b\tb\t4\t5\t4\t0.800000\nc\tc\t3\t4\t2\t0.500000\n");
+    // (scores.tsv and sequences.tsv are checked whole by dorvex's program table.)
     EXPECT_EQ(dir.read("xagreement_columns.tsv"),
               "column\tresidues\tpairs\tshared\tagreement\tidentical\n1\t2\t1\t1\t1.000000\t0\n"
               "2\t2\t1\t0\t0.000000\t0\n3\t2\t1\t0\t0.000000\t0\n4\t3\t3\t3\t1.000000\t1\n5\t2\t1\t1\t1.000000\t1\n");
@@ -245,22 +239,20 @@ TEST(Agreement, BaliBaseCoreReferenceFollowsTheModel)
         for (std::size_t c = 0; c < rows[i].size(); ++c)
             ASSERT_EQ(reference.upperCase[i][c], mask[i][c] && rows[i][c] != '-') << reference.names[i] << " " << c;
     }
-    for (const char* aligner : {"muscle.fa"}) {
-        loaded_alignment test;
-        ASSERT_EQ(f_loadAlignment(folder + aligner, test), load_status::read);
-        std::vector<int> partner21, all(rows.size());
-        for (const std::string& name : test.names) partner21.push_back(byName.at(name));
-        for (std::size_t j = 0; j < partner21.size(); ++j) all[partner21[j]] = static_cast<int>(j);
-        const alignment_agreement a = f_computeAgreement(rows, all, test.rows, partner21, &mask);
-        for (std::size_t i = 0; i < all.size(); ++i) all[i] = static_cast<int>(i);
-        const naive_scores m = naiveScores(rows, all, test.rows, partner21, &mask);
-        EXPECT_EQ((std::vector<std::int64_t>{a.pairsReference, a.pairsOther, a.pairsShared, a.columns, a.columnsIdentical}),
-                  (std::vector<std::int64_t>{static_cast<std::int64_t>(m.pairs1.size()), static_cast<std::int64_t>(m.pairs2.size()),
-                                             static_cast<std::int64_t>(m.shared.size()),
-                                             std::count(m.counted.begin(), m.counted.end(), true),
-                                             std::count(m.identical.begin(), m.identical.end(), true)}))
-            << aligner;
-    }
+    loaded_alignment test;
+    ASSERT_EQ(f_loadAlignment(folder + "muscle.fa", test), load_status::read);
+    std::vector<int> partner21, all(rows.size());
+    for (const std::string& name : test.names) partner21.push_back(byName.at(name));
+    for (std::size_t j = 0; j < partner21.size(); ++j) all[partner21[j]] = static_cast<int>(j);
+    const alignment_agreement a = f_computeAgreement(rows, all, test.rows, partner21, &mask);
+    for (std::size_t i = 0; i < all.size(); ++i) all[i] = static_cast<int>(i);
+    const naive_scores m = naiveScores(rows, all, test.rows, partner21, &mask);
+    EXPECT_EQ((std::vector<std::size_t>{static_cast<std::size_t>(a.pairsReference), static_cast<std::size_t>(a.pairsOther),
+                                        static_cast<std::size_t>(a.pairsShared), static_cast<std::size_t>(a.columns),
+                                        static_cast<std::size_t>(a.columnsIdentical)}),
+              (std::vector<std::size_t>{m.pairs1.size(), m.pairs2.size(), m.shared.size(),
+                                        static_cast<std::size_t>(std::count(m.counted.begin(), m.counted.end(), true)),
+                                        static_cast<std::size_t>(std::count(m.identical.begin(), m.identical.end(), true))}));
 }
 
 // The methods mode against the model: a random reference (its residues outside the core written
