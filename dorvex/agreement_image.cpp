@@ -30,9 +30,7 @@ bool AgreementImage(const alignment& ali, const picture_settings& settings, cons
     picture_files files(settings.formats, request.fileBase, W, H);
     if (!files.drawable()) return false;
     canvas& image = files.drawing();
-    comparison_colours c = f_takeComparisonColours(image);
-    f_drawComparisonFrame(image, p, c);
-    const agreement_colours a = f_takeAgreementColours(image);
+    auto [c, a] = f_startAgreementPage(image, p);
 
     // The agreement of every column, where the weight panel stands in the comparison picture.
     const block_geometry columns = p.columns();

@@ -19,6 +19,15 @@ agreement_colours f_takeAgreementColours(canvas& image)
     return a;
 }
 
+agreement_page_colours f_startAgreementPage(canvas& image, const comparison_page& page)
+{
+    agreement_page_colours colours;
+    colours.page = f_takeComparisonColours(image);
+    f_drawComparisonFrame(image, page, colours.page);
+    colours.agreement = f_takeAgreementColours(image);
+    return colours;
+}
+
 int f_agreementColour(const agreement_colours& colours, const agreement_ratio& ratio)
 {
     return ratio.defined() ? colours.ramp[ratio.decile()] : colours.noPairs;

@@ -17,6 +17,13 @@ struct agreement_colours {
 // Takes the ramp and the grey, in this order, when the picture is created.
 agreement_colours f_takeAgreementColours(canvas& image);
 
+// The start of a picture on the agreement scale: the page's colours and frame, then the ramp.
+struct agreement_page_colours {
+    comparison_colours page;
+    agreement_colours agreement;
+};
+agreement_page_colours f_startAgreementPage(canvas& image, const comparison_page& page);
+
 // The colour of a ratio: its decile's step of the ramp, or the grey when it is undefined.
 int f_agreementColour(const agreement_colours& colours, const agreement_ratio& ratio);
 

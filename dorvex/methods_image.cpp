@@ -26,9 +26,7 @@ bool MethodsImage(const alignment& reference, const picture_settings& settings, 
     picture_files files(settings.formats, request.fileBase, W, H);
     if (!files.drawable()) return false;
     canvas& image = files.drawing();
-    comparison_colours c = f_takeComparisonColours(image);
-    f_drawComparisonFrame(image, p, c);
-    const agreement_colours a = f_takeAgreementColours(image);
+    auto [c, a] = f_startAgreementPage(image, p);
     const block_geometry columns = p.columns();
 
     // One band per method, the first on top: a reference column without any residue of a

@@ -106,7 +106,6 @@ int f_runMethods(prog_options& opts, const std::vector<std::string>& tests)
         f_cantWriteTable(tablePath);
         exitCode = 5;
     }
-    if (opts.summary) f_output(f_methodsText(methods));
     if (f_findType(opts.image_types, 31)) {
         picture_settings settings = f_pictureSettings(opts);
         settings.wl_height = 16;
@@ -122,6 +121,10 @@ int f_runMethods(prog_options& opts, const std::vector<std::string>& tests)
         request.algorithm = f_fileStem(opts.reference);
         request.otherAlgorithm = std::to_string(methods.size()) + (methods.size() == 1 ? " method" : " methods");
         if (!MethodsImage(record, settings, request, methods)) exitCode = 5;
+    }
+    if (opts.summary) {
+        if (!f_isQuiet()) f_output("\n");  // after the trace, as a pair run's summary
+        f_output(f_methodsText(methods));
     }
     return exitCode;
 }
