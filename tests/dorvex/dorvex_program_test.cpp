@@ -157,7 +157,14 @@ std::vector<program_case> cases()
           {"a1_vs_a2_sequences.tsv",
            "name\tpartner\tresidues\tpairs\tshared\tagreement\nalpha\talpha\t4\t3\t2\t0.666667\n"
            "beta\tbravo\t4\t3\t2\t0.666667\ngamma\tgamma\t3\tNA\tNA\tNA\ndelta\t\t3\tNA\tNA\tNA\n"},
-          {"a1_vs_a2_agreement_columns.tsv", "…\n2\t2\t1\t1\t1.000000\t1\n…"}}},
+          {"a1_vs_a2_agreement_columns.tsv", "column\tresidues\tpairs\tshared\tagreement\tidentical\n"
+                                             "1\t2\t1\t0\t0.000000\t0\n2\t2\t1\t1\t1.000000\t1\n3\t1\t0\t0\tNA\t0\n"
+                                             "4\t0\t0\t0\tNA\t0\n5\t2\t1\t1\t1.000000\t1\n6\t1\t0\t0\tNA\t0\n"}}},
+        // A table that cannot be written (a folder holds its name) is said; the others are written.
+        {"ATableThatCannotBeWrittenIsSaid", in("", kFirst, kSecond, {{"a1_vs_a2_scores.tsv/", ""}}),
+         {"-q", "--no-summary", "--tables", "-t", "5", "a1.aln", "a2.aln"}, 5, "",
+         "…\n Can't write table file a1_vs_a2_scores.tsv\n",
+         {"a1_vs_a2_agreement_columns.tsv", "a1_vs_a2_mismatch.txt", "a1_vs_a2_sequences.tsv"}},
         {"ANucleotideAlignmentIsWeighedWithTheNucleotideMatrix",
          {{"dv.opt", ""}, {"a1.aln", "n1  ACGT\n"}, {"a2.aln", "n1  ACGT\n"}, {"dnarna.matrix", kZeroMatrix}}, kArgs, 0,
          kSeparator + loaded(4) + "\n*** 1st Offsets:\n  0:'0':0  4:'e':0\n\n*** 2nd Offsets:\n  0:'0':0  4:'e':0\n" +
