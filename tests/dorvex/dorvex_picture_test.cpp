@@ -28,6 +28,10 @@ std::vector<program_case> cases()
     const file_set allAThenAllD = {{"a1.aln", alignment_rows(4, 10, "A")}, {"a2.aln", alignment_rows(4, 10, "D")}};
     const std::vector<std::string> drawn = {"galia.png", "galib.png", "mismatch.txt"};
     const std::string twoUnpaired = "dorvex: warning: 2 of 12 sequences of a2.aln have no partner in a1.aln\n";
+    // s1's residue stands 392 columns further right in the first alignment than in the second.
+    const std::string gaps(392, '-');
+    const std::string others = "s2 C" + gaps + "\ns3 D" + gaps + "\ns4 E" + gaps + "\n";
+    const file_set shift392 = {{"a1.aln", "s1 " + gaps + "A\n" + others}, {"a2.aln", "s1 A" + gaps + "\n" + others}};
     return {
         // ---- files, their order, sizes ----
         {"TypeListsDecideTheFilesNotTheirOrder", kPair, {"-t", "22,21", "a1.aln", "a2.aln"}, 0,
@@ -47,6 +51,8 @@ std::vector<program_case> cases()
         {"StripsShowShiftsGapsUnpairedRowsAndTheMismatchMarker", kPair, kArgs, 0, "…", "…", drawn},
         {"EachPictureNamesItsOwnMethodFirst", kPair, {"--method=MUSCLE", "--second-method=MAFFT", "a1.aln", "a2.aln"},
          0, "…", "…", drawn},
+        {"ShiftLegendKeepsAWordSpaceBetweenTheLargestShiftAndOffset", shift392, kArgs, 0, "…", "",
+         {"galia.png", "galib.png"}},
         {"EachSideBySidePictureTakesItsOwnDominantGroupsAndDashesTheOther", allAThenAllD,
          {"-t", "22", "a1.aln", "a2.aln"}, 0, "…", "…", {"galiac2.png", "galibc2.png", "mismatch.txt"}},
         // s1 and s2 agree everywhere; s3's A is placed with them in the second alignment only.
