@@ -175,6 +175,7 @@ void f_drawComparisonHeader(canvas& image, const comparison_page& p, const pictu
     };
     // The heading stands on the first line, a word space after "alignment"; the subheading on a
     // line of its own.
-    centredInRoom(font_face::giant, 5, heading, std::max(end1 + f_wordSpace(font_face::giant, font_face::small), end2 + 1));
+    const long long afterCaption = end1 + f_wordSpace(font_face::giant, font_face::small);
+    centredInRoom(font_face::giant, 5, heading, std::max(afterCaption, end2 + 1));
     centredInRoom(font_face::tiny, 20, subheading, end2 + 1);
 }
