@@ -4,6 +4,7 @@
 #include "vemura/vemura_run.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <climits>
 #include <cstdint>
 #include <string>
@@ -17,6 +18,7 @@
 #include "common/pictures/picture_types.h"
 #include "common/pictures/vemura_image.h"
 #include "common/options/prog_options.h"
+#include "common/options/run_messages.h"
 #include "common/options/run_setup.h"
 #include "common/io/table_output.h"
 #include "common/io/text_input.h"
@@ -91,6 +93,7 @@ int drawPictures(const alignment& ali, const picture_settings& imageOpts, const 
                  const std::vector<int>& dom, const std::vector<int>& dom2)
 {
     int exitCode = 0;
+    letter_cells cells;
     for (int number : opts.image_types) {
         if (!f_drawsPicture(program_kind::vemura, number)) continue;
         picture_request request;
@@ -102,8 +105,10 @@ int drawPictures(const alignment& ali, const picture_settings& imageOpts, const 
         request.title = opts.title;
         request.algorithm = opts.algorithms[0];
         request.otherAlgorithm = "2nd";
+        request.letterCells = &cells;
         if (!VemuraImage(ali, imageOpts, request)) exitCode = 5;
     }
+    f_warnAboutLetters(opts, cells);
     return exitCode;
 }
 
@@ -117,20 +122,20 @@ int vemura_run(int argc, char** argv)
     std::vector<std::string> alignmentFiles;
     int setupCode = 0;
     if (!f_setUpRun(argc, argv, opts, alignmentFiles, setupCode)) return setupCode;
-    const char* alignName = alignmentFiles[0].c_str();
+    const std::string alignName = f_inputName(alignmentFiles[0]);
     picture_settings imageOpts = f_pictureSettings(opts);
 
-    loaded_alignment loaded;
-    const load_status loading = f_loadAlignment(alignName, loaded);
-    if (loading == load_status::cannot_open) {
-        f_fail("\n Can't open align file %s\n", alignName);
+    FilePtr file = f_openInput(alignmentFiles[0]);
+    if (!file) {
+        f_sayCannotOpen(opts, alignmentFiles[0], errno);
         return 2;
     }
-    if (loading == load_status::not_an_alignment) return 3;
+    loaded_alignment loaded;
+    if (f_loadAlignment(std::move(file), alignName, loaded) == load_status::not_an_alignment) return 3;
     std::vector<std::string>& names = loaded.names;
     std::vector<std::string>& rows = loaded.rows;
     if (rows.empty() || rows[0].empty()) {
-        f_fail("*** Alignment file %s is empty.\n", alignName);
+        f_fail("*** Alignment file %s is empty.\n", alignName.c_str());
         return 3;
     }
 

@@ -16,7 +16,7 @@ enum class flag_value {
 
 // What a flag does. A setting stands for an options-file letter and is applied as a line of
 // that letter would be; the others are handled one by one by the run set-up.
-enum class flag_id { setting, help, version, quiet, summary, tables, format, letters, name_width };
+enum class flag_id { setting, help, version, quiet, trace, summary, no_summary, tables, format, letters, name_width };
 
 struct flag_spec {
     flag_id id;

@@ -200,7 +200,7 @@ void f_outFragment(canvas& image, const alignment& ali, const picture_settings& 
 
         const std::size_t sequence = block.sequenceOf(r);
         f_outSeqName(image, r, names[sequence], xLeft, bandTop, nameMode, colours.name, colours.altName,
-                     colours.leader, settings.name_width);
+                     colours.leader, settings.name_width, settings.mark_cut_names);
         const std::string& row = rows[sequence];
         const long long last = std::min(block.last_column, static_cast<long long>(row.size()) - 1);
         for (long long c = block.first_column; c <= last; ++c) {
@@ -218,7 +218,7 @@ void f_outFragment(canvas& image, const alignment& ali, const picture_settings& 
             const int domGroup = pic.domGroups ? (*pic.domGroups)[static_cast<std::size_t>(c)] : -1;
             const int fill = painter.fillOf(ch, domGroup);
             f_outCellLetter(image, ch, block.cellLeft(c), bandTop, block.cellRight(c), bandBottom,
-                            fill >= 0 ? fill : background);
+                            fill >= 0 ? fill : background, pic.letterCells);
         }
     }
 }

@@ -90,12 +90,13 @@ int f_nameColumn(const std::vector<std::string>& names, int nameWidth)
 }
 
 void f_outSeqName(canvas& image, int index, const std::string& name, int x, int y, int mode, int colour,
-                  int altColour, int lineColour, int nameWidth)
+                  int altColour, int lineColour, int nameWidth, bool markCut)
 {
     const std::size_t limit = static_cast<std::size_t>(mode > 0 ? nameWidth * 6 / 5 : nameWidth);
     std::string shown = name;
     if (shown.size() > limit) {
         shown.resize(limit);
+        if (markCut && limit >= 4) shown.replace(limit - 3, 3, "...");
         f_say("  - name tranc: iL0 = %zu, name len = %zu\n", limit, name.size());
     }
     const int length = static_cast<int>(shown.size());

@@ -38,9 +38,10 @@ int f_nameColumn(const std::vector<std::string>& names, int nameWidth);
 // A sequence name right-aligned 4 pixels left of x: the small font (mode 0 or less), the tiny
 // font (mode 1), or two staggered columns of the tiny font by the parity of index (mode 2 or
 // more). Names longer than nameWidth characters in the small font, or as many as take the same
-// width in the tiny one (12 for 10), are cut, with a trace line.
+// width in the tiny one (12 for 10), are cut, with a trace line; with markCut, a cut name of 4 or
+// more characters ends in "..." so that the cut shows.
 void f_outSeqName(canvas& image, int index, const std::string& name, int x, int y, int mode, int colour,
-                  int altColour, int lineColour, int nameWidth = 10);
+                  int altColour, int lineColour, int nameWidth = 10, bool markCut = false);
 
 // A strip of n red-ramp cells (n of 0 counts as 1) from x1 to x2, labelled 0 and n / 10, then
 // "column weight" and " (max %.1f)". Returns the x where the next legend may start.

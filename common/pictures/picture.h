@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "common/pictures/picture_types.h"
+#include "common/surface/primitives.h"
 
 // One picture as the driver asks for it.
 struct picture_request {
@@ -16,6 +17,7 @@ struct picture_request {
     std::string title;                               // empty: the picture's default title
     std::string algorithm;                           // the method that made the drawn alignment
     std::string otherAlgorithm;                      // the other alignment's method
+    letter_cells* letterCells = nullptr;             // notes the cells offered residue letters
 };
 
 // What a composer keeps while it draws one picture, for the drawing functions it calls.
@@ -26,4 +28,5 @@ struct picture_context {
     double axisMaxWeight = 0.0;  // top of the weight scale (value layout)
     const std::vector<int>* domGroups = nullptr;
     const std::vector<int>* otherDomGroups = nullptr;
+    letter_cells* letterCells = nullptr;  // the request's
 };

@@ -18,5 +18,6 @@ struct picture_settings {
     int block_size = -1;              // columns per block of a split picture; 0 or less: one block
     bool letters = false;             // each residue's letter in its cell, where it fits
     int name_width = 10;              // names are shown up to this many characters
+    bool mark_cut_names = false;      // a cut name ends in "..." (when 4 or more characters show)
     std::vector<picture_format> formats{picture_format::png};  // every picture is written in each
 };

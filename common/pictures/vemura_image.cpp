@@ -223,6 +223,7 @@ bool VemuraImage(const alignment& ali, const picture_settings& settings, const p
     pic.type = &type;
     pic.domGroups = request.domGroups;
     pic.otherDomGroups = request.otherDomGroups;
+    pic.letterCells = request.letterCells;
     const page_layout p = layOut(ali, settings, request, pic);
     picture_files files(settings.formats, request.fileBase, p.W, p.H);
     if (!files.drawable()) return false;

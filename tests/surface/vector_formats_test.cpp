@@ -53,21 +53,23 @@ std::vector<vector_case> cases()
     const std::string six = alignment_rows(6, 40);
     const std::vector<point> sixCells = cellCentres(800, 6, 40, 230 - 68);  // 6 rows: 230 pixels high
     return {
-        {"ResiduePicture", "vemura", {"-t", "0", "-T", "Six rows: a<b & \"c\" > d"}, six, "", "galia", sixCells,
+        {"ResiduePicture", "vemura", {"-t", "0", "-T", "Six rows: a<b & \"c\" > d"}, six, "", "a1_a", sixCells,
          {"Six rows: a<b & \"c\" > d", "s0", "s5", "1", "8", "40"}, true},
-        {"DominantGroups", "vemura", {"-t", "1", "--method", "Kalign"}, six, "", "galim", sixCells,
+        {"DominantGroups", "vemura", {"-t", "1", "--method", "Kalign"}, six, "", "a1_m", sixCells,
          {"Kalign", "s3", "max group"}, true},
-        {"LongNamesWiderColumn", "vemura", {"-t", "0", "--name-width", "30"},
-         "a_rather_long_sequence_name ACDEFGHIKL\nb_short KLMNPQRSTV\n", "", "galia", {},
-         {"a_rather_long_sequence_name", "b_short"}},
-        {"ColumnValues", "vemura", {"-t", "11"}, six, "", "galis1", {}, {"column", "values", "weight"}},
-        {"SortedComparison", "vemura", {"-t", "21"}, six, "", "galisc1", {}, {"versus 2nd", "100%"}},
-        {"SplitBlocks", "vemura", {"-t", "0", "--split", "15"}, six, "", "galia", {}, {"16", "31", "s2"}, true},
-        {"Letters", "vemura", {"-t", "0", "--letters", "-W", "1200"}, alignment_rows(20, 30), "", "galia", {},
+        // Names up to 30 characters whole, a longer one cut to 27 and "..."; from 3, no dots.
+        {"LongNamesWiderColumn", "vemura", {"-t", "0"},
+         "a_rather_long_sequence_name ACDEFGHIKL\nHomo_sapiens_hemoglobin_alpha_chain KLMNPQRSTV\n", "", "a1_a", {},
+         {"a_rather_long_sequence_name", "Homo_sapiens_hemoglobin_alp...\n"}},
+        {"NamesCutToThree", "vemura", {"--name-width", "3"}, "Homo_sapiens ACDEFGHIKL\n", "", "a1_a", {}, {"\nHom\n"}},
+        {"ColumnValues", "vemura", {"-t", "11"}, six, "", "a1_s1", {}, {"column", "values", "weight"}},
+        {"SortedComparison", "vemura", {"-t", "21"}, six, "", "a1_sc1", {}, {"versus 2nd", "100%"}},
+        {"SplitBlocks", "vemura", {"-t", "0", "--split", "15"}, six, "", "a1_a", {}, {"16", "31", "s2"}, true},
+        {"Letters", "vemura", {"-t", "0", "--letters", "-W", "1200"}, alignment_rows(20, 30), "", "a1_a", {},
          {"A", "W"}},
-        {"ComparisonStrips", "dorvex", {"-t", "0", "-T", "Four globins"}, first, second, "galia", strips,
+        {"ComparisonStrips", "dorvex", {"-t", "0", "-T", "Four globins"}, first, second, "a1_vs_a2_a", strips,
          {"Four globins", "alpha", "delta", "single", "mismatch"}},
-        {"AgreementPicture", "dorvex", {"-t", "30"}, first, second, "galiag", strips,
+        {"AgreementPicture", "dorvex", {"-t", "30"}, first, second, "a1_vs_a2_ag", strips,
          {"alpha", "(first as reference)", "no pairs"}},
     };
 }
@@ -145,7 +147,7 @@ TEST(VectorFormats, LettersStandInTheCellsLargeEnoughForThem)
     // take the small font, each letter centred in its cell. At W 450, 200 columns leave no room.
     program_run run(file_set{{"a.aln", alignment_rows(20, 30)}, {"b.aln", alignment_rows(20, 200)}});
     run.run("vemura", {"--letters", "-W", "1200", "--format", "png,svg", "a.aln"});
-    const png_picture png(run.file("galia.png"));
+    const png_picture png(run.file("a_a.png"));
     const std::string residues = "ACDEFGHIKLMNPQRSTVWY";
     const double cw = (1200 - 52 - 22) / 30.0;
     const int yBase = 16 * 20 + 134 - 68;
@@ -166,7 +168,7 @@ TEST(VectorFormats, LettersStandInTheCellsLargeEnoughForThem)
         }
         return sum;
     };
-    for (const svg_text& t : svg_texts(run.dir.read("galia.svg")))
+    for (const svg_text& t : svg_texts(run.dir.read("a_a.svg")))
         if (t.bytes.size() == 1 && t.face == font_face::small && t.y > 60 && t.y < yBase) {
             found.push_back(t.bytes + "@" + std::to_string(t.x) + "," + std::to_string(t.y));
             EXPECT_EQ(t.colour, luminance(png.rgb(t.x - 2, t.y + 6)) > 0.179 ? "#000000" : "#ffffff") << t.bytes;
@@ -182,17 +184,17 @@ TEST(VectorFormats, LettersStandInTheCellsLargeEnoughForThem)
 
 TEST(NameWidth, WidensThePictureByTheExtraNameWidthAndShiftsTheRest)
 {
-    // Names of 25 characters: the default name column holds 10 (70 pixels), --name-width 30 all 25
-    // (160): the picture grows by 90 pixels, and right of the name column it is the same (but for
-    // the method names, which keep to the left edge).
+    // Names of 25 characters: --name-width 10 holds 10 (70 pixels), the default 30 all 25 (160):
+    // the picture grows by 90 pixels, and right of the name column it is the same (but for the
+    // method names, which keep to the left edge).
     for (const char* program : {"vemura", "dorvex"}) {
         program_run run(file_set{
             {"a.aln", "Homo_sapiens_hemoglobin_A ACDEFGHIKLMNPQRS\nMus_musculus_hemoglobin_B ACDEFGHIKLMNPQRT\n"}});
         const bool two = std::string(program) == "dorvex";
-        run.run(program, two ? std::vector<std::string>{"-o", "plain_", "a.aln", "a.aln"}
-                             : std::vector<std::string>{"-o", "plain_", "a.aln"});
-        run.run(program, two ? std::vector<std::string>{"--name-width", "30", "-o", "wide_", "a.aln", "a.aln"}
-                             : std::vector<std::string>{"--name-width", "30", "-o", "wide_", "a.aln"});
+        run.run(program, two ? std::vector<std::string>{"--name-width", "10", "-o", "plain_", "a.aln", "a.aln"}
+                             : std::vector<std::string>{"--name-width", "10", "-o", "plain_", "a.aln"});
+        run.run(program, two ? std::vector<std::string>{"-o", "wide_", "a.aln", "a.aln"}
+                             : std::vector<std::string>{"-o", "wide_", "a.aln"});
         const png_picture before(run.file("plain_a.png")), after(run.file("wide_a.png"));
         ASSERT_EQ(after.width(), before.width() + 90) << program;
         ASSERT_EQ(after.height(), before.height());
