@@ -154,7 +154,7 @@ bool readRows(line_source& lines, std::string_view head, std::vector<std::string
         f_getAlignFrom(lines, names, rows);
         return true;
     case alignment_format::clustal:
-        f_getAlignFrom(lines, names, rows);
+        f_getAlignFrom(lines, names, rows, block_dialect::clustal);
         return true;
     case alignment_format::block:
         // Everything as read, the blank lines before the first one included.
