@@ -37,7 +37,8 @@ bool AgreementImage(const alignment& ali, const picture_settings& settings, cons
     const int yPanel = columns.panel_y, panelBottom = yPanel + settings.wl_height - 1;
     std::vector<int> columnColours(static_cast<std::size_t>(L));
     for (std::size_t col = 0; col < columnColours.size(); ++col)
-        columnColours[col] = col < agreement.columnStats.size() ? f_agreementColour(a, agreement.columnStats[col].agreement())
+        columnColours[col] = col < agreement.columnStats.size()
+                                 ? f_agreementColour(a, agreement.columnStats[col].agreement())
                                                                 : a.noPairs;
     f_paintCellRow(image, columns, yPanel, panelBottom, columnColours);
     f_outPanelFrame(image, settings, columns, c.white, c.black);

@@ -175,7 +175,8 @@ bool f_writeMethodsTable(const std::string& path, const std::vector<method_score
     return f_writeTable(path, header.c_str(), [&methods](std::FILE* out) {
         for (const method_scores& scores : methods) {
             std::fputs(scores.method.c_str(), out);
-            for (const score_entry& entry : f_scoreEntries(scores.agreement)) std::fprintf(out, "\t%s", entry.value.c_str());
+            for (const score_entry& entry : f_scoreEntries(scores.agreement))
+                std::fprintf(out, "\t%s", entry.value.c_str());
             std::fputc('\n', out);
         }
     });

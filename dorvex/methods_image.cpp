@@ -37,10 +37,12 @@ bool MethodsImage(const alignment& reference, const picture_settings& settings, 
         const std::vector<column_agreement>& stats = method.agreement.columnStats;
         const int yTop = p.stripTop(i), yBottom = p.stripBottom(i);
         f_drawStripGround(image, p, c, i);
-        for (std::size_t col = 0; col < cellColours.size(); ++col)
-            cellColours[col] = col >= stats.size()                             ? a.noPairs
-                               : stats[col].residues == 0 && stats[col].core ? c.grey
-                                                                               : f_agreementColour(a, stats[col].agreement());
+        for (std::size_t col = 0; col < cellColours.size(); ++col) {
+            const bool empty = col < stats.size() && stats[col].residues == 0 && stats[col].core;
+            cellColours[col] = empty ? c.grey
+                               : col < stats.size() ? f_agreementColour(a, stats[col].agreement())
+                                                    : a.noPairs;
+        }
         f_paintCellRow(image, columns, yTop + 1, yBottom - 1, cellColours);
         const agreement_ratio sp = method.agreement.sp();
         if (sp.defined() && yBottom - yTop >= 7)
@@ -60,6 +62,7 @@ bool MethodsImage(const alignment& reference, const picture_settings& settings, 
 
     const bool core = methods.front().agreement.coreOnly;
     f_drawComparisonHeader(image, p, request, c, request.title.empty() ? "Methods against a reference" : request.title,
-                           core ? "column agreement with the reference, core residues" : "column agreement with the reference");
+                           core ? "column agreement with the reference, core residues"
+                                : "column agreement with the reference");
     return files.write();
 }

@@ -26,8 +26,9 @@ struct loaded_alignment {
 [[nodiscard]] load_status f_loadAlignment(const std::string& path, loaded_alignment& record);
 
 // Reads the opened file (null: it could not be opened) into record, which is cleared first, and
-// closes it; with noteUpperCase, record.upperCase tells which letters were written in upper case. path names the file in messages. Prints the reader's trace, then on standard error
-// one warning for rows of lengths other than the first row's and one for names that occur more
+// closes it; with noteUpperCase, record.upperCase tells which letters were written in upper
+// case. path names the file in messages. Prints the reader's trace, then on standard error one
+// warning for rows of lengths other than the first row's and one for names that occur more
 // than once (neither for an alignment whose first row has no column). Returns:
 //   cannot_open        file is null; prints nothing
 //   not_an_alignment   the file is binary data, a picture or document, compressed data that is

@@ -122,7 +122,8 @@ naive_scores naiveScores(const strings& first, const std::vector<int>& comparedF
         std::set<residue> members, together;
         for (const auto& [r, column] : m.columns1)
             if (column == c) members.insert(r);
-        const bool allCore = std::all_of(members.begin(), members.end(), [&](const residue& r) { return core.count(r) > 0; });
+        const bool allCore =
+            std::all_of(members.begin(), members.end(), [&](const residue& r) { return core.count(r) > 0; });
         m.counted.push_back(members.size() >= 2 && allCore);
         if (m.counted.back() && m.columns2.count(*members.begin()))
             for (const auto& [r, column] : m.columns2)
@@ -168,7 +169,8 @@ TEST(Agreement, EqualsANaivePairEnumeration)
         ASSERT_EQ(std::make_tuple(a.unpairedReference, a.unpairedOther, a.mismatched),
                   std::make_tuple(unpaired, unpaired, mismatched));
         ASSERT_EQ(std::make_tuple(a.pairsReference, a.pairsOther, a.pairsShared),
-                  (std::tuple<std::int64_t, std::int64_t, std::int64_t>(m.pairs1.size(), m.pairs2.size(), m.shared.size())));
+                  (std::tuple<std::int64_t, std::int64_t, std::int64_t>(m.pairs1.size(), m.pairs2.size(),
+                                                                        m.shared.size())));
         ASSERT_EQ(std::make_pair(a.compression().shared, a.compression().pairs),
                   counts(second[0].size(), first[0].size()));
 
@@ -218,7 +220,8 @@ TEST(Agreement, BaliBaseCoreReferenceFollowsTheModel)
     for (std::size_t i = 0; i < rows.size(); ++i) {
         byName[reference.names[i]] = static_cast<int>(i);
         for (std::size_t c = 0; c < rows[i].size(); ++c)
-            mask[i].push_back(std::none_of(rows.begin(), rows.end(), [c](const std::string& row) { return row[c] == '-'; }));
+            mask[i].push_back(
+                std::none_of(rows.begin(), rows.end(), [c](const std::string& row) { return row[c] == '-'; }));
         for (std::size_t c = 0; c < rows[i].size(); ++c)
             ASSERT_EQ(reference.upperCase[i][c], mask[i][c] && rows[i][c] != '-') << reference.names[i] << " " << c;
     }
@@ -230,12 +233,12 @@ TEST(Agreement, BaliBaseCoreReferenceFollowsTheModel)
     const alignment_agreement a = f_computeAgreement(rows, all, test.rows, partner21, &mask);
     for (std::size_t i = 0; i < all.size(); ++i) all[i] = static_cast<int>(i);
     const naive_scores m = naiveScores(rows, all, test.rows, partner21, &mask);
-    EXPECT_EQ((std::vector<std::size_t>{static_cast<std::size_t>(a.pairsReference), static_cast<std::size_t>(a.pairsOther),
-                                        static_cast<std::size_t>(a.pairsShared), static_cast<std::size_t>(a.columns),
-                                        static_cast<std::size_t>(a.columnsIdentical)}),
-              (std::vector<std::size_t>{m.pairs1.size(), m.pairs2.size(), m.shared.size(),
-                                        static_cast<std::size_t>(std::count(m.counted.begin(), m.counted.end(), true)),
-                                        static_cast<std::size_t>(std::count(m.identical.begin(), m.identical.end(), true))}));
+    EXPECT_EQ((std::vector<std::int64_t>{a.pairsReference, a.pairsOther, a.pairsShared, a.columns, a.columnsIdentical}),
+              (std::vector<std::int64_t>{static_cast<std::int64_t>(m.pairs1.size()),
+                                         static_cast<std::int64_t>(m.pairs2.size()),
+                                         static_cast<std::int64_t>(m.shared.size()),
+                                         std::count(m.counted.begin(), m.counted.end(), true),
+                                         std::count(m.identical.begin(), m.identical.end(), true)}));
 }
 
 // The methods mode against the model: a random reference (its residues outside the core written
