@@ -48,6 +48,13 @@ long long rowOf(const std::string& entry, const std::vector<std::string>& names)
     return number >= 1 && number <= static_cast<long long>(names.size()) ? number - 1 : -1;
 }
 
+// Text without the blanks around it (names hold none).
+std::string trimmed(const std::string& text)
+{
+    const std::size_t from = text.find_first_not_of(" \t");
+    return from == std::string::npos ? std::string() : text.substr(from, text.find_last_not_of(" \t") + 1 - from);
+}
+
 // The entries of the list: comma-separated, or the lines of @FILE (each up to its first blank;
 // blank lines left out). Returns false after saying why the file could not be read.
 bool listEntries(const std::string& list, std::vector<std::string>& entries)
@@ -55,7 +62,7 @@ bool listEntries(const std::string& list, std::vector<std::string>& entries)
     if (list.empty() || list[0] != '@') {
         for (std::size_t start = 0;;) {
             const std::size_t comma = list.find(',', start);
-            entries.push_back(list.substr(start, comma - start));
+            entries.push_back(trimmed(list.substr(start, comma - start)));
             if (comma == std::string::npos) return true;
             start = comma + 1;
         }

@@ -51,7 +51,8 @@ int f_getColorGroups(std::string fileName, std::vector<std::string>& groups, int
             if (names == nullptr) continue;
             const std::string name = line.substr(0, line.find(':'));
             const std::size_t from = name.find_first_not_of(" \t");
-            names->push_back(from == std::string::npos ? "" : name.substr(from, name.find_last_not_of(" \t") + 1 - from));
+            const std::size_t to = name.find_last_not_of(" \t");
+            names->push_back(from == std::string::npos ? "" : name.substr(from, to + 1 - from));
         }
         return 1;
     }

@@ -94,7 +94,7 @@ const flag_spec kFlags[] = {
     {I::numbers, 0, 0, "numbers", V::none, nullptr, true, false, nullptr,
      "end each row of each block with the number of its last residue there", nullptr},
     {I::consensus, 0, 0, "consensus", V::none, nullptr, true, false, nullptr,
-     "add a consensus row under the rows: each column's most frequent residue, in upper case where it makes up "
+     "add a consensus row under the rows: each column's most frequent residue, upper case where it makes up at least "
      "70 % of the column's residues, a gap where fewer than half of the rows hold one",
      nullptr},
     {I::colours, 0, 0, "colours", V::scheme, "NAME", true, false, nullptr,

@@ -106,8 +106,9 @@ int clustalColour(char residue, const column_letters& column)
     case 'P': return kYellow;
     case 'W': case 'L': case 'V': case 'I': case 'M': case 'F': return hydrophobicColumn ? kBlue : -1;
     case 'A':
-        return hydrophobicColumn || column.atLeast("T", 85) || column.atLeast("S", 85) || column.atLeast("G", 85) ? kBlue
-                                                                                                          : -1;
+        return hydrophobicColumn || column.atLeast("T", 85) || column.atLeast("S", 85) || column.atLeast("G", 85)
+                   ? kBlue
+                   : -1;
     case 'C':
         if (column.atLeast("C", 85)) return kPink;
         return hydrophobicColumn || column.atLeast("S", 85) ? kBlue : -1;

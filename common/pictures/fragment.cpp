@@ -255,7 +255,9 @@ void f_outFragment(canvas& image, const alignment& ali, const picture_settings& 
                      colours.name, colours.altName, colours.leader, settings.name_width, settings.mark_cut_names);
         const long long last = std::min(block.last_column, offset + static_cast<long long>(row.size()) - 1);
         auto residueAt = [&](long long c) { return row[static_cast<std::size_t>(c - offset)]; };
-        auto domGroupAt = [&](long long c) { return pic.domGroups ? (*pic.domGroups)[static_cast<std::size_t>(c)] : -1; };
+        auto domGroupAt = [&](long long c) {
+            return pic.domGroups ? (*pic.domGroups)[static_cast<std::size_t>(c)] : -1;
+        };
         for (long long c = block.first_column; c <= last; ++c)
             painter.paint(upper(residueAt(c)), c, ali.weights[c], block.cellLeft(c), bandTop, block.cellRight(c),
                           bandBottom, r, domGroupAt(c));

@@ -239,8 +239,8 @@ legend_flow flowLegend(const std::string& caption, const std::vector<legend_entr
     for (std::size_t k = 0; k < entries.size(); ++k) {
         const legend_entry& entry = entries[k];
         const bool runGoesOn = entry.letterCell && k + 1 < entries.size() && entries[k + 1].letterCell;
-        width.push_back(entry.letterCell ? kCellWidth
-                                         : kSwatch + 3 + static_cast<int>(f_textWidth(font_face::small, entry.name.size())));
+        const int nameWidth = static_cast<int>(f_textWidth(font_face::small, entry.name.size()));
+        width.push_back(entry.letterCell ? kCellWidth : kSwatch + 3 + nameWidth);
         gap.push_back(runGoesOn ? 1 : kEntryGap);
     }
     // Filled line by line, each line centred.

@@ -32,7 +32,6 @@ struct picture_context {
     const std::vector<int>* domGroups = nullptr;
     const std::vector<int>* otherDomGroups = nullptr;
     letter_cells* letterCells = nullptr;  // the request's
-    const alignment_view* view = nullptr;  // the request's
     // A named scheme's colours of the drawn columns, and the palette entries of its colours (a
     // residue it leaves white takes schemeWhite); null: residues take their group's colour.
     const scheme_colours* schemeColours = nullptr;

@@ -1,6 +1,5 @@
 // The single-alignment picture composer.
-//   1. layout   2. palette and page frame   3. weight-line panels   4. blocks and the colour legend
-//   5. the whole picture
+//   1. layout   2. palette and page frame   3. weight-line panels   4. blocks   5. the whole picture
 #include "common/pictures/vemura_image.h"
 
 #include <algorithm>
@@ -160,8 +159,8 @@ page_layout layOut(const alignment& ali, const picture_settings& settings, const
     // A named scheme's legend stands above the plot; a line more than the first makes the page
     // higher by as much.
     if (residues && settings.colours != nullptr) {
-        const int lines = f_colourLegendLines(settings.colours->caption, legendEntries(ali, view, *settings.colours, {}),
-                                              p.left, p.W - p.right);
+        const std::vector<legend_entry> entries = legendEntries(ali, view, *settings.colours, {});
+        const int lines = f_colourLegendLines(settings.colours->caption, entries, p.left, p.W - p.right);
         p.legendLines = lines;
         p.top += 15 * (lines - 1);
         p.H += 15 * (lines - 1);
@@ -310,7 +309,6 @@ bool VemuraImage(const alignment& ali, const picture_settings& settings, const p
     pic.otherDomGroups = request.otherDomGroups;
     pic.letterCells = request.letterCells;
     const alignment_view& view = request.view != nullptr ? *request.view : kWholeAlignment;
-    pic.view = &view;
     const page_layout p = layOut(ali, settings, request, pic, view);
     picture_files files(settings.formats, request.fileBase, p.W, p.H);
     if (!files.drawable()) return false;

@@ -49,13 +49,6 @@ std::vector<program_case> cases()
     auto wrote = [](const std::string& file, int height, int width = 800) {
         return "vemura: wrote a_" + file + " (" + std::to_string(width) + " x " + std::to_string(height) + ")\n";
     };
-    auto split = [&wrote](const char* label, int blockSize, const std::string& axis) {
-        const int blocks = (800 + blockSize - 1) / blockSize;  // each block 3 rows of 16 and 54 more
-        return program_case{label, {{"a.aln", alignment_rows(3, 800)}},
-                            {"--trace", "--split", std::to_string(blockSize), "a.aln"}, 0,
-                            layout("…-- dSP2(Y) = 16\n" + axis + "…"), wrote("a.png", 182 + (blocks - 1) * 102),
-                            {"a_a.png"}};
-    };
     return {
         // ---- cells ----
         {"ResiduesTakeTheirGroupsColourGapsBlack", withFile(kCells, "o.opt", ""), {"o.opt", "a.aln"}, 0, "…", "",
@@ -128,13 +121,10 @@ std::vector<program_case> cases()
         {"PercentAxisOfTheComparisonPicture", tenRows, {"--trace", "-t", "21", "a.aln"}, 0,
          layout("800, 294, type: 21\n  - Seq Len = 30, Number of Seqs = 10\n -- dSP2(Y) = 14.8\n"
                 " -- dSP1(X) = 36.15, SL1 = 20\n…"), wrote("sc1.png", 294), {"a_sc1.png"}},
-        split("BlockSize199NumbersEveryFifthColumn", 199, " -- dSP1(X) = 18.2412, SL1 = 39\n"),
-        split("BlockSize200NumbersEveryTenth", 200, " -- dSP1(X) = 36.3, SL1 = 20\n"),
-        split("BlockSize399NumbersEveryTenth", 399, " -- dSP1(X) = 18.1955, SL1 = 39\n"),
-        split("BlockSize400NumbersEveryTwentyFifth", 400, " -- dSP1(X) = 45.375, SL1 = 16\n"),
         // ---- what a figure shows ----
-        {"ColumnRangeNumbersItsOwnColumns", kWeighted, {"-q", "--columns", "2-3", "--matrix", "m.matrix", "a.aln"}, 0,
-         "", "", galia},
+        {"ColumnRangeNumbersItsOwnColumns", kWeighted,
+         {"-q", "--columns", "2-3", "--tables", "--matrix", "m.matrix", "a.aln"}, 0, "", "", {"a_a.png", "a_columns.tsv"},
+         {{"a_columns.tsv", "column…\n2\t3\t0\t0.000000\t…\n3\t3\t0\t10.332000\t…\n"}}},
         {"SequencesInTheOrderOfAListFile", withFile(kCells, "order.txt", "s3 the third\n\n1\n"),
          {"-q", "--sequences", "@order.txt", "a.aln"}, 0, "", "", galia},
         {"ConsensusColoursAndLetters", {{"a.aln", "a AD-K\nb AD-K\nc AE-R\nd GEW-\n"}},
@@ -175,14 +165,14 @@ TEST(VemuraColumnGeometry, LabelsCellsAndWeightPanelAgreeInEveryBlock)
     // and the weight cells below alternate too (A against A weighs less than D against D).
     // The step between numbered columns: up to 20 columns 1, then 1, 2, 4 or 5 tenths of the
     // largest power of ten not above the count, by its leading digit; in split pictures 5 up to
-    // blocks of 199 columns. A range of columns from a multiple of twice the step is numbered as
+    // blocks of 199 columns, 10 up to 399, then 25. A range of columns from a multiple of twice the step is numbered as
     // the whole alignment would be.
     const struct {
         int width, columns, blockSize, step;  // block size 0: one block
         int from;                             // --columns FROM-; 0: no range
     } cases[] = {{800, 250, 0, 20, 0},   {450, 37, 0, 2, 0},   {3000, 407, 0, 40, 0}, {1333, 300, 0, 20, 0},
                  {800, 407, 60, 5, 0},   {574, 230, 50, 5, 0}, {3000, 1000, 199, 5, 0}, {450, 95, 30, 5, 0},
-                 {800, 250, 0, 10, 101}, {800, 407, 60, 5, 121}};
+                 {1200, 600, 200, 10, 0}, {3000, 800, 400, 25, 0}, {800, 250, 0, 10, 101}, {800, 407, 60, 5, 121}};
     for (const auto& c : cases) {
         SCOPED_TRACE("width " + std::to_string(c.width) + ", block size " + std::to_string(c.blockSize));
         std::string row;
