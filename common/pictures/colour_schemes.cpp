@@ -153,7 +153,7 @@ std::string f_colourSchemeNames()
 
 scheme_colours::scheme_colours(const colour_scheme& scheme, const std::vector<std::string>& rows, long long first,
                                long long last)
-    : scheme_(scheme), first_(first)
+    : first_(first)
 {
     fixed_.fill(-1);
     for (int k = 0; k < scheme.colourCount; ++k)

@@ -47,12 +47,10 @@ public:
     scheme_colours(const colour_scheme& scheme, const std::vector<std::string>& rows, long long first,
                    long long last);
 
-    const colour_scheme& scheme() const { return scheme_; }
     // The colour of residue ch (a letter, either case) in column c; -1 for other characters.
     int colourOf(long long column, char ch) const;
 
 private:
-    const colour_scheme& scheme_;
     long long first_;
     std::array<signed char, 26> fixed_{};  // per_residue: the colour of each letter
     std::vector<signed char> columns_;     // column rules: 26 colours per column
