@@ -188,7 +188,7 @@ std::string consensusOf(const alignment& ali, const picture_context& pic, long l
     const std::size_t rows = ali.rows->size();
     std::string letters;
     for (const column_stat& stat : stats) {
-        if (stat.top == 0 || 2 * static_cast<std::size_t>(stat.residues) < rows)
+        if (2 * static_cast<std::size_t>(stat.residues) < rows)
             letters += '-';
         else
             letters += 10 * stat.top >= 7 * stat.residues ? stat.top_residue : lower(stat.top_residue);
