@@ -97,9 +97,6 @@ std::vector<program_case> cases()
          {"--trace", "-H", "833", "a.aln"}, 0,
          layout("800, 833, type: 0\n  - Seq Len = 20, Number of Seqs = 100\n -- dSP2(Y) = 6.99\n"
                 " -- dSP1(X) = 33.7, SL1 = 20\n"), wrote("a.png", 833), galia},
-        {"WeightSpacingEightIsKept", seven, {"--trace", "-t", "11", "-H", "246", "--matrix", "m.matrix", "a.aln"}, 0,
-         layout("800, 246, type: 11\n  - Seq Len = 3, Number of Seqs = 2\n -- dSP2(Y) = 56\n"
-                " -- dSP1(X) = 243, SL1 = 3\n--- dSPw = 8, max/1st*10 = 7/5\n"), wrote("s1.png", 246), galis1},
         {"WeightSpacingBelowEightIsDoubled", seven,
          {"--trace", "-t", "11", "-H", "245", "--matrix", "m.matrix", "a.aln"}, 0,
          layout("800, 245, type: 11\n  - Seq Len = 3, Number of Seqs = 2\n -- dSP2(Y) = 55.5\n"
@@ -110,7 +107,7 @@ std::vector<program_case> cases()
          layout("639, 246, type: 11\n  - Seq Len = 3, Number of Seqs = 2\n -- dSP2(Y) = 48\n"
                 " -- dSP1(X) = 189.333, SL1 = 3\n--- dSPw = 6.85714, max/1st*10 = 7/5\n"
                 " -- dSPw = 13.7143, max/1st*10 = 7/10\n"), wrote("s1.png", 246, 639), galis1},
-        {"Width640HasNoSecondLegendLine", seven,
+        {"Width640HasNoSecondLegendLineAndWeightSpacingEightIsKept", seven,
          {"--trace", "-t", "11", "-H", "246", "-W", "640", "--matrix=m.matrix", "a.aln"}, 0,
          layout("640, 246, type: 11\n  - Seq Len = 3, Number of Seqs = 2\n -- dSP2(Y) = 56\n"
                 " -- dSP1(X) = 189.667, SL1 = 3\n--- dSPw = 8, max/1st*10 = 7/5\n"), wrote("s1.png", 246, 640), galis1},
