@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 
 #include "tests/support/png_picture.h"
 #include "tests/support/program_runner.h"
@@ -35,6 +36,7 @@ struct vector_case {
     std::string picture;            // the file name without its extension
     std::vector<point> cells;       // where the cells' colours must agree
     std::vector<std::string> texts; // texts the picture must hold as text
+    bool everyPixel = false;        // the SVG shows every pixel of the PNG that no text covers
 };
 
 void PrintTo(const vector_case& c, std::ostream* os) { *os << c.label; }
@@ -51,8 +53,10 @@ std::vector<vector_case> cases()
     const std::string six = alignment_rows(6, 40);
     const std::vector<point> sixCells = cellCentres(800, 6, 40, 230 - 68);  // 6 rows: 230 pixels high
     return {
-        {"ResiduePicture", "vemura", {"-t", "1", "-T", "Six rows", "--method", "Kalign"}, six, "", "a1_m", sixCells,
-         {"Six rows", "Kalign", "max group", "s0", "s5", "1", "8", "40"}},
+        {"ResiduePicture", "vemura", {"-t", "0", "-T", "Six rows: a<b & \"c\" > d"}, six, "", "a1_a", sixCells,
+         {"Six rows: a<b & \"c\" > d", "s0", "s5", "1", "8", "40"}, true},
+        {"DominantGroups", "vemura", {"-t", "1", "--method", "Kalign"}, six, "", "a1_m", sixCells,
+         {"Kalign", "s3", "max group"}, true},
         // Names up to 30 characters whole, a longer one cut to 27 and "..."; from 3, no dots.
         {"LongNamesWiderColumn", "vemura", {"-t", "0"},
          "a_rather_long_sequence_name ACDEFGHIKL\nHomo_sapiens_hemoglobin_alpha_chain KLMNPQRSTV\n", "", "a1_a", {},
@@ -64,7 +68,7 @@ std::vector<vector_case> cases()
         {"Figures", "vemura",
          {"-t", "0", "--split", "15", "--letters", "-W", "1200", "--columns", "3-32", "--sequences", "s4,1-2",
           "--reference", "s1", "--numbers", "--consensus", "--colours", "groups", "--gap-colour", "teal"},
-         six, "", "a1_a", {}, {"colour groups:", "hydrophobic", "consensus", "s4", "17", "W"}},
+         six, "", "a1_a", {}, {"colour groups:", "hydrophobic", "consensus", "s4", "17", "W"}, true},
         {"ComparisonStrips", "dorvex", {"-t", "0", "-T", "Four globins"}, first, second, "a1_vs_a2_a", strips,
          {"Four globins", "alpha", "delta", "single", "mismatch"}},
         {"AgreementPicture", "dorvex", {"-t", "30"}, first, second, "a1_vs_a2_ag", strips,
@@ -102,6 +106,21 @@ TEST_P(VectorFormats, SvgAndPdfHoldThePngsPicture)
         });
     };
     const png_picture png(run.file(c.picture + ".png"));
+    if (c.everyPixel) {  // rectangles and lines fall on the PNG's pixels exactly: only the fonts differ,
+        const png_picture drawn(run.file("svg.png"));  // whose glyphs may reach 2 pixels past gd's cells
+        std::vector<bool> text(static_cast<std::size_t>(png.width()) * static_cast<std::size_t>(png.height()));
+        for (const svg_text& t : texts) {
+            const font_size size = f_fontSize(t.face);
+            const int right = std::min(t.x + size.width * static_cast<int>(t.bytes.size()) + 2, png.width());
+            for (int y = std::max(t.y - 2, 0); y < std::min(t.y + size.height + 2, png.height()); ++y)
+                for (int x = std::max(t.x - 2, 0); x < right; ++x)
+                    text[static_cast<std::size_t>(y * png.width() + x)] = true;
+        }
+        for (int y = 0; y < png.height(); ++y)
+            for (int x = 0; x < png.width(); ++x)
+                ASSERT_TRUE(text[static_cast<std::size_t>(y * png.width() + x)] || drawn.rgb(x, y) == png.rgb(x, y))
+                    << "svg.png at " << x << "," << y;
+    }
     for (const char* rendered : {"svg.png", "pdf.png"}) {
         const png_picture other(run.file(rendered));
         ASSERT_EQ(other.width(), png.width()) << rendered;
@@ -123,6 +142,47 @@ TEST_P(VectorFormats, SvgAndPdfHoldThePngsPicture)
 
 INSTANTIATE_TEST_SUITE_P(Pictures, VectorFormats, testing::ValuesIn(cases()),
                          [](const testing::TestParamInfo<vector_case>& info) { return info.param.label; });
+
+TEST(VectorFormats, LettersStandInTheCellsLargeEnoughForThem)
+{
+    // 20 rows of 30 columns at W 1200: cells of 37.5 pixels by 17 (bands share their edge rows)
+    // take the small font, each letter centred in its cell. At W 450, 200 columns leave no room.
+    program_run run(file_set{{"a.aln", alignment_rows(20, 30)}, {"b.aln", alignment_rows(20, 200)}});
+    run.run("vemura", {"--letters", "-W", "1200", "--format", "png,svg", "a.aln"});
+    const png_picture png(run.file("a_a.png"));
+    const std::string residues = "ACDEFGHIKLMNPQRSTVWY";
+    const double cw = (1200 - 52 - 22) / 30.0;
+    const int yBase = 16 * 20 + 134 - 68;
+    std::vector<std::string> expected, found;
+    for (int r = 1; r <= 20; ++r)  // band r shows sequence 20 - r
+        for (int k = 0; k < 30; ++k) {
+            const int x1 = f_trunc(52 + k * cw + 1), x2 = f_trunc(52 + (k + 1) * cw);
+            const char letter = residues[static_cast<std::size_t>(k * 3 + (20 - r) * 7) % residues.size()];
+            expected.push_back(std::string(1, letter) + "@" + std::to_string(x1 + (x2 - x1 + 1 - 6) / 2) + "," +
+                               std::to_string(yBase - r * 16 + (17 - 13) / 2));
+        }
+    // A letter is black on a cell whose relative luminance is above 0.179, white on a darker one.
+    auto luminance = [](std::uint32_t colour) {
+        double sum = 0;
+        for (const auto& [shift, weight] : {std::pair{16, 0.2126}, {8, 0.7152}, {0, 0.0722}}) {
+            const double c = ((colour >> shift) & 255) / 255.0;
+            sum += weight * (c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4));
+        }
+        return sum;
+    };
+    for (const svg_text& t : svg_texts(run.dir.read("a_a.svg")))
+        if (t.bytes.size() == 1 && t.face == font_face::small && t.y > 60 && t.y < yBase) {
+            found.push_back(t.bytes + "@" + std::to_string(t.x) + "," + std::to_string(t.y));
+            EXPECT_EQ(t.colour, luminance(png.rgb(t.x - 2, t.y + 6)) > 0.179 ? "#000000" : "#ffffff") << t.bytes;
+        }
+    std::sort(expected.begin(), expected.end());
+    std::sort(found.begin(), found.end());
+    EXPECT_EQ(found, expected);
+
+    run.run("vemura", {"--letters", "-W", "450", "--format", "svg", "-o", "b_", "b.aln"});
+    for (const svg_text& t : svg_texts(run.dir.read("b_a.svg")))
+        EXPECT_FALSE(t.bytes.size() == 1 && t.y > 60 && t.y < yBase) << t.bytes << " at " << t.x << "," << t.y;
+}
 
 TEST(NameWidth, WidensThePictureByTheExtraNameWidthAndShiftsTheRest)
 {
