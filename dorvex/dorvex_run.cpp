@@ -44,7 +44,7 @@ int dorvex_run(int argc, char** argv)
     std::vector<std::string> alignmentFiles;
     int setupCode = 0;
     if (!f_setUpRun(argc, argv, opts, alignmentFiles, setupCode)) return setupCode;
-    if (!opts.reference.empty()) return f_runMethods(opts, alignmentFiles);
+    if (!opts.reference_alignment.empty()) return f_runMethods(opts, alignmentFiles);
     const std::string& firstName = alignmentFiles[0];
     const std::string& secondName = alignmentFiles[1];
     const std::string firstShown = f_inputName(firstName), secondShown = f_inputName(secondName);

@@ -72,10 +72,10 @@ int scoreTest(const prog_options& opts, const alignment_input& reference, const 
 
 int f_runMethods(prog_options& opts, const std::vector<std::string>& tests)
 {
-    const std::string referenceShown = f_inputName(opts.reference);
-    FilePtr file = f_openInput(opts.reference);
+    const std::string referenceShown = f_inputName(opts.reference_alignment);
+    FilePtr file = f_openInput(opts.reference_alignment);
     if (!file) {
-        f_sayCannotOpen(opts, opts.reference, errno);
+        f_sayCannotOpen(opts, opts.reference_alignment, errno);
         return 2;
     }
     alignment_input reference;
@@ -118,7 +118,7 @@ int f_runMethods(prog_options& opts, const std::vector<std::string>& tests)
         request.height = f_pictureHeight(settings.height, methods.size(), settings.wl_height);
         request.fileBase = opts.image_prefix + request.type->dorvexTails[0];
         request.title = opts.title;
-        request.algorithm = f_fileStem(opts.reference);
+        request.algorithm = f_fileStem(opts.reference_alignment);
         request.otherAlgorithm = std::to_string(methods.size()) + (methods.size() == 1 ? " method" : " methods");
         if (!MethodsImage(record, settings, request, methods)) exitCode = 5;
     }

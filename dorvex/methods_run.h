@@ -5,7 +5,7 @@
 
 #include "common/options/prog_options.h"
 
-// Reads the reference (opts.reference) once, with its column weights, then reads, pairs and
+// Reads the reference (opts.reference_alignment) once, with its column weights, then reads, pairs and
 // scores each test alignment against it in turn, the reference as the first alignment (its core
 // residues only with opts.core). Writes PREFIX + "methods.tsv", prints the scores as aligned text
 // (unless opts.summary is off) and draws picture type 31 when asked for; with opts.tables also

@@ -52,8 +52,29 @@ void applyFlags(const command_line& line, prog_options& opts)
         case flag_id::name_width:
             opts.name_width = f_atoiSaturated(given.values.back());
             break;
+        case flag_id::columns:
+            (void)f_columnRange(given.values.back(), opts.columns_from, opts.columns_to);
+            break;
+        case flag_id::sequences:
+            opts.sequences = given.values.back();
+            break;
         case flag_id::reference:
             opts.reference = given.values.back();
+            break;
+        case flag_id::numbers:
+            opts.numbers = true;
+            break;
+        case flag_id::consensus:
+            opts.consensus = true;
+            break;
+        case flag_id::colours:
+            opts.colours = given.values.back();
+            break;
+        case flag_id::gap_colour:
+            opts.gap_colour = given.values.back();
+            break;
+        case flag_id::reference_alignment:
+            opts.reference_alignment = given.values.back();
             break;
         case flag_id::core:
             opts.core = true;
@@ -105,7 +126,7 @@ std::string drawnTypes(program_kind program)
 void warnAboutPictureTypes(const prog_options& opts)
 {
     std::vector<int> warned;
-    const bool methodsMode = !opts.reference.empty();
+    const bool methodsMode = !opts.reference_alignment.empty();
     for (int type : opts.image_types) {
         if (std::find(warned.begin(), warned.end(), type) != warned.end()) continue;
         const bool drawn = f_drawsPicture(opts.program, type);
@@ -204,7 +225,7 @@ bool f_setUpRun(int argc, char** argv, prog_options& opts, std::vector<std::stri
             break;
         }
         files = line.files;
-        if (const given_flag* reference = f_givenFlag(line, flag_id::reference)) {
+        if (const given_flag* reference = f_givenFlag(line, flag_id::reference_alignment)) {
             // Every file named is a test alignment, scored against the reference.
             methodsReference = reference->values.back();
             if (methodsReference.empty()) {
