@@ -57,6 +57,11 @@ for format in svg pdf; do
     printf '%-44s %6.1f MB\n' "  file size" "$(echo "$(stat -c %s "galia.$format") / 1000000" | bc -l)"
 done
 
+# The 1000 x 2000 picture with the figure controls that count every column: Clustal X's conditions,
+# the consensus row, the rows' residue numbers.
+time_run "vemura picture type 0, 1000 x 2000, figure" "$build/vemura" -q --colours clustalx --consensus \
+    --numbers picture.opt big1000x2000.aln
+
 # dorvex: two alignments of the same 5000 sequences, the second with its gaps moved and every
 # tenth sequence renamed; against gd's own encoding of its two pictures.
 [ -f dorvex1.aln ] || "$build/make_alignment" 5000 1000 7 > dorvex1.aln
@@ -82,8 +87,9 @@ time_run "dorvex, 10000 x 500, pictures and tables" "$build/dorvex" -q --tables 
 # format, the FASTA file gzip-compressed), then dorvex on a pair of them, the second the same
 # sequences as another method might align them: with the summary and no picture (quiet), against
 # the time of reading both files and against their size. Every time is the best of five runs (the
-# machine may be shared; two of an earlier build). When BEFORE names a folder holding earlier builds of read_alignment and
-# dorvex, they are timed in the same run, side by side:  BEFORE=/path sh bench/run.sh
+# machine may be shared; two of an earlier build). When BEFORE names a folder holding earlier
+# builds of read_alignment and dorvex, they are timed in the same run, side by side:
+#   BEFORE=/path sh bench/run.sh
 
 # best_run RUNS LABEL COMMAND...: the shortest wall time of RUNS runs and the peak memory of that
 # run, printed, and kept in bestSeconds and bestMiB.
@@ -131,3 +137,18 @@ for program in "$build" ${BEFORE:+"$BEFORE"}; do
     printf '%-44s %6.1f times reading both, %.1f times their size\n' "" "$(echo "$bestSeconds / $readBoth" | bc -l)" \
         "$(echo "$bestMiB * 1.048576 / $pairMB" | bc -l)"
 done
+
+# dorvex's methods mode: ten test alignments of 1000 x 2000 against one reference, against a
+# single test (the reference is read and weighed once, each test read, paired and scored in
+# turn), and the pair run of the same two alignments with its agreement pictures. The ten tests
+# are copies of one realignment under ten names.
+[ -f methods_ref.aln ] || "$build/make_alignment" 1000 2000 11 > methods_ref.aln
+[ -f methods_test.aln ] || "$build/make_alignment" 1000 2000 11 moved > methods_test.aln
+tests=""
+for k in 0 1 2 3 4 5 6 7 8 9; do cp -f methods_test.aln "method$k.aln"; tests="$tests method$k.aln"; done
+time_run "dorvex --reference, one test of 1000 x 2000" "$build/dorvex" -q --reference methods_ref.aln method0.aln
+one=$seconds
+# shellcheck disable=SC2086
+time_run "dorvex --reference, ten tests of 1000 x 2000" "$build/dorvex" -q --reference methods_ref.aln $tests
+printf '%-44s %6.2f times one test\n' "  ten tests" "$(echo "$seconds / $one" | bc -l)"
+time_run "dorvex pair, 1000 x 2000, -t 30" "$build/dorvex" -q -t 30 methods_ref.aln method0.aln

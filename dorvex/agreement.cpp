@@ -64,28 +64,37 @@ struct walker {
     std::size_t otherPos;     // the other row's column of the same residue
     std::size_t nextResidue;  // that residue's entry in residueShared
     bool same = true;         // the residues walked are the same in both rows
+    const std::vector<bool>* core = nullptr;  // its core residues; null when every residue counts
+
+    bool isCore(std::size_t column) const
+    {
+        return core == nullptr || (column < core->size() && (*core)[column]);
+    }
 };
 
 // A walker of row against otherRow (whose residues begin at entry firstResidue of residueShared)
 // that starts at reference column column.
-walker startWalker(const std::string& row, const std::string& otherRow, std::size_t firstResidue, std::size_t column)
+walker startWalker(const std::string& row, const std::string& otherRow, std::size_t firstResidue, std::size_t column,
+                   const std::vector<bool>* core)
 {
     const std::size_t from = std::min(column, row.size());
     const std::size_t before = f_residuesIn(row.data(), from);
     return {row.data(), row.size(), otherRow.data(), otherRow.size(), f_nextResidue(row.data(), from, row.size()),
-            f_columnOfResidue(otherRow.data(), otherRow.size(), before), firstResidue + before, true};
+            f_columnOfResidue(otherRow.data(), otherRow.size(), before), firstResidue + before, true, core};
 }
 
 // Residues of one compared row in the reference columns [from, to) of a chunk (counted from the
 // chunk's first column) that the other alignment places in consecutive columns: all shifted
-// alike. group is the row of their shift in the chunk's counts, or kNoColumn when the other
-// alignment places them past its columns (they share no pair).
+// alike. group is the row of their shift in the chunk's counts, kNoColumn when the other
+// alignment places them past its columns (they share no pair), or kOutsideCore when they lie
+// outside the core that is scored (they count for nothing).
 struct residue_run {
     std::uint32_t from, to;
     std::int32_t group;
 };
 
 constexpr std::int32_t kNoColumn = -1;
+constexpr std::int32_t kOutsideCore = -2;
 
 // The counts of a chunk of reference columns. The residues of a column that the other alignment
 // places in one of its columns are those of one shift (reference column minus other column): a
@@ -107,8 +116,19 @@ public:
         first_ = first;
         width_ = end - first;
         residues_.assign(width_ + 1, 0);
+        outside_.assign(width_ + 1, 0);
         groups_.clear();
         runs_.clear();
+    }
+
+    // Adds residues of a compared row in reference columns [from, to) that lie outside the core:
+    // their columns are no core columns.
+    void addOutside(std::size_t from, std::size_t to)
+    {
+        const std::uint32_t a = static_cast<std::uint32_t>(from - first_), b = static_cast<std::uint32_t>(to - first_);
+        runs_.push_back({a, b, kOutsideCore});
+        ++outside_[a];
+        --outside_[b];
     }
 
     // Adds the residues of a compared row in reference columns [from, to), which the other
@@ -132,6 +152,7 @@ public:
     {
         residuesBefore_.assign(width_ + 1, 0);
         for (std::size_t k = 1; k <= width_; ++k) {
+            outside_[k] += outside_[k - 1];
             residues_[k] += residues_[k - 1];
             residuesBefore_[k] = residuesBefore_[k - 1] + residues_[k - 1];
         }
@@ -152,12 +173,13 @@ public:
     {
         column_agreement result;
         result.residues = residues_[k];
+        result.core = outside_[k] == 0;
         for (std::size_t g = 0; g < groupShifts_.size(); ++g) {
             const std::int64_t size = groups_[g * (width_ + 1) + k];
             result.shared += size * (size - 1) / 2;
-            // Identical: all of the column's residues in one column of the other alignment,
-            // which holds no other compared residue.
-            if (size == result.residues && size >= 2) {
+            // Identical: a core column, all of whose residues stand in one column of the other
+            // alignment, which holds no other compared residue.
+            if (result.core && size == result.residues && size >= 2) {
                 const std::ptrdiff_t otherColumn = static_cast<std::ptrdiff_t>(first_ + k) - groupShifts_[g];
                 result.identical = otherColumnResidues[static_cast<std::size_t>(otherColumn)] == size;
             }
@@ -166,10 +188,15 @@ public:
     }
 
     // What the residues of a run share: the sum over them of their pairs (the column's other
-    // residues) and of their shared pairs; with scores, each residue's shared pairs, in order.
+    // residues) and of their shared pairs; with scores, each residue's shared pairs, in order (-1
+    // outside the core).
     void takeBack(const residue_run& run, std::int64_t& pairs, std::int64_t& shared, std::int32_t* scores) const
     {
         const std::int64_t length = run.to - run.from;
+        if (run.group == kOutsideCore) {
+            if (scores != nullptr) std::fill(scores, scores + length, -1);
+            return;
+        }
         pairs += residuesBefore_[run.to] - residuesBefore_[run.from] - length;
         if (run.group == kNoColumn) return;
         const std::size_t row = static_cast<std::size_t>(run.group) * (width_ + 1);
@@ -212,21 +239,51 @@ private:
     std::vector<std::ptrdiff_t> groupShifts_;   // each group's shift
     std::size_t first_ = 0, width_ = 0;
     std::vector<std::int32_t> residues_;        // per column of the chunk (and one past it)
+    std::vector<std::int32_t> outside_;         // per column: residues outside the core
     std::vector<std::int32_t> groups_;          // per group, per column: the group's residues
     std::vector<std::int64_t> residuesBefore_;  // residues_ summed over the columns before each
     std::vector<std::int64_t> groupsBefore_;    // the same of groups_, per group
     std::vector<residue_run> runs_;             // the chunk's runs, row after row
 };
 
+// Adds to otherCore (differences over the other alignment's columns) the columns that it gives
+// to length core residues from otherFrom on; those at or past otherColumns stand in none.
+void addOtherCore(std::vector<std::int64_t>& otherCore, std::size_t otherFrom, std::size_t length,
+                  std::size_t otherColumns)
+{
+    const std::size_t end = std::min(otherFrom + length, otherColumns);
+    if (otherFrom >= end) return;
+    ++otherCore[otherFrom];
+    --otherCore[end];
+}
+
 // Walks a compared row and its partner's row in step through the reference columns before end,
-// adding their runs of residues to chunk, and noting whether their residues are the same.
-void walkThrough(walker& w, std::size_t end, std::size_t otherColumns, column_chunk& chunk)
+// adding their runs of residues to chunk (when there is one) and, when the core is scored, the
+// other alignment's columns of the core residues to otherCore; notes whether the residues walked
+// are the same.
+void walkThrough(walker& w, std::size_t end, std::size_t otherColumns, column_chunk* chunk,
+                 std::vector<std::int64_t>* otherCore)
 {
     const std::size_t limit = std::min(end, w.rowLength);
     while (w.pos < limit && w.otherPos < w.otherLength) {
         const std::size_t length = f_residuePairs(w.row + w.pos, w.otherRow + w.otherPos,
                                                   std::min(limit - w.pos, w.otherLength - w.otherPos), w.same);
-        chunk.addRun(w.pos, w.pos + length, w.otherPos, otherColumns);
+        if (w.core == nullptr) {
+            if (chunk != nullptr) chunk->addRun(w.pos, w.pos + length, w.otherPos, otherColumns);
+        } else {
+            // Cut where the core begins or ends.
+            for (std::size_t from = w.pos, to = from; from < w.pos + length; from = to) {
+                const bool core = w.isCore(from);
+                for (to = from + 1; to < w.pos + length && w.isCore(to) == core;) ++to;
+                const std::size_t otherFrom = w.otherPos + (from - w.pos);
+                if (core) addOtherCore(*otherCore, otherFrom, to - from, otherColumns);
+                if (chunk == nullptr) continue;
+                if (core)
+                    chunk->addRun(from, to, otherFrom, otherColumns);
+                else
+                    chunk->addOutside(from, to);
+            }
+        }
         w.pos = f_nextResidue(w.row, w.pos + length, w.rowLength);
         w.otherPos = f_nextResidue(w.otherRow, w.otherPos + length, w.otherLength);
     }
@@ -245,6 +302,7 @@ struct part_counts {
     std::int64_t pairsReference = 0, pairsShared = 0, columns = 0, columnsIdentical = 0;
     std::vector<std::int64_t> pairs, shared;  // per walker
     std::vector<char> same;                   // per walker
+    std::vector<std::int64_t> otherCore;      // when the core is scored: see walkThrough
 };
 
 // Counts the reference columns [first, last), a chunk of width columns at a time: every compared
@@ -268,7 +326,7 @@ void countColumns(std::vector<walker>& walkers, std::size_t first, std::size_t l
                 __builtin_prefetch(next.row + next.pos);
                 __builtin_prefetch(next.otherRow + next.otherPos);
             }
-            walkThrough(walkers[w], end, otherColumns, chunk);
+            walkThrough(walkers[w], end, otherColumns, &chunk, counts.otherCore.empty() ? nullptr : &counts.otherCore);
             runsEnd[w] = chunk.runCount();
         }
         chunk.count();
@@ -277,7 +335,7 @@ void countColumns(std::vector<walker>& walkers, std::size_t first, std::size_t l
             column = chunk.column(c - begin, otherColumnResidues);
             counts.pairsReference += column.pairs();
             counts.pairsShared += column.shared;
-            if (column.residues >= 2) ++counts.columns;
+            if (column.core && column.residues >= 2) ++counts.columns;
             if (column.identical) ++counts.columnsIdentical;
         }
         std::size_t run = 0;
@@ -295,12 +353,21 @@ void countColumns(std::vector<walker>& walkers, std::size_t first, std::size_t l
     for (std::size_t w = 0; w < walkers.size(); ++w) counts.same[w] = walkers[w].same;
 }
 
-// The rows of the two alignments and who is whose partner.
+// The rows of the two alignments, who is whose partner, and the reference's core (null when
+// every residue counts).
 struct agreement_input {
     const std::vector<std::string>& referenceRows;
     const std::vector<int>& partnerReference;
     const std::vector<std::string>& otherRows;
     const std::vector<int>& partnerOther;
+    const core_mask* core;
+
+    // The core residues of reference row i (null when every residue counts).
+    const std::vector<bool>* coreOf(std::size_t i) const
+    {
+        static const std::vector<bool> kNoCore;
+        return core == nullptr ? nullptr : i < core->size() ? &(*core)[i] : &kNoCore;
+    }
 };
 
 // The agreement, each reference row's mutual partner (or -1) in partners and whether it is taken
@@ -314,6 +381,9 @@ alignment_agreement countAgreement(const agreement_input& in, const std::vector<
     alignment_agreement result;
     const std::size_t columns = in.referenceRows.empty() ? 0 : in.referenceRows[0].size();
     const std::size_t otherColumns = in.otherRows.empty() ? 0 : in.otherRows[0].size();
+    result.length = static_cast<std::int64_t>(columns);
+    result.otherLength = static_cast<std::int64_t>(otherColumns);
+    result.coreOnly = in.core != nullptr;
 
     std::vector<std::size_t> compared;  // the compared sequences, in order
     std::size_t longest = 0, longestOther = 0;
@@ -349,7 +419,9 @@ alignment_agreement countAgreement(const agreement_input& in, const std::vector<
         return in.otherRows[static_cast<std::size_t>(result.sequences[i].partner)];
     };
 
-    // The compared residues in each column of the other alignment, counted in parts (on vectors).
+    // The compared residues in each column of the other alignment, counted in parts (on vectors):
+    // all of them tell its columns apart; when the core is scored, only the core residues among
+    // them hold its pairs (counted as the rows are walked).
     std::vector<std::vector<std::uint32_t>> partResidues(f_workParts());
     f_splitWork(compared.size(), [&](std::size_t part, std::size_t begin, std::size_t end) {
         std::vector<std::uint32_t>& counts = partResidues[part];
@@ -363,11 +435,12 @@ alignment_agreement countAgreement(const agreement_input& in, const std::vector<
     std::vector<std::int64_t> otherColumnResidues(otherColumns, 0);
     for (const std::vector<std::uint32_t>& counts : partResidues)
         for (std::size_t c = 0; c < otherColumns; ++c) otherColumnResidues[c] += counts[c];
-    for (std::int64_t n : otherColumnResidues) result.pairsOther += n * (n - 1) / 2;
+    if (in.core == nullptr)
+        for (std::int64_t n : otherColumnResidues) result.pairsOther += n * (n - 1) / 2;
 
     // The reference's columns, in parts, one per core, each with walkers of its own that start at
-    // its first column. The part that ends at the last column compares the residues that longer
-    // rows hold past it.
+    // its first column. The part that ends at the last column walks on through the residues that
+    // longer rows hold past it.
     result.columnStats.resize(columns);
     const std::size_t shifts = longest + longestOther + 1;
     const std::size_t width = std::clamp<std::size_t>(
@@ -377,18 +450,27 @@ alignment_agreement countAgreement(const agreement_input& in, const std::vector<
         std::vector<walker> walkers;
         walkers.reserve(compared.size());
         for (std::size_t i : compared)
-            walkers.push_back(startWalker(in.referenceRows[i], otherRowOf(i), result.sequences[i].firstResidue, first));
+            walkers.push_back(startWalker(in.referenceRows[i], otherRowOf(i), result.sequences[i].firstResidue, first,
+                                          in.coreOf(i)));
+        part_counts& counts = parts[part];
+        if (in.core != nullptr) counts.otherCore.assign(otherColumns + 1, 0);
         column_chunk chunk(longest, longestOther);
         countColumns(walkers, first, last, width, otherColumns, otherColumnResidues, chunk, result.columnStats,
-                     result.residueShared.empty() ? nullptr : result.residueShared.data(), parts[part]);
-        if (last != columns) return;
+                     result.residueShared.empty() ? nullptr : result.residueShared.data(), counts);
+        const bool holdsTheEnd = columns == 0 ? part == 0 : first < last && last == columns;
+        if (!holdsTheEnd) return;
         for (std::size_t w = 0; w < walkers.size(); ++w) {
-            const walker& walked = walkers[w];
-            const std::string_view rest(walked.row + walked.pos, walked.rowLength - walked.pos);
-            const std::string_view otherRest(walked.otherRow + walked.otherPos, walked.otherLength - walked.otherPos);
-            parts[part].same[w] = parts[part].same[w] && f_sameResidues(rest, otherRest);
+            walkThrough(walkers[w], SIZE_MAX, otherColumns, nullptr, in.core ? &counts.otherCore : nullptr);
+            counts.same[w] = counts.same[w] && walkers[w].same;
         }
     });
+    if (in.core != nullptr) {
+        std::int64_t coreResidues = 0;  // the core residues in each column of the other alignment
+        for (std::size_t c = 0; c < otherColumns; ++c) {
+            for (const part_counts& part : parts) coreResidues += part.otherCore[c];
+            result.pairsOther += coreResidues * (coreResidues - 1) / 2;
+        }
+    }
     for (const part_counts& part : parts) {
         result.pairsReference += part.pairsReference;
         result.pairsShared += part.pairsShared;
@@ -410,16 +492,25 @@ alignment_agreement countAgreement(const agreement_input& in, const std::vector<
 
 }  // namespace
 
+bool f_hasCoreResidue(const std::vector<std::string>& rows, const core_mask& core)
+{
+    for (std::size_t i = 0; i < rows.size() && i < core.size(); ++i)
+        for (std::size_t c = 0; c < rows[i].size() && c < core[i].size(); ++c)
+            if (core[i][c] && isResidue(rows[i][c])) return true;
+    return false;
+}
+
 alignment_agreement f_computeAgreement(const std::vector<std::string>& referenceRows,
                                        const std::vector<int>& partnerReference,
                                        const std::vector<std::string>& otherRows,
-                                       const std::vector<int>& partnerOther, residue_scores residues)
+                                       const std::vector<int>& partnerOther, const core_mask* core,
+                                       residue_scores residues)
 {
     // Every reference row's residues and mutual partner, on all cores. A partner with as many
     // residues is taken to hold the same ones: the counting compares them as it walks them (a
     // comparison of its own would read every row once more), and when some differ after all, the
     // counting is done again with those rows mismatched.
-    const agreement_input in{referenceRows, partnerReference, otherRows, partnerOther};
+    const agreement_input in{referenceRows, partnerReference, otherRows, partnerOther, core};
     std::vector<int> partners(referenceRows.size());
     std::vector<std::int64_t> residueCounts(referenceRows.size());
     std::vector<char> sameResidues(referenceRows.size(), 0);
@@ -452,6 +543,7 @@ void f_residueAgreements(const alignment_agreement& agreement, std::size_t seque
     std::size_t residue = s.firstResidue;
     for (std::size_t c = 0; c < columns && c < row.size(); ++c) {
         if (!isResidue(row[c])) continue;
-        perColumn[c] = {agreement.residueShared[residue++], agreement.columnStats[c].residues - 1};
+        const std::int32_t shared = agreement.residueShared[residue++];
+        if (shared >= 0) perColumn[c] = {shared, agreement.columnStats[c].residues - 1};
     }
 }

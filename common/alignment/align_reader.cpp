@@ -88,7 +88,7 @@ std::size_t splitRow(std::string_view line, std::string_view& name, std::string_
     return start;
 }
 
-// The segments of a file's blocks, raised to upper case and kept in reading order, then joined
+// The segments of a file's blocks, kept in reading order (letters as written), then joined
 // into rows once the file is read: appending each segment to its row at once would visit every
 // row in every block, all over memory, where this writes one place at a time.
 class block_segments {
@@ -103,12 +103,12 @@ public:
             chunks_.push_back({std::unique_ptr<char[]>(new char[size]), 0, size});
         }
         // The word is copied and told in one pass (on vectors); it is cut in the rare case that
-        // it holds another character.
+        // it holds another character. Its letters stay as written.
         text_chunk& chunk = chunks_.back();
         char* const start = chunk.text.get() + chunk.used;
         unsigned char others = 0;  // (a bool would keep the compiler from using vectors)
         for (std::size_t i = 0; i < word.size(); ++i) {
-            start[i] = f_raised(word[i]);
+            start[i] = word[i];
             others |= !f_isLetterOrGap(word[i]);
         }
         const std::size_t length = others == 0 ? word.size() : f_lettersAndGaps(word);
@@ -172,7 +172,12 @@ std::string f_firstWord(std::string_view text, std::size_t from)
 
 void f_toupper(std::string& text)
 {
-    for (char& c : text) c = f_raised(c);
+    // Rows are mostly upper case already: they are looked at first (on vectors), and written only
+    // when they hold a lower-case letter.
+    unsigned char lower = 0;  // (a bool would keep the compiler from using vectors)
+    for (char c : text) lower |= f_isLower(c);
+    if (lower != 0)
+        for (char& c : text) c = f_raised(c);
 }
 
 // ---- 2. reading a file ----
@@ -181,7 +186,9 @@ void f_getAlign(std::FILE* file, std::vector<std::string>& names, std::vector<st
 {
     byte_source bytes(file);
     line_source lines(bytes);
+    const std::size_t firstRow = rows.size();
     f_getAlignFrom(lines, names, rows);
+    for (std::size_t i = firstRow; i < rows.size(); ++i) f_toupper(rows[i]);
 }
 
 void f_getAlignFrom(line_source& lines, std::vector<std::string>& names, std::vector<std::string>& rows,

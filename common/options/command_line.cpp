@@ -10,6 +10,8 @@
 #include <memory>
 
 #include "common/options/prog_options.h"
+#include "common/pictures/colour_schemes.h"
+#include "common/surface/palette.h"
 
 // ---- 1. classic or flags ----
 
@@ -127,6 +129,13 @@ std::vector<std::string> splitList(const std::string& text)
 
 bool isFormat(const std::string& text) { return text == "png" || text == "svg" || text == "pdf"; }
 
+// FROM-TO or FROM-, FROM at least 1 and TO not below it.
+bool isColumnRange(const std::string& text)
+{
+    long long from = 0, to = 0;
+    return f_columnRange(text, from, to);
+}
+
 // Checks the values of one flag and puts them into given as the flag takes them. Returns false,
 // with the problem, at the first value that the flag does not take.
 bool takeValues(const flag_spec& flag, const std::vector<std::string>& values, given_flag& given,
@@ -151,6 +160,22 @@ bool takeValues(const flag_spec& flag, const std::vector<std::string>& values, g
         const int width = f_atoiSaturated(values.back());
         if (!isWholeNumber(values.back()) || width < 1 || width > 60)
             return refuse(values.back(), "a number from 1 to 60");
+        given.values.push_back(values.back());
+        return true;
+    }
+    case flag_value::columns:
+        if (!isColumnRange(values.back()))
+            return refuse(values.back(), "a range of columns FROM-TO, numbered from 1 (FROM-: to the last)");
+        given.values.push_back(values.back());
+        return true;
+    case flag_value::scheme:
+        if (f_colourScheme(values.back()) == nullptr)
+            return refuse(values.back(), ("a colour scheme: " + f_colourSchemeNames()).c_str());
+        given.values.push_back(values.back());
+        return true;
+    case flag_value::colour: {
+        rgb_colour colour;
+        if (!f_parseColour(values.back(), colour)) return refuse(values.back(), "a basic colour name or #rrggbb");
         given.values.push_back(values.back());
         return true;
     }
@@ -230,13 +255,14 @@ parse_result f_parseCommandLine(program_kind program, int argc, char** argv, com
         if (!takeValues(*entry.flag, *entry.values, given, problem)) return parse_result::problem;
         line.flags.push_back(std::move(given));
     }
-    const std::size_t least = program == program_kind::vemura ? 1 : 2;
+    const bool methods = f_givenFlag(line, flag_id::reference_alignment) != nullptr;
+    const std::size_t least = program == program_kind::vemura ? 1 : methods ? 1 : 2;
     const std::size_t count = line.files.size();
-    if (count < least || count > least + 1) {
+    if (count < least || (count > least + 1 && !methods)) {
         const std::string names = count == 0   ? std::string("no file name")
                                   : count == 1 ? std::string("1 file name")
                                                : std::to_string(count) + " file names";
-        problem = names + " given; expected " + f_fileOperands(program);
+        problem = names + " given; expected " + (methods ? "TEST..." : f_fileOperands(program));
         return parse_result::problem;
     }
     return parse_result::run;
