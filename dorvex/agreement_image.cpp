@@ -1,5 +1,5 @@
 // The agreement picture.
-//   1. colours   2. residue cells   3. the picture
+//   1. colours   2. dense bands   3. the picture
 #include "dorvex/agreement_image.h"
 
 #include <algorithm>
@@ -9,11 +9,14 @@
 #include "common/io/strings.h"
 #include "common/io/trace.h"
 #include "common/pictures/legends.h"
+#include "common/pictures/overview_bands.h"
 #include "common/pictures/picture_files.h"
+#include "common/pictures/row_ruler.h"
 #include "common/pictures/weight_panel.h"
 #include "common/surface/primitives.h"
 #include "dorvex/comparison_page.h"
 #include "dorvex/comparison_strip.h"
+#include "dorvex/dense_rows.h"
 
 namespace {
 
@@ -42,37 +45,32 @@ int colourOf(const agreement_colours& a, const agreement_ratio& ratio)
     return ratio.defined() ? a.ramp[ratio.decile()] : a.noPairs;
 }
 
-// ---- 2. residue cells ----
+// ---- 2. dense bands ----
 
-// Paints one row of cells, each column in its cell of the page's columns, through one scanline:
-// where columns are narrower than a pixel the later one owns the pixel.
-void paintCells(canvas& image, const block_geometry& columns, int yTop, int yBottom,
-                const std::vector<int>& cellColours)
+// Bands below kRulerBelow: edge to edge, each column in what most of the band's sequences show
+// there (residues in the mean agreement of those with pairs); a ruler instead of names.
+void drawDenseBands(canvas& image, const comparison_page& p, const comparison_colours& c, const agreement_colours& a,
+                    const alignment_agreement& agreement, const std::vector<std::string>& rows)
 {
-    const int from = columns.x_left + 1, to = columns.x_right;
-    std::vector<unsigned char> scanline(static_cast<std::size_t>(std::max(to - from + 1, 0)), 0);
-    std::vector<bool> painted(scanline.size(), false);
-    for (std::size_t c = 0; c < cellColours.size(); ++c) {
-        if (cellColours[c] < 0) continue;
-        const long long column = static_cast<long long>(c);
-        const int x1 = std::max(columns.cellLeft(column), from);
-        const int x2 = std::min(columns.cellRight(column), to);
-        for (int x = x1; x <= x2; ++x) {
-            scanline[static_cast<std::size_t>(x - from)] = static_cast<unsigned char>(cellColours[c]);
-            painted[static_cast<std::size_t>(x - from)] = true;
+    const block_geometry columns = p.columns();
+    std::vector<binned_agreement> cells;
+    std::vector<int> colours;
+    for (int i = 1; i <= p.strips(); ++i) {
+        const long long band = p.strips() - i;
+        f_binAgreement(agreement, rows, p.bins.first(band), p.bins.end(band), cells);
+        colours.assign(static_cast<std::size_t>(p.L), c.grey);
+        for (std::size_t col = 0; col < cells.size() && col < colours.size(); ++col) {
+            const binned_agreement& cell = cells[col];
+            if (cell.kind == binned_agreement::shows::uncompared) colours[col] = c.pink;
+            if (cell.kind == binned_agreement::shows::residues)
+                colours[col] = cell.decile() < 0 ? a.noPairs : a.ramp[cell.decile()];
         }
+        f_paintColumnColours(image, columns, p.stripTop(i), p.denseBottom(i), colours);
     }
-    // Paint the runs that cells cover; the ground shows where none does.
-    for (int x = from; x <= to;) {
-        if (!painted[static_cast<std::size_t>(x - from)]) {
-            ++x;
-            continue;
-        }
-        int end = x;
-        while (end < to && painted[static_cast<std::size_t>(end + 1 - from)]) ++end;
-        image.paintColumns(x, end, yTop, yBottom, scanline.data() + (x - from));
-        x = end + 1;
-    }
+    f_outRowRuler(image, p.N, f_rulerStep(p.pitch / static_cast<double>(p.bins.perRow)), [&](long long number) {
+        const int i = p.strips() - static_cast<int>(p.bins.bandOf(number - 1));
+        return (p.stripTop(i) + p.denseBottom(i)) / 2;
+    }, p.left, false, c.nearBlack);
 }
 
 }  // namespace
@@ -105,16 +103,17 @@ bool AgreementImage(const alignment& ali, const picture_settings& settings, cons
     for (std::size_t col = 0; col < columnColours.size(); ++col)
         columnColours[col] = col < agreement.columnStats.size() ? colourOf(a, agreement.columnStats[col].agreement())
                                                                 : a.noPairs;
-    paintCells(image, columns, yPanel, panelBottom, columnColours);
+    f_paintColumnColours(image, columns, yPanel, panelBottom, columnColours);
     f_outPanelFrame(image, settings, columns, c.white, c.black);
     image.text(font_face::tiny, left - 4 - 30, yPanel - 2, "column", c.darkOrange);
     image.text(font_face::tiny, left - 4 - 45, yPanel + 8, "agreement", c.darkOrange);
 
     // The bands: every residue of a compared sequence on the ramp, the others one pink band.
-    std::vector<char> codes(static_cast<std::size_t>(N), ' ');
+    if (p.dense) drawDenseBands(image, p, c, a, agreement, rows);
+    std::vector<char> codes(static_cast<std::size_t>(p.dense ? 0 : N), ' ');
     std::vector<agreement_ratio> perColumn;
     std::vector<int> cellColours;
-    for (int i = 1; i <= N; ++i) {
+    for (int i = 1; i <= static_cast<int>(codes.size()); ++i) {
         const std::size_t s = static_cast<std::size_t>(N - i);
         const int yTop = p.stripTop(i), yBottom = p.stripBottom(i);
         f_drawStripGround(image, p, c, i);
@@ -132,7 +131,7 @@ bool AgreementImage(const alignment& ali, const picture_settings& settings, cons
                 else
                     cellColours[col] = colourOf(a, perColumn[col]);
             }
-            paintCells(image, columns, yTop + 1, yBottom - 1, cellColours);
+            f_paintColumnColours(image, columns, yTop + 1, yBottom - 1, cellColours);
             if (settings.letters)
                 for (std::size_t col = 0; col < cellColours.size() && col < row.size(); ++col)
                     if (row[col] != '-')
@@ -149,7 +148,7 @@ bool AgreementImage(const alignment& ali, const picture_settings& settings, cons
         f_drawStripBottomLine(image, p, c, i);
     }
     f_drawComparisonTicks(image, p, c);
-    for (int i = 1; i <= N; ++i)
+    for (int i = 1; i <= static_cast<int>(codes.size()); ++i)
         f_outCompType(image, W - right - 1, p.stripTop(i), p.stripBottom(i), codes[static_cast<std::size_t>(N - i)],
                       c.brown);
     f_outFrame(image, 'b', left, p.top, W - right, H - p.bottom, c.brown);
@@ -170,8 +169,10 @@ bool AgreementImage(const alignment& ali, const picture_settings& settings, cons
     image.fillRect(x, legendY + 2, x + 12, legendY + 12, a.noPairs);
     image.text(font_face::small, x + 15, legendY, "no pairs", c.brown);
 
-    const std::string scores = "SP " + f_formatRatio(agreement.sp(), 4) + " TC " + f_formatRatio(agreement.tc(), 4) +
-                               (firstAsReference ? " (first as reference)" : " (second as reference)");
+    const std::string scores = f_withOverviewNote(
+        "SP " + f_formatRatio(agreement.sp(), 4) + " TC " + f_formatRatio(agreement.tc(), 4) +
+            (firstAsReference ? " (first as reference)" : " (second as reference)"),
+        p.bins.perRow);
     f_drawComparisonHeader(image, p, request, c, request.title.empty() ? "Comparison of two alignments" : request.title,
                            scores);
     return files.write();

@@ -7,6 +7,7 @@ add_library(dorvex_lib STATIC
   dorvex/comparison_page.cpp
   dorvex/comparison_image.cpp
   dorvex/agreement_image.cpp
+  dorvex/dense_rows.cpp
   dorvex/agreement.cpp
   dorvex/agreement_tables.cpp
   dorvex/alignment_input.cpp

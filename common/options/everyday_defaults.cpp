@@ -3,6 +3,9 @@
 
 namespace {
 
+// The rows of a residue picture take at most this many pixels.
+constexpr int kEverydayMaxHeight = 4000;
+
 // A file's name without its folder, ".gz" and then its last extension; a name that is all
 // extension (".hidden") is kept.
 std::string stem(const std::string& path)
@@ -32,6 +35,7 @@ void f_setEverydayDefaults(prog_options& opts, const std::vector<std::string>& a
 {
     opts.image_prefix = f_everydayPrefix(alignmentFiles);
     opts.name_width = 30;
+    opts.max_height = kEverydayMaxHeight;
     if (opts.program == program_kind::dorvex) {
         opts.image_types = {0, 30};
         opts.summary = true;

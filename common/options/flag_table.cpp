@@ -75,10 +75,15 @@ const flag_spec kFlags[] = {
      "picture formats to write: png, svg, pdf (comma-separated; default png)", nullptr},
     {I::letters, 0, 0, "letters", V::none, nullptr, true, true, nullptr,
      "draw each residue's letter in its cell when the cell is large enough", nullptr},
-    {I::name_width, 0, 0, "name-width", V::name_width, "N", true, true, nullptr,
+    {I::name_width, 0, 0, "name-width", V::bounded, "N", true, true, nullptr,
      "show names up to N characters, a longer name cut with \"...\" (1 to 60; default 30; 10, cut without "
      "\"...\", with an options file)",
-     nullptr},
+     nullptr, 1, 60},
+    {I::max_height, 0, 0, "max-height", V::bounded, "N", true, true, nullptr,
+     "the rows of a residue picture take at most N pixels (200 to 100000; default 4000): rows shrink down to "
+     "1 pixel, then each pixel row stands for several sequences (an overview); with an options file this "
+     "turns the bounded sizes on",
+     nullptr, 200, 100000},
 };
 
 }  // namespace

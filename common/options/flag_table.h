@@ -11,12 +11,14 @@ enum class flag_value {
     numbers,     // comma-separated whole numbers; a repeated flag adds its entries
     text,        // any text, the empty text included
     formats,     // comma-separated picture formats: png, svg, pdf; a repeated flag adds them
-    name_width,  // a whole number from 1 to 60
+    bounded,     // a whole number from the flag's least to its most
 };
 
 // What a flag does. A setting stands for an options-file letter and is applied as a line of
 // that letter would be; the others are handled one by one by the run set-up.
-enum class flag_id { setting, help, version, quiet, trace, summary, no_summary, tables, format, letters, name_width };
+enum class flag_id {
+    setting, help, version, quiet, trace, summary, no_summary, tables, format, letters, name_width, max_height
+};
 
 struct flag_spec {
     flag_id id;
@@ -30,6 +32,7 @@ struct flag_spec {
     const char* what;        // a setting: what a line of its letter sets ("the title"); else null
     const char* help;        // the help text (vemura's, when the programs differ)
     const char* dorvexHelp;  // dorvex's help text when it differs; null otherwise
+    int least = 0, most = 0; // the limits of a bounded value
 };
 
 // Every flag, in the order --help lists them: the general flags, then the settings in the

@@ -25,7 +25,8 @@ prog_options::prog_options(program_kind prog)
       tables(false),
       formats{"png"},
       letters(false),
-      name_width(10)
+      name_width(10),
+      max_height(0)
 {
 }
 
@@ -41,6 +42,7 @@ picture_settings f_pictureSettings(const prog_options& opts)
     settings.letters = opts.letters;
     settings.name_width = opts.name_width;
     settings.mark_cut_names = opts.form == run_form::everyday;
+    settings.max_height = opts.max_height;
     settings.formats.clear();
     for (const std::string& name : opts.formats)
         settings.formats.push_back(name == "svg" ? picture_format::svg
@@ -106,6 +108,9 @@ int clamped(int value, int least, int most, const std::string& origin, const cha
     return kept;
 }
 
+// A height given to the bounded sizes is taken exactly, from this height up.
+constexpr int kLeastGivenHeight = 200;
+
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
 bool isBlankLine(const std::string& line) { return line.find_first_not_of(" \t\r\n") == std::string::npos; }
@@ -144,6 +149,8 @@ bool f_applyOption(prog_options& opts, char letter, const std::string& value, co
         break;
     case 'H':
         opts.height = clamped(f_atoiSaturated(value), INT_MIN, 10000, origin, "height", "high");
+        if (opts.max_height > 0 && opts.height > 0)  // the bounded sizes take the height as given
+            opts.height = clamped(opts.height, kLeastGivenHeight, 10000, origin, "height", "high");
         echoInt(" - Image Height: ", opts.height);
         break;
     case 't':
@@ -236,6 +243,8 @@ int f_readOptionLines(prog_options& opts, const char* path)
 void f_finishOptions(prog_options& opts)
 {
     f_say("----------------------------------------------\n\n");
+    if (opts.max_height > 0 && opts.height > 0)  // a file's height, before --max-height was known
+        opts.height = clamped(opts.height, kLeastGivenHeight, 10000, "--max-height", "height", "high");
     if (opts.program == program_kind::vemura && !opts.sel_groups.empty())
         opts.image_types.push_back(2);  // drawing selected groups is picture type 2
 }

@@ -7,6 +7,7 @@
 
 #include "common/analysis/color_groups.h"
 #include "common/pictures/legends.h"
+#include "common/pictures/row_layout.h"
 #include "common/surface/text_room.h"
 
 namespace {
@@ -144,12 +145,13 @@ void header(const annotation_page& p, const std::string& title, const std::strin
         p.type->comparison() ? "Comparison of Two Alignments" : "Graphical Image of Alignment";
     const long long titleLo = std::max(line1.leftEnd, line2.leftEnd) + 1;
     const long long titleHi = std::min(line1.rightStart, line2.rightStart) - 1;
-    if (title.empty()) {
+    const std::string caption = f_withOverviewNote(title.empty() ? "" : defaultTitle, p.perRow);
+    if (caption.empty()) {
         centredInRoom(p, font_face::giant, 7, defaultTitle, titleLo, titleHi);
         return;
     }
-    centredInRoom(p, font_face::giant, 5, title, titleLo, titleHi);
-    centredInRoom(p, font_face::tiny, 20, defaultTitle, line2.leftEnd + 1, line2.rightStart - 1);
+    centredInRoom(p, font_face::giant, 5, title.empty() ? defaultTitle : title, titleLo, titleHi);
+    centredInRoom(p, font_face::tiny, 20, caption, line2.leftEnd + 1, line2.rightStart - 1);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #pragma once
 #include <cstddef>
 
+#include "common/pictures/row_layout.h"
 #include "common/surface/renderer.h"
 
 struct block_geometry {
@@ -16,10 +17,14 @@ struct block_geometry {
     double column_width = 0.0;  // (x_right - x_left) / span
     int x_left = 0, x_right = 0;
 
-    // Rows: one band per sequence drawn, row_height high, stacked from y_bottom up to y_top.
+    // Rows: `rows` bands, row_height high, stacked from y_bottom up to y_top: one per sequence,
+    // or in an overview one per bin of sequences. Dense rows (the bounded sizes, rows below
+    // kRulerBelow) show a ruler instead of names and are drawn edge to edge.
     int rows = 0;
     double row_height = 0.0;
     int y_top = 0, y_bottom = 0;
+    row_bins bins;
+    bool dense = false;
 
     int panel_y = 0;          // the top of the block's weight panel
     int index = 0, count = 1;  // the block's place among the blocks of its picture, from 0
@@ -39,4 +44,6 @@ struct block_geometry {
     int bandTop(int r) const { return f_trunc(y_bottom - r * row_height); }
     int bandBottom(int r) const { return f_trunc(y_bottom - (r - 1) * row_height); }
     std::size_t sequenceOf(int r) const { return static_cast<std::size_t>(rows - r); }
+    // The last pixel row of band r where bands do not share their boundary rows (dense rows).
+    int denseBottom(int r) const { return std::max(bandTop(r), bandBottom(r) - 1); }
 };

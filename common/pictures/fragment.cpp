@@ -8,9 +8,17 @@
 #include "common/analysis/color_groups.h"
 #include "common/io/strings.h"
 #include "common/pictures/legends.h"
+#include "common/pictures/overview_bands.h"
+#include "common/pictures/row_ruler.h"
 #include "common/surface/primitives.h"
 
 // ---- 1. cell colour ----
+
+bool f_groupShown(const picture_type& type, const picture_settings& settings, int g, int domGroup)
+{
+    return !((type.cells == cell_colouring::dominant_group && g != domGroup) ||
+             (type.cells == cell_colouring::selected_groups && !is_selGroup(settings.sel_groups, g)));
+}
 
 namespace {
 
@@ -106,14 +114,7 @@ public:
 private:
     bool inAGroup(int g) const { return g >= 0 && static_cast<std::size_t>(g) < groupColours_.size(); }
 
-    // False where the picture leaves the residues of group g blank: outside the column's dominant
-    // group, or outside the selected groups.
-    bool coloured(int g, int domGroup) const
-    {
-        const cell_colouring cells = pic_.type->cells;
-        return !((cells == cell_colouring::dominant_group && g != domGroup) ||
-                 (cells == cell_colouring::selected_groups && !is_selGroup(settings_.sel_groups, g)));
-    }
+    bool coloured(int g, int domGroup) const { return f_groupShown(*pic_.type, settings_, g, domGroup); }
 
     void addWholeCell(int colour, int x1, int y1, int x2, int y2)
     {
@@ -173,6 +174,16 @@ void f_outFragment(canvas& image, const alignment& ali, const picture_settings& 
     const double rowHeight = block.row_height;
     const int nameMode = rowHeight >= kSmallNames ? 0 : (rowHeight >= kTinyNames ? 1 : 2);
     const int xLeft = block.x_left, xRight = block.x_right;
+    if (block.dense && residuePicture) {
+        f_outDenseBands(image, ali, settings, pic, block, groupColours, colours.name);
+        return;
+    }
+    if (block.dense) {  // the value layout: a ruler of counts on the right, no bands
+        f_outRowRuler(image, block.rows, f_rulerStep(rowHeight), [&](long long count) {
+            return block.bandTop(static_cast<int>(count));
+        }, xRight, true, colours.text);
+        return;
+    }
     cell_painter painter(image, settings, pic, groupColours, *ali.color_groups, ali.max_weight);
 
     for (int r = 1; r <= block.rows; ++r) {

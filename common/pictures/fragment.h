@@ -19,11 +19,17 @@ struct band_colours {
     int leader;                // the line leading a shifted name to its band
 };
 
+// False where the picture leaves the residues of group g blank: outside the column's dominant
+// group (domGroup), or outside the selected groups.
+bool f_groupShown(const picture_type& type, const picture_settings& settings, int g, int domGroup);
+
 // Draws the bands of a block, one per sequence. Residue pictures get names and cells (gaps in
 // pic.gapColour; residues in their group's colour, scaled by the column weight for fill types 5
 // to 7; residues outside the dominant or the selected groups, where the picture colours only
 // those, leave a blank cell with a grey line on even bands), and each residue's letter when
 // settings.letters; value pictures get the band background and a count scale on the right.
+// Dense rows (block.dense) are drawn by f_outDenseBands (common/pictures/overview_bands.h) in
+// residue pictures; in value pictures they get no band background, and a ruler of counts.
 void f_outFragment(canvas& image, const alignment& ali, const picture_settings& settings, const picture_context& pic,
                    const block_geometry& block, const std::vector<int>& groupColours, const band_colours& colours);
 

@@ -12,6 +12,7 @@
 #include "common/pictures/fragment.h"
 #include "common/pictures/legends.h"
 #include "common/pictures/picture_files.h"
+#include "common/pictures/row_ruler.h"
 #include "common/pictures/value_plot.h"
 #include "common/pictures/weight_panel.h"
 #include "common/surface/palette.h"
@@ -32,11 +33,30 @@ struct page_layout {
     int nBlocks = 1;
     double blockHeight = 0.0;
     double rowHeight = 0.0;
+    row_bins bins;       // the sequences of each band
+    bool dense = false;  // rows below kRulerBelow under the bounded sizes
     axis_ticks columnTicks;
     axis_ticks weightTicks;
 };
 
 int digits(long long value) { return static_cast<int>(f_format("%lld", value).size()); }
+
+// The height of a row where the rows fit: 16 pixels.
+constexpr int kOwnRowHeight = 16;
+
+// The height under the bounded sizes: as given; else for residue pictures the margins and the
+// rows of every block (f_rowsHeight, the bound shared by the blocks), at least
+// kLeastPictureHeight; for value pictures kValuePictureHeight.
+int boundedHeight(const page_layout& p, const picture_settings& settings, const picture_request& request,
+                  bool residues)
+{
+    if (request.height > 0) return request.height;
+    if (!residues) return kValuePictureHeight;
+    const long long rows = f_rowsHeight(p.N, kOwnRowHeight, settings.max_height / p.nBlocks);
+    const long long height = static_cast<long long>(p.top) + p.bottom + p.wlReserve + p.nBlocks * rows +
+                             (static_cast<long long>(p.nBlocks) - 1) * 54;
+    return static_cast<int>(std::clamp<long long>(height, kLeastPictureHeight, 2147483647));
+}
 
 // Computes the layout and prints its trace lines; sets the top of the weight scale in pic.
 page_layout layOut(const alignment& ali, const picture_settings& settings, const picture_request& request,
@@ -45,7 +65,6 @@ page_layout layOut(const alignment& ali, const picture_settings& settings, const
     page_layout p;
     const picture_type& type = *request.type;
     p.W = settings.width;
-    p.H = request.height;
     p.N = static_cast<int>(ali.names->size());
     p.L = static_cast<long long>((*ali.rows)[0].size());
 
@@ -66,28 +85,33 @@ page_layout layOut(const alignment& ali, const picture_settings& settings, const
     p.top += 40;
     if (type.comparison()) p.bottom += 12;
     if (settings.wl_no_frame == 0) {
-        p.wlReserve = 0;
         p.bottom += settings.wl_height + 12;
         p.wlOffset = 15;
-        p.yWL = p.H - p.bottom + 15;
     } else {
         p.wlReserve = settings.wl_height + 4;
-        p.yWL = p.H - p.bottom - settings.wl_height;
         p.wlOffset = settings.wl_height;
     }
-
     const long long blockSize = settings.block_size;
     p.split = blockSize > 0;
+    if (p.split) p.nBlocks = static_cast<int>(p.L / blockSize + (p.L % blockSize != 0 ? 1 : 0));
+    p.H = f_boundedSizes(settings) ? boundedHeight(p, settings, request, residues) : request.height;
+    p.yWL = settings.wl_no_frame == 0 ? p.H - p.bottom + 15 : p.H - p.bottom - settings.wl_height;
+
+    // The rows of a block: one band per sequence, or per bin of sequences in an overview.
+    double rowSpace = static_cast<double>(static_cast<long long>(p.H) - p.top - p.bottom - p.wlReserve);
     if (p.split) {
-        p.nBlocks = static_cast<int>(p.L / blockSize + (p.L % blockSize != 0 ? 1 : 0));
         p.blockHeight = static_cast<double>(static_cast<long long>(p.H) - p.top - p.bottom -
                                             (static_cast<long long>(p.nBlocks) - 1) * 54) /
                         p.nBlocks;
-        p.rowHeight = p.blockHeight / p.N;
-    } else {
-        p.rowHeight = static_cast<double>(static_cast<long long>(p.H) - p.top - p.bottom - p.wlReserve) / p.N;
+        rowSpace = p.blockHeight;
     }
-    if (residues && p.rowHeight < 7.0) {
+    p.bins = f_binRows(p.N, residues && f_boundedSizes(settings) ? static_cast<long long>(rowSpace) : p.N);
+    p.rowHeight = rowSpace / static_cast<double>(p.bins.bands);
+    p.dense = f_denseRows(settings, p.rowHeight);
+    if (residues && p.dense) {  // a ruler instead of names
+        p.left = f_rulerColumn(p.N);
+        widened = p.left - f_nameColumn(*ali.names, 10);
+    } else if (residues && p.rowHeight < 7.0) {
         p.left *= 2;
         widened *= 2;
     }
@@ -145,8 +169,10 @@ block_geometry blockAt(const page_layout& p, const picture_settings& settings, i
     block.count = p.nBlocks;
     block.x_left = p.left;
     block.x_right = p.W - p.right;
-    block.rows = p.N;
+    block.rows = static_cast<int>(p.bins.bands);
     block.row_height = p.rowHeight;
+    block.bins = p.bins;
+    block.dense = p.dense;
     block.span = p.split ? settings.block_size : p.L;
     block.first_column = p.split ? static_cast<long long>(settings.block_size) * b : 0;
     block.last_column = std::min(block.first_column + block.span, p.L) - 1;
@@ -330,6 +356,7 @@ bool VemuraImage(const alignment& ali, const picture_settings& settings, const p
     page.labelColour = c.label;
     page.textColour = c.text;
     page.sameColour = c.green;
+    page.perRow = p.bins.perRow;
     f_outAnnotations(page, request.title, request.algorithm, request.otherAlgorithm);
 
     return files.write();

@@ -60,6 +60,21 @@ void f_outCellLetter(canvas& image, char ch, int x1, int y1, int x2, int y2, int
                     static_cast<unsigned char>(ch), colour);
 }
 
+void f_paintPixelRuns(canvas& image, int x, int yTop, int yBottom, const std::vector<int>& colours)
+{
+    std::vector<unsigned char> run;
+    for (std::size_t i = 0; i < colours.size();) {
+        if (colours[i] < 0) {
+            ++i;
+            continue;
+        }
+        run.clear();
+        const std::size_t start = i;
+        for (; i < colours.size() && colours[i] >= 0; ++i) run.push_back(static_cast<unsigned char>(colours[i]));
+        image.paintColumns(x + static_cast<int>(start), x + static_cast<int>(i) - 1, yTop, yBottom, run.data());
+    }
+}
+
 int f_drawPageFrame(canvas& image, int W, int H, int left, int right, int top, int bottom, int white, int cream,
                     int lightGrey, int black)
 {

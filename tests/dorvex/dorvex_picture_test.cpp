@@ -14,7 +14,8 @@ const std::uint32_t kBrown = rgb(102, 51, 0);
 // omega found nowhere else.
 const file_set kPair = {{"a1.aln", "alpha  AC--GT\nbeta   MKV-L-\ngamma  W-WW--\ndelta  PPQ---\n"},
                         {"a2.aln", "alpha  A-C-GT\nbravo  -MKVL-\ngamma  WW-Y--\nomega  HHH---\n"}};
-const std::vector<std::string> kArgs = {"-q", "-t", "0", "a1.aln", "a2.aln"};
+// The height the rows of four sequences get with the classic sizes.
+const std::vector<std::string> kArgs = {"-q", "-t", "0", "-H", "204", "a1.aln", "a2.aln"};
 
 // The trace line of a side-by-side picture.
 std::string side(int type) { return "*** VemuraIma W/H: 640, 204, type: " + std::to_string(type) + "\n…"; }
@@ -31,14 +32,15 @@ std::vector<program_case> cases()
     const std::string twoUnpaired = "dorvex: warning: 2 of 12 sequences of a2.aln have no partner in a1.aln\n";
     return {
         // ---- files, their order, sizes ----
-        {"TypeListsDecideTheFilesNotTheirOrder", kPair, {"--trace", "-t", "22,21", "a1.aln", "a2.aln"}, 0,
+        {"TypeListsDecideTheFilesNotTheirOrder", kPair, {"--trace", "-t", "22,21", "-H", "204", "a1.aln", "a2.aln"}, 0,
          "…" + side(21) + side(21) + side(22) + side(22), "…",
          {"a1_vs_a2_ac1.png", "a1_vs_a2_ac2.png", "a1_vs_a2_bc1.png", "a1_vs_a2_bc2.png", "a1_vs_a2_mismatch.txt"}},
         {"NoPictureOfAnUnknownType", kPair, {"-q", "-t", "5", "a1.aln", "a2.aln"}, 0, "…", "…",
          {"a1_vs_a2_mismatch.txt"}},
-        {"HeightsPerAlignment", rows10and12, kArgs, 0, "…", twoUnpaired, shifts},
+        {"HeightsPerAlignment", rows10and12, {"-q", "-t", "0", "a1.aln", "a2.aln"}, 0, "…", twoUnpaired, shifts},
         {"HeightsRaisedToTheLeast", rows10and12, {"-q", "-H", "100", "-W", "100", "a1.aln", "a2.aln"}, 0, "…",
-         "dorvex: warning: -W 100: the width is at least 320; drawing 320 px wide\n" + twoUnpaired,
+         "dorvex: warning: -W 100: the width is at least 320; drawing 320 px wide\n"
+         "dorvex: warning: -H 100: the height is at least 200; drawing 200 px high\n" + twoUnpaired,
          {"a1_vs_a2_a.png", "a1_vs_a2_ag.png", "a1_vs_a2_b.png", "a1_vs_a2_bg.png"}},
         {"SideBySideHeightsAsGiven", rows10and12, {"-q", "-t", "21", "-H", "250", "a1.aln", "a2.aln"}, 0, "…",
          twoUnpaired, {"a1_vs_a2_ac1.png", "a1_vs_a2_bc1.png"}},
@@ -49,10 +51,10 @@ std::vector<program_case> cases()
         // ---- what the pictures show ----
         {"StripsShowShiftsGapsUnpairedRowsAndTheMismatchMarker", kPair, kArgs, 0, "…", "…", drawn},
         {"EachPictureNamesItsOwnMethodFirst", kPair,
-         {"-q", "--method=MUSCLE", "--second-method=MAFFT", "a1.aln", "a2.aln"}, 0, "…", "…",
+         {"-q", "--method=MUSCLE", "--second-method=MAFFT", "-H", "204", "a1.aln", "a2.aln"}, 0, "…", "…",
          {"a1_vs_a2_a.png", "a1_vs_a2_ag.png", "a1_vs_a2_b.png", "a1_vs_a2_bg.png", "a1_vs_a2_mismatch.txt"}},
         {"EachSideBySidePictureTakesItsOwnDominantGroupsAndDashesTheOther", allAThenAllD,
-         {"-q", "-t", "22", "a1.aln", "a2.aln"}, 0, "…", "…",
+         {"-q", "-t", "22", "-H", "204", "a1.aln", "a2.aln"}, 0, "…", "…",
          {"a1_vs_a2_ac2.png", "a1_vs_a2_bc2.png", "a1_vs_a2_mismatch.txt"}},
         // s1 and s2 agree everywhere; s3's A is placed with them in the second alignment only.
         // Reference first: column 1 holds the pair s1-s2 (kept: s1's A agrees fully); column 2

@@ -1,0 +1,94 @@
+// Dense rows of a residue picture.
+//   1. the majority   2. painting columns   3. the bands
+#include "common/pictures/overview_bands.h"
+
+#include <algorithm>
+#include <array>
+#include <string>
+
+#include "common/analysis/color_groups.h"
+#include "common/pictures/fragment.h"
+#include "common/pictures/row_ruler.h"
+#include "common/surface/primitives.h"
+
+// ---- 1. the majority ----
+
+int f_majorityOf(const unsigned* counts, int groupCount)
+{
+    int best = 0;
+    for (int i = 1; i < groupCount + 2; ++i)
+        if (counts[i] > counts[best]) best = i;
+    return best;
+}
+
+// ---- 2. painting columns ----
+
+void f_paintColumnColours(canvas& image, const block_geometry& block, int yTop, int yBottom,
+                          const std::vector<int>& colours)
+{
+    const int from = block.x_left + 1, to = block.x_right;
+    if (to < from) return;
+    std::vector<int> pixels(static_cast<std::size_t>(to - from + 1), -1);
+    for (std::size_t i = 0; i < colours.size(); ++i) {
+        if (colours[i] < 0) continue;
+        const long long column = block.first_column + static_cast<long long>(i);
+        const int x1 = std::max(block.cellLeft(column), from);
+        const int x2 = std::min(block.cellRight(column), to);
+        for (int x = x1; x <= x2; ++x) pixels[static_cast<std::size_t>(x - from)] = colours[i];
+    }
+    f_paintPixelRuns(image, from, yTop, yBottom, pixels);
+}
+
+// ---- 3. the bands ----
+
+void f_outDenseBands(canvas& image, const alignment& ali, const picture_settings& settings,
+                     const picture_context& pic, const block_geometry& block, const std::vector<int>& groupColours,
+                     int rulerColour)
+{
+    const std::vector<std::string>& rows = *ali.rows;
+    const int groupCount = static_cast<int>(groupColours.size());
+    const int gap = groupCount, blank = groupCount + 1, kinds = groupCount + 2;
+    const std::array<int, 256> groupOf = f_groupTable(*ali.color_groups);
+    const long long first = block.first_column, last = block.last_column;
+    const std::size_t columns = static_cast<std::size_t>(std::max(last - first + 1, 0LL));
+
+    // What a residue shows where the picture colours every group alike, by byte; the pictures of
+    // dominant or selected groups decide column by column.
+    std::array<int, 256> shown{};
+    for (int ch = 0; ch < 256; ++ch) {
+        const int g = groupOf[static_cast<std::size_t>(ch)];
+        shown[static_cast<std::size_t>(ch)] = ch == '-' ? gap : (g >= 0 && g < groupCount ? g : blank);
+    }
+    const bool byColumn = pic.type->cells != cell_colouring::all;
+    auto domGroupOf = [&](long long c) { return pic.domGroups ? (*pic.domGroups)[static_cast<std::size_t>(c)] : -1; };
+
+    std::vector<unsigned> counts(columns * static_cast<std::size_t>(kinds));
+    std::vector<int> colours(columns);
+    for (int r = 1; r <= block.rows; ++r) {
+        const long long band = block.rows - r;
+        std::fill(counts.begin(), counts.end(), 0u);
+        for (long long s = block.bins.first(band); s < block.bins.end(band); ++s) {
+            const std::string& row = rows[static_cast<std::size_t>(s)];
+            const long long end = std::min(last + 1, static_cast<long long>(row.size()));
+            unsigned* count = counts.data();
+            for (long long c = first; c < end; ++c, count += kinds) {
+                int kind = shown[static_cast<unsigned char>(row[static_cast<std::size_t>(c)])];
+                if (byColumn && kind < groupCount && !f_groupShown(*pic.type, settings, kind, domGroupOf(c)))
+                    kind = blank;
+                ++count[kind];
+            }
+            for (long long c = std::max(end, first); c <= last; ++c, count += kinds) ++count[blank];  // a short row
+        }
+        for (std::size_t i = 0; i < columns; ++i) {
+            const int kind = f_majorityOf(&counts[i * static_cast<std::size_t>(kinds)], groupCount);
+            colours[i] = kind == gap ? pic.gapColour : kind == blank ? -1 : groupColours[static_cast<std::size_t>(kind)];
+        }
+        f_paintColumnColours(image, block, block.bandTop(r), block.denseBottom(r), colours);
+    }
+
+    const double pixelsPerSequence = block.row_height / static_cast<double>(block.bins.perRow);
+    f_outRowRuler(image, block.bins.sequences, f_rulerStep(pixelsPerSequence), [&](long long number) {
+        const int r = block.rows - static_cast<int>(block.bins.bandOf(number - 1));
+        return (block.bandTop(r) + block.denseBottom(r)) / 2;
+    }, block.x_left, false, rulerColour);
+}
