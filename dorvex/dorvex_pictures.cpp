@@ -9,6 +9,7 @@
 #include "common/alignment/alignment.h"
 #include "common/analysis/color_groups.h"
 #include "common/io/ordered_jobs.h"
+#include "common/io/trace.h"
 #include "common/pictures/picture_types.h"
 #include "common/pictures/row_layout.h"
 #include "common/pictures/vemura_image.h"
@@ -119,6 +120,7 @@ int f_drawPairPictures(const prog_options& opts, const picture_settings& imageOp
     // side, their traces and messages in that order.
     std::vector<std::function<bool(letter_cells&)>> pictureJobs;
     bool sideBySideReady = false;
+    held_output preparing;  // the trace of the preparation, printed where a run one by one prints it
     for (const picture_type& type : f_pictureTypes()) {
         if (!f_drawsPicture(program_kind::dorvex, type.number) || !f_findType(opts.image_types, type.number))
             continue;
@@ -132,7 +134,15 @@ int f_drawPairPictures(const prog_options& opts, const picture_settings& imageOp
                 });
                 break;
             case picture_layout::comparison:
-                if (!sideBySideReady) prepareSideBySide(pictures, first, second, pair.molType);
+                if (!sideBySideReady) {
+                    f_holdOutput(&preparing);
+                    prepareSideBySide(pictures, first, second, pair.molType);
+                    f_holdOutput(nullptr);
+                    pictureJobs.emplace_back([&preparing](letter_cells&) {
+                        f_releaseOutput(preparing);
+                        return true;
+                    });
+                }
                 sideBySideReady = true;
                 pictureJobs.emplace_back([&input, &imageOpts, request](letter_cells& cells) {
                     return VemuraImage(input.record, imageOpts, withCells(request, cells));
