@@ -42,9 +42,10 @@ comparison_page f_layComparisonPage(const picture_settings& settings, int height
             kLeastPictureHeight, 2147483647));
     p.panelBase = settings.wl_no_frame == 0 ? (p.H - p.bottom) + 15 : (p.H - p.bottom) - settings.wl_height;
     const double space = static_cast<double>(static_cast<long long>(p.H) - p.top - p.bottom - p.panelGap);
-    p.bins = f_binRows(p.N, bounded ? static_cast<long long>(space) : p.N);
-    p.pitch = space / static_cast<double>(p.bins.bands);
-    p.dense = f_denseRows(settings, p.pitch);
+    const row_fit fit = f_fitRows(settings, p.N, space);
+    p.bins = fit.bins;
+    p.pitch = fit.rowHeight;
+    p.dense = fit.dense;
     if (p.dense) {  // a ruler instead of names
         p.left = f_rulerColumn(p.N);
         widened = p.left - f_nameColumn(names, 10);

@@ -15,8 +15,21 @@ long long f_rowsHeight(long long sequences, int ownHeight, long long bound)
 {
     bound = std::max(bound, 1LL);
     if (sequences * ownHeight <= bound) return sequences * ownHeight;
-    if (sequences <= bound) return bound;
-    return f_binRows(sequences, bound).bands;
+    const long long rows = sequences <= bound ? bound : f_binRows(sequences, bound).bands;
+    return static_cast<double>(rows) < kRulerBelow * static_cast<double>(sequences) ? rows + 1 : rows;
+}
+
+row_fit f_fitRows(const picture_settings& settings, long long sequences, double space)
+{
+    row_fit fit;
+    fit.bins = f_binRows(sequences, f_boundedSizes(settings) ? static_cast<long long>(space) : sequences);
+    fit.rowHeight = space / static_cast<double>(fit.bins.bands);
+    fit.dense = f_denseRows(settings, fit.rowHeight);
+    if (fit.dense) {
+        fit.bins = f_binRows(sequences, static_cast<long long>(space) - 1);
+        fit.rowHeight = (space - 1) / static_cast<double>(fit.bins.bands);
+    }
+    return fit;
 }
 
 std::string f_withOverviewNote(const std::string& caption, long long perRow)

@@ -105,9 +105,16 @@ page_layout layOut(const alignment& ali, const picture_settings& settings, const
                         p.nBlocks;
         rowSpace = p.blockHeight;
     }
-    p.bins = f_binRows(p.N, residues && f_boundedSizes(settings) ? static_cast<long long>(rowSpace) : p.N);
-    p.rowHeight = rowSpace / static_cast<double>(p.bins.bands);
-    p.dense = f_denseRows(settings, p.rowHeight);
+    if (residues) {
+        const row_fit fit = f_fitRows(settings, p.N, rowSpace);
+        p.bins = fit.bins;
+        p.rowHeight = fit.rowHeight;
+        p.dense = fit.dense;
+    } else {  // the value layout: a count scale, one step per sequence
+        p.bins = f_binRows(p.N, p.N);
+        p.rowHeight = rowSpace / p.N;
+        p.dense = f_denseRows(settings, p.rowHeight);
+    }
     if (residues && p.dense) {  // a ruler instead of names
         p.left = f_rulerColumn(p.N);
         widened = p.left - f_nameColumn(*ali.names, 10);

@@ -62,6 +62,10 @@ std::vector<program_case> cases()
         // s3's C alone (no pairs). s1: 2 of 3 pairs, 67 %; s3: 0 of 2. SP = 2 of 4 pairs; TC:
         // neither column stands whole in one column of the second, whose first column also holds
         // s3's A. 200 pixels high, strips of 29.33 pixels from y 44, columns of 188.67 from x 52.
+        // 264 sequences compared with themselves in 88 pixel rows, three to a row, under the frame
+        // line at 44 (a row from y 45 + b); columns of 18.87 pixels from x 52.
+        {"OverviewOfAPairBinsItsSequences", {{"a.aln", alignment_rows(264, 30)}}, {"-q", "-H", "201", "a.aln", "a.aln"},
+         0, "…", "", {"a_vs_a_a.png", "a_vs_a_ag.png", "a_vs_a_b.png", "a_vs_a_bg.png"}},
         {"AgreementPictureShowsHowFarPairsAgree",
          {{"a1.aln", "s1 AC-\ns2 AC-\ns3 -AC\n"}, {"a2.aln", "s1 AC-\ns2 AC-\ns3 AC-\n"}},
          {"-q", "-t", "30", "a1.aln", "a2.aln"}, 0, "…", "", {"a1_vs_a2_ag.png", "a1_vs_a2_bg.png"}},

@@ -36,6 +36,19 @@ std::vector<program_case> cases()
         return text;
     }();
     const file_set seven = {{"a.aln", "a AAD\nb AAE\n"}, {"m.matrix", kSevenMatrix}};
+    // 3000 sequences in three blocks of 1000: A (group AG), D (DENQBZ), W (FWY).
+    const file_set blocks = [] {
+        std::string text;
+        for (int i = 0; i < 3000; ++i) text += "s" + std::to_string(i) + " " + std::string(4, "ADW"[i / 1000]) + "\n";
+        return file_set{{"a.aln", text}};
+    }();
+    // 197 sequences of six columns in 66 pixel rows: three to a row, two in the last. The first
+    // three and the last two are worked by hand (see the probes); the others are all K.
+    const file_set binsOfThree = [] {
+        std::string text = "s0 ADWW-A\ns1 AAD-WA\ns2 DW--WA\n";
+        for (int i = 3; i < 195; ++i) text += "s" + std::to_string(i) + " KKKKKK\n";
+        return file_set{{"a.aln", text + "s195 W-KKKK\ns196 -WKKKK\n"}};
+    }();
     const file_set tenRows = {{"a.aln", alignment_rows(10, 30)}};
     const std::vector<std::string> galia = {"a_a.png"}, galis1 = {"a_s1.png"};
     // A picture named on standard error with its size, as a run with --trace names it.
@@ -84,6 +97,15 @@ std::vector<program_case> cases()
                 " -- dSP1(X) = 36.3, SL1 = 20\n  - iYwei = 240\n  - iYwei = 454\n  - iYwei = 668\n"
                 "  - iY01,2 = 66, 226\n  - iY01,2 = 280, 440\n  - iY01,2 = 494, 654\n"),
          wrote("a.png", 722), galia},
+        // ---- bounded sizes ----
+        {"RowsShrinkToTakeAtMost4000Pixels", blocks, {"-q", "a.aln"}, 0, "", "", galia},
+        {"RulerInsteadOfNamesBelowEightPixels", blocks, {"-q", "-H", "6135", "a.aln"}, 0, "", "", galia},
+        {"OverviewCellsShowWhatMostOfTheirSequencesShow", binsOfThree, {"-q", "-H", "201", "a.aln"}, 0, "", "",
+         galia},
+        {"MaxHeightWithAnOptionsFileBoundsTheRows", {{"o.opt", ""}, {"a.aln", alignment_rows(100, 20)}},
+         {"--max-height", "200", "o.opt", "a.aln"}, 0,
+         "…" + layout("800, 335, type: 0\n  - Seq Len = 20, Number of Seqs = 100\n -- dSP2(Y) = 2\n…"), "",
+         {"galia.png"}},
         // ---- layout traces ----
         {"TickSpacingIsComputedInFloatingPoint", {{"a.aln", tenLongNames}}, {"--trace", "-t", "0", "a.aln"}, 0,
          layout("800, 294, type: 0\n  - Seq Len = 250, Number of Seqs = 10\n -- dSP2(Y) = 16\n"
