@@ -8,7 +8,7 @@
 
 #include "common/alignment/alignment.h"
 #include "common/analysis/color_groups.h"
-#include "common/io/ordered_jobs.h"
+#include "common/io/cores.h"
 #include "common/io/trace.h"
 #include "common/pictures/picture_types.h"
 #include "common/pictures/row_layout.h"

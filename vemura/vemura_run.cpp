@@ -22,7 +22,7 @@
 #include "common/options/prog_options.h"
 #include "common/options/run_messages.h"
 #include "common/options/run_setup.h"
-#include "common/io/ordered_jobs.h"
+#include "common/io/cores.h"
 #include "common/io/table_output.h"
 #include "common/io/text_input.h"
 #include "common/io/trace.h"

@@ -7,7 +7,7 @@
 //   asked-for output   standard output in every run (--help, --version, what other flags ask for)
 //   flag problems      standard error: "PROGRAM: PROBLEM", then "Try 'PROGRAM --help'."
 // A thread's output can be held back and released later, so that work done side by side still
-// prints in the order of the work (common/io/ordered_jobs.h).
+// prints in the order of the work (common/io/cores.h).
 #pragma once
 #include <string>
 #include <string_view>

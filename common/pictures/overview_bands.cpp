@@ -7,6 +7,7 @@
 #include <string>
 
 #include "common/analysis/color_groups.h"
+#include "common/io/cores.h"
 #include "common/pictures/fragment.h"
 #include "common/pictures/row_ruler.h"
 #include "common/surface/primitives.h"
@@ -47,7 +48,8 @@ void f_outDenseBands(canvas& image, const alignment& ali, const picture_settings
 {
     const std::vector<std::string>& rows = *ali.rows;
     const int groupCount = static_cast<int>(groupColours.size());
-    const int gap = groupCount, blank = groupCount + 1, kinds = groupCount + 2;
+    const int gap = groupCount, blank = groupCount + 1;
+    const std::size_t kinds = static_cast<std::size_t>(groupCount) + 2;
     const std::array<int, 256> groupOf = f_groupTable(*ali.color_groups);
     const long long first = block.first_column, last = block.last_column;
     const std::size_t columns = static_cast<std::size_t>(std::max(last - first + 1, 0LL));
@@ -62,11 +64,9 @@ void f_outDenseBands(canvas& image, const alignment& ali, const picture_settings
     const bool byColumn = pic.type->cells != cell_colouring::all;
     auto domGroupOf = [&](long long c) { return pic.domGroups ? (*pic.domGroups)[static_cast<std::size_t>(c)] : -1; };
 
-    std::vector<unsigned> counts(columns * static_cast<std::size_t>(kinds));
-    std::vector<int> colours(columns);
-    for (int r = 1; r <= block.rows; ++r) {
-        const long long band = block.rows - r;
-        std::fill(counts.begin(), counts.end(), 0u);
+    // The colour of each column of band `band` (from the top) into colour[0..columns-1].
+    auto colourBand = [&](long long band, std::vector<unsigned>& counts, int* colour) {
+        counts.assign(columns * kinds, 0u);
         for (long long s = block.bins.first(band); s < block.bins.end(band); ++s) {
             const std::string& row = rows[static_cast<std::size_t>(s)];
             const long long end = std::min(last + 1, static_cast<long long>(row.size()));
@@ -80,10 +80,33 @@ void f_outDenseBands(canvas& image, const alignment& ali, const picture_settings
             for (long long c = std::max(end, first); c <= last; ++c, count += kinds) ++count[blank];  // a short row
         }
         for (std::size_t i = 0; i < columns; ++i) {
-            const int kind = f_majorityOf(&counts[i * static_cast<std::size_t>(kinds)], groupCount);
-            colours[i] = kind == gap ? pic.gapColour : kind == blank ? -1 : groupColours[static_cast<std::size_t>(kind)];
+            const int kind = f_majorityOf(&counts[i * kinds], groupCount);
+            colour[i] = kind == gap ? pic.gapColour : kind == blank ? -1 : groupColours[static_cast<std::size_t>(kind)];
         }
-        f_paintColumnColours(image, block, block.bandTop(r), block.denseBottom(r), colours);
+    };
+
+    // Bands are worked out a batch at a time, in shares on every core (each share a million
+    // residues or more), then painted in order.
+    const long long bands = block.rows;
+    const long long batch = std::max(1LL, (1LL << 22) / std::max<long long>(static_cast<long long>(columns), 1));
+    const long long cellsPerBand = std::max<long long>(block.bins.perRow * static_cast<long long>(columns), 1);
+    const std::size_t leastBands = static_cast<std::size_t>(std::max(1LL, (1LL << 20) / cellsPerBand));
+    std::vector<int> colours(static_cast<std::size_t>(std::min(batch, bands)) * columns);
+    std::vector<std::vector<unsigned>> counts(f_shareCount(static_cast<std::size_t>(std::min(batch, bands)), leastBands));
+    std::vector<int> band(columns);
+    for (long long from = 0; from < bands; from += batch) {
+        const long long to = std::min(bands, from + batch);
+        f_splitAcrossCores(static_cast<std::size_t>(to - from), leastBands,
+                           [&](std::size_t begin, std::size_t end, std::size_t share) {
+                               for (std::size_t b = begin; b < end; ++b)
+                                   colourBand(from + static_cast<long long>(b), counts[share], &colours[b * columns]);
+                           });
+        for (long long b = from; b < to; ++b) {
+            const int r = block.rows - static_cast<int>(b);
+            band.assign(colours.begin() + (b - from) * static_cast<long long>(columns),
+                        colours.begin() + (b - from + 1) * static_cast<long long>(columns));
+            f_paintColumnColours(image, block, block.bandTop(r), block.denseBottom(r), band);
+        }
     }
 
     const double pixelsPerSequence = block.row_height / static_cast<double>(block.bins.perRow);

@@ -1,5 +1,5 @@
-// Jobs side by side, output in order.
-#include "common/io/ordered_jobs.h"
+// Work on the machine's cores.
+#include "common/io/cores.h"
 
 #include <algorithm>
 #include <condition_variable>
@@ -8,9 +8,15 @@
 
 #include "common/io/trace.h"
 
+namespace {
+
+std::size_t cores() { return std::max(1u, std::thread::hardware_concurrency()); }
+
+}  // namespace
+
 void f_runInOrder(const std::vector<std::function<void()>>& jobs)
 {
-    const std::size_t threads = std::min<std::size_t>(jobs.size(), std::max(1u, std::thread::hardware_concurrency()));
+    const std::size_t threads = std::min<std::size_t>(jobs.size(), cores());
     if (threads <= 1) {
         for (const auto& job : jobs) job();
         return;
@@ -49,4 +55,21 @@ void f_runInOrder(const std::vector<std::function<void()>>& jobs)
         held[i] = held_output();
     }
     for (std::thread& worker : workers) worker.join();
+}
+
+std::size_t f_shareCount(std::size_t count, std::size_t least)
+{
+    return std::clamp<std::size_t>(count / std::max<std::size_t>(least, 1), 1, cores());
+}
+
+void f_splitAcrossCores(std::size_t count, std::size_t least,
+                        const std::function<void(std::size_t, std::size_t, std::size_t)>& work)
+{
+    const std::size_t shares = f_shareCount(count, least);
+    auto bounds = [&](std::size_t share) { return count / shares * share + std::min(share, count % shares); };
+    std::vector<std::thread> others;
+    for (std::size_t share = 1; share < shares; ++share)
+        others.emplace_back(work, bounds(share), bounds(share + 1), share);
+    work(bounds(0), bounds(1), 0);
+    for (std::thread& other : others) other.join();
 }
