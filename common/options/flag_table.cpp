@@ -24,8 +24,9 @@ const flag_spec kFlags[] = {
     {I::setting, 'W', 'W', "width", V::number, "N", true, true, "the image width",
      "image width in pixels (450 to 3000; default 800)", "image width in pixels (320 to 3000; default 640)"},
     {I::setting, 'H', 'H', "height", V::number, "N", true, true, "the image height",
-     "image height in pixels (at most 10000; 0 or less, the default, computes it from the rows; "
-     "never below what the rows need)",
+     "image height in pixels (at most 10000; 0 or less, the default, computes it from the rows; taken "
+     "exactly, at least 200, without an options file or with --max-height; else never below what the rows "
+     "need)",
      nullptr},
     {I::setting, 't', 't', "type", V::numbers, "LIST", true, true, "a picture type",
      "picture types to draw, in this order (see Picture types; default 0)",
@@ -83,7 +84,10 @@ const flag_spec kFlags[] = {
      "the rows of a residue picture take at most N pixels (200 to 100000; default 4000): rows shrink down to "
      "1 pixel, then each pixel row stands for several sequences (an overview); with an options file this "
      "turns the bounded sizes on",
-     nullptr, 200, 100000},
+     "the strips of a picture take at most N pixels (200 to 100000; default 4000): strips shrink down to 1 "
+     "pixel, then each pixel row stands for several sequences (an overview); with an options file this turns "
+     "the bounded sizes on",
+     200, 100000},
 };
 
 }  // namespace
