@@ -117,7 +117,7 @@ int f_drawPairPictures(const prog_options& opts, const picture_settings& imageOp
     pictures.two.height = bounded ? imageOpts.height : pictureHeight(imageOpts.height, second.rows.size(), imageOpts.wl_height);
 
     // The pictures in the order of the table of types, the first alignment's first; drawn side by
-    // side, their traces and messages in that order.
+    // side under the bounded sizes, their traces and messages in that order.
     std::vector<std::function<bool(letter_cells&)>> pictureJobs;
     bool sideBySideReady = false;
     held_output preparing;  // the trace of the preparation, printed where a run one by one prints it
@@ -170,7 +170,7 @@ int f_drawPairPictures(const prog_options& opts, const picture_settings& imageOp
     std::vector<std::function<void()>> jobs;
     for (std::size_t i = 0; i < pictureJobs.size(); ++i)
         jobs.emplace_back([&, i]() { written[i] = pictureJobs[i](cells[i]); });
-    f_runInOrder(jobs);
+    f_runInOrder(jobs, f_drawingThreads(imageOpts));
     letter_cells all;
     for (const letter_cells& picture : cells) all.add(picture);
     f_warnAboutLetters(opts, all);

@@ -90,8 +90,9 @@ int imageHeight(int requested, std::int64_t rowCount, std::int64_t ncols, int bl
 
 // ---- 3. pictures ----
 
-// Draws every requested picture type, side by side on the machine's cores, each picture's trace
-// and messages in the order of the types (types vemura does not draw are skipped). Returns 0, or
+// Draws every requested picture type (side by side on the machine's cores under the bounded sizes),
+// each picture's trace and messages in the order of the types (types vemura does not draw are
+// skipped). Returns 0, or
 // 5 when a picture could not be written (the others are still drawn).
 int drawPictures(const alignment& ali, const picture_settings& imageOpts, const prog_options& opts, int height,
                  const std::vector<int>& dom, const std::vector<int>& dom2)
@@ -116,7 +117,7 @@ int drawPictures(const alignment& ali, const picture_settings& imageOpts, const 
             request.letterCells = &cells[i];
             written[i] = VemuraImage(ali, imageOpts, request);
         });
-    f_runInOrder(jobs);
+    f_runInOrder(jobs, f_drawingThreads(imageOpts));
     letter_cells all;
     for (const letter_cells& picture : cells) all.add(picture);
     f_warnAboutLetters(opts, all);

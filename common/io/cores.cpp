@@ -14,9 +14,9 @@ std::size_t cores() { return std::max(1u, std::thread::hardware_concurrency()); 
 
 }  // namespace
 
-void f_runInOrder(const std::vector<std::function<void()>>& jobs)
+void f_runInOrder(const std::vector<std::function<void()>>& jobs, std::size_t most)
 {
-    const std::size_t threads = std::min<std::size_t>(jobs.size(), cores());
+    const std::size_t threads = std::min<std::size_t>({jobs.size(), cores(), most == 0 ? cores() : most});
     if (threads <= 1) {
         for (const auto& job : jobs) job();
         return;

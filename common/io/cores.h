@@ -7,10 +7,10 @@
 #include <functional>
 #include <vector>
 
-// Runs every job once, on up to as many threads as the machine has cores (one job alone, or a
-// machine of one core, runs on the calling thread), and returns when all are done. The jobs must
-// share nothing they write.
-void f_runInOrder(const std::vector<std::function<void()>>& jobs);
+// Runs every job once, on up to as many threads as the machine has cores, at most `threads` (0: no
+// other limit), and returns when all are done; one job alone, or one thread, runs on the calling
+// thread. The jobs must share nothing they write.
+void f_runInOrder(const std::vector<std::function<void()>>& jobs, std::size_t threads = 0);
 
 // The number of shares f_splitAcrossCores makes of count items: one per core, fewer where a
 // share would hold fewer than `least` items, at least one.

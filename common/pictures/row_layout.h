@@ -2,6 +2,7 @@
 // rows, and, in an overview, how many consecutive sequences each pixel row stands for.
 #pragma once
 #include <algorithm>
+#include <cstddef>
 #include <string>
 
 #include "common/pictures/picture_settings.h"
@@ -31,6 +32,11 @@ struct row_bins {
 
 // True when the picture is drawn with the bounded sizes.
 inline bool f_boundedSizes(const picture_settings& settings) { return settings.max_height > 0; }
+
+// The threads that draw a run's pictures (common/io/cores.h): as many as there are cores under the
+// bounded sizes; one with the classic sizes, whose pictures may be so tall that one at a time is
+// what memory allows.
+inline std::size_t f_drawingThreads(const picture_settings& settings) { return f_boundedSizes(settings) ? 0 : 1; }
 
 // The bins of sequences drawn in `pixels` pixel rows: one sequence to a band while they fit,
 // else ceil(sequences / pixels) to a band (at least one pixel row is taken).
