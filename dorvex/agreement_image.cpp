@@ -3,6 +3,7 @@
 #include "dorvex/agreement_image.h"
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -109,7 +110,12 @@ bool AgreementImage(const alignment& ali, const picture_settings& settings, cons
     image.text(font_face::tiny, left - 4 - 45, yPanel + 8, "agreement", c.darkOrange);
 
     // The bands: every residue of a compared sequence on the ramp, the others one pink band.
-    if (p.dense) drawDenseBands(image, p, c, a, agreement, rows);
+    if (p.dense) {
+        drawDenseBands(image, p, c, a, agreement, rows);
+        if (settings.letters && request.letterCells != nullptr)  // too thin for letters: say how thin
+            (void)request.letterCells->offer(columns.cellRight(0) - columns.cellLeft(0) + 1,
+                                             static_cast<int>(std::ceil(p.pitch)));
+    }
     std::vector<char> codes(static_cast<std::size_t>(p.dense ? 0 : N), ' ');
     std::vector<agreement_ratio> perColumn;
     std::vector<int> cellColours;

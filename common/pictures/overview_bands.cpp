@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <string>
 
 #include "common/analysis/color_groups.h"
@@ -109,6 +110,10 @@ void f_outDenseBands(canvas& image, const alignment& ali, const picture_settings
         }
     }
 
+    // Letters need taller rows: the cells say how large they are, for the warning.
+    if (settings.letters && pic.letterCells != nullptr && columns > 0)
+        (void)pic.letterCells->offer(block.cellRight(first) - block.cellLeft(first) + 1,
+                                     static_cast<int>(std::ceil(block.row_height)));
     const double pixelsPerSequence = block.row_height / static_cast<double>(block.bins.perRow);
     f_outRowRuler(image, block.bins.sequences, f_rulerStep(pixelsPerSequence), [&](long long number) {
         const int r = block.rows - static_cast<int>(block.bins.bandOf(number - 1));

@@ -42,16 +42,20 @@ double luminance(rgb_colour colour)
 
 }  // namespace
 
+bool letter_cells::offer(int cellWidth, int cellHeight)
+{
+    const bool holds = cellWidth >= kLetterCellWidth && cellHeight >= kLetterCellHeight;
+    width = std::max(width, cellWidth);
+    height = std::max(height, cellHeight);
+    held = held || holds;
+    return holds;
+}
+
 void f_outCellLetter(canvas& image, char ch, int x1, int y1, int x2, int y2, int fillColour, letter_cells* cells)
 {
     const int width = x2 - x1 + 1, height = y2 - y1 + 1;
-    const bool holds = width >= kLetterCellWidth && height >= kLetterCellHeight;
-    if (cells != nullptr) {
-        cells->width = std::max(cells->width, width);
-        cells->height = std::max(cells->height, height);
-        cells->held = cells->held || holds;
-    }
-    if (!holds) return;
+    letter_cells scratch;
+    if (!(cells != nullptr ? cells : &scratch)->offer(width, height)) return;
     const font_face face = width >= 7 && height >= 11 ? font_face::small : font_face::tiny;
     const font_size size = f_fontSize(face);
     const int colour = luminance(image.colourOf(fillColour)) > 0.179 ? image.resolve(0, 0, 0)

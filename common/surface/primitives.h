@@ -20,6 +20,8 @@ struct letter_cells {
     int height = 0;      // the tallest
     bool held = false;   // some cell held its letter
 
+    // Notes a cell of that size offered its letter; returns whether it holds one.
+    bool offer(int cellWidth, int cellHeight);
     // Adds what another picture's cells were.
     void add(const letter_cells& other)
     {
