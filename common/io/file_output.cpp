@@ -66,6 +66,7 @@ int claimSlot(const std::string& temporary)
 
 void releaseSlot(atomic_file& file)
 {
+    const std::lock_guard<std::mutex> guard(g_lock);
     if (file.pendingSlot >= 0) g_pendingUsed[file.pendingSlot] = 0;
     file.pendingSlot = -1;
 }
