@@ -138,7 +138,7 @@ bool f_readAlignment(line_source& lines, std::string_view head, std::vector<std:
         f_getAlignFrom(lines, names, rows);
         return true;
     case alignment_format::clustal:
-        f_getAlignFrom(lines, names, rows);
+        f_getAlignFrom(lines, names, rows, block_dialect::clustal);
         return true;
     case alignment_format::block:
         // Everything as read, the blank lines before the first one included.

@@ -3,6 +3,8 @@
 //   1. line classes and splitting   2. reading a file
 #include "common/alignment/align_reader.h"
 
+#include <algorithm>
+
 #include "common/alignment/letters.h"
 #include "common/alignment/line_source.h"
 #include "common/io/byte_source.h"
@@ -17,25 +19,50 @@ bool isResidue(char c) { return f_isLetter(c) || c == '-'; }
 // Line lengths count the line end as read: "ab\n" is a row line, "  \n" a blank-led line.
 enum class line_class { row, blank_led, short_line };
 
-line_class classify(const std::string& line)
+// A Clustal row whose name is led by blanks: a first word that is no run of conservation marks
+// ("*", ":", "."), then more words.
+bool isPaddedRow(const std::string& line)
 {
-    if (line.size() < 3) return line_class::short_line;
-    return line[0] == ' ' ? line_class::blank_led : line_class::row;
+    const std::size_t name = line.find_first_not_of(' ');
+    if (name == std::string::npos) return false;
+    const std::size_t nameEnd = line.find_first_of(" \t\r\n", name);
+    if (nameEnd == std::string::npos || line.find_first_not_of(" \t\r\n", nameEnd) == std::string::npos) return false;
+    return line.find_first_not_of("*:.", name) < nameEnd;
 }
 
-// Trims the end of a line back to its last letter or "-"; the first character always stays.
+line_class classify(const std::string& line, block_dialect dialect)
+{
+    if (line.size() < 3) return line_class::short_line;
+    if (line[0] != ' ') return line_class::row;
+    return dialect == block_dialect::clustal && isPaddedRow(line) ? line_class::row : line_class::blank_led;
+}
+
+// Trims the end of a row back to its last letter or "-"; the first character always stays.
 void cutEnd(std::string& line)
 {
-    if (line.empty() || line[0] == ' ') return;
     std::size_t end = line.size();
     while (end > 1 && !isResidue(line[end - 1])) --end;
     line.resize(end);
 }
 
+// The class of a line read after a row: a line not led by a blank is trimmed as a row before it
+// is told, one led by a blank only when it is a row.
+line_class trimmedClass(std::string& line, block_dialect dialect)
+{
+    if (line.empty() || line[0] != ' ') {
+        cutEnd(line);
+        return classify(line, dialect);
+    }
+    const line_class kind = classify(line, dialect);
+    if (kind == line_class::row) cutEnd(line);
+    return kind;
+}
+
 // Splits a row line into its name and its segment (the last blank-separated word, cut before its
 // first character that is neither a letter nor "-", raised to upper case); a line without a blank
-// gives its first character as the name and an empty segment.
-void splitRow(const std::string& rawLine, std::string& name, std::string& segment)
+// gives its first character as the name and an empty segment. Returns where the segment starts
+// in the line (npos without a blank).
+std::size_t splitRow(const std::string& rawLine, std::string& name, std::string& segment)
 {
     std::size_t end = rawLine.size();
     while (end > 0 && (rawLine[end - 1] == ' ' || rawLine[end - 1] == '\t' ||
@@ -47,7 +74,7 @@ void splitRow(const std::string& rawLine, std::string& name, std::string& segmen
     if (lastBlank == std::string::npos) {
         name = line.substr(0, 1);
         segment.clear();
-        return;
+        return std::string::npos;
     }
     const std::size_t start = lastBlank + 1;
     std::size_t stop = start;
@@ -58,6 +85,7 @@ void splitRow(const std::string& rawLine, std::string& name, std::string& segmen
     std::size_t nameEnd = lastBlank;
     while (nameEnd > 0 && line[nameEnd - 1] == ' ') --nameEnd;
     name = line.substr(0, nameEnd);
+    return start;
 }
 
 }  // namespace
@@ -71,6 +99,13 @@ void f_cutName(std::string& name)
     std::size_t cut = i - 1;
     while (cut > 0 && name[cut - 1] == ' ') --cut;
     name.resize(cut);
+}
+
+std::string f_firstWord(const std::string& text, std::size_t from)
+{
+    const std::size_t start = std::min(text.find_first_not_of(" \t", from), text.size());
+    const std::size_t end = text.find_first_of(" \t\r\n", start);
+    return text.substr(start, end == std::string::npos ? std::string::npos : end - start);
 }
 
 void f_toupper(std::string& text)
@@ -87,8 +122,10 @@ void f_getAlign(std::FILE* file, std::vector<std::string>& names, std::vector<st
     f_getAlignFrom(lines, names, rows);
 }
 
-void f_getAlignFrom(line_source& lines, std::vector<std::string>& names, std::vector<std::string>& rows)
+void f_getAlignFrom(line_source& lines, std::vector<std::string>& names, std::vector<std::string>& rows,
+                    block_dialect dialect)
 {
+    const std::size_t firstName = names.size();
     int blockCount = 0;
     std::string rememberedBlankLed;  // the last blank-led line met between blocks
     std::string line;
@@ -102,7 +139,7 @@ void f_getAlignFrom(line_source& lines, std::vector<std::string>& names, std::ve
         for (;;) {
             if (!lineInHand && !lines.next(line)) break;
             lineInHand = false;
-            const line_class kind = classify(line);
+            const line_class kind = classify(line, dialect);
             if (kind == line_class::row) {
                 found = true;
                 break;
@@ -116,9 +153,15 @@ void f_getAlignFrom(line_source& lines, std::vector<std::string>& names, std::ve
         cutEnd(line);
         std::size_t rowIndex = 0;
         bool endedByBlankLed = false;
+        std::size_t firstSegmentStart = 0;
+        bool segmentsAligned = true;  // every row's segment starts where the first row's does
         for (;;) {
-            splitRow(line, name, segment);
-            if (rowIndex == 0) f_say("  - iSeqLen = %zu\n", segment.size());
+            const std::size_t segmentStart = splitRow(line, name, segment);
+            if (rowIndex == 0) {
+                f_say("  - iSeqLen = %zu\n", segment.size());
+                firstSegmentStart = segmentStart;
+            }
+            segmentsAligned = segmentsAligned && segmentStart == firstSegmentStart;
             if (blockCount == 1) {
                 f_cutName(name);
                 names.push_back(name);
@@ -128,17 +171,22 @@ void f_getAlignFrom(line_source& lines, std::vector<std::string>& names, std::ve
             }
             ++rowIndex;
             if (!lines.next(line)) break;
-            cutEnd(line);
-            if (classify(line) != line_class::row) {
-                endedByBlankLed = classify(line) == line_class::blank_led;
+            const line_class next = trimmedClass(line, dialect);
+            if (next != line_class::row) {
+                endedByBlankLed = next == line_class::blank_led;
                 lineInHand = true;
                 break;
             }
         }
 
-        // The weight-line mode, told once after the first block: a blank-led line above it, or
-        // one that ended it. (The weight-line text itself is not drawn, so it is not kept.)
         if (blockCount == 1) {
+            // Names padded to one width may hold blanks: the first word names the sequence.
+            if (dialect == block_dialect::clustal)
+                for (auto named = names.begin() + firstName; named != names.end(); ++named)
+                    *named = segmentsAligned ? f_firstWord(*named)
+                                             : named->substr(std::min(named->find_first_not_of(' '), named->size()));
+            // The weight-line mode, told once after the first block: a blank-led line above it, or
+            // one that ended it. (The weight-line text itself is not drawn, so it is not kept.)
             if (blankLedAbove)
                 f_say("  - WL Top \n");
             else if (endedByBlankLed)

@@ -14,8 +14,19 @@ void f_getAlign(std::FILE* file, std::vector<std::string>& names, std::vector<st
 
 class line_source;
 
+// How the rows of blocks are told. plain: as f_getAlign reads them. clustal: Clustal writers pad
+// the names of a block to one width, so a row may also be led by blanks (Kalign 3 writes the whole
+// header line, right-aligned, as the name); where every row of the first block starts its segment
+// at the same character, each name is its first word (f_firstWord), as in the FASTA file.
+enum class block_dialect { plain, clustal };
+
 // f_getAlign over lines from a line source (which may hold lines put back, or rewrite lines).
-void f_getAlignFrom(line_source& lines, std::vector<std::string>& names, std::vector<std::string>& rows);
+void f_getAlignFrom(line_source& lines, std::vector<std::string>& names, std::vector<std::string>& rows,
+                    block_dialect dialect = block_dialect::plain);
+
+// The name a header or a row names a sequence by: from the first character of text at or after
+// from that is no blank or tab, up to the next blank, tab or line end ("" when there is none).
+std::string f_firstWord(const std::string& text, std::size_t from = 0);
 
 // Drops a trailing number in parentheses, with the blanks before it, from a name:
 // "seq1 (123)" gives "seq1"; "a(b)" and "(12)" stay as they are.

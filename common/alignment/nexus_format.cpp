@@ -207,23 +207,44 @@ matrix_rows readInterleaved(const std::string& text, std::size_t at, std::size_t
     return read;
 }
 
-// Not interleaved: a name, then its row over as many lines as it takes, up to columns.
+// Where a row short of its columns meets a line end: whether the line that follows, from at,
+// begins with a name. A quoted name always does; a word followed by more on its line does while
+// every row so far was given on one line (a continued row has lines of residues of its own).
+bool nextRowStarts(const std::string& text, std::size_t at, std::size_t end, bool rowsOnOneLine)
+{
+    while (at < end && isSpace(text[at])) ++at;
+    if (at >= end || text[at] == '\'') return true;
+    if (!rowsOnOneLine) return false;
+    while (at < end && !isSpace(text[at])) ++at;
+    while (at < end && isSpace(text[at]) && text[at] != '\n') ++at;
+    return at < end && text[at] != '\n';
+}
+
+// Not interleaved: a name, then its row over as many lines as it takes, up to columns. A name is
+// never taken for residues: a row that ends short stays short.
 matrix_rows readSequential(const std::string& text, std::size_t at, std::size_t end, const symbols& with,
                            std::size_t columns)
 {
     matrix_rows read;
+    bool rowsOnOneLine = true;
     for (;;) {
         while (at < end && isSpace(text[at])) ++at;
         if (at >= end) break;
         read.names.push_back(readWord(text, at, false));
         read.rows.emplace_back();
         std::string& row = read.rows.back();
+        bool continued = false;
         while (row.size() < columns && at < end) {
+            if (text[at] == '\n') {
+                if (nextRowStarts(text, at, end, rowsOnOneLine)) break;
+                continued = true;
+            }
             if (isSpace(text[at]))
                 ++at;
             else
                 takeColumn(text, at, with, read, row);
         }
+        rowsOnOneLine = rowsOnOneLine && !continued;
     }
     return read;
 }

@@ -1,22 +1,14 @@
 // Formats of records beginning with ">": aligned FASTA, A3M (HH-suite) and PIR/NBRF.
-//   1. names and residues   2. aligned FASTA and A3M   3. PIR/NBRF
+//   1. aligned FASTA and A3M   2. PIR/NBRF
 #include "common/alignment/format_readers.h"
 
+#include "common/alignment/align_reader.h"
 #include "common/alignment/letters.h"
 #include "common/alignment/line_source.h"
 
 namespace {
 
-// ---- 1. names and residues ----
-
-// The text of a header line from its first character up to the first blank, tab or line end.
-std::string firstWord(const std::string& line, std::size_t from)
-{
-    const std::size_t end = line.find_first_of(" \t\r\n", from);
-    return line.substr(from, end == std::string::npos ? std::string::npos : end - from);
-}
-
-// ---- 2. aligned FASTA and A3M ----
+// ---- 1. aligned FASTA and A3M ----
 
 // A row as written: letters in their case, "-" and "." (everything else dropped), and the number
 // of its upper-case letters and "-" (the columns it has in an A3M file).
@@ -56,7 +48,8 @@ bool f_readFastaRecords(line_source& lines, std::vector<std::string>& names, std
     std::string line;
     while (lines.next(line)) {
         if (!line.empty() && line[0] == '>') {
-            names.push_back(firstWord(line, 1));
+            // Aligners keep the whole header line of their input, blanks after ">" included.
+            names.push_back(f_firstWord(line, 1));
             raw.emplace_back();
         } else if (!raw.empty()) {
             appendRaw(line, raw.back());
@@ -77,7 +70,7 @@ bool f_readFastaRecords(line_source& lines, std::vector<std::string>& names, std
     return a3m;
 }
 
-// ---- 3. PIR/NBRF ----
+// ---- 2. PIR/NBRF ----
 
 void f_readPir(line_source& lines, std::vector<std::string>& names, std::vector<std::string>& rows)
 {
@@ -87,7 +80,7 @@ void f_readPir(line_source& lines, std::vector<std::string>& names, std::vector<
     while (lines.next(line)) {
         if (!line.empty() && line[0] == '>') {
             // ">P1;NAME": the type code, then the name.
-            names.push_back(firstWord(line, line.size() > 3 && line[3] == ';' ? 4 : 1));
+            names.push_back(f_firstWord(line, line.size() > 3 && line[3] == ';' ? 4 : 1));
             rows.emplace_back();
             at = part::description;
         } else if (at == part::description) {

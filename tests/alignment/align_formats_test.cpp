@@ -1,5 +1,5 @@
 // Alignment files as aligners write them, through the loader: each format's names and rows (one
-// way its writers differ a row), compressed files, and the warnings about what was read.
+// way its writers differ a row), and the warnings about what was read.
 #include "common/alignment/align_loader.h"
 
 #include <gtest/gtest.h>
@@ -42,20 +42,6 @@ TEST(Formats, NamesRowsAndTraceOfEachFormat)
         EXPECT_EQ(r.trace, c[5].empty() ? "  - iSeqLen = " + std::to_string(rows[0].size()) + "\n" : c[5]) << c[0];
     }
     for (const char* blank : {"", "\n  \n\t\n"}) EXPECT_TRUE(readText(blank).record.rows.empty());
-}
-
-TEST(Loader, SaysWhatItReadOfACompressedFile)
-{
-    const std::pair<const char*, compression> cases[] = {{"clustalo.aln.gz", compression::gzip},
-                                                         {"mafft.phy.bgz", compression::bgzf}};
-    for (const auto& [file, packing] : cases) {
-        loaded_alignment record;
-        testing::internal::CaptureStdout();
-        EXPECT_EQ(f_loadAlignment(std::string(TEST_DATA_DIR) + "/formats/" + file, record), load_status::read);
-        testing::internal::GetCapturedStdout();
-        EXPECT_EQ(record.packing, packing) << file;
-        EXPECT_EQ(record.rows.size(), 45u) << file;
-    }
 }
 
 TEST(LoaderWarnings, RowsOfOtherLengthsAndRepeatedNames)

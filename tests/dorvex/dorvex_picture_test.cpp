@@ -30,6 +30,10 @@ std::vector<program_case> cases()
     const std::vector<std::string> drawn = {"a1_vs_a2_a.png", "a1_vs_a2_b.png", "a1_vs_a2_mismatch.txt"};
     const std::vector<std::string> shifts = {"a1_vs_a2_a.png", "a1_vs_a2_b.png"};
     const std::string twoUnpaired = "dorvex: warning: 2 of 12 sequences of a2.aln have no partner in a1.aln\n";
+    // s1's residue stands 392 columns further right in the first alignment than in the second.
+    const std::string gaps(392, '-');
+    const std::string others = "s2 C" + gaps + "\ns3 D" + gaps + "\ns4 E" + gaps + "\n";
+    const file_set shift392 = {{"a1.aln", "s1 " + gaps + "A\n" + others}, {"a2.aln", "s1 A" + gaps + "\n" + others}};
     return {
         // ---- files, their order, sizes ----
         {"TypeListsDecideTheFilesNotTheirOrder", kPair, {"--trace", "-t", "22,21", "-H", "204", "a1.aln", "a2.aln"}, 0,
@@ -53,6 +57,7 @@ std::vector<program_case> cases()
         {"EachPictureNamesItsOwnMethodFirst", kPair,
          {"-q", "--method=MUSCLE", "--second-method=MAFFT", "-H", "204", "a1.aln", "a2.aln"}, 0, "…", "…",
          {"a1_vs_a2_a.png", "a1_vs_a2_ag.png", "a1_vs_a2_b.png", "a1_vs_a2_bg.png", "a1_vs_a2_mismatch.txt"}},
+        {"ShiftLegendKeepsAWordSpaceBetweenTheLargestShiftAndOffset", shift392, kArgs, 0, "…", "", shifts},
         {"EachSideBySidePictureTakesItsOwnDominantGroupsAndDashesTheOther", allAThenAllD,
          {"-q", "-t", "22", "-H", "204", "a1.aln", "a2.aln"}, 0, "…", "…",
          {"a1_vs_a2_ac2.png", "a1_vs_a2_bc2.png", "a1_vs_a2_mismatch.txt"}},

@@ -18,6 +18,7 @@
 #include "common/analysis/color_groups.h"
 #include "common/analysis/column_weights.h"
 #include "common/options/prog_options.h"
+#include "common/options/run_setup.h"
 #include "dorvex/dorvex_run.h"
 #include "vemura/vemura_run.h"
 
@@ -148,6 +149,30 @@ int fuzz_groups(const std::uint8_t* data, std::size_t size)
     std::vector<double> share(groups.size(), 0.0);
     f_statGroup({"ACDEFG", "a-D*X.", "ZZ"}, groups, dom, share);
     for (int c = 0; c < 256; ++c) (void)f_findGroup(static_cast<char>(c), groups);
+    return 0;
+}
+
+// A program's set-up alone, as its run begins: the command line, the options file, the flags.
+template <program_kind program>
+int setUpRun(int argc, char** argv)
+{
+    prog_options opts(program);
+    std::vector<std::string> alignmentFiles;
+    int exitCode = 0;
+    if (f_setUpRun(argc, argv, opts, alignmentFiles, exitCode)) (void)f_pictureSettings(opts);
+    return exitCode;
+}
+
+int fuzz_flags(const std::uint8_t* data, std::size_t size)
+{
+    const std::vector<std::string> parts = splitParts(data, size);
+    std::vector<std::string> args = {"program"};
+    std::istringstream lines(parts[0]);
+    for (std::string line; std::getline(lines, line);) args.push_back(line);
+    for (int (*setUp)(int, char**) : {setUpRun<program_kind::vemura>, setUpRun<program_kind::dorvex>}) {
+        if (parts.size() > 1) writeFile("fuzz.opt", parts[1]);
+        runInWorkDirectory(setUp, args);
+    }
     return 0;
 }
 

@@ -9,6 +9,11 @@ int fuzz_alignment(const std::uint8_t* data, std::size_t size);
 int fuzz_matrix(const std::uint8_t* data, std::size_t size);
 int fuzz_groups(const std::uint8_t* data, std::size_t size);
 
+// Whole command lines, flags and values: the input's lines are the arguments after the program
+// name, and a part after a line "@@@" is the file fuzz.opt (an argument may name it). Each program
+// sets up its run from them, in a private working directory.
+int fuzz_flags(const std::uint8_t* data, std::size_t size);
+
 // Whole runs in a private working directory, of the files of the input separated by lines "@@@":
 // vemura options, alignment, [matrix, [colour groups]]; dorvex options, first and second
 // alignment, [matrix]. Option lines naming files (i, e, m, g) are dropped; pictures stay small.

@@ -23,6 +23,7 @@ void replay(const char* target, int (*run)(const std::uint8_t*, std::size_t))
 }
 
 TEST(FuzzCorpus, Options) { replay("options", fuzz_options); }
+TEST(FuzzCorpus, Flags) { replay("flags", fuzz_flags); }
 TEST(FuzzCorpus, Alignment) { replay("alignment", fuzz_alignment); }
 TEST(FuzzCorpus, Matrix) { replay("matrix", fuzz_matrix); }
 TEST(FuzzCorpus, Groups) { replay("groups", fuzz_groups); }

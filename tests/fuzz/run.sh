@@ -8,7 +8,7 @@ set -eu
 top=$(cd "$(dirname "$0")/../.." && pwd)
 seconds=${1:-60}
 [ $# -gt 0 ] && shift
-targets=${*:-options alignment matrix groups vemura dorvex}
+targets=${*:-options flags alignment matrix groups vemura dorvex}
 
 missing=""
 for pkg in clang libclang-rt-14-dev cmake make pkg-config libgd-dev; do

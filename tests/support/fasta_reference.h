@@ -7,16 +7,18 @@
 #include <string>
 #include <vector>
 
-// One block holding every record as "name   row" (the name up to the first blank, the row with
-// its line breaks removed).
+// One block holding every record as "name   row" (the name the first word of the header, the row
+// with its line breaks removed).
 inline std::string fasta_as_block(const std::string& fasta)
 {
     std::string block, line;
     std::istringstream lines(fasta);
     while (std::getline(lines, line)) {
-        if (!line.empty() && line[0] == '>')
-            block += (block.empty() ? "" : "\n") + line.substr(1, line.find_first_of(" \t\r") - 1) + "   ";
-        else if (!block.empty())
+        if (!line.empty() && line[0] == '>') {
+            std::string name;
+            std::istringstream(line.substr(1)) >> name;
+            block += (block.empty() ? "" : "\n") + name + "   ";
+        } else if (!block.empty())
             for (char c : line)
                 if (c != ' ' && c != '\r') block += c;
     }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 
 #include "tests/support/png_picture.h"
 #include "tests/support/program_runner.h"
@@ -35,6 +36,7 @@ struct vector_case {
     std::string picture;            // the file name without its extension
     std::vector<point> cells;       // where the cells' colours must agree
     std::vector<std::string> texts; // texts the picture must hold as text
+    bool everyPixel = false;        // the SVG shows every pixel of the PNG that no text covers
 };
 
 void PrintTo(const vector_case& c, std::ostream* os) { *os << c.label; }
@@ -52,10 +54,10 @@ std::vector<vector_case> cases()
     const std::string six = alignment_rows(6, 40);
     const std::vector<point> sixCells = cellCentres(800, 6, 40, 230 - 68);  // 6 rows: 230 pixels high
     return {
-        {"ResiduePicture", "vemura", {"-t", "0", "-T", "Six rows"}, six, "", "a1_a", sixCells,
-         {"Six rows", "s0", "s5", "1", "8", "40"}},
+        {"ResiduePicture", "vemura", {"-t", "0", "-T", "Six rows: a<b & \"c\" > d"}, six, "", "a1_a", sixCells,
+         {"Six rows: a<b & \"c\" > d", "s0", "s5", "1", "8", "40"}, true},
         {"DominantGroups", "vemura", {"-t", "1", "--method", "Kalign"}, six, "", "a1_m", sixCells,
-         {"Kalign", "s3", "max group"}},
+         {"Kalign", "s3", "max group"}, true},
         // Names up to 30 characters whole, a longer one cut to 27 and "..."; from 3, no dots.
         {"LongNamesWiderColumn", "vemura", {"-t", "0"},
          "a_rather_long_sequence_name ACDEFGHIKL\nHomo_sapiens_hemoglobin_alpha_chain KLMNPQRSTV\n", "", "a1_a", {},
@@ -63,7 +65,7 @@ std::vector<vector_case> cases()
         {"NamesCutToThree", "vemura", {"--name-width", "3"}, "Homo_sapiens ACDEFGHIKL\n", "", "a1_a", {}, {"\nHom\n"}},
         {"ColumnValues", "vemura", {"-t", "11"}, six, "", "a1_s1", {}, {"column", "values", "weight"}},
         {"SortedComparison", "vemura", {"-t", "21"}, six, "", "a1_sc1", {}, {"versus 2nd", "100%"}},
-        {"SplitBlocks", "vemura", {"-t", "0", "--split", "15"}, six, "", "a1_a", {}, {"16", "31", "s2"}},
+        {"SplitBlocks", "vemura", {"-t", "0", "--split", "15"}, six, "", "a1_a", {}, {"16", "31", "s2"}, true},
         {"Letters", "vemura", {"-t", "0", "--letters", "-W", "1200"}, alignment_rows(20, 30), "", "a1_a", {},
          {"A", "W"}},
         {"ComparisonStrips", "dorvex", {"-t", "0", "-T", "Four globins"}, first, second, "a1_vs_a2_a", strips,
@@ -103,6 +105,21 @@ TEST_P(VectorFormats, SvgAndPdfHoldThePngsPicture)
         });
     };
     const png_picture png(run.file(c.picture + ".png"));
+    if (c.everyPixel) {  // rectangles and lines fall on the PNG's pixels exactly: only the fonts differ,
+        const png_picture drawn(run.file("svg.png"));  // whose glyphs may reach 2 pixels past gd's cells
+        std::vector<bool> text(static_cast<std::size_t>(png.width()) * static_cast<std::size_t>(png.height()));
+        for (const svg_text& t : texts) {
+            const font_size size = f_fontSize(t.face);
+            const int right = std::min(t.x + size.width * static_cast<int>(t.bytes.size()) + 2, png.width());
+            for (int y = std::max(t.y - 2, 0); y < std::min(t.y + size.height + 2, png.height()); ++y)
+                for (int x = std::max(t.x - 2, 0); x < right; ++x)
+                    text[static_cast<std::size_t>(y * png.width() + x)] = true;
+        }
+        for (int y = 0; y < png.height(); ++y)
+            for (int x = 0; x < png.width(); ++x)
+                ASSERT_TRUE(text[static_cast<std::size_t>(y * png.width() + x)] || drawn.rgb(x, y) == png.rgb(x, y))
+                    << "svg.png at " << x << "," << y;
+    }
     for (const char* rendered : {"svg.png", "pdf.png"}) {
         const png_picture other(run.file(rendered));
         ASSERT_EQ(other.width(), png.width()) << rendered;
@@ -130,7 +147,8 @@ TEST(VectorFormats, LettersStandInTheCellsLargeEnoughForThem)
     // 20 rows of 30 columns at W 1200: cells of 37.5 pixels by 17 (bands share their edge rows)
     // take the small font, each letter centred in its cell. At W 450, 200 columns leave no room.
     program_run run(file_set{{"a.aln", alignment_rows(20, 30)}, {"b.aln", alignment_rows(20, 200)}});
-    run.run("vemura", {"--letters", "-W", "1200", "--format", "svg", "a.aln"});
+    run.run("vemura", {"--letters", "-W", "1200", "--format", "png,svg", "a.aln"});
+    const png_picture png(run.file("a_a.png"));
     const std::string residues = "ACDEFGHIKLMNPQRSTVWY";
     const double cw = (1200 - 52 - 22) / 30.0;
     const int yBase = 16 * 20 + 134 - 68;
@@ -142,9 +160,20 @@ TEST(VectorFormats, LettersStandInTheCellsLargeEnoughForThem)
             expected.push_back(std::string(1, letter) + "@" + std::to_string(x1 + (x2 - x1 + 1 - 6) / 2) + "," +
                                std::to_string(yBase - r * 16 + (17 - 13) / 2));
         }
+    // A letter is black on a cell whose relative luminance is above 0.179, white on a darker one.
+    auto luminance = [](std::uint32_t colour) {
+        double sum = 0;
+        for (const auto& [shift, weight] : {std::pair{16, 0.2126}, {8, 0.7152}, {0, 0.0722}}) {
+            const double c = ((colour >> shift) & 255) / 255.0;
+            sum += weight * (c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4));
+        }
+        return sum;
+    };
     for (const svg_text& t : svg_texts(run.dir.read("a_a.svg")))
-        if (t.bytes.size() == 1 && t.face == font_face::small && t.y > 60 && t.y < yBase)
+        if (t.bytes.size() == 1 && t.face == font_face::small && t.y > 60 && t.y < yBase) {
             found.push_back(t.bytes + "@" + std::to_string(t.x) + "," + std::to_string(t.y));
+            EXPECT_EQ(t.colour, luminance(png.rgb(t.x - 2, t.y + 6)) > 0.179 ? "#000000" : "#ffffff") << t.bytes;
+        }
     std::sort(expected.begin(), expected.end());
     std::sort(found.begin(), found.end());
     EXPECT_EQ(found, expected);

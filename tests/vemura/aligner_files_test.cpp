@@ -74,10 +74,16 @@ TEST_P(AlignerFile, ReadsLikeTheSameAlignmentInTheBlockFormat)
 }
 
 const char* kBlocks60 = "  - iSeqLen = 60\n  - iSeqLen = 60\n  - iSeqLen = 34\n";  // no conservation lines
+const std::string kOpsinBlocks = [] {  // Kalign's 36 opsins: 657 columns
+    std::string trace;
+    for (int block = 0; block < 10; ++block) trace += "  - iSeqLen = 60\n";
+    return trace + "  - iSeqLen = 57\n";
+}();
 const char* kStockholm = "  - iSeqLen = 50\n  - iSeqLen = 50\n  - iSeqLen = 50\n  - iSeqLen = 4\n";
 const char* kTcoffee = "  - iSeqLen = 50\n  - WL Bottom \n  - iSeqLen = 50\n  - iSeqLen = 50\n  - iSeqLen = 4\n";
 
-// The formats of tests/data/formats/ are each against the twin their MANIFEST names.
+// The formats of tests/data/formats/ are each against the twin their MANIFEST names; Kalign's
+// opsins (tests/data/opsins/) keep whole header lines, led by blanks, as names.
 INSTANTIATE_TEST_SUITE_P(
     Aligners, AlignerFile,
     testing::ValuesIn(std::vector<aligner_case>{
@@ -95,7 +101,8 @@ INSTANTIATE_TEST_SUITE_P(
         {"formats/seqret.nex", "aligners/clustalo.fa"},
         {"formats/biopython.nex", "aligners/clustalo.fa"}, {"formats/seqret.pir", "aligners/clustalo.fa"},
         {"formats/biopython.pir", "aligners/clustalo.fa"}, {"formats/reformat.a3m", "formats/reformat.match.fa"},
-        {"formats/clustalo.aln.gz", "aligners/clustalo.fa", kClustal}, {"formats/mafft.phy.bgz", "aligners/mafft.fa"}}),
+        {"formats/clustalo.aln.gz", "aligners/clustalo.fa", kClustal}, {"formats/mafft.phy.bgz", "aligners/mafft.fa"},
+        {"opsins/kalign.aln", "opsins/kalign.fa", kOpsinBlocks.c_str()}, {"opsins/kalign.fa", "opsins/kalign.fa"}}),
     [](const testing::TestParamInfo<aligner_case>& info) { return flat(info.param.file); });
 
 TEST(DorvexFormats, FilesOfAnyTwoFormatsGiveTheOffsetsOfTwoBlockFiles)
@@ -105,6 +112,7 @@ TEST(DorvexFormats, FilesOfAnyTwoFormatsGiveTheOffsetsOfTwoBlockFiles)
     } cases[] = {
         {"aligners/muscle.fa", "aligners/mafft.aln", "aligners/muscle.fa", "aligners/mafft.fa"},
         {"formats/clustalo.msf", "formats/mafft.phy.bgz", "aligners/clustalo.fa", "aligners/mafft.fa"},
+        {"opsins/kalign.aln", "opsins/clustalo.aln", "opsins/kalign.fa", "opsins/clustalo.fa"},
     };
     for (const auto& c : cases) {
         program_run run(file_set{{"first", read_file(kData + c.first)}, {"second", read_file(kData + c.second)},
