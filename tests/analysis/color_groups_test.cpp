@@ -83,14 +83,4 @@ TEST(StatGroup, DominantGroupsAndShares)
     EXPECT_EQ(domNone, (std::vector<int>{0, 0}));
 }
 
-TEST(ListTests, MembershipAndSmallest)
-{
-    EXPECT_TRUE(is_selGroup({3, 5}, 5));
-    EXPECT_FALSE(is_selGroup({3, 5}, 4));
-    EXPECT_TRUE(f_findType({0, 21}, 21));
-    EXPECT_FALSE(f_findType({}, 0));
-    EXPECT_EQ(f_minSelGroup({}), 999);
-    EXPECT_EQ(f_minSelGroup({12, 3, 7}), 3);
-}
-
 }  // namespace
