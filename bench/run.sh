@@ -57,6 +57,11 @@ for format in svg pdf; do
     printf '%-44s %6.1f MB\n' "  file size" "$(echo "$(stat -c %s "galia.$format") / 1000000" | bc -l)"
 done
 
+# The 1000 x 2000 picture with the figure controls that count every column: Clustal X's conditions,
+# the consensus row, the rows' residue numbers.
+time_run "vemura picture type 0, 1000 x 2000, figure" "$build/vemura" -q --colours clustalx --consensus \
+    --numbers picture.opt big1000x2000.aln
+
 # dorvex: two alignments of the same 5000 sequences, the second with its gaps moved and every
 # tenth sequence renamed; against gd's own encoding of its two pictures.
 [ -f dorvex1.aln ] || "$build/make_alignment" 5000 1000 7 > dorvex1.aln

@@ -85,7 +85,6 @@ void prepareSideBySide(picture_pair& pictures, const alignment_input& first, con
         record.rows2 = other.rows;
         record.weights2 = other.weights;
         record.max_weight2 = other.max_weight;
-        record.ncols2 = static_cast<int>(std::min<std::size_t>((*other.rows)[0].size(), 2147483647));
     };
     cross(one.record, two.record);
     cross(two.record, one.record);

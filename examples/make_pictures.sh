@@ -1,7 +1,7 @@
 #!/bin/sh
 # Regenerates the pictures shown in the README (docs/pictures/) from the shipped globin
-# alignments: every vemura picture type, a split picture, residue letters, dorvex's comparison
-# and agreement pictures, and an overview of many variants of the globins.
+# alignments: every vemura picture type, a split picture, residue letters, a figure, dorvex's
+# comparison and agreement pictures, and an overview of many variants of the globins.
 #   sh examples/make_pictures.sh [BUILD-DIR]
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -26,6 +26,11 @@ printf ' T 45 globins\n A Clustal Omega\n B MAFFT\n i dorvex_\n t 0\n t 21\n t 2
 awk 'NF == 2 && n < 12 { print; n++ }' globins45.clustalo.blk > excerpt.blk
 "$build/vemura" -q --letters -W 1000 -T "12 globins, residue letters" --method "Clustal Omega" -o letters_ \
     excerpt.blk
+# The figure controls: a region, chosen sequences, residue numbers, a consensus, Clustal X colours.
+"$build/vemura" -q --columns 1-80 --split 40 \
+    --sequences MYG_HORSE,MYG_MOUSE,HBA_PONPY,HBA_MACFA,HBB_EQUHE,HBB_RABIT,HBB2_XENTR,HBA4_SALIR \
+    --reference MYG_HORSE --numbers --consensus --colours clustalx --letters -W 1000 \
+    -T "Eight globins, columns 1 to 80" --method "Clustal Omega" -o figure_ globins45.clustalo.blk
 # An overview: 9,000 variants of the 45 globins (200 of each, in the order of the globins; 15 per
 # cent of their residues changed, some with a deleted stretch), drawn in rows of at most 1,200
 # pixels. The variants come from a generator of awk's own (Park-Miller), the same in every awk.

@@ -27,6 +27,7 @@
 #include "common/io/text_input.h"
 #include "common/io/trace.h"
 #include "vemura/column_table.h"
+#include "vemura/figure_view.h"
 
 namespace {
 
@@ -92,10 +93,9 @@ int imageHeight(int requested, std::int64_t rowCount, std::int64_t ncols, int bl
 
 // Draws every requested picture type (side by side on the machine's cores under the bounded sizes),
 // each picture's trace and messages in the order of the types (types vemura does not draw are
-// skipped). Returns 0, or
-// 5 when a picture could not be written (the others are still drawn).
-int drawPictures(const alignment& ali, const picture_settings& imageOpts, const prog_options& opts, int height,
-                 const std::vector<int>& dom, const std::vector<int>& dom2)
+// skipped). Returns 0, or 5 when a picture could not be written (the others are still drawn).
+int drawPictures(const alignment& ali, const picture_settings& imageOpts, const prog_options& opts,
+                 const alignment_view& view, int height, const std::vector<int>& dom, const std::vector<int>& dom2)
 {
     std::vector<int> numbers;
     for (int number : opts.image_types)
@@ -115,6 +115,7 @@ int drawPictures(const alignment& ali, const picture_settings& imageOpts, const 
             request.algorithm = opts.algorithms[0];
             request.otherAlgorithm = "2nd";
             request.letterCells = &cells[i];
+            request.view = &view;
             written[i] = VemuraImage(ali, imageOpts, request);
         });
     f_runInOrder(jobs, f_drawingThreads(imageOpts));
@@ -155,9 +156,11 @@ int vemura_run(int argc, char** argv)
     std::vector<double> weights(ncols, 0.0);
     std::vector<double> weights2(ncols, 0.0);
     const int molType = f_getMolType(rows);
+    alignment_view view;
+    if (!f_makeFigureView(opts, alignName, names, rows, molType, view)) return 1;
 
     std::vector<std::string> groups;
-    (void)f_getColorGroups(opts.group_file, groups, molType);
+    (void)f_getColorGroups(opts.group_file, groups, molType, &view.group_names);
 
     if (opts.matrix_file.empty()) opts.matrix_file = molType == 1 ? "dnarna.matrix" : "blosum62.matrix";
     const double maxWeight = f_setWeights(rows, opts.matrix_file.c_str(), weights.data());
@@ -167,7 +170,6 @@ int vemura_run(int argc, char** argv)
     ali.weights = weights.data();
     ali.max_weight = maxWeight;
     ali.max_weight2 = maxWeight * 1.1;
-    ali.ncols2 = static_cast<int>(ncols);
     ali.weights2 = weights2.data();
 
     // The comparison pictures draw the alignment against a changed copy of itself.
@@ -197,16 +199,21 @@ int vemura_run(int argc, char** argv)
     }
     imageOpts.wl_height = 16;
     imageOpts.wl_no_frame = 0;
-    // Under the bounded sizes each picture takes its height from its own layout.
+    // The rows and columns drawn: the consensus is one row more. Under the bounded sizes each
+    // picture takes its height from its own layout.
+    const long long lastColumn = view.lastColumn(static_cast<long long>(ncols));
+    const std::size_t drawnRows = view.rowCount(rows.size()) + (imageOpts.consensus ? 1 : 0);
     const int height = f_boundedSizes(imageOpts)
                            ? imageOpts.height
-                           : imageHeight(imageOpts.height, static_cast<std::int64_t>(rows.size()),
-                                         static_cast<std::int64_t>(ncols), imageOpts.block_size, imageOpts.wl_height);
+                           : imageHeight(imageOpts.height, static_cast<std::int64_t>(drawnRows),
+                                         static_cast<std::int64_t>(lastColumn - view.first_column + 1),
+                                         imageOpts.block_size, imageOpts.wl_height);
 
-    int exitCode = drawPictures(ali, imageOpts, opts, height, dom, dom2);
+    int exitCode = drawPictures(ali, imageOpts, opts, view, height, dom, dom2);
     if (opts.tables) {
         const std::string table = opts.image_prefix + "columns.tsv";
-        if (!f_writeColumnTable(table, rows, weights.data(), groups, dom)) {
+        if (!f_writeColumnTable(table, rows, weights.data(), groups, dom, static_cast<std::size_t>(view.first_column),
+                                static_cast<std::size_t>(lastColumn + 1))) {
             f_cantWriteTable(table);
             exitCode = 5;
         }

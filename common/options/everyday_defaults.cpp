@@ -36,6 +36,7 @@ void f_setEverydayDefaults(prog_options& opts, const std::vector<std::string>& a
     opts.image_prefix = f_everydayPrefix(alignmentFiles);
     opts.name_width = 30;
     opts.max_height = kEverydayMaxHeight;
+    if (opts.program == program_kind::vemura) opts.gap_colour = "#e6e6e6";  // gappy families are no black pictures
     if (opts.program == program_kind::dorvex) {
         opts.image_types = {0, 30};
         opts.summary = true;

@@ -80,6 +80,33 @@ const flag_spec kFlags[] = {
      "show names up to N characters, a longer name cut with \"...\" (1 to 60; default 30; 10, cut without "
      "\"...\", with an options file)",
      nullptr, 1, 60},
+    {I::columns, 0, 0, "columns", V::columns, "FROM-TO", true, false, nullptr,
+     "draw only the columns FROM to TO, numbered from 1 (FROM-: to the last); the axis, the weights and the "
+     "values name and show the columns' own; every statistic is the whole alignment's",
+     nullptr},
+    {I::sequences, 0, 0, "sequences", V::text, "LIST", true, false, nullptr,
+     "draw only these sequences, in this order: names, numbers from 1 and ranges (3,1,7-9,KPRO_MAIZE/534-810), "
+     "or @FILE, one a line; every statistic stays the whole alignment's",
+     nullptr},
+    {I::reference, 0, 0, "reference", V::text, "NAME", true, false, nullptr,
+     "number the column axis by the residues of this sequence (a name or a number from 1; NAME/START-END "
+     "counts from START), with no tick over its gaps",
+     nullptr},
+    {I::numbers, 0, 0, "numbers", V::none, nullptr, true, false, nullptr,
+     "end each row of each block with the number of its last residue there", nullptr},
+    {I::consensus, 0, 0, "consensus", V::none, nullptr, true, false, nullptr,
+     "add a consensus row under the rows: each column's most frequent residue, upper case where it makes up at least "
+     "70 % of the column's residues, a gap where fewer than half of the rows hold one",
+     nullptr},
+    {I::colours, 0, 0, "colours", V::scheme, "NAME", true, false, nullptr,
+     "colour the residues by a scheme, named in a legend: groups (the colour-group file's, the default), "
+     "clustalx, zappo, taylor, hydrophobicity, identity, nucleotide",
+     nullptr},
+    {I::gap_colour, 0, 0, "gap-colour", V::colour, "COLOUR", true, false, nullptr,
+     "the colour of gaps: black, silver, gray, white, maroon, red, purple, fuchsia, green, lime, olive, yellow, "
+     "navy, blue, teal, aqua or #rrggbb (default #e6e6e6, light grey; with an options file black, and "
+     "#8c8c8c for fill types other than 0)",
+     nullptr},
     {I::max_height, 0, 0, "max-height", V::bounded, "N", true, true, nullptr,
      "the rows of a residue picture take at most N pixels (200 to 100000; default 4000): rows shrink down to "
      "1 pixel, then each pixel row stands for several sequences (an overview); with an options file this "

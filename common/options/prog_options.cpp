@@ -7,6 +7,7 @@
 #include "common/io/text_input.h"
 #include "common/io/trace.h"
 #include "common/options/flag_table.h"
+#include "common/surface/palette.h"
 
 // ---- 1. records ----
 
@@ -26,6 +27,10 @@ prog_options::prog_options(program_kind prog)
       formats{"png"},
       letters(false),
       name_width(10),
+      columns_from(0),
+      columns_to(0),
+      numbers(false),
+      consensus(false),
       max_height(0)
 {
 }
@@ -42,6 +47,11 @@ picture_settings f_pictureSettings(const prog_options& opts)
     settings.letters = opts.letters;
     settings.name_width = opts.name_width;
     settings.mark_cut_names = opts.form == run_form::everyday;
+    rgb_colour gap{0, 0, 0};
+    if (f_parseColour(opts.gap_colour, gap)) settings.gap_colour = gap;
+    settings.colours = f_colourScheme(opts.colours);
+    settings.consensus = opts.consensus;
+    settings.row_numbers = opts.numbers;
     settings.max_height = opts.max_height;
     settings.formats.clear();
     for (const std::string& name : opts.formats)
@@ -52,6 +62,22 @@ picture_settings f_pictureSettings(const prog_options& opts)
 }
 
 // ---- 2. values ----
+
+bool f_columnRange(const std::string& text, long long& from, long long& to)
+{
+    const std::size_t dash = text.find('-');
+    auto number = [&text](std::size_t begin, std::size_t end, long long& value) {
+        if (end <= begin || end - begin > 15 || text.find_first_not_of("0123456789", begin) < end) return false;
+        value = std::stoll(text.substr(begin, end - begin));
+        return true;
+    };
+    long long first = 0, last = 0;
+    if (dash == std::string::npos || !number(0, dash, first) || first < 1) return false;
+    if (dash + 1 < text.size() && (!number(dash + 1, text.size(), last) || last < first)) return false;
+    from = first;
+    to = last;
+    return true;
+}
 
 int f_atoiSaturated(const std::string& text)
 {

@@ -43,6 +43,17 @@ struct prog_options {
     std::vector<std::string> formats; // --format: picture formats, each "png", "svg" or "pdf"
     bool letters;                     // --letters: residue letters in large enough cells
     int name_width;                   // --name-width: 1 to 60
+
+    // What vemura's figures show (flags without a letter).
+    long long columns_from;           // --columns: the first column drawn, from 1; 0: every column
+    long long columns_to;             // the last; 0: the alignment's last
+    std::string sequences;            // --sequences: the rows drawn, in order; empty: all
+    std::string reference;            // --reference: the row whose residues number the axis; empty: none
+    bool numbers;                     // --numbers: each row's last residue number in a block
+    bool consensus;                   // --consensus: a consensus row under the rows
+    std::string colours;              // --colours: a colour scheme's name; empty: the group colours and key
+    std::string gap_colour;           // --gap-colour: a colour's name or #rrggbb; empty: black (or grey)
+
     int max_height;                   // --max-height: 200 to 100000; 0, the classic sizes (an
                                       // options file without the flag)
 };
@@ -74,6 +85,10 @@ void f_finishOptions(prog_options& opts);
 
 // f_readOptionLines, then f_finishOptions when the file was read: a run with the file alone.
 [[nodiscard]] int ReadProgOptions(prog_options& opts, const char* path);
+
+// The columns a range FROM-TO (or FROM-, to the last: to is 0) stands for, numbered from 1.
+// Returns false, changing nothing, when text is not such a range or TO is below FROM.
+bool f_columnRange(const std::string& text, long long& from, long long& to);
 
 // The number an options value stands for, as atoi reads it (leading white space, a sign, digits;
 // no digits give 0), but saturated at the int limits instead of overflowing.

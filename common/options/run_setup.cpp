@@ -52,6 +52,27 @@ void applyFlags(const command_line& line, prog_options& opts)
         case flag_id::name_width:
             opts.name_width = f_atoiSaturated(given.values.back());
             break;
+        case flag_id::columns:
+            (void)f_columnRange(given.values.back(), opts.columns_from, opts.columns_to);
+            break;
+        case flag_id::sequences:
+            opts.sequences = given.values.back();
+            break;
+        case flag_id::reference:
+            opts.reference = given.values.back();
+            break;
+        case flag_id::numbers:
+            opts.numbers = true;
+            break;
+        case flag_id::consensus:
+            opts.consensus = true;
+            break;
+        case flag_id::colours:
+            opts.colours = given.values.back();
+            break;
+        case flag_id::gap_colour:
+            opts.gap_colour = given.values.back();
+            break;
         case flag_id::max_height:
             opts.max_height = f_atoiSaturated(given.values.back());
             break;

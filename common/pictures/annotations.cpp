@@ -25,6 +25,7 @@ void legendRow(const annotation_page& p, const std::string& otherAlgorithm)
     const bool residues = type.vemuraLayout == picture_layout::residues;
     if (residues) {
         image.fillRect(x, y + 2, x + 12, y + 12, p.gapColour);
+        if (p.outlineGap) image.outlineRect(x, y + 2, x + 12, y + 12, p.textColour);
         x += 15;
         image.text(font_face::small, x, y, "gap", p.textColour);
         x += 43;

@@ -23,11 +23,14 @@ struct band_colours {
 // group (domGroup), or outside the selected groups.
 bool f_groupShown(const picture_type& type, const picture_settings& settings, int g, int domGroup);
 
-// Draws the bands of a block, one per sequence. Residue pictures get names and cells (gaps in
-// pic.gapColour; residues in their group's colour, scaled by the column weight for fill types 5
-// to 7; residues outside the dominant or the selected groups, where the picture colours only
-// those, leave a blank cell with a grey line on even bands), and each residue's letter when
-// settings.letters; value pictures get the band background and a count scale on the right.
+// Draws the bands of a block, one per sequence the block shows (and the consensus of its columns
+// at the bottom, when block.consensus). Residue pictures get names and cells (gaps in
+// pic.gapColour; residues in their group's colour, or their colour in pic.schemeColours, scaled
+// by the column weight for fill types 5 to 7; residues outside the dominant or the selected
+// groups, where the picture colours only those, leave a blank cell with a grey line on even
+// bands), each residue's letter when settings.letters, and each row's last residue number right
+// of the block when settings.row_numbers; value pictures get the band background and a count
+// scale on the right.
 // Dense rows (block.dense) are drawn by f_outDenseBands (common/pictures/overview_bands.h) in
 // residue pictures; in value pictures they get no band background, and a ruler of counts.
 void f_outFragment(canvas& image, const alignment& ali, const picture_settings& settings, const picture_context& pic,

@@ -1,5 +1,5 @@
 // Dense rows of a residue picture.
-//   1. the majority   2. painting columns   3. the bands
+//   1. painting columns   2. the bands
 #include "common/pictures/overview_bands.h"
 
 #include <algorithm>
@@ -8,22 +8,13 @@
 #include <string>
 
 #include "common/analysis/color_groups.h"
+#include "common/pictures/colour_schemes.h"
 #include "common/io/cores.h"
 #include "common/pictures/fragment.h"
 #include "common/pictures/row_ruler.h"
 #include "common/surface/primitives.h"
 
-// ---- 1. the majority ----
-
-int f_majorityOf(const unsigned* counts, int groupCount)
-{
-    int best = 0;
-    for (int i = 1; i < groupCount + 2; ++i)
-        if (counts[i] > counts[best]) best = i;
-    return best;
-}
-
-// ---- 2. painting columns ----
+// ---- 1. painting columns ----
 
 void f_paintColumnColours(canvas& image, const block_geometry& block, int yTop, int yBottom,
                           const std::vector<int>& colours)
@@ -41,54 +32,69 @@ void f_paintColumnColours(canvas& image, const block_geometry& block, int yTop, 
     f_paintPixelRuns(image, from, yTop, yBottom, pixels);
 }
 
-// ---- 3. the bands ----
+// ---- 2. the bands ----
 
 void f_outDenseBands(canvas& image, const alignment& ali, const picture_settings& settings,
                      const picture_context& pic, const block_geometry& block, const std::vector<int>& groupColours,
-                     int rulerColour)
+                     const std::string& consensus, int rulerColour)
 {
     const std::vector<std::string>& rows = *ali.rows;
-    const int groupCount = static_cast<int>(groupColours.size());
-    const int gap = groupCount, blank = groupCount + 1;
-    const std::size_t kinds = static_cast<std::size_t>(groupCount) + 2;
-    const std::array<int, 256> groupOf = f_groupTable(*ali.color_groups);
     const long long first = block.first_column, last = block.last_column;
     const std::size_t columns = static_cast<std::size_t>(std::max(last - first + 1, 0LL));
 
-    // What a residue shows where the picture colours every group alike, by byte; the pictures of
-    // dominant or selected groups decide column by column.
-    std::array<int, 256> shown{};
-    for (int ch = 0; ch < 256; ++ch) {
-        const int g = groupOf[static_cast<std::size_t>(ch)];
-        shown[static_cast<std::size_t>(ch)] = ch == '-' ? gap : (g >= 0 && g < groupCount ? g : blank);
-    }
+    // What a cell shows, as a kind: a colour (a group's, or a scheme's, from 0), a residue the
+    // scheme leaves white, a gap, or nothing; in this order a tie goes to the first.
+    const int groupCount = static_cast<int>(groupColours.size());
+    const int colourCount = pic.schemeColours != nullptr ? static_cast<int>(pic.schemePalette.size()) : groupCount;
+    const int white = colourCount, gap = colourCount + 1, blank = colourCount + 2;
+    const std::size_t kinds = static_cast<std::size_t>(colourCount) + 3;
+    const std::array<int, 256> groupOf = f_groupTable(*ali.color_groups);
     const bool byColumn = pic.type->cells != cell_colouring::all;
-    auto domGroupOf = [&](long long c) { return pic.domGroups ? (*pic.domGroups)[static_cast<std::size_t>(c)] : -1; };
+    auto kindOf = [&](char ch, long long c) {
+        if (ch == '-') return gap;
+        const int g = groupOf[static_cast<unsigned char>(ch)];
+        if (g < 0 || g >= groupCount) return blank;
+        if (byColumn && !f_groupShown(*pic.type, settings, g,
+                                      pic.domGroups ? (*pic.domGroups)[static_cast<std::size_t>(c)] : -1))
+            return blank;
+        if (pic.schemeColours == nullptr) return g;
+        const int k = pic.schemeColours->colourOf(c, ch);
+        return k < 0 ? white : k;
+    };
+    auto colourOfKind = [&](int kind) {
+        if (kind == gap) return pic.gapColour;
+        if (kind == blank) return -1;
+        if (kind == white) return pic.schemeWhite;
+        return pic.schemeColours != nullptr ? pic.schemePalette[static_cast<std::size_t>(kind)]
+                                            : groupColours[static_cast<std::size_t>(kind)];
+    };
 
-    // The colour of each column of band `band` (from the top) into colour[0..columns-1].
-    auto colourBand = [&](long long band, std::vector<unsigned>& counts, int* colour) {
+    // The colour of each column of a band: what most of its rows show there.
+    auto colourBand = [&](long long from, long long to, std::vector<unsigned>& counts, int* colour) {
         counts.assign(columns * kinds, 0u);
-        for (long long s = block.bins.first(band); s < block.bins.end(band); ++s) {
-            const std::string& row = rows[static_cast<std::size_t>(s)];
-            const long long end = std::min(last + 1, static_cast<long long>(row.size()));
+        auto rowShown = [&](long long shown) -> const std::string& {  // -1: the consensus
+            if (shown < 0) return consensus;
+            const std::size_t i = static_cast<std::size_t>(shown);
+            return rows[block.view != nullptr ? block.view->rowAt(i) : i];
+        };
+        for (long long shown = from; shown < to; ++shown) {
+            const std::string& row = rowShown(shown);
+            const long long offset = shown < 0 ? first : 0;  // the column of row[0]
+            const long long end = std::min(last + 1, offset + static_cast<long long>(row.size()));
             unsigned* count = counts.data();
-            for (long long c = first; c < end; ++c, count += kinds) {
-                int kind = shown[static_cast<unsigned char>(row[static_cast<std::size_t>(c)])];
-                if (byColumn && kind < groupCount && !f_groupShown(*pic.type, settings, kind, domGroupOf(c)))
-                    kind = blank;
-                ++count[kind];
-            }
+            for (long long c = first; c < end; ++c, count += kinds)
+                ++count[kindOf(row[static_cast<std::size_t>(c - offset)], c)];
             for (long long c = std::max(end, first); c <= last; ++c, count += kinds) ++count[blank];  // a short row
         }
         for (std::size_t i = 0; i < columns; ++i) {
-            const int kind = f_majorityOf(&counts[i * kinds], groupCount);
-            colour[i] = kind == gap ? pic.gapColour : kind == blank ? -1 : groupColours[static_cast<std::size_t>(kind)];
+            const unsigned* count = &counts[i * kinds];
+            colour[i] = colourOfKind(static_cast<int>(std::max_element(count, count + kinds) - count));
         }
     };
 
-    // Bands are worked out a batch at a time, in shares on every core (each share a million
-    // residues or more), then painted in order.
-    const long long bands = block.rows;
+    // The bins are worked out a batch at a time, in shares on every core (each share a million
+    // residues or more), then painted in order; the consensus, a band of its own, last.
+    const long long bands = block.bins.bands;
     const long long batch = std::max(1LL, (1LL << 22) / std::max<long long>(static_cast<long long>(columns), 1));
     const long long cellsPerBand = std::max<long long>(block.bins.perRow * static_cast<long long>(columns), 1);
     const std::size_t leastBands = static_cast<std::size_t>(std::max(1LL, (1LL << 20) / cellsPerBand));
@@ -99,8 +105,11 @@ void f_outDenseBands(canvas& image, const alignment& ali, const picture_settings
         const long long to = std::min(bands, from + batch);
         f_splitAcrossCores(static_cast<std::size_t>(to - from), leastBands,
                            [&](std::size_t begin, std::size_t end, std::size_t share) {
-                               for (std::size_t b = begin; b < end; ++b)
-                                   colourBand(from + static_cast<long long>(b), counts[share], &colours[b * columns]);
+                               for (std::size_t b = begin; b < end; ++b) {
+                                   const long long bin = from + static_cast<long long>(b);
+                                   colourBand(block.bins.first(bin), block.bins.end(bin), counts[share],
+                                              &colours[b * columns]);
+                               }
                            });
         for (long long b = from; b < to; ++b) {
             const int r = block.rows - static_cast<int>(b);
@@ -108,6 +117,10 @@ void f_outDenseBands(canvas& image, const alignment& ali, const picture_settings
                         colours.begin() + (b - from + 1) * static_cast<long long>(columns));
             f_paintColumnColours(image, block, block.bandTop(r), block.denseBottom(r), band);
         }
+    }
+    if (block.consensus) {
+        colourBand(-1, 0, counts[0], band.data());
+        f_paintColumnColours(image, block, block.bandTop(1), block.denseBottom(1), band);
     }
 
     // Letters need taller rows: the cells say how large they are, for the warning.

@@ -2,6 +2,7 @@
 // most of its sequences show there (an overview when a band stands for several), and a ruler of
 // sequence numbers stands in the name column.
 #pragma once
+#include <string>
 #include <vector>
 
 #include "common/alignment/alignment.h"
@@ -10,19 +11,15 @@
 #include "common/pictures/picture_settings.h"
 #include "common/surface/canvas.h"
 
-// What most of the residues of one column of a band show, from the counts of what each shows:
-// counts[g] for the residues coloured by group g (g < groupCount), counts[groupCount] for gaps,
-// counts[groupCount + 1] for cells left blank. Ties go to the lower group, then to the gap, then
-// to the blank. Returns the index of the winner.
-int f_majorityOf(const unsigned* counts, int groupCount);
-
 // Paints a block's dense bands (block.dense): the cells of band r from bandTop(r) to
-// denseBottom(r), each the colour of what most of the band's sequences show in its column by
-// f_majorityOf (a group's colour, pic.gapColour, or nothing); then the ruler of sequence numbers
-// left of the block, ticks at the band of each number.
+// denseBottom(r), each in the colour of what most of the band's rows show in its column (its
+// group's colour, or its colour in pic's scheme; pic.gapColour; or nothing), a tie going to the
+// lower group (or scheme colour), then to the gap; the consensus (of the block's columns, when
+// block.consensus) in a band of its own at the bottom; then the ruler of sequence numbers left of
+// the block, ticks at the band of each number.
 void f_outDenseBands(canvas& image, const alignment& ali, const picture_settings& settings,
                      const picture_context& pic, const block_geometry& block, const std::vector<int>& groupColours,
-                     int rulerColour);
+                     const std::string& consensus, int rulerColour);
 
 // Paints one colour per column of the block (colours[c - first_column]; below 0: nothing) in the
 // rows yTop..yBottom, each column over its cell; where columns are narrower than a pixel the later

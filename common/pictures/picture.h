@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "common/pictures/alignment_view.h"
+#include "common/pictures/colour_schemes.h"
 #include "common/pictures/picture_types.h"
 #include "common/surface/primitives.h"
 
@@ -19,6 +21,7 @@ struct picture_request {
     std::string algorithm;                           // the method that made the drawn alignment
     std::string otherAlgorithm;                      // the other alignment's method
     letter_cells* letterCells = nullptr;             // notes the cells offered residue letters
+    const alignment_view* view = nullptr;            // what of the alignment is shown; null: all of it
 };
 
 // What a composer keeps while it draws one picture, for the drawing functions it calls.
@@ -30,4 +33,9 @@ struct picture_context {
     const std::vector<int>* domGroups = nullptr;
     const std::vector<int>* otherDomGroups = nullptr;
     letter_cells* letterCells = nullptr;  // the request's
+    // A named scheme's colours of the drawn columns, and the palette entries of its colours (a
+    // residue it leaves white takes schemeWhite); null: residues take their group's colour.
+    const scheme_colours* schemeColours = nullptr;
+    std::vector<int> schemePalette;
+    int schemeWhite = 0;
 };
