@@ -1,5 +1,5 @@
 // The agreement picture.
-//   1. colours   2. dense bands   3. the picture
+//   1. dense bands   2. the picture
 #include "dorvex/agreement_image.h"
 
 #include <algorithm>
@@ -9,44 +9,20 @@
 
 #include "common/io/strings.h"
 #include "common/io/trace.h"
+#include "common/pictures/fragment.h"
 #include "common/pictures/legends.h"
-#include "common/pictures/overview_bands.h"
 #include "common/pictures/picture_files.h"
 #include "common/pictures/row_ruler.h"
 #include "common/pictures/weight_panel.h"
 #include "common/surface/primitives.h"
+#include "dorvex/agreement_ramp.h"
 #include "dorvex/comparison_page.h"
 #include "dorvex/comparison_strip.h"
 #include "dorvex/dense_rows.h"
 
 namespace {
 
-// ---- 1. colours ----
-
-// The ten steps of agreement, from none (red) to all (blue): a diverging scale that stays
-// readable for colour-blind readers.
-constexpr int kRamp[10][3] = {{165, 0, 38},    {215, 48, 39},   {244, 109, 67},  {253, 174, 97},  {254, 224, 144},
-                              {224, 243, 248}, {171, 217, 233}, {116, 173, 209}, {69, 117, 180},  {49, 54, 149}};
-
-struct agreement_colours {
-    int ramp[10];
-    int noPairs;  // residues whose column holds no other compared residue: light grey
-};
-
-agreement_colours takeRamp(canvas& image)
-{
-    agreement_colours a;
-    for (int i = 0; i < 10; ++i) a.ramp[i] = image.resolve(kRamp[i][0], kRamp[i][1], kRamp[i][2]);
-    a.noPairs = image.resolve(210, 210, 210);
-    return a;
-}
-
-int colourOf(const agreement_colours& a, const agreement_ratio& ratio)
-{
-    return ratio.defined() ? a.ramp[ratio.decile()] : a.noPairs;
-}
-
-// ---- 2. dense bands ----
+// ---- 1. dense bands ----
 
 // Bands below kRulerBelow: edge to edge, each column in what most of the band's sequences show
 // there (residues in the mean agreement of those with pairs); a ruler instead of names.
@@ -66,7 +42,7 @@ void drawDenseBands(canvas& image, const comparison_page& p, const comparison_co
             if (cell.kind == binned_agreement::shows::residues)
                 colours[col] = cell.decile() < 0 ? a.noPairs : a.ramp[cell.decile()];
         }
-        f_paintColumnColours(image, columns, p.stripTop(i), p.denseBottom(i), colours);
+        f_paintCellRow(image, columns, p.stripTop(i), p.denseBottom(i), colours);
     }
     f_outRowRuler(image, p.N, f_rulerStep(p.pitch / static_cast<double>(p.bins.perRow)), [&](long long number) {
         const int i = p.strips() - static_cast<int>(p.bins.bandOf(number - 1));
@@ -76,7 +52,7 @@ void drawDenseBands(canvas& image, const comparison_page& p, const comparison_co
 
 }  // namespace
 
-// ---- 3. the picture ----
+// ---- 2. the picture ----
 
 bool AgreementImage(const alignment& ali, const picture_settings& settings, const picture_request& request,
                     const alignment_agreement& agreement, bool firstAsReference)
@@ -93,18 +69,17 @@ bool AgreementImage(const alignment& ali, const picture_settings& settings, cons
     picture_files files(settings.formats, request.fileBase, W, H);
     if (!files.drawable()) return false;
     canvas& image = files.drawing();
-    comparison_colours c = f_takeComparisonColours(image);
-    f_drawComparisonFrame(image, p, c);
-    const agreement_colours a = takeRamp(image);
+    auto [c, a] = f_startAgreementPage(image, p);
 
     // The agreement of every column, where the weight panel stands in the comparison picture.
     const block_geometry columns = p.columns();
     const int yPanel = columns.panel_y, panelBottom = yPanel + settings.wl_height - 1;
     std::vector<int> columnColours(static_cast<std::size_t>(L));
     for (std::size_t col = 0; col < columnColours.size(); ++col)
-        columnColours[col] = col < agreement.columnStats.size() ? colourOf(a, agreement.columnStats[col].agreement())
+        columnColours[col] = col < agreement.columnStats.size()
+                                 ? f_agreementColour(a, agreement.columnStats[col].agreement())
                                                                 : a.noPairs;
-    f_paintColumnColours(image, columns, yPanel, panelBottom, columnColours);
+    f_paintCellRow(image, columns, yPanel, panelBottom, columnColours);
     f_outPanelFrame(image, settings, columns, c.white, c.black);
     image.text(font_face::tiny, left - 4 - 30, yPanel - 2, "column", c.darkOrange);
     image.text(font_face::tiny, left - 4 - 45, yPanel + 8, "agreement", c.darkOrange);
@@ -135,9 +110,9 @@ bool AgreementImage(const alignment& ali, const picture_settings& settings, cons
                 if (col >= row.size() || row[col] == '-')
                     cellColours[col] = c.grey;
                 else
-                    cellColours[col] = colourOf(a, perColumn[col]);
+                    cellColours[col] = f_agreementColour(a, perColumn[col]);
             }
-            f_paintColumnColours(image, columns, yTop + 1, yBottom - 1, cellColours);
+            f_paintCellRow(image, columns, yTop + 1, yBottom - 1, cellColours);
             if (settings.letters)
                 for (std::size_t col = 0; col < cellColours.size() && col < row.size(); ++col)
                     if (row[col] != '-')
@@ -159,21 +134,7 @@ bool AgreementImage(const alignment& ali, const picture_settings& settings, cons
                       c.brown);
     f_outFrame(image, 'b', left, p.top, W - right, H - p.bottom, c.brown);
 
-    // The legend line: the ramp from 0 to 100 per cent, the gap grey and the no-pairs grey.
-    const int legendY = f_comparisonLegendY(p, settings);
-    image.text(font_face::small, left, legendY, "Legends: ", c.brown);
-    const int gapWidth = W > 600 ? 25 : 12;
-    int x = left + 54 + gapWidth;
-    for (int i = 0; i < 10; ++i) image.fillRect(x + 6 * i, legendY + 2, x + 6 * i + 5, legendY + 12, a.ramp[i]);
-    image.text(font_face::tiny, x, legendY + 12, "0", c.brown);
-    image.text(font_face::tiny, x + 60 - 25, legendY + 12, "100 %", c.brown);
-    image.text(font_face::small, x + 63, legendY, "agreement", c.brown);
-    x += 63 + 54 + gapWidth;
-    image.fillRect(x, legendY + 2, x + 12, legendY + 12, c.grey);
-    image.text(font_face::small, x + 15, legendY, "gap", c.brown);
-    x += 15 + 18 + gapWidth;
-    image.fillRect(x, legendY + 2, x + 12, legendY + 12, a.noPairs);
-    image.text(font_face::small, x + 15, legendY, "no pairs", c.brown);
+    f_drawAgreementLegend(image, left, f_comparisonLegendY(p, settings), W, a, c);
 
     const std::string scores = f_withOverviewNote(
         "SP " + f_formatRatio(agreement.sp(), 4) + " TC " + f_formatRatio(agreement.tc(), 4) +

@@ -17,10 +17,7 @@
 #include "dorvex/agreement_image.h"
 #include "dorvex/comparison_image.h"
 
-namespace {
-
-// The height of one alignment's pictures: 20 pixels per row, or at least 5, plus the margins.
-int pictureHeight(int requested, std::size_t rowCount, int wlHeight)
+int f_pictureHeight(int requested, std::size_t rowCount, int wlHeight)
 {
     const long long rowsTimes = static_cast<long long>(rowCount);
     const long long full = std::max<long long>(20 * rowsTimes + wlHeight + 108, 200);
@@ -28,6 +25,8 @@ int pictureHeight(int requested, std::size_t rowCount, int wlHeight)
     const long long height = requested <= 0 ? full : std::max<long long>(requested, least);
     return static_cast<int>(std::min<long long>(height, 2147483647));
 }
+
+namespace {
 
 // Everything the pictures of one alignment read.
 struct picture_input {
@@ -112,8 +111,11 @@ int f_drawPairPictures(const prog_options& opts, const picture_settings& imageOp
     fill(pictures.two.record, second, pair.weights2, pair.max2, pairs.mismatchCols2);
     // Under the bounded sizes each picture takes its height from its own layout.
     const bool bounded = f_boundedSizes(imageOpts);
-    pictures.one.height = bounded ? imageOpts.height : pictureHeight(imageOpts.height, first.rows.size(), imageOpts.wl_height);
-    pictures.two.height = bounded ? imageOpts.height : pictureHeight(imageOpts.height, second.rows.size(), imageOpts.wl_height);
+    auto heightOf = [&](const alignment_input& input) {
+        return bounded ? imageOpts.height : f_pictureHeight(imageOpts.height, input.rows.size(), imageOpts.wl_height);
+    };
+    pictures.one.height = heightOf(first);
+    pictures.two.height = heightOf(second);
 
     // The pictures in the order of the table of types, the first alignment's first; drawn side by
     // side under the bounded sizes, their traces and messages in that order.
@@ -160,6 +162,7 @@ int f_drawPairPictures(const prog_options& opts, const picture_settings& imageOp
                 break;
             case picture_layout::residues:
             case picture_layout::values:
+            case picture_layout::methods:  // drawn in the methods mode only
                 break;
             }
         }

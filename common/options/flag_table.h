@@ -21,7 +21,8 @@ enum class flag_value {
 // that letter would be; the others are handled one by one by the run set-up.
 enum class flag_id {
     setting, help, version, quiet, trace, summary, no_summary, tables, format, letters, name_width,
-    columns, sequences, reference, numbers, consensus, colours, gap_colour, max_height,
+    columns, sequences, reference, numbers, consensus, colours, gap_colour,
+    reference_alignment, core, max_height,
 };
 
 struct flag_spec {

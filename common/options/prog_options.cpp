@@ -31,6 +31,7 @@ prog_options::prog_options(program_kind prog)
       columns_to(0),
       numbers(false),
       consensus(false),
+      core(false),
       max_height(0)
 {
 }

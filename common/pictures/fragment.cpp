@@ -1,5 +1,5 @@
 // Alignment fragments.
-//   1. cell colour   2. a block   3. group-letter key
+//   1. cell colour   2. a block and a row of its cells   3. group-letter key
 #include "common/pictures/fragment.h"
 
 #include <algorithm>
@@ -285,6 +285,21 @@ void f_outFragment(canvas& image, const alignment& ali, const picture_settings& 
                             fill >= 0 ? fill : background, pic.letterCells);
         }
     }
+}
+
+void f_paintCellRow(canvas& image, const block_geometry& block, int yTop, int yBottom, const std::vector<int>& colours)
+{
+    const int from = block.x_left + 1, to = block.x_right;
+    if (to < from) return;
+    std::vector<int> pixels(static_cast<std::size_t>(to - from + 1), -1);
+    for (std::size_t i = 0; i < colours.size(); ++i) {
+        if (colours[i] < 0) continue;
+        const long long column = block.first_column + static_cast<long long>(i);
+        const int x1 = std::max(block.cellLeft(column), from);
+        const int x2 = std::min(block.cellRight(column), to);
+        for (int x = x1; x <= x2; ++x) pixels[static_cast<std::size_t>(x - from)] = colours[i];
+    }
+    f_paintPixelRuns(image, from, yTop, yBottom, pixels);
 }
 
 // ---- 3. group-letter key ----

@@ -36,6 +36,11 @@ bool f_groupShown(const picture_type& type, const picture_settings& settings, in
 void f_outFragment(canvas& image, const alignment& ali, const picture_settings& settings, const picture_context& pic,
                    const block_geometry& block, const std::vector<int>& groupColours, const band_colours& colours);
 
+// Paints one row of a block's cells from yTop to yBottom, each column's colour
+// (colours[c - first_column]; below 0: none) over its cell, through one scanline: where columns
+// are narrower than a pixel the later one owns the pixel.
+void f_paintCellRow(canvas& image, const block_geometry& block, int yTop, int yBottom, const std::vector<int>& colours);
+
 // Draws the group-letter key centred between xLeft and xRight (cells of cellWidth, letterGap
 // between letters, groupGap after each group) with its caption; returns the x after the key.
 // Only the selected groups are bevelled where the picture colours only those.

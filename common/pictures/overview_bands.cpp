@@ -1,5 +1,4 @@
 // Dense rows of a residue picture.
-//   1. painting columns   2. the bands
 #include "common/pictures/overview_bands.h"
 
 #include <algorithm>
@@ -13,26 +12,6 @@
 #include "common/pictures/fragment.h"
 #include "common/pictures/row_ruler.h"
 #include "common/surface/primitives.h"
-
-// ---- 1. painting columns ----
-
-void f_paintColumnColours(canvas& image, const block_geometry& block, int yTop, int yBottom,
-                          const std::vector<int>& colours)
-{
-    const int from = block.x_left + 1, to = block.x_right;
-    if (to < from) return;
-    std::vector<int> pixels(static_cast<std::size_t>(to - from + 1), -1);
-    for (std::size_t i = 0; i < colours.size(); ++i) {
-        if (colours[i] < 0) continue;
-        const long long column = block.first_column + static_cast<long long>(i);
-        const int x1 = std::max(block.cellLeft(column), from);
-        const int x2 = std::min(block.cellRight(column), to);
-        for (int x = x1; x <= x2; ++x) pixels[static_cast<std::size_t>(x - from)] = colours[i];
-    }
-    f_paintPixelRuns(image, from, yTop, yBottom, pixels);
-}
-
-// ---- 2. the bands ----
 
 void f_outDenseBands(canvas& image, const alignment& ali, const picture_settings& settings,
                      const picture_context& pic, const block_geometry& block, const std::vector<int>& groupColours,
@@ -115,12 +94,12 @@ void f_outDenseBands(canvas& image, const alignment& ali, const picture_settings
             const int r = block.rows - static_cast<int>(b);
             band.assign(colours.begin() + (b - from) * static_cast<long long>(columns),
                         colours.begin() + (b - from + 1) * static_cast<long long>(columns));
-            f_paintColumnColours(image, block, block.bandTop(r), block.denseBottom(r), band);
+            f_paintCellRow(image, block, block.bandTop(r), block.denseBottom(r), band);
         }
     }
     if (block.consensus) {
         colourBand(-1, 0, counts[0], band.data());
-        f_paintColumnColours(image, block, block.bandTop(1), block.denseBottom(1), band);
+        f_paintCellRow(image, block, block.bandTop(1), block.denseBottom(1), band);
     }
 
     // Letters need taller rows: the cells say how large they are, for the warning.

@@ -20,9 +20,3 @@
 void f_outDenseBands(canvas& image, const alignment& ali, const picture_settings& settings,
                      const picture_context& pic, const block_geometry& block, const std::vector<int>& groupColours,
                      const std::string& consensus, int rulerColour);
-
-// Paints one colour per column of the block (colours[c - first_column]; below 0: nothing) in the
-// rows yTop..yBottom, each column over its cell; where columns are narrower than a pixel the later
-// one owns the pixel.
-void f_paintColumnColours(canvas& image, const block_geometry& block, int yTop, int yBottom,
-                          const std::vector<int>& colours);
