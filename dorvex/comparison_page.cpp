@@ -38,11 +38,11 @@ comparison_page f_layComparisonPage(const picture_settings& settings, int height
     p.H = height;
     if (bounded && height <= 0)
         p.H = static_cast<int>(std::clamp<long long>(
-            p.top + p.bottom + p.panelGap + f_rowsHeight(p.N, kOwnStripHeight, settings.max_height),
+            p.top + p.bottom + p.panelGap + f_rowsHeight(p.N, 0, kOwnStripHeight, settings.max_height),
             kLeastPictureHeight, 2147483647));
     p.panelBase = settings.wl_no_frame == 0 ? (p.H - p.bottom) + 15 : (p.H - p.bottom) - settings.wl_height;
     const double space = static_cast<double>(static_cast<long long>(p.H) - p.top - p.bottom - p.panelGap);
-    const row_fit fit = f_fitRows(settings, p.N, space);
+    const row_fit fit = f_fitRows(settings, p.N, 0, space);
     p.bins = fit.bins;
     p.pitch = fit.rowHeight;
     p.dense = fit.dense;

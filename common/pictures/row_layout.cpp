@@ -11,25 +11,31 @@ row_bins f_binRows(long long sequences, long long pixels)
     return bins;
 }
 
-long long f_rowsHeight(long long sequences, int ownHeight, long long bound)
+long long f_rowsHeight(long long sequences, long long extraBands, int ownHeight, long long bound)
 {
-    bound = std::max(bound, 1LL);
-    if (sequences * ownHeight <= bound) return sequences * ownHeight;
-    const long long rows = sequences <= bound ? bound : f_binRows(sequences, bound).bands;
-    return static_cast<double>(rows) < kRulerBelow * static_cast<double>(sequences) ? rows + 1 : rows;
+    bound = std::max(bound, extraBands + 1);
+    const long long rowCount = sequences + extraBands;
+    if (rowCount * ownHeight <= bound) return rowCount * ownHeight;
+    const long long rows = rowCount <= bound ? bound : f_binRows(sequences, bound - extraBands).bands + extraBands;
+    return static_cast<double>(rows) < kRulerBelow * static_cast<double>(rowCount) ? rows + 1 : rows;
 }
 
-row_fit f_fitRows(const picture_settings& settings, long long sequences, double space)
+row_fit f_fitRows(const picture_settings& settings, long long sequences, long long extraBands, double space)
 {
-    row_fit fit;
-    fit.bins = f_binRows(sequences, f_boundedSizes(settings) ? static_cast<long long>(space) : sequences);
-    fit.rowHeight = space / static_cast<double>(fit.bins.bands);
-    fit.dense = f_denseRows(settings, fit.rowHeight);
-    if (fit.dense) {
-        fit.bins = f_binRows(sequences, static_cast<long long>(space) - 1);
-        fit.rowHeight = (space - 1) / static_cast<double>(fit.bins.bands);
+    auto fit = [&](double pixels) {
+        row_fit f;
+        f.bins = f_binRows(sequences, f_boundedSizes(settings) ? static_cast<long long>(pixels) - extraBands
+                                                               : sequences);
+        f.rowHeight = pixels / static_cast<double>(f.bins.bands + extraBands);
+        return f;
+    };
+    row_fit result = fit(space);
+    result.dense = f_denseRows(settings, result.rowHeight);
+    if (result.dense) {
+        result = fit(space - 1);
+        result.dense = true;
     }
-    return fit;
+    return result;
 }
 
 std::string f_withOverviewNote(const std::string& caption, long long perRow)

@@ -42,11 +42,12 @@ inline std::size_t f_drawingThreads(const picture_settings& settings) { return f
 // else ceil(sequences / pixels) to a band (at least one pixel row is taken).
 row_bins f_binRows(long long sequences, long long pixels);
 
-// The pixels that the rows of one block take at the computed height: ownHeight each while that
-// fits in bound; else bound, the rows shrinking down to a pixel each; else one pixel row per bin
-// of f_binRows(sequences, bound). Dense rows take one pixel row more: the plot's frame line above
-// them, which rows of lines share with the top row.
-long long f_rowsHeight(long long sequences, int ownHeight, long long bound);
+// The pixels that the rows of one block take at the computed height, the sequences' and
+// `extraBands` more that stand for one row each (a consensus): ownHeight each while that fits in
+// bound; else bound, the rows shrinking down to a pixel each; else one pixel row per bin of
+// f_binRows(sequences, bound - extraBands) and per extra band. Dense rows take one pixel row
+// more: the plot's frame line above them, which rows of lines share with the top row.
+long long f_rowsHeight(long long sequences, long long extraBands, int ownHeight, long long bound);
 
 // True when rows of this height are drawn dense: under the bounded sizes, below kRulerBelow.
 inline bool f_denseRows(const picture_settings& settings, double rowHeight)
@@ -54,14 +55,15 @@ inline bool f_denseRows(const picture_settings& settings, double rowHeight)
     return f_boundedSizes(settings) && rowHeight < kRulerBelow;
 }
 
-// The rows of a block whose rows have `space` pixels (up to the frame line below them), under the
-// bounded sizes: bins and row height; dense rows leave the frame line above them its own row.
+// The rows of a block whose rows have `space` pixels (up to the frame line below them): the bins
+// of the sequences (binned only under the bounded sizes), `extraBands` bands more of one row
+// each, and the height of every band; dense rows leave the frame line above them its own row.
 struct row_fit {
     row_bins bins;
     double rowHeight = 0.0;
     bool dense = false;
 };
-row_fit f_fitRows(const picture_settings& settings, long long sequences, double space);
+row_fit f_fitRows(const picture_settings& settings, long long sequences, long long extraBands, double space);
 
 // The caption line of a picture with the overview's note: "overview: k sequences per pixel row"
 // after the caption and "; " (the note alone when the caption is empty); the caption unchanged

@@ -57,7 +57,8 @@ int boundedHeight(const page_layout& p, const picture_settings& settings, const 
 {
     if (request.height > 0) return request.height;
     if (!residues) return kValuePictureHeight;
-    const long long rows = f_rowsHeight(p.N, kOwnRowHeight, settings.max_height / p.nBlocks);
+    const int consensus = p.consensus ? 1 : 0;
+    const long long rows = f_rowsHeight(p.N - consensus, consensus, kOwnRowHeight, settings.max_height / p.nBlocks);
     const long long height = static_cast<long long>(p.top) + p.bottom + p.wlReserve + p.nBlocks * rows +
                              (static_cast<long long>(p.nBlocks) - 1) * 54;
     return static_cast<int>(std::clamp<long long>(height, kLeastPictureHeight, 2147483647));
@@ -131,14 +132,8 @@ void fitRows(page_layout& p, const picture_settings& settings, bool residues, in
     }
     int widened = residues ? nameColumn - f_nameColumn(names, 10) : 0;
     if (residues) {
-        const long long sequences = p.N - (p.consensus ? 1 : 0);
-        row_fit fit = f_fitRows(settings, sequences, rowSpace);
-        if (p.consensus && fit.bins.perRow > 1) {  // the consensus band takes a bin's room
-            fit = f_fitRows(settings, sequences, rowSpace * fit.bins.bands / (fit.bins.bands + 1));
-            fit.rowHeight = (rowSpace - (fit.dense ? 1 : 0)) / static_cast<double>(fit.bins.bands + 1);
-        } else if (p.consensus) {
-            fit.rowHeight = (rowSpace - (fit.dense ? 1 : 0)) / static_cast<double>(p.N);
-        }
+        const int consensus = p.consensus ? 1 : 0;
+        const row_fit fit = f_fitRows(settings, p.N - consensus, consensus, rowSpace);
         p.bins = fit.bins;
         p.rowHeight = fit.rowHeight;
         p.dense = fit.dense;
