@@ -319,11 +319,9 @@ TEST(Agreement, MethodsTableAndBandsFollowTheModel)
     }
 }
 
-// A band of an overview shows, per column, what most of its sequences show. Reference: a, b, c,
-// e compared (d unpaired); the second alignment moves c's C alone into column 3.
-//   column 1: a, b, c, e's A stay together: each 3 of 3 pairs, 1.0
-//   column 2: a.C and b.C keep 1 of their 2 pairs (0.5 each), c.C none (0); e has a gap
-//   column 3: e.G alone: no pairs
+// A band of an overview shows, per column, what most of its sequences show. a, b, c, e compared,
+// d unpaired; the second alignment moves c's C alone into column 3. Column 1: every A keeps 3 of 3
+// pairs; column 2: a.C and b.C keep 1 of 2, c.C none, e a gap; column 3: e.G alone, no pairs.
 TEST(Agreement, BinsShowWhatMostOfTheirSequencesShow)
 {
     const alignment_agreement agreement = f_computeAgreement({"AC-", "AC-", "AC-", "AC-", "A-G"}, {0, 1, 2, -1, 3},

@@ -61,12 +61,6 @@ std::vector<program_case> cases()
         {"NoPictureOfAnUnknownType", kPair, {"-q", "-t", "5", "a1.aln", "a2.aln"}, 0, "…", "…",
          {"a1_vs_a2_mismatch.txt"}},
         {"HeightsPerAlignment", rows10and12, {"-q", "-t", "0", "a1.aln", "a2.aln"}, 0, "…", twoUnpaired, shifts},
-        {"HeightsRaisedToTheLeast", rows10and12, {"-q", "-H", "100", "-W", "100", "a1.aln", "a2.aln"}, 0, "…",
-         "dorvex: warning: -W 100: the width is at least 320; drawing 320 px wide\n"
-         "dorvex: warning: -H 100: the height is at least 200; drawing 200 px high\n" + twoUnpaired,
-         {"a1_vs_a2_a.png", "a1_vs_a2_ag.png", "a1_vs_a2_b.png", "a1_vs_a2_bg.png"}},
-        {"SideBySideHeightsAsGiven", rows10and12, {"-q", "-t", "21", "-H", "250", "a1.aln", "a2.aln"}, 0, "…",
-         twoUnpaired, {"a1_vs_a2_ac1.png", "a1_vs_a2_bc1.png"}},
         {"UnwritablePicturesAreSkippedWithExit5", kPair, {"-o", "nodir/", "-t", "0,22", "a1.aln", "a2.aln"}, 5, "…",
          "\n Can't write mismatch report nodir/mismatch.txt\n…\n Can't write image file nodir/a.png\n"
          "\n Can't write image file nodir/b.png\n\n Can't write image file nodir/ac2.png\n"

@@ -89,8 +89,6 @@ std::vector<program_case> cases()
         {"AGivenTitleAboveTheDefault", tenRows, {"-q", "-T", "My title", "a.aln"}, 0, "…", "", galia},
         {"MethodNameTopLeft", tenRows, {"-q", "--method", "Clustal", "-t", "1", "a.aln"}, 0, "…", "", {"a_m.png"}},
         // ---- sizes ----
-        {"HeightAndWidthGiven", {{"a.aln", alignment_rows(3, 30)}}, {"-q", "-H", "1000", "-W", "500", "a.aln"}, 0,
-         "…", "", galia},
         {"SplitHeight", {{"o.opt", " i a_\n"}, {"a.aln", alignment_rows(10, 250)}},
          {"-q", "--split", "100", "-H", "300", "o.opt", "a.aln"}, 0, "…", "", galia},
         {"SplitBlocksAndTheBandBetweenThem", {{"a.aln", alignment_rows(10, 250, "D")}},
