@@ -40,6 +40,10 @@ void f_outDenseBands(canvas& image, const alignment& ali, const picture_settings
         const int k = pic.schemeColours->colourOf(c, ch);
         return k < 0 ? white : k;
     };
+    // Where the kind depends on the byte alone (no scheme, every group shown), a table gives it.
+    const bool byByte = !byColumn && pic.schemeColours == nullptr;
+    std::array<int, 256> kindOfByte{};
+    for (int b = 0; b < 256; ++b) kindOfByte[static_cast<std::size_t>(b)] = kindOf(static_cast<char>(b), first);
     auto colourOfKind = [&](int kind) {
         if (kind == gap) return pic.gapColour;
         if (kind == blank) return -1;
@@ -61,8 +65,12 @@ void f_outDenseBands(canvas& image, const alignment& ali, const picture_settings
             const long long offset = shown < 0 ? first : 0;  // the column of row[0]
             const long long end = std::min(last + 1, offset + static_cast<long long>(row.size()));
             unsigned* count = counts.data();
-            for (long long c = first; c < end; ++c, count += kinds)
-                ++count[kindOf(row[static_cast<std::size_t>(c - offset)], c)];
+            const char* residue = row.data();  // the residue of column c at c - offset
+            if (byByte)
+                for (long long c = first; c < end; ++c, count += kinds)
+                    ++count[kindOfByte[static_cast<unsigned char>(residue[c - offset])]];
+            else
+                for (long long c = first; c < end; ++c, count += kinds) ++count[kindOf(residue[c - offset], c)];
             for (long long c = std::max(end, first); c <= last; ++c, count += kinds) ++count[blank];  // a short row
         }
         for (std::size_t i = 0; i < columns; ++i) {
