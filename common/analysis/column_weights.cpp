@@ -8,6 +8,7 @@
 #include <cstdint>
 
 #include "common/analysis/weight_matrix.h"
+#include "common/io/cores.h"
 #include "common/io/data_files.h"
 #include "common/io/trace.h"
 
@@ -29,20 +30,30 @@ double f_setWeights(const std::vector<std::string>& rows, const char* matrixFile
     const std::size_t columns = rows.empty() ? 0 : rows[0].size();
 
     // Columns are taken in chunks, so that the counts stay small whatever the alignment's length;
-    // counts[k * 22 + ordinal]: how many rows hold a residue of that ordinal in column k of the chunk.
+    // counts[k * 22 + ordinal]: how many rows hold a residue of that ordinal in column k of the chunk,
+    // counted in shares of the rows on every core.
     constexpr std::size_t kChunk = 4096;
-    std::vector<std::int64_t> counts(std::min(columns, kChunk) * kAlphabetSize);
+    constexpr std::size_t kLeastRows = 4096;
+    std::vector<std::vector<std::int64_t>> shares(f_shareCount(n, kLeastRows));
+    std::vector<std::int64_t> counts;
     double minimum = 0.0;
     double maximum = 0.0;
     const double pairDivisor = static_cast<double>(n) * 500.0 * (static_cast<double>(n) - 1);
     for (std::size_t chunkStart = 0; chunkStart < columns; chunkStart += kChunk) {
         const std::size_t chunkEnd = std::min(columns, chunkStart + kChunk);
-        std::fill(counts.begin(), counts.end(), 0);
-        for (const std::string& row : rows) {
-            const std::size_t end = std::min(row.size(), chunkEnd);
-            std::int64_t* cell = counts.data();
-            for (std::size_t c = chunkStart; c < end; ++c, cell += kAlphabetSize) ++cell[matrix.ord(row[c])];
-        }
+        f_splitAcrossCores(n, kLeastRows, [&](std::size_t begin, std::size_t end, std::size_t share) {
+            std::vector<std::int64_t>& count = shares[share];
+            count.assign((chunkEnd - chunkStart) * kAlphabetSize, 0);
+            for (std::size_t r = begin; r < end; ++r) {
+                const std::string& row = rows[r];
+                std::int64_t* cell = count.data();
+                for (std::size_t c = chunkStart; c < std::min(row.size(), chunkEnd); ++c, cell += kAlphabetSize)
+                    ++cell[matrix.ord(row[c])];
+            }
+        });
+        counts.assign((chunkEnd - chunkStart) * kAlphabetSize, 0);
+        for (const std::vector<std::int64_t>& share : shares)
+            for (std::size_t i = 0; i < counts.size(); ++i) counts[i] += share[i];
         for (std::size_t c = chunkStart; c < chunkEnd; ++c) {
             const std::int64_t* count = &counts[(c - chunkStart) * kAlphabetSize];
             // Exact whatever the row count and the scores: counts up to 2^31 times scores up to 2^31.
