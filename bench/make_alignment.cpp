@@ -1,5 +1,5 @@
 // Benchmark input: writes a large alignment, protein in the block format unless told otherwise.
-//   make_alignment SEQUENCES COLUMNS [SEED [WORD...]] > file
+//   make_alignment SEQUENCES COLUMNS [SEED] [WORD...] > file
 // WORDs: "moved" writes the same sequences as another method might align them: every row's gaps
 // stand elsewhere, and every tenth sequence is renamed (so that it can only be paired by its
 // residues); "dna" writes nucleotides instead of amino acids; "fasta" writes aligned FASTA (rows
@@ -17,20 +17,23 @@
 int main(int argc, char** argv)
 {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: make_alignment SEQUENCES COLUMNS [SEED [moved] [dna] [fasta|clustal]]\n");
+        std::fprintf(stderr, "usage: make_alignment SEQUENCES COLUMNS [SEED] [moved] [dna] [fasta|clustal]\n");
         return 2;
     }
     const long sequences = std::atol(argv[1]);
     const long columns = std::atol(argv[2]);
-    std::mt19937 random(argc > 3 ? static_cast<unsigned>(std::atol(argv[3])) : 1u);
+    unsigned seed = 1u;
     bool moved = false, dna = false, fasta = false, clustal = false;
-    for (int i = 4; i < argc; ++i) {
+    for (int i = 3; i < argc; ++i) {
         const std::string word = argv[i];
         moved = moved || word == "moved";
         dna = dna || word == "dna";
         fasta = fasta || word == "fasta";
         clustal = clustal || word == "clustal";
+        if (word.find_first_not_of("0123456789") == std::string::npos)
+            seed = static_cast<unsigned>(std::atol(word.c_str()));
     }
+    std::mt19937 random(seed);
     const std::string residues = dna ? "ACGT" : "ACDEFGHIKLMNPQRSTVWY";
     auto pick = [&](std::size_t n) { return static_cast<std::size_t>(random() % n); };
 

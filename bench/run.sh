@@ -152,3 +152,32 @@ one=$seconds
 time_run "dorvex --reference, ten tests of 1000 x 2000" "$build/dorvex" -q --reference methods_ref.aln $tests
 printf '%-44s %6.2f times one test\n' "  ten tests" "$(echo "$seconds / $one" | bc -l)"
 time_run "dorvex pair, 1000 x 2000, -t 30" "$build/dorvex" -q -t 30 methods_ref.aln method0.aln
+
+# Overviews (the everyday form; pictures of bounded size). vemura's overview of a 1,000,000 x 1,000
+# protein alignment in aligned FASTA (about 1 GB) against reading the file alone (the loader, one
+# load), in time and against the file's size in memory.
+[ -f big1000000x1000.fa ] || "$build/make_alignment" 1000000 1000 fasta > big1000000x1000.fa
+/usr/bin/time -f "%e %M" -o time.txt "$build/read_alignment" 1 big1000000x1000.fa > reading.txt
+read -r readSeconds readKib < time.txt
+/usr/bin/time -f "%e %M" -o time.txt "$build/vemura" -q -o overview_ big1000000x1000.fa
+read -r seconds kib < time.txt
+megabytes=$(echo "$(stat -c %s big1000000x1000.fa) / 1048576" | bc -l)
+printf '%-44s %6.2f s  %7.1f MiB\n' "reading alone, 1000000 x 1000 FASTA" "$readSeconds" "$(echo "$readKib / 1024" | bc -l)"
+printf '%-44s %6.2f s  %7.1f MiB  (%.2f times reading, %.2f times the file)\n' \
+    "vemura overview, 1000000 x 1000 ($(file overview_a.png | sed 's/.*, \([0-9]* x [0-9]*\),.*/\1/'))" \
+    "$seconds" "$(echo "$kib / 1024" | bc -l)" "$(echo "$seconds / $readSeconds" | bc -l)" \
+    "$(echo "$kib / 1024 / $megabytes" | bc -l)"
+
+# dorvex's overview pictures (types 0 and 30, the everyday form) of a pair of 50,000 x 1,600
+# nucleotide alignments against the same run without pictures (the summary alone).
+[ -f nuc50000x1600.aln ] || "$build/make_alignment" 50000 1600 7 dna > nuc50000x1600.aln
+[ -f nuc50000x1600moved.aln ] || "$build/make_alignment" 50000 1600 7 dna moved > nuc50000x1600moved.aln
+/usr/bin/time -f "%e %M" -o time.txt "$build/dorvex" -t 5 -o pair_ nuc50000x1600.aln nuc50000x1600moved.aln \
+    > /dev/null 2>&1
+read -r plainSeconds plainKib < time.txt
+/usr/bin/time -f "%e %M" -o time.txt "$build/dorvex" -o pair_ nuc50000x1600.aln nuc50000x1600moved.aln > /dev/null 2>&1
+read -r seconds kib < time.txt
+printf '%-44s %6.2f s  %7.1f MiB\n' "dorvex, 50000 x 1600 pair, summary only" "$plainSeconds" \
+    "$(echo "$plainKib / 1024" | bc -l)"
+printf '%-44s %6.2f s  %7.1f MiB  (%.2f times)\n' "dorvex, the same with its overview pictures" "$seconds" \
+    "$(echo "$kib / 1024" | bc -l)" "$(echo "$seconds / $plainSeconds" | bc -l)"

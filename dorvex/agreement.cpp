@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "common/io/work_split.h"
+#include "common/io/cores.h"
 #include "dorvex/correspondence.h"
 #include "dorvex/row_words.h"
 
@@ -295,6 +295,10 @@ constexpr std::size_t kCountsHeld = std::size_t{1} << 22;
 constexpr std::size_t kResiduesHeld = std::size_t{1} << 23;
 constexpr std::size_t kWalkersAhead = 4;
 
+// The work is shared out over the cores in shares of at least this many rows, or columns.
+constexpr std::size_t kLeastRows = 256;
+constexpr std::size_t kLeastColumns = 32;
+
 // What one part of the reference columns counts: its share of the sums, and per compared sequence
 // the pairs and shared pairs of its residues in these columns, and whether they were the same as
 // their partner's.
@@ -422,8 +426,8 @@ alignment_agreement countAgreement(const agreement_input& in, const std::vector<
     // The compared residues in each column of the other alignment, counted in parts (on vectors):
     // all of them tell its columns apart; when the core is scored, only the core residues among
     // them hold its pairs (counted as the rows are walked).
-    std::vector<std::vector<std::uint32_t>> partResidues(f_workParts());
-    f_splitWork(compared.size(), [&](std::size_t part, std::size_t begin, std::size_t end) {
+    std::vector<std::vector<std::uint32_t>> partResidues(f_shareCount(compared.size(), kLeastRows));
+    f_splitAcrossCores(compared.size(), kLeastRows, [&](std::size_t begin, std::size_t end, std::size_t part) {
         std::vector<std::uint32_t>& counts = partResidues[part];
         counts.assign(otherColumns, 0);
         for (std::size_t k = begin; k < end; ++k) {
@@ -445,8 +449,8 @@ alignment_agreement countAgreement(const agreement_input& in, const std::vector<
     const std::size_t shifts = longest + longestOther + 1;
     const std::size_t width = std::clamp<std::size_t>(
         std::min(kCountsHeld / shifts, kResiduesHeld / std::max<std::size_t>(compared.size(), 1)), 1, 256);
-    std::vector<part_counts> parts(f_workParts());
-    f_splitWork(columns, [&](std::size_t part, std::size_t first, std::size_t last) {
+    std::vector<part_counts> parts(f_shareCount(columns, kLeastColumns));
+    f_splitAcrossCores(columns, kLeastColumns, [&](std::size_t first, std::size_t last, std::size_t part) {
         std::vector<walker> walkers;
         walkers.reserve(compared.size());
         for (std::size_t i : compared)
@@ -514,7 +518,7 @@ alignment_agreement f_computeAgreement(const std::vector<std::string>& reference
     std::vector<int> partners(referenceRows.size());
     std::vector<std::int64_t> residueCounts(referenceRows.size());
     std::vector<char> sameResidues(referenceRows.size(), 0);
-    f_splitWork(referenceRows.size(), [&](std::size_t, std::size_t begin, std::size_t end) {
+    f_splitAcrossCores(referenceRows.size(), kLeastRows, [&](std::size_t begin, std::size_t end, std::size_t) {
         for (std::size_t i = begin; i < end; ++i) {
             residueCounts[i] = residueCount(referenceRows[i]);
             partners[i] = mutualPartner(partnerReference, partnerOther, otherRows.size(), i);

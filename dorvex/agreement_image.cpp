@@ -1,19 +1,58 @@
 // The agreement picture.
+//   1. dense bands   2. the picture
 #include "dorvex/agreement_image.h"
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 #include <vector>
 
 #include "common/io/strings.h"
 #include "common/io/trace.h"
+#include "common/pictures/fragment.h"
 #include "common/pictures/legends.h"
 #include "common/pictures/picture_files.h"
+#include "common/pictures/row_ruler.h"
 #include "common/pictures/weight_panel.h"
 #include "common/surface/primitives.h"
 #include "dorvex/agreement_ramp.h"
 #include "dorvex/comparison_page.h"
 #include "dorvex/comparison_strip.h"
+#include "dorvex/dense_rows.h"
+
+namespace {
+
+// ---- 1. dense bands ----
+
+// Bands below kRulerBelow: edge to edge, each column in what most of the band's sequences show
+// there (residues in the mean agreement of those with pairs); a ruler instead of names.
+void drawDenseBands(canvas& image, const comparison_page& p, const comparison_colours& c, const agreement_colours& a,
+                    const alignment_agreement& agreement, const std::vector<std::string>& rows)
+{
+    const block_geometry columns = p.columns();
+    std::vector<binned_agreement> cells;
+    std::vector<int> colours;
+    for (int i = 1; i <= p.strips(); ++i) {
+        const long long band = p.strips() - i;
+        f_binAgreement(agreement, rows, p.bins.first(band), p.bins.end(band), cells);
+        colours.assign(static_cast<std::size_t>(p.L), c.grey);
+        for (std::size_t col = 0; col < cells.size() && col < colours.size(); ++col) {
+            const binned_agreement& cell = cells[col];
+            if (cell.kind == binned_agreement::shows::uncompared) colours[col] = c.pink;
+            if (cell.kind == binned_agreement::shows::residues)
+                colours[col] = cell.decile() < 0 ? a.noPairs : a.ramp[cell.decile()];
+        }
+        f_paintCellRow(image, columns, p.stripTop(i), p.denseBottom(i), colours);
+    }
+    f_outRowRuler(image, p.N, f_rulerStep(p.pitch / static_cast<double>(p.bins.perRow)), [&](long long number) {
+        const int i = p.strips() - static_cast<int>(p.bins.bandOf(number - 1));
+        return (p.stripTop(i) + p.denseBottom(i)) / 2;
+    }, p.left, false, c.nearBlack);
+}
+
+}  // namespace
+
+// ---- 2. the picture ----
 
 bool AgreementImage(const alignment& ali, const picture_settings& settings, const picture_request& request,
                     const alignment_agreement& agreement, bool firstAsReference)
@@ -46,10 +85,16 @@ bool AgreementImage(const alignment& ali, const picture_settings& settings, cons
     image.text(font_face::tiny, left - 4 - 45, yPanel + 8, "agreement", c.darkOrange);
 
     // The bands: every residue of a compared sequence on the ramp, the others one pink band.
-    std::vector<char> codes(static_cast<std::size_t>(N), ' ');
+    if (p.dense) {
+        drawDenseBands(image, p, c, a, agreement, rows);
+        if (settings.letters && request.letterCells != nullptr)  // too thin for letters: say how thin
+            (void)request.letterCells->offer(columns.cellRight(0) - columns.cellLeft(0) + 1,
+                                             static_cast<int>(std::ceil(p.pitch)));
+    }
+    std::vector<char> codes(static_cast<std::size_t>(p.dense ? 0 : N), ' ');
     std::vector<agreement_ratio> perColumn;
     std::vector<int> cellColours;
-    for (int i = 1; i <= N; ++i) {
+    for (int i = 1; i <= static_cast<int>(codes.size()); ++i) {
         const std::size_t s = static_cast<std::size_t>(N - i);
         const int yTop = p.stripTop(i), yBottom = p.stripBottom(i);
         f_drawStripGround(image, p, c, i);
@@ -84,15 +129,17 @@ bool AgreementImage(const alignment& ali, const picture_settings& settings, cons
         f_drawStripBottomLine(image, p, c, i);
     }
     f_drawComparisonTicks(image, p, c);
-    for (int i = 1; i <= N; ++i)
+    for (int i = 1; i <= static_cast<int>(codes.size()); ++i)
         f_outCompType(image, W - right - 1, p.stripTop(i), p.stripBottom(i), codes[static_cast<std::size_t>(N - i)],
                       c.brown);
     f_outFrame(image, 'b', left, p.top, W - right, H - p.bottom, c.brown);
 
     f_drawAgreementLegend(image, left, f_comparisonLegendY(p, settings), W, a, c);
 
-    const std::string scores = "SP " + f_formatRatio(agreement.sp(), 4) + " TC " + f_formatRatio(agreement.tc(), 4) +
-                               (firstAsReference ? " (first as reference)" : " (second as reference)");
+    const std::string scores = f_withOverviewNote(
+        "SP " + f_formatRatio(agreement.sp(), 4) + " TC " + f_formatRatio(agreement.tc(), 4) +
+            (firstAsReference ? " (first as reference)" : " (second as reference)"),
+        p.bins.perRow);
     f_drawComparisonHeader(image, p, request, c, request.title.empty() ? "Comparison of two alignments" : request.title,
                            scores);
     return files.write();

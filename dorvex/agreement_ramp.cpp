@@ -33,35 +33,6 @@ int f_agreementColour(const agreement_colours& colours, const agreement_ratio& r
     return ratio.defined() ? colours.ramp[ratio.decile()] : colours.noPairs;
 }
 
-void f_paintCellRow(canvas& image, const block_geometry& columns, int yTop, int yBottom,
-                    const std::vector<int>& cellColours)
-{
-    const int from = columns.x_left + 1, to = columns.x_right;
-    std::vector<unsigned char> scanline(static_cast<std::size_t>(std::max(to - from + 1, 0)), 0);
-    std::vector<bool> painted(scanline.size(), false);
-    for (std::size_t c = 0; c < cellColours.size(); ++c) {
-        if (cellColours[c] < 0) continue;
-        const long long column = static_cast<long long>(c);
-        const int x1 = std::max(columns.cellLeft(column), from);
-        const int x2 = std::min(columns.cellRight(column), to);
-        for (int x = x1; x <= x2; ++x) {
-            scanline[static_cast<std::size_t>(x - from)] = static_cast<unsigned char>(cellColours[c]);
-            painted[static_cast<std::size_t>(x - from)] = true;
-        }
-    }
-    // Paint the runs that cells cover; the ground shows where none does.
-    for (int x = from; x <= to;) {
-        if (!painted[static_cast<std::size_t>(x - from)]) {
-            ++x;
-            continue;
-        }
-        int end = x;
-        while (end < to && painted[static_cast<std::size_t>(end + 1 - from)]) ++end;
-        image.paintColumns(x, end, yTop, yBottom, scanline.data() + (x - from));
-        x = end + 1;
-    }
-}
-
 void f_drawAgreementLegend(canvas& image, int left, int y, int W, const agreement_colours& a,
                            const comparison_colours& c)
 {

@@ -1,6 +1,6 @@
 // The colours of agreement that dorvex's agreement and methods pictures share: the ramp from none
-// to all and the grey of residues without pairs, rows of cells painted in them, and the legend
-// line that explains them.
+// to all and the grey of residues without pairs, and the legend line that explains them (rows of
+// cells are painted in them by f_paintCellRow, common/pictures/fragment.h).
 #pragma once
 #include <vector>
 
@@ -26,12 +26,6 @@ agreement_page_colours f_startAgreementPage(canvas& image, const comparison_page
 
 // The colour of a ratio: its decile's step of the ramp, or the grey when it is undefined.
 int f_agreementColour(const agreement_colours& colours, const agreement_ratio& ratio);
-
-// Paints one row of cells from yTop to yBottom, each column of cellColours (a colour, or below 0
-// for none) in its cell of columns, through one scanline: where columns are narrower than a
-// pixel the later one owns the pixel.
-void f_paintCellRow(canvas& image, const block_geometry& columns, int yTop, int yBottom,
-                    const std::vector<int>& cellColours);
 
 // The legend line at y, from x left: the ramp from 0 to 100 per cent, the gap grey and the
 // no-pairs grey; W is the picture's width.

@@ -1,5 +1,5 @@
 // The comparison picture.
-//   1. shifts   2. strips and ticks   3. legends and titles
+//   1. shifts   2. dense strips   3. legends and titles   4. the picture
 #include "dorvex/comparison_image.h"
 
 #include <algorithm>
@@ -11,12 +11,14 @@
 #include "common/io/trace.h"
 #include "common/pictures/legends.h"
 #include "common/pictures/picture_files.h"
+#include "common/pictures/row_ruler.h"
 #include "common/pictures/weight_panel.h"
 #include "common/surface/primitives.h"
 #include "common/surface/text_room.h"
 #include "dorvex/comparison_page.h"
 #include "dorvex/comparison_strip.h"
 #include "dorvex/correspondence.h"
+#include "dorvex/dense_rows.h"
 
 namespace {
 
@@ -45,6 +47,72 @@ shift_summary summariseShifts(const offset_maps& offsets, long long L)
 }
 
 int clampToInt(long long v) { return static_cast<int>(std::clamp<long long>(v, -2147483647, 2147483647)); }
+
+// ---- 2. dense strips ----
+
+// Strips below kRulerBelow: edge to edge on white, each the strip colour most of its sequences
+// show, pixel by pixel; a ruler of sequence numbers instead of names; no labels or markers.
+void drawDenseStrips(canvas& image, const comparison_page& p, const comparison_colours& c, const picture_context& pic,
+                     const offset_maps& offsets, int hi, int lo)
+{
+    const int x1 = p.left + 1, x2 = p.plotRight() - 1;
+    image.fillRect(x1, p.stripTop(p.strips()), x2, p.stripBottom(1), c.white);
+    strip_vote vote(image, pic, x1, x2, hi, lo);
+    for (int i = 1; i <= p.strips(); ++i) {
+        const long long band = p.strips() - i;
+        f_paintPixelRuns(image, x1, p.stripTop(i), p.denseBottom(i),
+                         vote.mostShown(offsets, p.bins.first(band), p.bins.end(band)));
+    }
+    f_outRowRuler(image, p.N, f_rulerStep(p.pitch / static_cast<double>(p.bins.perRow)), [&](long long number) {
+        const int i = p.strips() - static_cast<int>(p.bins.bandOf(number - 1));
+        return (p.stripTop(i) + p.denseBottom(i)) / 2;
+    }, p.left, false, c.nearBlack);
+}
+
+// ---- 3. legends and titles ----
+
+void drawLegendsAndTitles(canvas& image, const alignment& ali, const picture_settings& settings,
+                          const picture_request& request, const comparison_page& p, const comparison_colours& c,
+                          const picture_context& pic, const shift_summary& shifts, int hi, int lo, int wlScale,
+                          bool markerDrawn)
+{
+    const int W = p.W, left = p.left;
+    const int legendY = f_comparisonLegendY(p, settings);
+    image.text(font_face::small, left, legendY, "Legends: ", c.brown);
+    const int gapWidth = W > 600 ? 25 : 12;
+    const int x0 = left + 54 + gapWidth;
+    image.fillRect(x0, legendY + 2, x0 + 12, legendY + 12, pic.gapColour);
+    image.text(font_face::small, x0 + 15, legendY, "gap", c.brown);
+    int x = x0 + 33 + gapWidth;
+    // The movement legends name this alignment's method; the name is cut so that the legend line
+    // (movement legend, column-weight legend, mismatch sample) ends inside the picture.
+    const long long restOfLine = 53 + 6 + 66 + gapWidth + 133 + gapWidth + (markerDrawn ? 63 : 0);
+    const std::string caption =
+        f_fitText(request.algorithm, font_face::small, (W - kComparisonMargin) - (x + restOfLine));
+    int xRight = x;
+    if (shifts.right) xRight = f_moveLeg(image, x, x + 50, legendY, 'R', hi - 1, lo + 1, caption, c.brown, c.darkOrange);
+    if (shifts.right && shifts.left) {
+        f_moveLeg(image, x, x + 50, legendY + 18, 'B', hi - 1, lo + 1, caption, c.brown, c.darkOrange);
+        x = xRight + gapWidth;
+        image.fillRect(x0, legendY + 18, x0 + 12, legendY + 28, c.white);
+        image.outlineRect(x0, legendY + 18, x0 + 12, legendY + 28, pic.gapColour);
+        image.text(font_face::small, x0 + 15, legendY + 16, "same", c.brown);
+    } else if (shifts.left) {
+        x = f_moveLeg(image, x, x + 50, legendY, 'L', hi - 1, lo + 1, caption, c.brown, c.darkOrange) + gapWidth;
+    } else if (shifts.right) {
+        x = xRight + gapWidth;
+    }
+    x = f_colWeightLeg(image, x, x + 50, legendY, wlScale, ali.max_weight, c.brown) + gapWidth;
+    if (markerDrawn) {
+        image.fillRect(x, legendY + 2, x + 12, legendY + 12, c.mauve);
+        image.outlineRect(x, legendY + 2, x + 12, legendY + 12, c.red);
+        image.text(font_face::small, x + 15, legendY, "mismatch", c.brown);
+    }
+    const bool untitled = request.title.empty();
+    f_drawComparisonHeader(image, p, request, c, untitled ? "Comparison of two alignments" : request.title,
+                           f_withOverviewNote(untitled ? "with same sequences" : "Comparison of two alignments",
+                                              p.bins.perRow));
+}
 
 }  // namespace
 
@@ -86,6 +154,13 @@ bool DorvexImage(const alignment& ali, const picture_settings& settings, const p
     if (static_cast<long long>(hi) - lo <= 2) hi = hi + 1;
 
     // ---- 2. strips and ticks ----
+    if (p.dense) {
+        drawDenseStrips(image, p, c, pic, offsets, hi, lo);
+        f_drawComparisonTicks(image, p, c);
+        f_outFrame(image, 'b', left, p.top, W - right, H - p.bottom, c.brown);
+        drawLegendsAndTitles(image, ali, settings, request, p, c, pic, shifts, hi, lo, wlScale, false);
+        return files.write();
+    }
     std::vector<char> codes(static_cast<std::size_t>(N), ' ');
     // What the label of each strip must stand clear of: its gap bars and its mismatch marker.
     std::vector<std::vector<std::pair<int, int>>> obstacles(static_cast<std::size_t>(N));
@@ -113,40 +188,6 @@ bool DorvexImage(const alignment& ali, const picture_settings& settings, const p
                       c.brown, obstacles[static_cast<std::size_t>(N - i)], left + 1);
     f_outFrame(image, 'b', left, p.top, W - right, H - p.bottom, c.brown);
 
-    // ---- 3. legends and titles ----
-    const int legendY = f_comparisonLegendY(p, settings);
-    image.text(font_face::small, left, legendY, "Legends: ", c.brown);
-    const int gapWidth = W > 600 ? 25 : 12;
-    const int x0 = left + 54 + gapWidth;
-    image.fillRect(x0, legendY + 2, x0 + 12, legendY + 12, pic.gapColour);
-    image.text(font_face::small, x0 + 15, legendY, "gap", c.brown);
-    int x = x0 + 33 + gapWidth;
-    // The movement legends name this alignment's method; the name is cut so that the legend line
-    // (movement legend, column-weight legend, mismatch sample) ends inside the picture.
-    const long long restOfLine = 53 + 6 + 66 + gapWidth + 133 + gapWidth + (markerDrawn ? 63 : 0);
-    const std::string caption =
-        f_fitText(request.algorithm, font_face::small, (W - kComparisonMargin) - (x + restOfLine));
-    int xRight = x;
-    if (shifts.right) xRight = f_moveLeg(image, x, x + 50, legendY, 'R', hi - 1, lo + 1, caption, c.brown, c.darkOrange);
-    if (shifts.right && shifts.left) {
-        f_moveLeg(image, x, x + 50, legendY + 18, 'B', hi - 1, lo + 1, caption, c.brown, c.darkOrange);
-        x = xRight + gapWidth;
-        image.fillRect(x0, legendY + 18, x0 + 12, legendY + 28, c.white);
-        image.outlineRect(x0, legendY + 18, x0 + 12, legendY + 28, pic.gapColour);
-        image.text(font_face::small, x0 + 15, legendY + 16, "same", c.brown);
-    } else if (shifts.left) {
-        x = f_moveLeg(image, x, x + 50, legendY, 'L', hi - 1, lo + 1, caption, c.brown, c.darkOrange) + gapWidth;
-    } else if (shifts.right) {
-        x = xRight + gapWidth;
-    }
-    x = f_colWeightLeg(image, x, x + 50, legendY, wlScale, ali.max_weight, c.brown) + gapWidth;
-    if (markerDrawn) {
-        image.fillRect(x, legendY + 2, x + 12, legendY + 12, c.mauve);
-        image.outlineRect(x, legendY + 2, x + 12, legendY + 12, c.red);
-        image.text(font_face::small, x + 15, legendY, "mismatch", c.brown);
-    }
-    const bool untitled = request.title.empty();
-    f_drawComparisonHeader(image, p, request, c, untitled ? "Comparison of two alignments" : request.title,
-                           untitled ? "with same sequences" : "Comparison of two alignments");
+    drawLegendsAndTitles(image, ali, settings, request, p, c, pic, shifts, hi, lo, wlScale, markerDrawn);
     return files.write();
 }

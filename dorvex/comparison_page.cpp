@@ -6,12 +6,16 @@
 
 #include "common/io/strings.h"
 #include "common/pictures/legends.h"
+#include "common/pictures/row_ruler.h"
 #include "common/surface/primitives.h"
 #include "common/surface/text_room.h"
 
 namespace {
 
 int clampToInt(long long v) { return static_cast<int>(std::clamp<long long>(v, -2147483647, 2147483647)); }
+
+// The height of a strip where the strips fit: 20 pixels.
+constexpr int kOwnStripHeight = 20;
 
 }  // namespace
 
@@ -21,22 +25,31 @@ comparison_page f_layComparisonPage(const picture_settings& settings, int height
                                     long long L, bool twoLegendLines)
 {
     comparison_page p;
-    p.H = height;
     p.N = static_cast<int>(names.size());
     p.L = L;
     p.left = f_nameColumn(names, settings.name_width);
     int widened = p.left - f_nameColumn(names, 10);
     if (twoLegendLines) p.bottom += 12;
-    if (settings.wl_no_frame == 0) {
-        p.panelGap = 0;
+    if (settings.wl_no_frame == 0)
         p.bottom += settings.wl_height + 12;
-        p.panelBase = (p.H - p.bottom) + 15;
-    } else {
+    else
         p.panelGap = settings.wl_height + 4;
-        p.panelBase = (p.H - p.bottom) - settings.wl_height;
-    }
-    p.pitch = static_cast<double>(static_cast<long long>(p.H) - p.top - p.bottom - p.panelGap) / p.N;
-    if (p.pitch < 6.0) {  // names in two staggered columns
+    const bool bounded = f_boundedSizes(settings);
+    p.H = height;
+    if (bounded && height <= 0)
+        p.H = static_cast<int>(std::clamp<long long>(
+            p.top + p.bottom + p.panelGap + f_rowsHeight(p.N, 0, kOwnStripHeight, settings.max_height),
+            kLeastPictureHeight, 2147483647));
+    p.panelBase = settings.wl_no_frame == 0 ? (p.H - p.bottom) + 15 : (p.H - p.bottom) - settings.wl_height;
+    const double space = static_cast<double>(static_cast<long long>(p.H) - p.top - p.bottom - p.panelGap);
+    const row_fit fit = f_fitRows(settings, p.N, 0, space);
+    p.bins = fit.bins;
+    p.pitch = fit.rowHeight;
+    p.dense = fit.dense;
+    if (p.dense) {  // a ruler instead of names
+        p.left = f_rulerColumn(p.N);
+        widened = p.left - f_nameColumn(names, 10);
+    } else if (p.pitch < 6.0) {  // names in two staggered columns
         p.left *= 2;
         widened *= 2;
     }

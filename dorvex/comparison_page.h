@@ -7,6 +7,7 @@
 #include "common/pictures/block_geometry.h"
 #include "common/pictures/picture.h"
 #include "common/pictures/picture_settings.h"
+#include "common/pictures/row_layout.h"
 #include "common/surface/canvas.h"
 
 struct comparison_page {
@@ -16,6 +17,9 @@ struct comparison_page {
     int panelGap = 0;                 // room under the strips for an unframed panel
     double panelBase = 0.0;           // top of the panel under the strips
     double pitch = 0.0;               // height of one strip
+    row_bins bins;                    // the sequences of each strip: one, or a bin in an overview
+    bool dense = false;               // strips below kRulerBelow under the bounded sizes: a ruler
+                                      // instead of names, strips edge to edge
     int nameMode = 0;                 // how names are drawn (see f_outSeqName)
     double colWidth = 0.0;            // width of one column: the plot's width over L
     int step = 1, nTicks = 0;         // columns between ticks, and their number
@@ -24,6 +28,9 @@ struct comparison_page {
     // Strip i, counted from 1 at the bottom (it shows sequence N - i), from yTop to yBottom.
     int stripTop(int i) const { return f_trunc(H - bottom - i * pitch - panelGap); }
     int stripBottom(int i) const { return f_trunc(H - bottom - (i - 1) * pitch - panelGap); }
+    int strips() const { return static_cast<int>(bins.bands); }
+    // The last pixel row of dense strip i, which shares no row with the strip below.
+    int denseBottom(int i) const { return std::max(stripTop(i), stripBottom(i) - 1); }
     int plotRight() const { return W - right; }
     // The page's columns as a block: every column across the plot, and the panel under the
     // strips (the strips themselves are laid out above).
@@ -32,7 +39,9 @@ struct comparison_page {
 
 // Lays out a page of the given height for the names and L columns; twoLegendLines leaves room
 // for a second legend line. A name column wider or narrower than the default one (settings.name_width)
-// widens or narrows the picture by as much, so that the plot keeps its width.
+// widens or narrows the picture by as much, so that the plot keeps its width. Under the bounded
+// sizes a height of 0 is computed: the margins and the rows (f_rowsHeight, 20 pixels each where
+// they fit), at least kLeastPictureHeight.
 comparison_page f_layComparisonPage(const picture_settings& settings, int height, const std::vector<std::string>& names,
                                     long long L, bool twoLegendLines);
 

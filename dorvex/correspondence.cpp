@@ -207,33 +207,22 @@ bool alone(int partner, const std::vector<std::string>& otherRows)
 
 }  // namespace
 
-void f_fillOffsets(offset_maps& offsets, const std::vector<int>& partner, const std::vector<std::string>& rows,
-                   const std::vector<std::string>& otherRows)
+void f_calcDelta(offset_maps& offsets, const std::vector<int>& partner, const std::vector<std::string>& rows,
+                 const std::vector<std::string>& otherRows)
 {
     offsets.clear();
     for (std::size_t i = 0; i < rows.size(); ++i) {
         if (i < partner.size()) {
             const int p = partner[i];
-            if (alone(p, otherRows))
+            if (alone(p, otherRows)) {
+                f_say(p == -2 ? "*** Mismatch %zu\n" : "*** Unpaired %zu\n", i);
                 fillAlone(offsets, p == -2, rows[i]);
-            else
+            } else {
                 fillPaired(offsets, rows[i], otherRows[static_cast<std::size_t>(p)]);
+            }
         }
         offsets.endRow(static_cast<int>(rows[i].size()));
     }
-}
-
-void f_sayRowsAlone(const std::vector<int>& partner, std::size_t rowCount, const std::vector<std::string>& otherRows)
-{
-    for (std::size_t i = 0; i < std::min(rowCount, partner.size()); ++i)
-        if (alone(partner[i], otherRows)) f_say(partner[i] == -2 ? "*** Mismatch %zu\n" : "*** Unpaired %zu\n", i);
-}
-
-void f_calcDelta(offset_maps& offsets, const std::vector<int>& partner, const std::vector<std::string>& rows,
-                 const std::vector<std::string>& otherRows)
-{
-    f_fillOffsets(offsets, partner, rows, otherRows);
-    f_sayRowsAlone(partner, rows.size(), otherRows);
 }
 
 // ---- 4. residue columns ----

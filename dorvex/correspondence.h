@@ -101,17 +101,9 @@ void f_stepInStep(AlignRowIterator& a, AlignRowIterator& b);
 // Fills the offset maps of one alignment (one map per row of rows, replacing what offsets held)
 // against the rows of the other. partner[i] is the index of row i's partner in otherRows, -1
 // when it has none, -2 when its same-named partner holds other residues; a row without partner
-// (or whose partner index lies outside otherRows) is flagged 'u' or 'm'. A row beyond the end of
-// partner gets its end entry only; rows of unequal lengths are compared up to the shorter
-// sequence. Prints nothing.
-void f_fillOffsets(offset_maps& offsets, const std::vector<int>& partner, const std::vector<std::string>& rows,
-                   const std::vector<std::string>& otherRows);
-
-// Prints "*** Unpaired i" or "*** Mismatch i" for each of the first rowCount rows that
-// f_fillOffsets flags 'u' or 'm', in order.
-void f_sayRowsAlone(const std::vector<int>& partner, std::size_t rowCount, const std::vector<std::string>& otherRows);
-
-// f_fillOffsets, then f_sayRowsAlone.
+// (or whose partner index lies outside otherRows) is flagged 'u' or 'm' and "*** Unpaired i" /
+// "*** Mismatch i" is printed. A row beyond the end of partner gets its end entry only; rows of
+// unequal lengths are compared up to the shorter sequence.
 void f_calcDelta(offset_maps& offsets, const std::vector<int>& partner, const std::vector<std::string>& rows,
                  const std::vector<std::string>& otherRows);
 

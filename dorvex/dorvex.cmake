@@ -10,6 +10,7 @@ add_library(dorvex_lib STATIC
   dorvex/agreement_ramp.cpp
   dorvex/methods_image.cpp
   dorvex/methods_run.cpp
+  dorvex/dense_rows.cpp
   dorvex/agreement.cpp
   dorvex/agreement_tables.cpp
   dorvex/alignment_input.cpp

@@ -3,11 +3,15 @@
 #include "dorvex/dorvex_pictures.h"
 
 #include <algorithm>
+#include <functional>
 #include <string>
 
 #include "common/alignment/alignment.h"
 #include "common/analysis/color_groups.h"
+#include "common/io/cores.h"
+#include "common/io/trace.h"
 #include "common/pictures/picture_types.h"
+#include "common/pictures/row_layout.h"
 #include "common/pictures/vemura_image.h"
 #include "common/options/run_messages.h"
 #include "dorvex/agreement_image.h"
@@ -36,7 +40,6 @@ struct picture_pair {
     const prog_options& opts;
     picture_input one, two;  // the first alignment's and the second's
     std::vector<std::string> groups;  // colour groups of the side-by-side pictures
-    letter_cells cells;               // the cells offered residue letters, in every picture
 
     // The request of a picture of one alignment (side 0 the first, 1 the second) against the other.
     picture_request request(int number, int side)
@@ -52,10 +55,16 @@ struct picture_pair {
         r.title = opts.title;
         r.algorithm = opts.algorithms[side];
         r.otherAlgorithm = opts.algorithms[1 - side];
-        r.letterCells = &cells;
         return r;
     }
 };
+
+// The request with the cells its picture offers letters noted in cells.
+picture_request withCells(picture_request request, letter_cells& cells)
+{
+    request.letterCells = &cells;
+    return request;
+}
 
 // Prepares the side-by-side pictures: each alignment's record gets the other's rows and weights,
 // and both get their dominant groups.
@@ -88,7 +97,7 @@ int f_drawPairPictures(const prog_options& opts, const picture_settings& imageOp
     alignment_input& first = pair.first;
     alignment_input& second = pair.second;
     const pairing& pairs = pair.pairs;
-    picture_pair pictures{opts, {}, {}, {}, {}};
+    picture_pair pictures{opts, {}, {}, {}};
     auto fill = [](alignment& record, alignment_input& input, std::vector<double>& weights, double max,
                    const std::vector<int>& mismatchCols) {
         record.names = &input.names;
@@ -100,42 +109,72 @@ int f_drawPairPictures(const prog_options& opts, const picture_settings& imageOp
     };
     fill(pictures.one.record, first, pair.weights1, pair.max1, pairs.mismatchCols1);
     fill(pictures.two.record, second, pair.weights2, pair.max2, pairs.mismatchCols2);
-    pictures.one.height = f_pictureHeight(imageOpts.height, first.rows.size(), imageOpts.wl_height);
-    pictures.two.height = f_pictureHeight(imageOpts.height, second.rows.size(), imageOpts.wl_height);
+    // Under the bounded sizes each picture takes its height from its own layout.
+    const bool bounded = f_boundedSizes(imageOpts);
+    auto heightOf = [&](const alignment_input& input) {
+        return bounded ? imageOpts.height : f_pictureHeight(imageOpts.height, input.rows.size(), imageOpts.wl_height);
+    };
+    pictures.one.height = heightOf(first);
+    pictures.two.height = heightOf(second);
 
-    int exitCode = 0;
+    // The pictures in the order of the table of types, the first alignment's first; drawn side by
+    // side under the bounded sizes, their traces and messages in that order.
+    std::vector<std::function<bool(letter_cells&)>> pictureJobs;
     bool sideBySideReady = false;
+    held_output preparing;  // the trace of the preparation, printed where a run one by one prints it
     for (const picture_type& type : f_pictureTypes()) {
         if (!f_drawsPicture(program_kind::dorvex, type.number) || !f_findType(opts.image_types, type.number))
             continue;
-        const picture_request forFirst = pictures.request(type.number, 0);
-        const picture_request forSecond = pictures.request(type.number, 1);
-        switch (type.dorvexLayout) {
-        case picture_layout::shifts:
-            if (!DorvexImage(pictures.one.record, imageOpts, forFirst)) exitCode = 5;
-            if (!DorvexImage(pictures.two.record, imageOpts, forSecond)) exitCode = 5;
-            break;
-        case picture_layout::comparison:
-            if (!sideBySideReady) prepareSideBySide(pictures, first, second, pair.molType);
-            sideBySideReady = true;
-            if (!VemuraImage(pictures.one.record, imageOpts, forFirst)) exitCode = 5;
-            if (!VemuraImage(pictures.two.record, imageOpts, forSecond)) exitCode = 5;
-            break;
-        case picture_layout::agreement: {
-            if (firstAgrees == nullptr) break;
-            if (!AgreementImage(pictures.one.record, imageOpts, forFirst, *firstAgrees, true)) exitCode = 5;
-            // The second alignment as reference only while its picture is drawn.
-            const alignment_agreement secondAgrees =
-                f_computeAgreement(second.rows, pairs.partner21, first.rows, pairs.partner12);
-            if (!AgreementImage(pictures.two.record, imageOpts, forSecond, secondAgrees, false)) exitCode = 5;
-            break;
-        }
-        case picture_layout::residues:
-        case picture_layout::values:
-        case picture_layout::methods:  // drawn in the methods mode only
-            break;
+        for (int side = 0; side < 2; ++side) {
+            const picture_input& input = side == 0 ? pictures.one : pictures.two;
+            const picture_request request = pictures.request(type.number, side);
+            switch (type.dorvexLayout) {
+            case picture_layout::shifts:
+                pictureJobs.emplace_back([&input, &imageOpts, request](letter_cells& cells) {
+                    return DorvexImage(input.record, imageOpts, withCells(request, cells));
+                });
+                break;
+            case picture_layout::comparison:
+                if (!sideBySideReady) {
+                    f_holdOutput(&preparing);
+                    prepareSideBySide(pictures, first, second, pair.molType);
+                    f_holdOutput(nullptr);
+                    pictureJobs.emplace_back([&preparing](letter_cells&) {
+                        f_releaseOutput(preparing);
+                        return true;
+                    });
+                }
+                sideBySideReady = true;
+                pictureJobs.emplace_back([&input, &imageOpts, request](letter_cells& cells) {
+                    return VemuraImage(input.record, imageOpts, withCells(request, cells));
+                });
+                break;
+            case picture_layout::agreement:
+                if (firstAgrees == nullptr) break;
+                pictureJobs.emplace_back([&, side, request](letter_cells& cells) {
+                    if (side == 0)
+                        return AgreementImage(input.record, imageOpts, withCells(request, cells), *firstAgrees, true);
+                    // The second alignment as reference only while its picture is drawn.
+                    const alignment_agreement secondAgrees =
+                        f_computeAgreement(second.rows, pairs.partner21, first.rows, pairs.partner12);
+                    return AgreementImage(input.record, imageOpts, withCells(request, cells), secondAgrees, false);
+                });
+                break;
+            case picture_layout::residues:
+            case picture_layout::values:
+            case picture_layout::methods:  // drawn in the methods mode only
+                break;
+            }
         }
     }
-    f_warnAboutLetters(opts, pictures.cells);
-    return exitCode;
+    std::vector<letter_cells> cells(pictureJobs.size());
+    std::vector<char> written(pictureJobs.size(), 0);
+    std::vector<std::function<void()>> jobs;
+    for (std::size_t i = 0; i < pictureJobs.size(); ++i)
+        jobs.emplace_back([&, i]() { written[i] = pictureJobs[i](cells[i]); });
+    f_runInOrder(jobs, f_drawingThreads(imageOpts));
+    letter_cells all;
+    for (const letter_cells& picture : cells) all.add(picture);
+    f_warnAboutLetters(opts, all);
+    return std::count(written.begin(), written.end(), 0) == 0 ? 0 : 5;
 }

@@ -13,8 +13,8 @@
 #include "common/analysis/color_groups.h"
 #include "common/analysis/column_weights.h"
 #include "common/io/text_input.h"
+#include "common/io/cores.h"
 #include "common/io/trace.h"
-#include "common/io/work_split.h"
 #include "common/options/prog_options.h"
 #include "common/options/run_messages.h"
 #include "common/options/run_setup.h"
@@ -120,16 +120,10 @@ int dorvex_run(int argc, char** argv)
 
     // The offset maps, for the trace and the shift pictures (nothing else reads them).
     if (!f_isQuiet() || picturesDrawn(opts.image_types, picture_layout::shifts)) {
-        // The first alignment's maps are filled (and its rows without partner told) while the
-        // second's are filled on another core; the second's rows without partner are told after.
-        f_splitWork(2, [&](std::size_t, std::size_t begin, std::size_t end) {
-            for (std::size_t side = begin; side < end; ++side)
-                if (side == 0)
-                    f_calcDelta(first.offsets, pairs.partner12, first.rows, second.rows);
-                else
-                    f_fillOffsets(second.offsets, pairs.partner21, second.rows, first.rows);
-        });
-        f_sayRowsAlone(pairs.partner21, second.rows.size(), first.rows);
+        // Both alignments' maps side by side; the trace comes out as if one were filled after the
+        // other.
+        f_runInOrder({[&] { f_calcDelta(first.offsets, pairs.partner12, first.rows, second.rows); },
+                      [&] { f_calcDelta(second.offsets, pairs.partner21, second.rows, first.rows); }});
         printOffsets("*** 1st Offsets:", first.offsets);
         printOffsets("*** 2nd Offsets:", second.offsets);
     }

@@ -5,6 +5,7 @@
 
 #include "common/io/strings.h"
 #include "common/io/trace.h"
+#include "common/pictures/fragment.h"
 #include "common/pictures/legends.h"
 #include "common/pictures/picture_files.h"
 #include "common/pictures/weight_panel.h"

@@ -8,10 +8,13 @@
 #include "common/io/file_output.h"
 #include "common/io/strings.h"
 #include "common/io/trace.h"
-#include "common/io/work_split.h"
+#include "common/io/cores.h"
 #include "dorvex/mismatch_report.h"
 
 namespace {
+
+// Rows are compared or hashed on all cores, in shares of at least this many.
+constexpr std::size_t kLeastRows = 256;
 
 void cannotWriteReport(const std::string& name)
 {
@@ -72,7 +75,7 @@ pairing f_pairSequences(const alignment_input& first, const alignment_input& sec
     auto findByContent = [&](const std::string& row) {
         if (!contentListed) {
             std::vector<std::size_t> hashes(second.rows.size());  // (on all cores)
-            f_splitWork(second.rows.size(), [&](std::size_t, std::size_t begin, std::size_t end) {
+            f_splitAcrossCores(second.rows.size(), kLeastRows, [&](std::size_t begin, std::size_t end, std::size_t) {
                 for (std::size_t j = begin; j < end; ++j)
                     if (!keptForNamesake[j]) hashes[j] = f_residueHash(second.rows[j]);
             });
@@ -102,7 +105,7 @@ pairing f_pairSequences(const alignment_input& first, const alignment_input& sec
     for (std::size_t i = 0; i < first.names.size(); ++i)
         if (pairsByName(first.names[i])) namesake[i] = byName.at(first.names[i]);
     std::vector<char> sameAsNamesake(first.names.size(), 0);
-    f_splitWork(first.names.size(), [&](std::size_t, std::size_t begin, std::size_t end) {
+    f_splitAcrossCores(first.names.size(), kLeastRows, [&](std::size_t begin, std::size_t end, std::size_t) {
         for (std::size_t i = begin; i < end; ++i)
             if (namesake[i] >= 0)
                 sameAsNamesake[i] = f_sameResidues(first.rows[i], second.rows[static_cast<std::size_t>(namesake[i])]);

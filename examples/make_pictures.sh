@@ -1,7 +1,7 @@
 #!/bin/sh
 # Regenerates the pictures shown in the README (docs/pictures/) from the shipped globin
-# alignments: every vemura picture type, a split picture, residue letters, a figure, and dorvex's
-# comparison and agreement pictures.
+# alignments: every vemura picture type, a split picture, residue letters, a figure, dorvex's
+# comparison and agreement pictures, and an overview of many variants of the globins.
 #   sh examples/make_pictures.sh [BUILD-DIR]
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -36,6 +36,30 @@ bench="$top/tests/data/benchmark"
 "$build/dorvex" -q --no-summary -W 800 -o dorvex_ --reference "$bench/BB30014.msf" "$bench/clustalo.fa" \
     "$bench/mafft.fa" "$bench/kalign.fa" "$bench/muscle.fa"
 rm -f dorvex_methods.tsv
+# An overview: 9,000 variants of the 45 globins (200 of each, in the order of the globins; 15 per
+# cent of their residues changed, some with a deleted stretch), drawn in rows of at most 1,200
+# pixels. The variants come from a generator of awk's own (Park-Miller), the same in every awk.
+awk 'function rnd() { seed = (seed * 16807) % 2147483647; return seed / 2147483647 }
+     NF == 2 { if (!($1 in row)) order[++n] = $1; row[$1] = row[$1] $2 }
+     END {
+         seed = 20261207; residues = "ACDEFGHIKLMNPQRSTVWY"
+         for (i = 1; i <= n; i++)
+             for (v = 1; v <= 200; v++) {
+                 s = row[order[i]]; out = ""
+                 for (c = 1; c <= length(s); c++) {
+                     ch = substr(s, c, 1)
+                     if (ch != "-" && rnd() < 0.15) ch = substr(residues, int(rnd() * 20) + 1, 1)
+                     out = out ch
+                 }
+                 if (rnd() < 0.3) {
+                     at = int(rnd() * length(out)) + 1; len = int(rnd() * 12) + 1
+                     out = substr(out, 1, at - 1) substr("------------", 1, len) substr(out, at + len)
+                     out = substr(out, 1, length(s))
+                 }
+                 printf "%s_%03d %s\n", order[i], v, out
+             }
+     }' globins45.clustalo.blk > variants.blk
+"$build/vemura" -q --max-height 1200 -T "9,000 globin variants" --method "Clustal Omega" -o overview_ variants.blk
 mkdir -p "$top/docs/pictures"
 rm -f "$top"/docs/pictures/*.png
 cp ./*.png "$top/docs/pictures/"

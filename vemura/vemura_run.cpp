@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -16,10 +17,12 @@
 #include "common/analysis/color_groups.h"
 #include "common/analysis/column_weights.h"
 #include "common/pictures/picture_types.h"
+#include "common/pictures/row_layout.h"
 #include "common/pictures/vemura_image.h"
 #include "common/options/prog_options.h"
 #include "common/options/run_messages.h"
 #include "common/options/run_setup.h"
+#include "common/io/cores.h"
 #include "common/io/table_output.h"
 #include "common/io/text_input.h"
 #include "common/io/trace.h"
@@ -88,30 +91,38 @@ int imageHeight(int requested, std::int64_t rowCount, std::int64_t ncols, int bl
 
 // ---- 3. pictures ----
 
-// Draws every requested picture type in order (types vemura does not draw are skipped). Returns
-// 0, or 5 when a picture could not be written (the others are still drawn).
+// Draws every requested picture type (side by side on the machine's cores under the bounded sizes),
+// each picture's trace and messages in the order of the types (types vemura does not draw are
+// skipped). Returns 0, or 5 when a picture could not be written (the others are still drawn).
 int drawPictures(const alignment& ali, const picture_settings& imageOpts, const prog_options& opts,
                  const alignment_view& view, int height, const std::vector<int>& dom, const std::vector<int>& dom2)
 {
-    int exitCode = 0;
-    letter_cells cells;
-    for (int number : opts.image_types) {
-        if (!f_drawsPicture(program_kind::vemura, number)) continue;
-        picture_request request;
-        request.type = f_pictureType(number);
-        request.height = height;
-        request.domGroups = &dom;
-        request.otherDomGroups = &dom2;
-        request.fileBase = opts.image_prefix + request.type->vemuraTail;
-        request.title = opts.title;
-        request.algorithm = opts.algorithms[0];
-        request.otherAlgorithm = "2nd";
-        request.letterCells = &cells;
-        request.view = &view;
-        if (!VemuraImage(ali, imageOpts, request)) exitCode = 5;
-    }
-    f_warnAboutLetters(opts, cells);
-    return exitCode;
+    std::vector<int> numbers;
+    for (int number : opts.image_types)
+        if (f_drawsPicture(program_kind::vemura, number)) numbers.push_back(number);
+    std::vector<letter_cells> cells(numbers.size());
+    std::vector<char> written(numbers.size(), 0);
+    std::vector<std::function<void()>> jobs;
+    for (std::size_t i = 0; i < numbers.size(); ++i)
+        jobs.emplace_back([&, i]() {
+            picture_request request;
+            request.type = f_pictureType(numbers[i]);
+            request.height = height;
+            request.domGroups = &dom;
+            request.otherDomGroups = &dom2;
+            request.fileBase = opts.image_prefix + request.type->vemuraTail;
+            request.title = opts.title;
+            request.algorithm = opts.algorithms[0];
+            request.otherAlgorithm = "2nd";
+            request.letterCells = &cells[i];
+            request.view = &view;
+            written[i] = VemuraImage(ali, imageOpts, request);
+        });
+    f_runInOrder(jobs, f_drawingThreads(imageOpts));
+    letter_cells all;
+    for (const letter_cells& picture : cells) all.add(picture);
+    f_warnAboutLetters(opts, all);
+    return std::count(written.begin(), written.end(), 0) == 0 ? 0 : 5;
 }
 
 }  // namespace
@@ -188,12 +199,15 @@ int vemura_run(int argc, char** argv)
     }
     imageOpts.wl_height = 16;
     imageOpts.wl_no_frame = 0;
-    // The rows and columns drawn: the consensus is one row more.
+    // The rows and columns drawn: the consensus is one row more. Under the bounded sizes each
+    // picture takes its height from its own layout.
     const long long lastColumn = view.lastColumn(static_cast<long long>(ncols));
     const std::size_t drawnRows = view.rowCount(rows.size()) + (imageOpts.consensus ? 1 : 0);
-    const int height = imageHeight(imageOpts.height, static_cast<std::int64_t>(drawnRows),
-                                   static_cast<std::int64_t>(lastColumn - view.first_column + 1), imageOpts.block_size,
-                                   imageOpts.wl_height);
+    const int height = f_boundedSizes(imageOpts)
+                           ? imageOpts.height
+                           : imageHeight(imageOpts.height, static_cast<std::int64_t>(drawnRows),
+                                         static_cast<std::int64_t>(lastColumn - view.first_column + 1),
+                                         imageOpts.block_size, imageOpts.wl_height);
 
     int exitCode = drawPictures(ali, imageOpts, opts, view, height, dom, dom2);
     if (opts.tables) {

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "common/alignment/letters.h"
+#include "common/io/cores.h"
 #include "common/io/data_files.h"
 #include "common/io/trace.h"
 
@@ -95,23 +96,34 @@ void f_statGroup(const std::vector<std::string>& rows, const std::vector<std::st
     const std::array<int, 256> groupOf = f_groupTable(groups);
 
     // Counted row by row over chunks of columns (cache-friendly, and small whatever the
-    // alignment's length), then reduced column by column.
+    // alignment's length), the rows in shares on every core, then reduced column by column. Gaps
+    // and the characters of no group go to a last count that is never read.
     // (A group file of a million groups must not ask for gigabytes: the chunk narrows instead.)
     const std::size_t kChunk = std::clamp<std::size_t>((std::size_t{1} << 22) / std::max<std::size_t>(nGroups, 1), 1, 4096);
-    std::vector<long long> counts(std::min(columns, kChunk) * nGroups);
+    const std::size_t stride = nGroups + 1;
+    std::array<std::size_t, 256> binOf;
+    for (int b = 0; b < 256; ++b) binOf[b] = groupOf[b] >= 0 ? static_cast<std::size_t>(groupOf[b]) : nGroups;
+    constexpr std::size_t kLeastRows = 4096;
+    std::vector<std::vector<long long>> shares(f_shareCount(n, kLeastRows));
+    std::vector<long long> counts;
     std::vector<double> total(nGroups, 0.0);
     for (std::size_t chunkStart = 0; chunkStart < columns; chunkStart += kChunk) {
         const std::size_t chunkEnd = std::min(columns, chunkStart + kChunk);
-        std::fill(counts.begin(), counts.end(), 0);
-        for (const std::string& row : rows) {
-            const std::size_t end = std::min(row.size(), chunkEnd);
-            for (std::size_t c = chunkStart; c < end; ++c) {
-                const int g = groupOf[static_cast<unsigned char>(row[c])];
-                if (g >= 0) ++counts[(c - chunkStart) * nGroups + static_cast<std::size_t>(g)];
+        f_splitAcrossCores(n, kLeastRows, [&](std::size_t begin, std::size_t end, std::size_t share) {
+            std::vector<long long>& count = shares[share];
+            count.assign((chunkEnd - chunkStart) * stride, 0);
+            for (std::size_t r = begin; r < end; ++r) {
+                const std::string& row = rows[r];
+                long long* cell = count.data();
+                for (std::size_t c = chunkStart; c < std::min(row.size(), chunkEnd); ++c, cell += stride)
+                    ++cell[binOf[static_cast<unsigned char>(row[c])]];
             }
-        }
+        });
+        counts.assign((chunkEnd - chunkStart) * stride, 0);
+        for (const std::vector<long long>& share : shares)
+            for (std::size_t i = 0; i < counts.size(); ++i) counts[i] += share[i];
         for (std::size_t c = chunkStart; c < chunkEnd; ++c) {
-            const long long* count = nGroups == 0 ? nullptr : &counts[(c - chunkStart) * nGroups];
+            const long long* count = &counts[(c - chunkStart) * stride];
             int best = 0;  // ties go to the lower number; a column of gaps gets group 0
             for (std::size_t g = 0; g < nGroups; ++g) {
                 total[g] += static_cast<double>(count[g]);

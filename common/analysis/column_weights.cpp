@@ -1,17 +1,16 @@
 // Column weights: the average standardised score of the residue pairs of each column.
 // Instead of scoring every pair of rows, the residues of each column are counted by ordinal and
 // the pair sum is taken over the 22 x 22 scores; the sum is exact (128-bit integers). Rows are
-// read front to back over chunks of columns, which keeps the counts small and in cache, on all
-// cores.
+// read front to back over chunks of columns, which keeps the counts small and in cache.
 #include "common/analysis/column_weights.h"
 
 #include <algorithm>
 #include <cstdint>
 
 #include "common/analysis/weight_matrix.h"
+#include "common/io/cores.h"
 #include "common/io/data_files.h"
 #include "common/io/trace.h"
-#include "common/io/work_split.h"
 
 double f_setWeights(const std::vector<std::string>& rows, const char* matrixFile, double* weights)
 {
@@ -31,30 +30,30 @@ double f_setWeights(const std::vector<std::string>& rows, const char* matrixFile
     const std::size_t columns = rows.empty() ? 0 : rows[0].size();
 
     // Columns are taken in chunks, so that the counts stay small whatever the alignment's length;
-    // counts[k * 22 + ordinal]: how many rows hold a residue of that ordinal in column k of the
-    // chunk. The rows are counted in parts, one per core, each into counts of its own.
+    // counts[k * 22 + ordinal]: how many rows hold a residue of that ordinal in column k of the chunk,
+    // counted in shares of the rows on every core.
     constexpr std::size_t kChunk = 4096;
-    const std::size_t countsSize = std::min(columns, kChunk) * kAlphabetSize;
-    std::vector<std::vector<std::uint32_t>> partCounts(f_workParts(), std::vector<std::uint32_t>(countsSize));
-    std::vector<std::int64_t> counts(countsSize);
+    constexpr std::size_t kLeastRows = 4096;
+    std::vector<std::vector<std::int64_t>> shares(f_shareCount(n, kLeastRows));
+    std::vector<std::int64_t> counts;
     double minimum = 0.0;
     double maximum = 0.0;
     const double pairDivisor = static_cast<double>(n) * 500.0 * (static_cast<double>(n) - 1);
     for (std::size_t chunkStart = 0; chunkStart < columns; chunkStart += kChunk) {
         const std::size_t chunkEnd = std::min(columns, chunkStart + kChunk);
-        f_splitWork(n, [&](std::size_t part, std::size_t first, std::size_t last) {
-            std::vector<std::uint32_t>& own = partCounts[part];
-            std::fill(own.begin(), own.end(), 0);
-            for (std::size_t r = first; r < last; ++r) {
+        f_splitAcrossCores(n, kLeastRows, [&](std::size_t begin, std::size_t end, std::size_t share) {
+            std::vector<std::int64_t>& count = shares[share];
+            count.assign((chunkEnd - chunkStart) * kAlphabetSize, 0);
+            for (std::size_t r = begin; r < end; ++r) {
                 const std::string& row = rows[r];
-                const std::size_t end = std::min(row.size(), chunkEnd);
-                std::uint32_t* cell = own.data();
-                for (std::size_t c = chunkStart; c < end; ++c, cell += kAlphabetSize) ++cell[matrix.ord(row[c])];
+                std::int64_t* cell = count.data();
+                for (std::size_t c = chunkStart; c < std::min(row.size(), chunkEnd); ++c, cell += kAlphabetSize)
+                    ++cell[matrix.ord(row[c])];
             }
         });
-        std::fill(counts.begin(), counts.end(), 0);
-        for (const std::vector<std::uint32_t>& own : partCounts)
-            for (std::size_t k = 0; k < countsSize; ++k) counts[k] += own[k];
+        counts.assign((chunkEnd - chunkStart) * kAlphabetSize, 0);
+        for (const std::vector<std::int64_t>& share : shares)
+            for (std::size_t i = 0; i < counts.size(); ++i) counts[i] += share[i];
         for (std::size_t c = chunkStart; c < chunkEnd; ++c) {
             const std::int64_t* count = &counts[(c - chunkStart) * kAlphabetSize];
             // Exact whatever the row count and the scores: counts up to 2^31 times scores up to 2^31.

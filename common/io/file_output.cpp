@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <mutex>
 
 namespace {
 
@@ -29,8 +30,13 @@ extern "C" void removePendingAndReraise(int signalNumber)
     raise(signalNumber);
 }
 
+// Pictures may be written side by side: the slots, the signal handlers and the file mask are
+// taken under this lock.
+std::mutex g_lock;
+
 void installInterruptCleanup()
 {
+    const std::lock_guard<std::mutex> guard(g_lock);
     static bool installed = false;
     if (installed) return;
     installed = true;
@@ -47,6 +53,7 @@ void installInterruptCleanup()
 
 int claimSlot(const std::string& temporary)
 {
+    const std::lock_guard<std::mutex> guard(g_lock);
     if (temporary.size() >= kPathRoom) return -1;
     for (int i = 0; i < kPendingSlots; ++i) {
         if (g_pendingUsed[i]) continue;
@@ -59,6 +66,7 @@ int claimSlot(const std::string& temporary)
 
 void releaseSlot(atomic_file& file)
 {
+    const std::lock_guard<std::mutex> guard(g_lock);
     if (file.pendingSlot >= 0) g_pendingUsed[file.pendingSlot] = 0;
     file.pendingSlot = -1;
 }
@@ -86,6 +94,7 @@ std::string followLink(const std::string& path)
 
 mode_t newFileMode()
 {
+    const std::lock_guard<std::mutex> guard(g_lock);
     const mode_t mask = umask(0);
     umask(mask);
     return 0666 & ~mask;

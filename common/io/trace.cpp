@@ -1,6 +1,7 @@
 // The trace, the failure messages and the warnings, through one place.
 #include "common/io/trace.h"
 
+#include <algorithm>
 #include <cstdarg>
 #include <cstdio>
 
@@ -9,22 +10,47 @@ namespace {
 const char* g_programName = "vemura";
 bool g_quiet = false;
 bool g_namingFiles = false;
+thread_local held_output* t_held = nullptr;  // where the calling thread's output is kept, if anywhere
 
 std::FILE* failureStream() { return g_quiet ? stderr : stdout; }
 
-// Whatever goes to standard error follows what the trace has said so far.
-void flushTrace() { std::fflush(stdout); }
+// Every text goes out here: kept while the thread's output is held; otherwise written, whatever
+// goes to standard error following what the trace has said so far.
+void emit(std::FILE* stream, std::string_view text)
+{
+    if (t_held != nullptr) {
+        t_held->pieces.emplace_back(stream == stderr, std::string(text));
+        return;
+    }
+    if (stream == stderr) std::fflush(stdout);
+    std::fwrite(text.data(), 1, text.size(), stream);
+}
+
+std::string formatted(const char* format, va_list args)
+{
+    va_list again;
+    va_copy(again, args);
+    const int length = std::vsnprintf(nullptr, 0, format, again);
+    va_end(again);
+    std::string text(static_cast<std::size_t>(std::max(length, 0)), '\0');
+    std::vsnprintf(text.data(), text.size() + 1, format, args);
+    return text;
+}
 
 // One line on standard error: the program name, ": ", lead, the formatted text, a line end.
 void printLine(const char* lead, const char* format, va_list args)
 {
-    flushTrace();
-    std::fprintf(stderr, "%s: %s", g_programName, lead);
-    std::vfprintf(stderr, format, args);
-    std::fputc('\n', stderr);
+    emit(stderr, std::string(g_programName) + ": " + lead + formatted(format, args) + "\n");
 }
 
 }  // namespace
+
+void f_holdOutput(held_output* into) { t_held = into; }
+
+void f_releaseOutput(const held_output& held)
+{
+    for (const auto& [toError, text] : held.pieces) emit(toError ? stderr : stdout, text);
+}
 
 void f_setProgramName(const char* name) { g_programName = name; }
 const char* f_programName() { return g_programName; }
@@ -37,29 +63,24 @@ void f_say(const char* format, ...)
     if (g_quiet) return;
     va_list args;
     va_start(args, format);
-    std::vfprintf(stdout, format, args);
+    emit(stdout, formatted(format, args));
     va_end(args);
 }
 
 void f_sayText(std::string_view text)
 {
-    if (!g_quiet) std::fwrite(text.data(), 1, text.size(), stdout);
+    if (!g_quiet) emit(stdout, text);
 }
 
 void f_fail(const char* format, ...)
 {
-    if (g_quiet) flushTrace();
     va_list args;
     va_start(args, format);
-    std::vfprintf(failureStream(), format, args);
+    emit(failureStream(), formatted(format, args));
     va_end(args);
 }
 
-void f_failText(std::string_view text)
-{
-    if (g_quiet) flushTrace();
-    std::fwrite(text.data(), 1, text.size(), failureStream());
-}
+void f_failText(std::string_view text) { emit(failureStream(), text); }
 
 void f_warn(const char* format, ...)
 {
@@ -82,14 +103,14 @@ void f_setNamingFiles(bool naming) { g_namingFiles = naming; }
 void f_wrote(const std::string& path, int width, int height)
 {
     if (!g_namingFiles) return;
-    flushTrace();
     if (width > 0)
-        std::fprintf(stderr, "%s: wrote %s (%d x %d)\n", g_programName, path.c_str(), width, height);
+        emit(stderr, std::string(g_programName) + ": wrote " + path + " (" + std::to_string(width) + " x " +
+                         std::to_string(height) + ")\n");
     else
-        std::fprintf(stderr, "%s: wrote %s\n", g_programName, path.c_str());
+        emit(stderr, std::string(g_programName) + ": wrote " + path + "\n");
 }
 
-void f_output(std::string_view text) { std::fwrite(text.data(), 1, text.size(), stdout); }
+void f_output(std::string_view text) { emit(stdout, text); }
 
 void f_problem(std::string_view text)
 {
@@ -97,8 +118,4 @@ void f_problem(std::string_view text)
     f_helpHint();
 }
 
-void f_helpHint()
-{
-    flushTrace();
-    std::fprintf(stderr, "Try '%s --help'.\n", g_programName);
-}
+void f_helpHint() { emit(stderr, std::string("Try '") + g_programName + " --help'.\n"); }

@@ -6,9 +6,13 @@
 //   files written      standard error, "PROGRAM: wrote NAME (W x H)", in the runs that name them
 //   asked-for output   standard output in every run (--help, --version, what other flags ask for)
 //   flag problems      standard error: "PROGRAM: PROBLEM", then "Try 'PROGRAM --help'."
+// A thread's output can be held back and released later, so that work done side by side still
+// prints in the order of the work (common/io/cores.h).
 #pragma once
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 // The program named in warnings ("vemura", "dorvex"); set once at the start of a run.
 void f_setProgramName(const char* name);
@@ -50,3 +54,16 @@ void f_problem(std::string_view text);
 
 // Prints "Try 'PROGRAM --help'." on standard error.
 void f_helpHint();
+
+// What a thread printed while its output was held: each text, and whether it went to standard
+// error, in order.
+struct held_output {
+    std::vector<std::pair<bool, std::string>> pieces;
+};
+
+// From now on everything the calling thread prints through these functions is kept in `into`
+// instead of printed; null prints again.
+void f_holdOutput(held_output* into);
+
+// Prints what was held, in order, as it would have been printed then.
+void f_releaseOutput(const held_output& held);

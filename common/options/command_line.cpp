@@ -142,7 +142,7 @@ bool takeValues(const flag_spec& flag, const std::vector<std::string>& values, g
                 std::string& problem)
 {
     const std::string name = std::string("--") + flag.longName;
-    auto refuse = [&](const std::string& value, const char* what) {
+    auto refuse = [&](const std::string& value, const std::string& what) {
         problem = name + ": \"" + value + "\" is not " + what;
         return false;
     };
@@ -156,10 +156,11 @@ bool takeValues(const flag_spec& flag, const std::vector<std::string>& values, g
         if (!isWholeNumber(values.back())) return refuse(values.back(), "a whole number");
         given.values.push_back(values.back());
         return true;
-    case flag_value::name_width: {
-        const int width = f_atoiSaturated(values.back());
-        if (!isWholeNumber(values.back()) || width < 1 || width > 60)
-            return refuse(values.back(), "a number from 1 to 60");
+    case flag_value::bounded: {
+        const int number = f_atoiSaturated(values.back());
+        if (!isWholeNumber(values.back()) || number < flag.least || number > flag.most)
+            return refuse(values.back(),
+                          "a number from " + std::to_string(flag.least) + " to " + std::to_string(flag.most));
         given.values.push_back(values.back());
         return true;
     }

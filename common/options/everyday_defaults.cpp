@@ -1,6 +1,13 @@
 // The everyday form's defaults.
 #include "common/options/everyday_defaults.h"
 
+namespace {
+
+// The rows of a residue picture take at most this many pixels.
+constexpr int kEverydayMaxHeight = 4000;
+
+}  // namespace
+
 // A name that is all extension (".hidden") is kept.
 std::string f_fileStem(const std::string& path)
 {
@@ -27,6 +34,7 @@ void f_setEverydayDefaults(prog_options& opts, const std::vector<std::string>& a
 {
     opts.image_prefix = f_everydayPrefix(alignmentFiles);
     opts.name_width = 30;
+    opts.max_height = kEverydayMaxHeight;
     if (opts.program == program_kind::vemura) opts.gap_colour = "#e6e6e6";  // gappy families are no black pictures
     if (opts.program == program_kind::dorvex) {
         opts.image_types = {0, 30};

@@ -18,8 +18,8 @@ std::string f_fileStem(const std::string& path);
 std::string f_everydayPrefix(const std::vector<std::string>& alignmentFiles);
 
 // Sets the everyday defaults before the flags are applied: the prefix, names up to 30 characters
-// cut with "...", vemura's light grey gaps, dorvex's picture types 0 and 30 and its agreement
-// summary.
+// cut with "...", vemura's light grey gaps, rows of residue pictures in at most 4000 pixels (the
+// bounded sizes), dorvex's picture types 0 and 30 and its agreement summary.
 void f_setEverydayDefaults(prog_options& opts, const std::vector<std::string>& alignmentFiles);
 
 // Sets the defaults of dorvex's methods mode (--reference) before the flags are applied: those

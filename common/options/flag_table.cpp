@@ -24,8 +24,9 @@ const flag_spec kFlags[] = {
     {I::setting, 'W', 'W', "width", V::number, "N", true, true, "the image width",
      "image width in pixels (450 to 3000; default 800)", "image width in pixels (320 to 3000; default 640)"},
     {I::setting, 'H', 'H', "height", V::number, "N", true, true, "the image height",
-     "image height in pixels (at most 10000; 0 or less, the default, computes it from the rows; "
-     "never below what the rows need)",
+     "image height in pixels (at most 10000; 0 or less, the default, computes it from the rows; taken "
+     "exactly, at least 200, without an options file or with --max-height; else never below what the rows "
+     "need)",
      nullptr},
     {I::setting, 't', 't', "type", V::numbers, "LIST", true, true, "a picture type",
      "picture types to draw, in this order (see Picture types; default 0)",
@@ -82,10 +83,10 @@ const flag_spec kFlags[] = {
      "picture formats to write: png, svg, pdf (comma-separated; default png)", nullptr},
     {I::letters, 0, 0, "letters", V::none, nullptr, true, true, nullptr,
      "draw each residue's letter in its cell when the cell is large enough", nullptr},
-    {I::name_width, 0, 0, "name-width", V::name_width, "N", true, true, nullptr,
+    {I::name_width, 0, 0, "name-width", V::bounded, "N", true, true, nullptr,
      "show names up to N characters, a longer name cut with \"...\" (1 to 60; default 30; 10, cut without "
      "\"...\", with an options file)",
-     nullptr},
+     nullptr, 1, 60},
     {I::columns, 0, 0, "columns", V::columns, "FROM-TO", true, false, nullptr,
      "draw only the columns FROM to TO, numbered from 1 (FROM-: to the last); the axis, the weights and the "
      "values name and show the columns' own; every statistic is the whole alignment's",
@@ -113,6 +114,14 @@ const flag_spec kFlags[] = {
      "navy, blue, teal, aqua or #rrggbb (default #e6e6e6, light grey; with an options file black, and "
      "#8c8c8c for fill types other than 0)",
      nullptr},
+    {I::max_height, 0, 0, "max-height", V::bounded, "N", true, true, nullptr,
+     "the rows of a residue picture take at most N pixels (200 to 100000; default 4000): rows shrink down to "
+     "1 pixel, then each pixel row stands for several sequences (an overview); with an options file this "
+     "turns the bounded sizes on",
+     "the strips of a picture take at most N pixels (200 to 100000; default 4000): strips shrink down to 1 "
+     "pixel, then each pixel row stands for several sequences (an overview); with an options file this turns "
+     "the bounded sizes on",
+     200, 100000},
 };
 
 }  // namespace

@@ -11,7 +11,7 @@ enum class flag_value {
     numbers,     // comma-separated whole numbers; a repeated flag adds its entries
     text,        // any text, the empty text included
     formats,     // comma-separated picture formats: png, svg, pdf; a repeated flag adds them
-    name_width,  // a whole number from 1 to 60
+    bounded,     // a whole number from the flag's least to its most
     columns,     // a range of columns: FROM-TO or FROM-, numbered from 1
     scheme,      // the name of a colour scheme
     colour,      // a basic colour name of CSS or #rrggbb
@@ -22,7 +22,7 @@ enum class flag_value {
 enum class flag_id {
     setting, help, version, quiet, trace, summary, no_summary, tables, format, letters, name_width,
     columns, sequences, reference, numbers, consensus, colours, gap_colour,
-    reference_alignment, core,
+    reference_alignment, core, max_height,
 };
 
 struct flag_spec {
@@ -37,6 +37,7 @@ struct flag_spec {
     const char* what;        // a setting: what a line of its letter sets ("the title"); else null
     const char* help;        // the help text (vemura's, when the programs differ)
     const char* dorvexHelp;  // dorvex's help text when it differs; null otherwise
+    int least = 0, most = 0; // the limits of a bounded value
 };
 
 // Every flag, in the order --help lists them: the general flags, then the settings in the

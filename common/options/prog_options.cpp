@@ -31,7 +31,8 @@ prog_options::prog_options(program_kind prog)
       columns_to(0),
       numbers(false),
       consensus(false),
-      core(false)
+      core(false),
+      max_height(0)
 {
 }
 
@@ -52,6 +53,7 @@ picture_settings f_pictureSettings(const prog_options& opts)
     settings.colours = f_colourScheme(opts.colours);
     settings.consensus = opts.consensus;
     settings.row_numbers = opts.numbers;
+    settings.max_height = opts.max_height;
     settings.formats.clear();
     for (const std::string& name : opts.formats)
         settings.formats.push_back(name == "svg" ? picture_format::svg
@@ -133,6 +135,9 @@ int clamped(int value, int least, int most, const std::string& origin, const cha
     return kept;
 }
 
+// A height given to the bounded sizes is taken exactly, from this height up.
+constexpr int kLeastGivenHeight = 200;
+
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
 bool isBlankLine(const std::string& line) { return line.find_first_not_of(" \t\r\n") == std::string::npos; }
@@ -171,6 +176,8 @@ bool f_applyOption(prog_options& opts, char letter, const std::string& value, co
         break;
     case 'H':
         opts.height = clamped(f_atoiSaturated(value), INT_MIN, 10000, origin, "height", "high");
+        if (opts.max_height > 0 && opts.height > 0)  // the bounded sizes take the height as given
+            opts.height = clamped(opts.height, kLeastGivenHeight, 10000, origin, "height", "high");
         echoInt(" - Image Height: ", opts.height);
         break;
     case 't':
@@ -263,6 +270,8 @@ int f_readOptionLines(prog_options& opts, const char* path)
 void f_finishOptions(prog_options& opts)
 {
     f_say("----------------------------------------------\n\n");
+    if (opts.max_height > 0 && opts.height > 0)  // a file's height, before --max-height was known
+        opts.height = clamped(opts.height, kLeastGivenHeight, 10000, "--max-height", "height", "high");
     if (opts.program == program_kind::vemura && !opts.sel_groups.empty())
         opts.image_types.push_back(2);  // drawing selected groups is picture type 2
 }

@@ -55,6 +55,9 @@ struct prog_options {
     std::string gap_colour;           // --gap-colour: a colour's name or #rrggbb; empty: black (or grey)
     std::string reference_alignment;  // --reference (dorvex): score the alignments against it
     bool core;                        // --core (dorvex): the reference's core residues only
+
+    int max_height;                   // --max-height: 200 to 100000; 0, the classic sizes (an
+                                      // options file without the flag)
 };
 
 // The settings the pictures of the run are drawn with, as the options give them; the driver
@@ -77,8 +80,9 @@ void f_clearOptionList(prog_options& opts, char letter);
 // it could not be opened (nothing is printed then and opts keeps its defaults).
 [[nodiscard]] int f_readOptionLines(prog_options& opts, const char* path);
 
-// Ends the settings of a run: prints the separator line on the trace, and, in vemura, adds
-// picture type 2 when groups are selected.
+// Ends the settings of a run: prints the separator line on the trace, raises a height below 200
+// to 200 (with a warning) when the rows are bounded, and, in vemura, adds picture type 2 when
+// groups are selected.
 void f_finishOptions(prog_options& opts);
 
 // f_readOptionLines, then f_finishOptions when the file was read: a run with the file alone.

@@ -79,6 +79,9 @@ void applyFlags(const command_line& line, prog_options& opts)
         case flag_id::core:
             opts.core = true;
             break;
+        case flag_id::max_height:
+            opts.max_height = f_atoiSaturated(given.values.back());
+            break;
         case flag_id::help:
         case flag_id::version:
         case flag_id::quiet:

@@ -7,6 +7,7 @@
 
 #include "common/analysis/color_groups.h"
 #include "common/pictures/legends.h"
+#include "common/pictures/row_layout.h"
 #include "common/surface/text_room.h"
 
 namespace {
@@ -169,12 +170,13 @@ void header(const annotation_page& p, const std::string& title, const std::strin
     const font_face giant = font_face::giant, tiny = font_face::tiny;
     const long long titleLo = std::max(roomAfter(line1, giant, true), roomAfter(line2, giant, false));
     const long long titleHi = std::min(roomBefore(line1, giant, true), roomBefore(line2, giant, false));
-    if (title.empty()) {
+    const std::string caption = f_withOverviewNote(title.empty() ? "" : defaultTitle, p.perRow);
+    if (caption.empty()) {
         centredInRoom(p, giant, 7, defaultTitle, titleLo, titleHi);
         return;
     }
-    centredInRoom(p, giant, 5, title, titleLo, titleHi);
-    centredInRoom(p, tiny, 20, defaultTitle, roomAfter(line2, tiny, true), roomBefore(line2, tiny, true));
+    centredInRoom(p, giant, 5, title.empty() ? defaultTitle : title, titleLo, titleHi);
+    centredInRoom(p, tiny, 20, caption, roomAfter(line2, tiny, true), roomBefore(line2, tiny, true));
 }
 
 }  // namespace

@@ -24,9 +24,11 @@ struct annotation_page {
     int labelColour = 0;                  // (160,70,0)
     int textColour = 0;                   // (102,51,0)
     int sameColour = 0;                   // (0,133,0)
+    long long perRow = 1;                 // sequences per pixel row: above 1 in an overview
 };
 
 // Draws the legend row, the title (title, or the default title when empty), the method names
-// and the type tag. Changes nothing but the image.
+// and the type tag; in an overview, a caption line under the title says how many sequences a
+// pixel row stands for. Changes nothing but the image.
 void f_outAnnotations(const annotation_page& page, const std::string& title, const std::string& algorithm,
                       const std::string& otherAlgorithm);

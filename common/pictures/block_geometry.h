@@ -5,6 +5,7 @@
 #include <cstddef>
 
 #include "common/pictures/alignment_view.h"
+#include "common/pictures/row_layout.h"
 #include "common/surface/renderer.h"
 
 struct block_geometry {
@@ -17,13 +18,17 @@ struct block_geometry {
     double column_width = 0.0;  // (x_right - x_left) / span
     int x_left = 0, x_right = 0;
 
-    // Rows: one band per sequence drawn (and one for the consensus, at the bottom, when asked for),
-    // row_height high, stacked from y_bottom up to y_top; the view tells which rows, in which order.
+    // Rows: `rows` bands, row_height high, stacked from y_bottom up to y_top: one per sequence drawn,
+    // or in an overview one per bin of them (`bins`), and one for the consensus, at the bottom,
+    // when asked for; the view tells which rows, in which order. Dense rows (the bounded sizes,
+    // rows below kRulerBelow) show a ruler instead of names and are drawn edge to edge.
     int rows = 0;
     const alignment_view* view = nullptr;  // null: every row in file order
     bool consensus = false;
     double row_height = 0.0;
     int y_top = 0, y_bottom = 0;
+    row_bins bins;
+    bool dense = false;
 
     int panel_y = 0;          // the top of the block's weight panel
     int index = 0, count = 1;  // the block's place among the blocks of its picture, from 0
@@ -48,4 +53,6 @@ struct block_geometry {
         const std::size_t shown = static_cast<std::size_t>(rows - r);
         return view != nullptr ? view->rowAt(shown) : shown;
     }
+    // The last pixel row of band r where bands do not share their boundary rows (dense rows).
+    int denseBottom(int r) const { return std::max(bandTop(r), bandBottom(r) - 1); }
 };

@@ -1,5 +1,5 @@
 // Alignment fragments.
-//   1. cell colour   2. a block   3. group-letter key
+//   1. cell colour   2. a block and a row of its cells   3. group-letter key
 #include "common/pictures/fragment.h"
 
 #include <algorithm>
@@ -8,10 +8,18 @@
 #include "common/analysis/color_groups.h"
 #include "common/io/strings.h"
 #include "common/pictures/legends.h"
+#include "common/pictures/overview_bands.h"
+#include "common/pictures/row_ruler.h"
 #include "common/pictures/value_plot.h"
 #include "common/surface/primitives.h"
 
 // ---- 1. cell colour ----
+
+bool f_groupShown(const picture_type& type, const picture_settings& settings, int g, int domGroup)
+{
+    return !((type.cells == cell_colouring::dominant_group && g != domGroup) ||
+             (type.cells == cell_colouring::selected_groups && !is_selGroup(settings.sel_groups, g)));
+}
 
 namespace {
 
@@ -115,14 +123,7 @@ private:
         return k < 0 ? pic_.schemeWhite : pic_.schemePalette[static_cast<std::size_t>(k)];
     }
 
-    // False where the picture leaves the residues of group g blank: outside the column's dominant
-    // group, or outside the selected groups.
-    bool coloured(int g, int domGroup) const
-    {
-        const cell_colouring cells = pic_.type->cells;
-        return !((cells == cell_colouring::dominant_group && g != domGroup) ||
-                 (cells == cell_colouring::selected_groups && !is_selGroup(settings_.sel_groups, g)));
-    }
+    bool coloured(int g, int domGroup) const { return f_groupShown(*pic_.type, settings_, g, domGroup); }
 
     void addWholeCell(int colour, int x1, int y1, int x2, int y2)
     {
@@ -219,9 +220,19 @@ void f_outFragment(canvas& image, const alignment& ali, const picture_settings& 
     const double rowHeight = block.row_height;
     const int nameMode = rowHeight >= kSmallNames ? 0 : (rowHeight >= kTinyNames ? 1 : 2);
     const int xLeft = block.x_left, xRight = block.x_right;
-    cell_painter painter(image, settings, pic, groupColours, *ali.color_groups, ali.max_weight);
     const std::string consensus =
         block.consensus && residuePicture ? consensusOf(ali, pic, block.first_column, block.last_column) : "";
+    if (block.dense && residuePicture) {
+        f_outDenseBands(image, ali, settings, pic, block, groupColours, consensus, colours.name);
+        return;
+    }
+    if (block.dense) {  // the value layout: a ruler of counts on the right, no bands
+        f_outRowRuler(image, block.rows, f_rulerStep(rowHeight), [&](long long count) {
+            return block.bandTop(static_cast<int>(count));
+        }, xRight, true, colours.text);
+        return;
+    }
+    cell_painter painter(image, settings, pic, groupColours, *ali.color_groups, ali.max_weight);
 
     for (int r = 1; r <= block.rows; ++r) {
         const int bandTop = block.bandTop(r);
@@ -274,6 +285,21 @@ void f_outFragment(canvas& image, const alignment& ali, const picture_settings& 
                             fill >= 0 ? fill : background, pic.letterCells);
         }
     }
+}
+
+void f_paintCellRow(canvas& image, const block_geometry& block, int yTop, int yBottom, const std::vector<int>& colours)
+{
+    const int from = block.x_left + 1, to = block.x_right;
+    if (to < from) return;
+    std::vector<int> pixels(static_cast<std::size_t>(to - from + 1), -1);
+    for (std::size_t i = 0; i < colours.size(); ++i) {
+        if (colours[i] < 0) continue;
+        const long long column = block.first_column + static_cast<long long>(i);
+        const int x1 = std::max(block.cellLeft(column), from);
+        const int x2 = std::min(block.cellRight(column), to);
+        for (int x = x1; x <= x2; ++x) pixels[static_cast<std::size_t>(x - from)] = colours[i];
+    }
+    f_paintPixelRuns(image, from, yTop, yBottom, pixels);
 }
 
 // ---- 3. group-letter key ----

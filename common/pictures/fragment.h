@@ -19,6 +19,10 @@ struct band_colours {
     int leader;                // the line leading a shifted name to its band
 };
 
+// False where the picture leaves the residues of group g blank: outside the column's dominant
+// group (domGroup), or outside the selected groups.
+bool f_groupShown(const picture_type& type, const picture_settings& settings, int g, int domGroup);
+
 // Draws the bands of a block, one per sequence the block shows (and the consensus of its columns
 // at the bottom, when block.consensus). Residue pictures get names and cells (gaps in
 // pic.gapColour; residues in their group's colour, or their colour in pic.schemeColours, scaled
@@ -27,8 +31,15 @@ struct band_colours {
 // bands), each residue's letter when settings.letters, and each row's last residue number right
 // of the block when settings.row_numbers; value pictures get the band background and a count
 // scale on the right.
+// Dense rows (block.dense) are drawn by f_outDenseBands (common/pictures/overview_bands.h) in
+// residue pictures; in value pictures they get no band background, and a ruler of counts.
 void f_outFragment(canvas& image, const alignment& ali, const picture_settings& settings, const picture_context& pic,
                    const block_geometry& block, const std::vector<int>& groupColours, const band_colours& colours);
+
+// Paints one row of a block's cells from yTop to yBottom, each column's colour
+// (colours[c - first_column]; below 0: none) over its cell, through one scanline: where columns
+// are narrower than a pixel the later one owns the pixel.
+void f_paintCellRow(canvas& image, const block_geometry& block, int yTop, int yBottom, const std::vector<int>& colours);
 
 // Draws the group-letter key centred between xLeft and xRight (cells of cellWidth, letterGap
 // between letters, groupGap after each group) with its caption; returns the x after the key.

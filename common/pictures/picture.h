@@ -12,7 +12,8 @@
 // One picture as the driver asks for it.
 struct picture_request {
     const picture_type* type = nullptr;
-    int height = 0;                                  // the picture's height in pixels
+    int height = 0;                                  // the picture's height in pixels; under the bounded
+                                                     // sizes 0 lets the composer compute it
     const std::vector<int>* domGroups = nullptr;     // the drawn alignment's dominant group per column
     const std::vector<int>* otherDomGroups = nullptr;  // the other alignment's (comparison pictures)
     std::string fileBase;                            // prefix + tail; each format adds its extension

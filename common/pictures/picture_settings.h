@@ -12,7 +12,11 @@ enum class picture_format { png, svg, pdf };
 
 struct picture_settings {
     int width = 800;
-    int height = 0;                   // the height asked for; 0 or less: the driver computes it
+    int height = 0;                   // the height asked for; 0 or less: computed
+    int max_height = 0;               // the bounded sizes: the rows of a residue picture take at most
+                                      // this many pixels, a given height is taken exactly, value
+                                      // pictures are 600 high (common/pictures/row_layout.h); 0: the
+                                      // classic sizes
     int offset_type = 0;              // dorvex: 0 starts the ramps of the strips at 0, others at the smallest shift
     int wl_height = 10;               // height of the weight-line panel
     int wl_no_frame = 0;              // 0: the weight-line panel gets its frame

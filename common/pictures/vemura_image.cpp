@@ -14,6 +14,7 @@
 #include "common/pictures/fragment.h"
 #include "common/pictures/legends.h"
 #include "common/pictures/picture_files.h"
+#include "common/pictures/row_ruler.h"
 #include "common/pictures/value_plot.h"
 #include "common/pictures/weight_panel.h"
 #include "common/surface/palette.h"
@@ -37,11 +38,31 @@ struct page_layout {
     int nBlocks = 1;
     double blockHeight = 0.0;
     double rowHeight = 0.0;
+    row_bins bins;       // the sequences of each band
+    bool dense = false;  // rows below kRulerBelow under the bounded sizes
     axis_ticks columnTicks;
     axis_ticks weightTicks;
 };
 
 int digits(long long value) { return static_cast<int>(f_format("%lld", value).size()); }
+
+// The height of a row where the rows fit: 16 pixels.
+constexpr int kOwnRowHeight = 16;
+
+// The height under the bounded sizes: as given; else for residue pictures the margins and the
+// rows of every block (f_rowsHeight, the bound shared by the blocks), at least
+// kLeastPictureHeight; for value pictures kValuePictureHeight.
+int boundedHeight(const page_layout& p, const picture_settings& settings, const picture_request& request,
+                  bool residues)
+{
+    if (request.height > 0) return request.height;
+    if (!residues) return kValuePictureHeight;
+    const int consensus = p.consensus ? 1 : 0;
+    const long long rows = f_rowsHeight(p.N - consensus, consensus, kOwnRowHeight, settings.max_height / p.nBlocks);
+    const long long height = static_cast<long long>(p.top) + p.bottom + p.wlReserve + p.nBlocks * rows +
+                             (static_cast<long long>(p.nBlocks) - 1) * 54;
+    return static_cast<int>(std::clamp<long long>(height, kLeastPictureHeight, 2147483647));
+}
 
 // The entries of a named scheme's legend: its colours with their names, or for the group file's
 // colours each group's name (its letters when the file names none). The entries take their
@@ -95,6 +116,43 @@ int numberMargin(const alignment& ali, const alignment_view& view, long long las
     return std::max(0, 4 + 5 * digits(largest) + 8 - 22);
 }
 
+// The rows of a block in the height left to them: one band per row shown, or per bin of them in
+// an overview (a consensus band below them stays one); the name column, or a ruler of sequence
+// numbers for dense rows, and the width the page takes for it and for the rows' residue numbers
+// (nameColumn: the names' column; numbers: the numbers' margin).
+void fitRows(page_layout& p, const picture_settings& settings, bool residues, int nameColumn, int numbers,
+             const std::vector<std::string>& names)
+{
+    double rowSpace = static_cast<double>(static_cast<long long>(p.H) - p.top - p.bottom - p.wlReserve);
+    if (p.split) {
+        p.blockHeight = static_cast<double>(static_cast<long long>(p.H) - p.top - p.bottom -
+                                            (static_cast<long long>(p.nBlocks) - 1) * 54) /
+                        p.nBlocks;
+        rowSpace = p.blockHeight;
+    }
+    int widened = residues ? nameColumn - f_nameColumn(names, 10) : 0;
+    if (residues) {
+        const int consensus = p.consensus ? 1 : 0;
+        const row_fit fit = f_fitRows(settings, p.N - consensus, consensus, rowSpace);
+        p.bins = fit.bins;
+        p.rowHeight = fit.rowHeight;
+        p.dense = fit.dense;
+    } else {  // the value layout: a count scale, one step per sequence
+        p.bins = f_binRows(p.N, p.N);
+        p.rowHeight = rowSpace / p.N;
+        p.dense = f_denseRows(settings, p.rowHeight);
+    }
+    p.left = residues ? nameColumn : p.left;
+    if (residues && p.dense) {  // a ruler instead of names
+        p.left = f_rulerColumn(p.bins.sequences);
+        widened = p.left - f_nameColumn(names, 10);
+    } else if (residues && p.rowHeight < 7.0) {
+        p.left *= 2;
+        widened *= 2;
+    }
+    p.W = settings.width + widened + numbers;
+}
+
 // Computes the layout and prints its trace lines; sets the top of the weight scale in pic.
 page_layout layOut(const alignment& ali, const picture_settings& settings, const picture_request& request,
                    picture_context& pic, const alignment_view& view)
@@ -103,7 +161,6 @@ page_layout layOut(const alignment& ali, const picture_settings& settings, const
     const picture_type& type = *request.type;
     const bool residues = type.vemuraLayout == picture_layout::residues;
     p.W = settings.width;
-    p.H = request.height;
     p.first = view.first_column;
     p.L = view.lastColumn(static_cast<long long>((*ali.rows)[0].size())) - p.first + 1;
     // Residue pictures show the rows of the view (and the consensus); the value layouts count the
@@ -114,9 +171,9 @@ page_layout layOut(const alignment& ali, const picture_settings& settings, const
 
     // A name column wider (or narrower) than the default one widens the picture by as much, so
     // that the plot keeps its width; so do the rows' residue numbers right of it.
-    p.left = f_nameColumn(names, settings.name_width);
-    int widened = residues ? p.left - f_nameColumn(names, 10) : 0;
+    const int nameColumn = f_nameColumn(names, settings.name_width);
     const int numbers = residues && settings.row_numbers ? numberMargin(ali, view, p.first + p.L - 1) : 0;
+    p.left = nameColumn;
     p.right += numbers;
     if (type.valueLayout()) {
         const int dN = digits(p.N);
@@ -130,42 +187,32 @@ page_layout layOut(const alignment& ali, const picture_settings& settings, const
     p.top += 40;
     if (type.comparison()) p.bottom += 12;
     if (settings.wl_no_frame == 0) {
-        p.wlReserve = 0;
         p.bottom += settings.wl_height + 12;
         p.wlOffset = 15;
-        p.yWL = p.H - p.bottom + 15;
     } else {
         p.wlReserve = settings.wl_height + 4;
-        p.yWL = p.H - p.bottom - settings.wl_height;
         p.wlOffset = settings.wl_height;
     }
-
     const long long blockSize = settings.block_size;
     p.split = blockSize > 0;
-    if (p.split) {
-        p.nBlocks = static_cast<int>(p.L / blockSize + (p.L % blockSize != 0 ? 1 : 0));
-        p.blockHeight = static_cast<double>(static_cast<long long>(p.H) - p.top - p.bottom -
-                                            (static_cast<long long>(p.nBlocks) - 1) * 54) /
-                        p.nBlocks;
-        p.rowHeight = p.blockHeight / p.N;
-    } else {
-        p.rowHeight = static_cast<double>(static_cast<long long>(p.H) - p.top - p.bottom - p.wlReserve) / p.N;
-    }
-    if (residues && p.rowHeight < 7.0) {
-        p.left *= 2;
-        widened *= 2;
-    }
-    p.W += widened + numbers;
+    if (p.split) p.nBlocks = static_cast<int>(p.L / blockSize + (p.L % blockSize != 0 ? 1 : 0));
+    const bool bounded = f_boundedSizes(settings);
+    p.H = bounded ? boundedHeight(p, settings, request, residues) : request.height;
+    fitRows(p, settings, residues, nameColumn, numbers, names);
+
     // A named scheme's legend stands above the plot; a line more than the first makes the page
-    // higher by as much.
+    // higher by as much, or, where the height is given exactly, leaves the rows less room.
     if (residues && settings.colours != nullptr) {
         const std::vector<legend_entry> entries = legendEntries(ali, view, *settings.colours, {});
         const int lines = f_colourLegendLines(settings.colours->caption, entries, p.left, p.W - p.right);
         p.legendLines = lines;
         p.top += 15 * (lines - 1);
-        p.H += 15 * (lines - 1);
-        p.yWL += 15 * (lines - 1);
+        if (bounded && request.height > 0)
+            fitRows(p, settings, residues, nameColumn, numbers, names);
+        else
+            p.H += 15 * (lines - 1);
     }
+    p.yWL = settings.wl_no_frame == 0 ? p.H - p.bottom + 15 : p.H - p.bottom - settings.wl_height;
     f_say("*** VemuraIma W/H: %d, %d, type: %d\n", p.W, p.H, type.number);
     f_say("  - Seq Len = %lld, Number of Seqs = %d\n", p.L, p.N);
     f_say(" -- dSP2(Y) = %g\n", p.rowHeight);
@@ -225,10 +272,12 @@ block_geometry blockAt(const page_layout& p, const picture_settings& settings, c
     block.count = p.nBlocks;
     block.x_left = p.left;
     block.x_right = p.W - p.right;
-    block.rows = p.N;
+    block.rows = static_cast<int>(p.bins.bands) + (p.consensus ? 1 : 0);
     block.view = &view;
     block.consensus = p.consensus;
     block.row_height = p.rowHeight;
+    block.bins = p.bins;
+    block.dense = p.dense;
     block.span = p.split ? settings.block_size : p.L;
     block.first_column = p.first + (p.split ? static_cast<long long>(settings.block_size) * b : 0);
     block.last_column = std::min(block.first_column + block.span, p.first + p.L) - 1;
@@ -440,6 +489,7 @@ bool VemuraImage(const alignment& ali, const picture_settings& settings, const p
     page.labelColour = c.label;
     page.textColour = c.text;
     page.sameColour = c.green;
+    page.perRow = p.bins.perRow;
     f_outAnnotations(page, request.title, request.algorithm, request.otherAlgorithm);
 
     return files.write();

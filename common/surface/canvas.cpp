@@ -37,6 +37,22 @@ int canvas::addEntry(int red, int green, int blue)
 
 int canvas::resolve(int red, int green, int blue)
 {
+    // What resolve gave stays so: an exact match, and the nearest colour once the palette is full.
+    const unsigned long long key =
+        (static_cast<unsigned long long>(static_cast<unsigned>(red)) * 1000003u + static_cast<unsigned>(green)) *
+            1000003u +
+        static_cast<unsigned>(blue);
+    const auto known = resolved_.find(key);
+    if (known != resolved_.end() && known->second.red == red && known->second.green == green &&
+        known->second.blue == blue)
+        return known->second.index;
+    const int index = resolveAmongEntries(red, green, blue);
+    resolved_[key] = {red, green, blue, index};
+    return index;
+}
+
+int canvas::resolveAmongEntries(int red, int green, int blue)
+{
     long best = -1;
     int nearest = -1;
     for (std::size_t i = 0; i < palette_.size(); ++i) {

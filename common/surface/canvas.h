@@ -56,6 +56,7 @@ public:
 
 private:
     int addEntry(int red, int green, int blue);
+    int resolveAmongEntries(int red, int green, int blue);
     // Takes the boxes of a text about to be drawn (a word, or a letter in its cell); false when
     // one stands too close to a text drawn before.
     bool claim(font_face face, int x, int y, std::string_view text, bool upward, bool word);
@@ -67,5 +68,9 @@ private:
     std::vector<text_line> lines_;                            // the line of every text drawn
     std::unordered_map<long long, std::vector<std::size_t>> grid_;  // boxes by the tiles they touch
     std::vector<rgb_colour> palette_;
+    struct resolved_colour {
+        int red, green, blue, index;
+    };
+    std::unordered_map<unsigned long long, resolved_colour> resolved_;  // what resolve gave, by colour
     std::vector<std::unique_ptr<renderer>> renderers_;
 };

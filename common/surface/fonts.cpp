@@ -31,29 +31,31 @@ struct ink_rows {
     signed char last[256];
 };
 
+ink_rows readInkRows(font_face face)
+{
+    ink_rows table;
+    const gdFontPtr font = f_gdFont(face);
+    for (int ch = 0; ch < 256; ++ch) {
+        table.first[ch] = 127;
+        table.last[ch] = -1;
+        if (ch < font->offset || ch >= font->offset + font->nchars) continue;
+        const char* glyph = font->data + (ch - font->offset) * font->w * font->h;
+        for (int row = 0; row < font->h; ++row)
+            for (int col = 0; col < font->w; ++col)
+                if (glyph[row * font->w + col]) {
+                    table.first[ch] = static_cast<signed char>(std::min<int>(table.first[ch], row));
+                    table.last[ch] = static_cast<signed char>(std::max<int>(table.last[ch], row));
+                }
+    }
+    return table;
+}
+
+// Read once, by whichever picture asks first (pictures may be drawn side by side).
 const ink_rows& inkRows(font_face face)
 {
-    static ink_rows tables[4];
-    static bool ready[4] = {false, false, false, false};
-    const int f = static_cast<int>(face);
-    if (!ready[f]) {
-        const gdFontPtr font = f_gdFont(face);
-        ink_rows& table = tables[f];
-        for (int ch = 0; ch < 256; ++ch) {
-            table.first[ch] = 127;
-            table.last[ch] = -1;
-            if (ch < font->offset || ch >= font->offset + font->nchars) continue;
-            const char* glyph = font->data + (ch - font->offset) * font->w * font->h;
-            for (int row = 0; row < font->h; ++row)
-                for (int col = 0; col < font->w; ++col)
-                    if (glyph[row * font->w + col]) {
-                        table.first[ch] = static_cast<signed char>(std::min<int>(table.first[ch], row));
-                        table.last[ch] = static_cast<signed char>(std::max<int>(table.last[ch], row));
-                    }
-        }
-        ready[f] = true;
-    }
-    return tables[f];
+    static const ink_rows tables[4] = {readInkRows(font_face::tiny), readInkRows(font_face::small),
+                                       readInkRows(font_face::medium_bold), readInkRows(font_face::giant)};
+    return tables[static_cast<int>(face)];
 }
 
 }  // namespace

@@ -42,22 +42,41 @@ double luminance(rgb_colour colour)
 
 }  // namespace
 
+bool letter_cells::offer(int cellWidth, int cellHeight)
+{
+    const bool holds = cellWidth >= kLetterCellWidth && cellHeight >= kLetterCellHeight;
+    width = std::max(width, cellWidth);
+    height = std::max(height, cellHeight);
+    held = held || holds;
+    return holds;
+}
+
 void f_outCellLetter(canvas& image, char ch, int x1, int y1, int x2, int y2, int fillColour, letter_cells* cells)
 {
     const int width = x2 - x1 + 1, height = y2 - y1 + 1;
-    const bool holds = width >= kLetterCellWidth && height >= kLetterCellHeight;
-    if (cells != nullptr) {
-        cells->width = std::max(cells->width, width);
-        cells->height = std::max(cells->height, height);
-        cells->held = cells->held || holds;
-    }
-    if (!holds) return;
+    letter_cells scratch;
+    if (!(cells != nullptr ? cells : &scratch)->offer(width, height)) return;
     const font_face face = width >= 7 && height >= 11 ? font_face::small : font_face::tiny;
     const font_size size = f_fontSize(face);
     const int colour = luminance(image.colourOf(fillColour)) > 0.179 ? image.resolve(0, 0, 0)
                                                                      : image.resolve(255, 255, 255);
     image.character(face, x1 + (width - size.width) / 2, y1 + (height - size.height) / 2,
                     static_cast<unsigned char>(ch), colour);
+}
+
+void f_paintPixelRuns(canvas& image, int x, int yTop, int yBottom, const std::vector<int>& colours)
+{
+    std::vector<unsigned char> run;
+    for (std::size_t i = 0; i < colours.size();) {
+        if (colours[i] < 0) {
+            ++i;
+            continue;
+        }
+        run.clear();
+        const std::size_t start = i;
+        for (; i < colours.size() && colours[i] >= 0; ++i) run.push_back(static_cast<unsigned char>(colours[i]));
+        image.paintColumns(x + static_cast<int>(start), x + static_cast<int>(i) - 1, yTop, yBottom, run.data());
+    }
 }
 
 int f_drawPageFrame(canvas& image, int W, int H, int left, int right, int top, int bottom, int white, int cream,

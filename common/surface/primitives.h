@@ -19,6 +19,16 @@ struct letter_cells {
     int width = 0;       // the widest cell offered
     int height = 0;      // the tallest
     bool held = false;   // some cell held its letter
+
+    // Notes a cell of that size offered its letter; returns whether it holds one.
+    bool offer(int cellWidth, int cellHeight);
+    // Adds what another picture's cells were.
+    void add(const letter_cells& other)
+    {
+        width = width > other.width ? width : other.width;
+        height = height > other.height ? height : other.height;
+        held = held || other.held;
+    }
 };
 
 // The letter of a residue centred in its cell (x1, y1)-(x2, y2), which is filled with fillColour:
@@ -27,6 +37,10 @@ struct letter_cells {
 // 0.179, white on darker ones. The cell is noted in cells, when given.
 void f_outCellLetter(canvas& image, char ch, int x1, int y1, int x2, int y2, int fillColour,
                      letter_cells* cells = nullptr);
+
+// Paints the pixels x, x + 1, ... of the rows yTop..yBottom in their colours (colours[i] for
+// x + i), run by run; a colour below 0 paints nothing there.
+void f_paintPixelRuns(canvas& image, int x, int yTop, int yBottom, const std::vector<int>& colours);
 
 // The frame of a W x H page around its plot area (left, top) to (W - right, H - bottom): a white
 // page, the plot in cream, a bevel of five greys at the top and left (allocated, darkest outside),

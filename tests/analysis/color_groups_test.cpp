@@ -69,6 +69,14 @@ TEST(StatGroup, DominantGroupsAndShares)
     EXPECT_DOUBLE_EQ(share[1], 10.0);
     EXPECT_DOUBLE_EQ(share[4], 15.0);
     EXPECT_EQ(share[9], 0.0);
+    // Rows enough to be counted in shares on every core, each share of its own rows: a tie of
+    // 4100 C against 4100 W still goes to C's group.
+    std::vector<std::string> halves(8200, "AC");
+    std::fill(halves.begin() + 4100, halves.end(), "GW");
+    std::vector<int> domHalves(2, -1);
+    f_statGroup(halves, kProtein, domHalves, share);
+    EXPECT_EQ(domHalves, (std::vector<int>{0, 1}));
+    EXPECT_DOUBLE_EQ(share[0], 8200.0 / (3 * 8201) * 100.0);
     // No groups at all: every column's group is 0.
     std::vector<int> domNone(2, -1);
     std::vector<double> none;

@@ -94,6 +94,14 @@ TEST(ColumnWeights, HandWorkedColumnsOfTheTinyMatrix)
         for (std::size_t i = 0; i < w.size(); ++i) EXPECT_NEAR(w[i], std::stod(expected[i]), 1e-9) << c[0] << i;
         EXPECT_NE(trace.find(c[4]), std::string::npos) << c[0] << trace;
     }
+    // Rows enough to be counted in shares on every core, each share of its own residue: C(4100, 2)
+    // pairs A:A and as many C:C, 4100^2 pairs A:C, of C(8200, 2).
+    strings halves(8200, "A");
+    std::fill(halves.begin() + 4100, halves.end(), "C");
+    std::vector<double> w;
+    std::string trace;
+    (void)weigh(halves, kTinyMatrix, w, trace);
+    EXPECT_NEAR(w[0], (8402950.0 * (10332 + 20730) - 16810000.0 * 5265) / 33615900.0 / 1000.0, 1e-9);
 }
 
 // The weights come from residue counts; they must equal the plain sum over all row pairs divided

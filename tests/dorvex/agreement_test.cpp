@@ -15,6 +15,7 @@
 #include "common/alignment/align_loader.h"
 #include "common/io/strings.h"
 #include "dorvex/agreement_tables.h"
+#include "dorvex/dense_rows.h"
 #include "tests/support/png_picture.h"
 #include "tests/support/program_runner.h"
 #include "test_paths.h"
@@ -325,6 +326,29 @@ TEST(Agreement, MethodsTableAndBandsFollowTheModel)
             }
         }
     }
+}
+
+// A band of an overview shows, per column, what most of its sequences show. a, b, c, e compared,
+// d unpaired; the second alignment moves c's C alone into column 3. Column 1: every A keeps 3 of 3
+// pairs; column 2: a.C and b.C keep 1 of 2, c.C none, e a gap; column 3: e.G alone, no pairs.
+TEST(Agreement, BinsShowWhatMostOfTheirSequencesShow)
+{
+    const alignment_agreement agreement = f_computeAgreement({"AC-", "AC-", "AC-", "AC-", "A-G"}, {0, 1, 2, -1, 3},
+                                                             {"AC-", "AC-", "A-C", "A-G"}, {0, 1, 2, 4});
+    using shows = binned_agreement::shows;
+    auto expectBin = [&](long long first, long long end, const std::vector<std::pair<shows, int>>& columns) {
+        std::vector<binned_agreement> cells;
+        f_binAgreement(agreement, {"AC-", "AC-", "AC-", "AC-", "A-G"}, first, end, cells);
+        ASSERT_EQ(cells.size(), columns.size());
+        for (std::size_t c = 0; c < columns.size(); ++c)
+            EXPECT_EQ(std::make_pair(cells[c].kind, cells[c].decile()), columns[c]) << first << ".." << end << " " << c;
+    };
+    // All five: 4 residues at 1.0; 3 residues against a gap and a row not compared, mean 1/3;
+    // 1 residue, 3 gaps.
+    expectBin(0, 5, {{shows::residues, 9}, {shows::residues, 3}, {shows::gaps, -1}});
+    // d and e: ties go to the residues, then to the gaps; e.G has no pairs (light grey).
+    expectBin(3, 5, {{shows::residues, 9}, {shows::gaps, -1}, {shows::residues, -1}});
+    expectBin(3, 4, {{shows::uncompared, -1}, {shows::uncompared, -1}, {shows::uncompared, -1}});
 }
 
 TEST(Agreement, SummaryListsTheLowestFirst)

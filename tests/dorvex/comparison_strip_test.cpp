@@ -1,6 +1,7 @@
 // Comparison strips drawn into a small image: stretch rectangles, colours, codes, labels, markers.
 // A strip of 6 columns spans x 0..60 (10 pixels a column) and y 0..20.
 #include "dorvex/comparison_strip.h"
+#include "dorvex/dense_rows.h"
 
 #include <gtest/gtest.h>
 
@@ -59,6 +60,33 @@ TEST(ComparisonStrip, CodesAndThinStrips)
     thin.strip({{0, 'g'}, {6, 'e'}}, 3);
     thin.expectRect(0, 1, 60, 2, kGrey);
     thin.expectNot({{30, 0}, {30, 3}}, kGrey);
+}
+
+// A band of several sequences shows, per pixel, the strip colour most of them show; ties go to the
+// upper sequence's. Strips of 6 columns from x 0 to 60: a right shift of 1 everywhere; the same
+// over columns 1-3 then unshifted; a gap run over columns 1-3 then a left shift of 1; nothing moved.
+TEST(ComparisonStrip, ABandShowsWhatMostOfItsStripsShow)
+{
+    strip_image im;
+    strip_vote vote(im.image.get(), im.pic, 0, 60, 3, 0);
+    offset_maps maps;
+    for (const std::vector<off_de>& row : std::vector<std::vector<off_de>>{{{0, 'd', 1}, {6, 'e'}},
+                                                                           {{0, 'd', 1}, {3, '0'}, {6, 'e'}},
+                                                                           {{0, 'g'}, {3, 'd', -1}, {6, 'e'}},
+                                                                           {{0, '0'}, {6, 'e'}}}) {
+        for (std::size_t k = 0; k + 1 < row.size(); ++k) maps.add(row[k].key, row[k].type, row[k].delta);
+        maps.endRow(row.back().key);
+    }
+    auto shown = [&](long long first, long long end, int x) {  // 0xRRGGBB; none: 0xFFFFFFFF
+        const int colour = vote.mostShown(maps, first, end)[static_cast<std::size_t>(x)];
+        const rgb_colour c = im.image.get().colourOf(colour);
+        return colour < 0 ? 0xFFFFFFFFu : static_cast<std::uint32_t>(c.red << 16 | c.green << 8 | c.blue);
+    };
+    EXPECT_EQ(shown(0, 3, 10), 0x6490FFu);   // two of three shifted right: the blue ramp at 1 of 0..3
+    EXPECT_EQ(shown(0, 3, 45), 0x6490FFu);   // right, nothing, left: the upper strip's
+    EXPECT_EQ(shown(2, 4, 10), kGrey);       // a gap bar against nothing: the upper one's
+    EXPECT_EQ(shown(2, 4, 45), kGreenOne);   // a left shift against nothing
+    EXPECT_EQ(shown(3, 4, 30), 0xFFFFFFFFu);
 }
 
 // "same", "single" and "mismatch" (any other code) in 6-pixel characters; nothing for ' '.

@@ -65,7 +65,8 @@ void TempDir::copyAllData() const
 std::vector<std::string> TempDir::listing() const
 {
     std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(path_)) names.push_back(entry.path().filename());
+    for (const auto& entry : fs::recursive_directory_iterator(path_))
+        names.push_back(entry.path().lexically_relative(path_).string());
     std::sort(names.begin(), names.end());
     return names;
 }
@@ -147,15 +148,6 @@ run_result run_program(const std::string& binary, const std::vector<std::string>
 
 namespace {
 
-std::vector<std::string> allFiles(const std::string& root)
-{
-    std::vector<std::string> names;
-    for (const auto& entry : fs::recursive_directory_iterator(root))
-        names.push_back(fs::relative(entry.path(), root).string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 const std::string kAnything = "\u2026";
 
 // The fields of a line, separated by sep.
@@ -234,11 +226,9 @@ program_run::program_run(const file_set& files, const std::vector<std::string>& 
 
 void program_run::run(const std::string& program, const std::vector<std::string>& args)
 {
-    const std::vector<std::string> before = allFiles(dir.path());
+    const std::vector<std::string> before = dir.listing();
     result = run_program(std::string(BUILD_DIR) + "/" + program, args, dir.path());
-    added.clear();
-    for (const std::string& name : allFiles(dir.path()))
-        if (!std::binary_search(before.begin(), before.end(), name)) added.push_back(name);
+    added = dir.addedSince(before);
 }
 
 bool matches(const std::string& text, const std::string& pattern)

@@ -31,7 +31,7 @@ public:
     void copyData(const std::string& name) const;
     // Copies every shipped data file into the directory.
     void copyAllData() const;
-    // The names of the files in the directory, sorted.
+    // The names of the files and folders in the directory, sorted; "sub/x" for x in folder sub.
     std::vector<std::string> listing() const;
     // The names in the directory now that were not in before (an earlier listing()), sorted.
     std::vector<std::string> addedSince(const std::vector<std::string>& before) const;

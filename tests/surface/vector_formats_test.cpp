@@ -43,11 +43,12 @@ void PrintTo(const vector_case& c, std::ostream* os) { *os << c.label; }
 
 std::vector<vector_case> cases()
 {
-    // dorvex: four sequences in strips of 23 pixels from y 44, columns of 94 pixels from x 53;
-    // the centres of the columns of every strip, left of the labels at the right end.
+    // dorvex: four sequences in strips of 20 pixels from y 44 (22 in the agreement picture, which
+    // is 200 high), columns of 94 pixels from x 53; the centres of the columns of every strip, left
+    // of the labels at the right end.
     std::vector<point> strips;
     for (int i = 0; i < 4; ++i)
-        for (int c = 0; c < 5; ++c) strips.push_back({53 + 94 * c + 47, 44 + 23 * i + 12});
+        for (int c = 0; c < 5; ++c) strips.push_back({53 + 94 * c + 47, 44 + 20 * i + 10});
     const std::string first = "alpha  AC--GT\nbeta   MKV-L-\ngamma  W-WW--\ndelta  PPQ---\n";
     const std::string second = "alpha  A-C-GT\nbravo  -MKVL-\ngamma  WW-Y--\nomega  HHH---\n";
     const std::string six = alignment_rows(6, 40);

@@ -43,6 +43,19 @@ std::vector<program_case> cases()
         return text;
     }();
     const file_set seven = {{"a.aln", "a AAD\nb AAE\n"}, {"m.matrix", kSevenMatrix}};
+    // 3000 sequences in three blocks of 1000: A (group AG), D (DENQBZ), W (FWY).
+    const file_set blocks = [] {
+        std::string text;
+        for (int i = 0; i < 3000; ++i) text += "s" + std::to_string(i) + " " + std::string(4, "ADW"[i / 1000]) + "\n";
+        return file_set{{"a.aln", text}};
+    }();
+    // 197 sequences of six columns in 66 pixel rows: three to a row, two in the last. The first
+    // three and the last two are worked by hand (see the probes); the others are all K.
+    const file_set binsOfThree = [] {
+        std::string text = "s0 ADWW-A\ns1 AAD-WA\ns2 DW--WA\n";
+        for (int i = 3; i < 195; ++i) text += "s" + std::to_string(i) + " KKKKKK\n";
+        return file_set{{"a.aln", text + "s195 W-KKKK\ns196 -WKKKK\n"}};
+    }();
     const file_set tenRows = {{"a.aln", alignment_rows(10, 30)}};
     const std::vector<std::string> galia = {"a_a.png"}, galis1 = {"a_s1.png"};
     // A picture named on standard error with its size, as a run with --trace names it.
@@ -64,11 +77,11 @@ std::vector<program_case> cases()
         {"FillSevenCentresBoxes", kWeighted, {"-q", "--fill", "7", "--matrix=m.matrix", "a.aln"}, 0, "…", "", galia},
         // ---- the weight line, the value plots, the page ----
         {"WeightLineColoursKnownWeights", kWeighted, {"-q", "--matrix", "m.matrix", "a.aln"}, 0, "…", "", galia},
-        {"ValuesInColumnOrderAndSorted", kWeighted, {"-q", "-t", "11,12", "--matrix", "m.matrix", "a.aln"}, 0, "…", "",
+        {"ValuesInColumnOrderAndSorted", kWeighted, {"-q", "-t", "11,12", "-H", "200", "--matrix", "m.matrix", "a.aln"}, 0, "…", "",
          {"a_s1.png", "a_s2.png"}},
-        {"ValueLayoutWithoutPlot", kWeighted, {"-q", "-t", "13", "--matrix", "m.matrix", "a.aln"}, 0, "…", "",
+        {"ValueLayoutWithoutPlot", kWeighted, {"-q", "-t", "13", "-H", "200", "--matrix", "m.matrix", "a.aln"}, 0, "…", "",
          {"a_13.png"}},
-        {"ComparisonAgainstAChangedCopy", {{"a.aln", alignment_rows(4, 18, "D")}}, {"-q", "-t", "22", "a.aln"}, 0, "…",
+        {"ComparisonAgainstAChangedCopy", {{"a.aln", alignment_rows(4, 18, "D")}}, {"-q", "-t", "22", "-H", "200", "a.aln"}, 0, "…",
          "", {"a_sc2.png"}},
         // ---- texts ----
         {"TextsStandWhereTheLayoutPutsThem", tenRows, {"-q", "-t", "0,1,11", "a.aln"}, 0, "…", "",
@@ -76,27 +89,36 @@ std::vector<program_case> cases()
         {"AGivenTitleAboveTheDefault", tenRows, {"-q", "-T", "My title", "a.aln"}, 0, "…", "", galia},
         {"MethodNameTopLeft", tenRows, {"-q", "--method", "Clustal", "-t", "1", "a.aln"}, 0, "…", "", {"a_m.png"}},
         // ---- sizes ----
-        {"HeightAndWidthGiven", {{"a.aln", alignment_rows(3, 30)}}, {"-q", "-H", "1000", "-W", "500", "a.aln"}, 0,
-         "…", "", galia},
-        {"SplitHeight", {{"a.aln", alignment_rows(10, 250)}}, {"-q", "--split", "100", "-H", "300", "a.aln"}, 0, "…",
-         "", galia},
+        {"SplitHeight", {{"o.opt", " i a_\n"}, {"a.aln", alignment_rows(10, 250)}},
+         {"-q", "--split", "100", "-H", "300", "o.opt", "a.aln"}, 0, "…", "", galia},
         {"SplitBlocksAndTheBandBetweenThem", {{"a.aln", alignment_rows(10, 250, "D")}},
          {"--trace", "--split", "100", "a.aln"}, 0,
          layout("800, 722, type: 0\n  - Seq Len = 250, Number of Seqs = 10\n -- dSP2(Y) = 16\n"
                 " -- dSP1(X) = 36.3, SL1 = 20\n  - iYwei = 240\n  - iYwei = 454\n  - iYwei = 668\n"
                 "  - iY01,2 = 66, 226\n  - iY01,2 = 280, 440\n  - iY01,2 = 494, 654\n"),
          wrote("a.png", 722), galia},
+        // ---- bounded sizes ----
+        {"RowsShrinkToTakeAtMost4000Pixels", blocks, {"-q", "a.aln"}, 0, "", "", galia},
+        {"RulerInsteadOfNamesBelowEightPixels", blocks, {"-q", "-H", "6135", "a.aln"}, 0, "", "", galia},
+        {"OverviewCellsShowWhatMostOfTheirSequencesShow", binsOfThree, {"-q", "-H", "201", "a.aln"}, 0, "", "",
+         galia},
+        {"MaxHeightWithAnOptionsFileBoundsTheRows", {{"o.opt", ""}, {"a.aln", alignment_rows(100, 20)}},
+         {"--max-height", "200", "o.opt", "a.aln"}, 0,
+         "…" + layout("800, 335, type: 0\n  - Seq Len = 20, Number of Seqs = 100\n -- dSP2(Y) = 2\n…"), "",
+         {"galia.png"}},
         // ---- layout traces ----
         {"TickSpacingIsComputedInFloatingPoint", {{"a.aln", tenLongNames}}, {"--trace", "-t", "0", "a.aln"}, 0,
          layout("800, 294, type: 0\n  - Seq Len = 250, Number of Seqs = 10\n -- dSP2(Y) = 16\n"
                 " -- dSP1(X) = 56.64, SL1 = 12\n"), wrote("a.png", 294), galia},
-        {"RowHeightSevenKeepsTheLeftMargin", {{"a.aln", alignment_rows(10, 20)}}, {"--trace", "-H", "204", "a.aln"}, 0,
+        // Rows of the classic sizes (an options file): names in two staggered columns below 7 pixels.
+        {"RowHeightSevenKeepsTheLeftMargin", {{"o.opt", " i a_\n"}, {"a.aln", alignment_rows(10, 20)}},
+         {"-H", "204", "o.opt", "a.aln"}, 0,
          layout("800, 204, type: 0\n  - Seq Len = 20, Number of Seqs = 10\n -- dSP2(Y) = 7\n"
-                " -- dSP1(X) = 36.3, SL1 = 20\n"), wrote("a.png", 204), galia},
-        {"RowHeightBelowSevenDoublesTheLeftMargin", {{"a.aln", alignment_rows(100, 20)}},
-         {"--trace", "-H", "833", "a.aln"}, 0,
+                " -- dSP1(X) = 36.3, SL1 = 20\n"), "", galia},
+        {"RowHeightBelowSevenDoublesTheLeftMargin", {{"o.opt", " i a_\n"}, {"a.aln", alignment_rows(100, 20)}},
+         {"-H", "833", "o.opt", "a.aln"}, 0,
          layout("800, 833, type: 0\n  - Seq Len = 20, Number of Seqs = 100\n -- dSP2(Y) = 6.99\n"
-                " -- dSP1(X) = 33.7, SL1 = 20\n"), wrote("a.png", 833), galia},
+                " -- dSP1(X) = 33.7, SL1 = 20\n"), "", galia},
         {"WeightSpacingBelowEightIsDoubled", seven,
          {"--trace", "-t", "11", "-H", "245", "--matrix", "m.matrix", "a.aln"}, 0,
          layout("800, 245, type: 11\n  - Seq Len = 3, Number of Seqs = 2\n -- dSP2(Y) = 55.5\n"
@@ -111,11 +133,12 @@ std::vector<program_case> cases()
          {"--trace", "-t", "11", "-H", "246", "-W", "640", "--matrix=m.matrix", "a.aln"}, 0,
          layout("640, 246, type: 11\n  - Seq Len = 3, Number of Seqs = 2\n -- dSP2(Y) = 56\n"
                 " -- dSP1(X) = 189.667, SL1 = 3\n--- dSPw = 8, max/1st*10 = 7/5\n"), wrote("s1.png", 246, 640), galis1},
+        // A value picture is 600 pixels high whatever the rows.
         {"AllWeightsZeroGiveAnEmptyScale", {{"a.aln", "a ACD\n"}}, {"--trace", "-t", "11", "a.aln"}, 0,
-         layout("800, 200, type: 11\n  - Seq Len = 3, Number of Seqs = 1\n -- dSP2(Y) = 66\n"
+         layout("800, 600, type: 11\n  - Seq Len = 3, Number of Seqs = 1\n -- dSP2(Y) = 466\n"
                 " -- dSP1(X) = 243, SL1 = 3\n--- dSPw = 0, max/1st*10 = 0/1\n -- dSPw = 0, max/1st*10 = 0/2\n"),
-         wrote("s1.png", 200), galis1},
-        {"PercentAxisOfTheComparisonPicture", tenRows, {"--trace", "-t", "21", "a.aln"}, 0,
+         wrote("s1.png", 600), galis1},
+        {"PercentAxisOfTheComparisonPicture", tenRows, {"--trace", "-t", "21", "-H", "294", "a.aln"}, 0,
          layout("800, 294, type: 21\n  - Seq Len = 30, Number of Seqs = 10\n -- dSP2(Y) = 14.8\n"
                 " -- dSP1(X) = 36.15, SL1 = 20\n…"), wrote("sc1.png", 294), {"a_sc1.png"}},
         // ---- what a figure shows ----

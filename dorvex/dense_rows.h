@@ -1,0 +1,59 @@
+// dorvex's pictures in dense rows: what a band shows when it stands for one sequence or, in an
+// overview, for several consecutive ones.
+//   the shift strips: per pixel, the strip colour most of the band's sequences show;
+//   the agreement bands: per column, what most show, residues in the mean agreement of theirs.
+#pragma once
+#include <cstdint>
+#include <string>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
+#include "common/pictures/picture.h"
+#include "common/surface/canvas.h"
+#include "common/surface/row_recorder.h"
+#include "dorvex/agreement.h"
+#include "dorvex/correspondence.h"
+
+// Counts, pixel by pixel, what the strips of a band's sequences show, each strip drawn as
+// f_oneSeqComp draws it, and gives what most of them show in the picture's colours.
+class strip_vote {
+public:
+    // Strips from x1 to x2 of `picture`, gaps and whole rows in pic's colours, the ramps over the
+    // shift range lo..hi. The colours shown are taken into the picture's palette.
+    strip_vote(canvas& picture, const picture_context& pic, int x1, int x2, int hi, int lo);
+
+    // What most of the strips of the sequences first..end-1 show at each pixel x1..x2 (index
+    // x - x1): a colour of the picture, or -1 where most show nothing (the strip's ground). Ties go
+    // to what the upper sequence shows.
+    const std::vector<int>& mostShown(const offset_maps& offsets, long long first, long long end);
+
+private:
+    canvas& picture_;
+    canvas scan_;  // the strips are drawn here, one at a time
+    row_recorder* recorder_;
+    picture_context pic_;
+    int x1_, x2_, hi_, lo_;
+    std::vector<std::vector<std::pair<std::uint32_t, long long>>> votes_;  // per pixel: colour, count
+    std::unordered_map<std::uint32_t, int> entries_;                       // colours shown, by palette entry
+    std::vector<int> winners_;
+};
+
+// What one column of a band of the agreement picture shows: what most of the band's sequences
+// show there (ties first to the residues, then to the gaps), residues of compared sequences, gaps
+// of compared sequences (or their rows' ends), or rows not compared; for residues, the mean of the
+// agreements of those that have pairs.
+struct binned_agreement {
+    enum class shows { residues, gaps, uncompared };
+    shows kind = shows::uncompared;
+    long long withPairs = 0;   // the band's residues in the column that have pairs
+    double agreementSum = 0.0;  // the sum of their agreements
+
+    // The ramp step of the mean agreement, min(9, floor(10 x mean)); -1 when no residue has pairs.
+    int decile() const;
+};
+
+// Fills cells (one per column of the reference) with what the band of reference sequences
+// first..end-1 (rows of the reference) shows.
+void f_binAgreement(const alignment_agreement& agreement, const std::vector<std::string>& rows, long long first,
+                    long long end, std::vector<binned_agreement>& cells);
