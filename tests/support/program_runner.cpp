@@ -48,17 +48,13 @@ std::string TempDir::read(const std::string& name) const { return read_file(file
 
 bool TempDir::exists(const std::string& name) const { return fs::exists(file(name)); }
 
-void TempDir::copyData(const std::string& name) const
-{
-    fs::copy_file(std::string(DATA_DIR) + "/" + name, file(name), fs::copy_options::overwrite_existing);
-}
-
 const std::vector<std::string> kShippedData = {"blosum62.matrix", "dnarna.matrix", "color10.def", "color5.def"};
 
 std::vector<std::string> TempDir::listing() const
 {
     std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(path_)) names.push_back(entry.path().filename());
+    for (const auto& entry : fs::recursive_directory_iterator(path_))
+        names.push_back(entry.path().lexically_relative(path_).string());
     std::sort(names.begin(), names.end());
     return names;
 }
@@ -118,15 +114,6 @@ run_result run_program(const std::string& binary, const std::vector<std::string>
 }
 
 namespace {
-
-std::vector<std::string> allFiles(const std::string& root)
-{
-    std::vector<std::string> names;
-    for (const auto& entry : fs::recursive_directory_iterator(root))
-        names.push_back(fs::relative(entry.path(), root).string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
 
 const std::string kAnything = "\u2026";
 
@@ -220,15 +207,15 @@ program_run::program_run(const file_set& files, const std::vector<std::string>& 
             dir.write(name, content);
     }
     for (const std::string& name : data)
-        if (files.count(name) == 0) dir.copyData(name);
+        if (files.count(name) == 0) fs::copy_file(std::string(DATA_DIR) + "/" + name, dir.file(name));
 }
 
 void program_run::run(const std::string& program, const std::vector<std::string>& args, const std::string& input)
 {
-    const std::vector<std::string> before = allFiles(dir.path());
+    const std::vector<std::string> before = dir.listing();
     result = run_program(std::string(BUILD_DIR) + "/" + program, args, dir.path(), {}, input);
     added.clear();
-    for (const std::string& name : allFiles(dir.path()))
+    for (const std::string& name : dir.listing())
         if (!std::binary_search(before.begin(), before.end(), name)) added.push_back(name);
 }
 

@@ -27,9 +27,7 @@ public:
     void write(const std::string& name, const std::string& content) const;
     std::string read(const std::string& name) const;
     bool exists(const std::string& name) const;
-    // Copies a shipped data file (matrix or colour groups) into the directory.
-    void copyData(const std::string& name) const;
-    // The names of the files in the directory, sorted.
+    // The names of the files and folders under the directory ("sub/x" for x in folder sub), sorted.
     std::vector<std::string> listing() const;
 
 private:
