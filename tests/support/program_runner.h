@@ -76,7 +76,7 @@ struct program_run {
 std::string alignment_rows(int count, int columns, const std::string& residues = "ACDEFGHIKLMNPQRSTVWY");
 
 // One row of a table of runs: what the directory holds, the command, and what the run must print
-// and leave behind. Patterns may hold "…" (see matches).
+// and leave behind. In a pattern each "…" stands for any text (none too).
 struct program_case {
     std::string label;
     file_set files;
