@@ -46,7 +46,6 @@ target_link_libraries(allocation_probe PRIVATE common)
 
 add_executable(program_tests
   tests/io/allocation_test.cpp
-  tests/vemura/vemura_program_test.cpp
   tests/options/command_line_test.cpp
   tests/vemura/vemura_picture_test.cpp
   tests/vemura/aligner_files_test.cpp

@@ -17,14 +17,14 @@ void runUnderValgrind(const std::string& program, const std::vector<std::string>
     GTEST_SKIP() << "the sanitizer build checks memory itself";
 #endif
     if (!fs::exists("/usr/bin/valgrind")) GTEST_SKIP() << "valgrind is not installed";
-    TempDir dir;
-    dir.copyAllData();
+    file_set examples;  // beside the shipped data files
     for (const char* name : {"globins45.clustalo.blk", "globins45.mafft.blk", "globins.opt", "compare.opt"})
-        fs::copy_file(std::string(EXAMPLES_DIR) + "/" + name, dir.file(name));
+        examples[name] = read_file(std::string(EXAMPLES_DIR) + "/" + name);
+    const program_run work(examples);
     // Leaks count when definite or possible (gd's image libraries keep one block, still reachable).
     std::vector<std::string> args = {"--error-exitcode=99", "--leak-check=full", "--quiet", program};
     args.insert(args.end(), programArgs.begin(), programArgs.end());
-    const run_result r = run_program("/usr/bin/valgrind", args, dir.path());
+    const run_result r = run_program("/usr/bin/valgrind", args, work.dir.path());
     EXPECT_EQ(r.exit_code, 0) << r.err;
     EXPECT_EQ(r.err, "");
 }

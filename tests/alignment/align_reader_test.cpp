@@ -1,4 +1,4 @@
-// Block-format reader: names, rows and trace lines; trailing numbers cut from names; the molecule
+// Block-format reader: names, rows and trace lines (trailing numbers cut from names); the molecule
 // type. One rule a row, in the tables of tests/data/alignment.
 #include "common/alignment/align_reader.h"
 
@@ -23,15 +23,6 @@ TEST(AlignReader, NamesRowsAndTraceOfEachRule)
         EXPECT_EQ(testing::internal::GetCapturedStdout(), c[4]) << c[0];
         EXPECT_EQ(names, list_of(c[2])) << c[0];
         EXPECT_EQ(rows, list_of(c[3])) << c[0];
-    }
-}
-
-TEST(CutName, OnlyATrailingNumberInParenthesesGoes)
-{
-    for (const table_row& c : read_table("alignment/cut_names.tsv", 3)) {
-        std::string name = c[1];
-        f_cutName(name);
-        EXPECT_EQ(name, c[2]) << c[0];
     }
 }
 

@@ -84,24 +84,15 @@ TEST(Help, ListsTheProgramsOwnFlagsLettersTypesCodesAndDataFolders)
 // standard error, with its exit code.
 TEST(Runs, ExitCodeStandardOutputAndErrorAndFilesWritten)
 {
+    const file_set files = {{"a.aln", "a ACDEFGHIKL\nb ACDEWGHIKL\n"}, {"b.aln", "a ACDEFGHIKL\nb ACDEFGHIKL\n"},
+                            {"e.aln", "\n"}, {"f.fa", ">a\nACDEFGHIKL\n"}, {"l.aln", alignment_rows(2, 200)},
+                            {"t.opt", " T CLUSTAL multiple sequence alignment\n"}, {"sub/", ""},
+                            {"sub/kin.clustalo.aln.gz", read_file(std::string(TEST_DATA_DIR) + "/formats/clustalo.aln.gz")}};
     for (const table_row& c : read_table("options/runs.tsv", 8)) {
-        TempDir dir;
-        dir.copyAllData();
-        dir.write("a.aln", "a ACDEFGHIKL\nb ACDEWGHIKL\n");
-        dir.write("b.aln", "a ACDEFGHIKL\nb ACDEFGHIKL\n");
-        dir.write("e.aln", "\n");
-        dir.write("f.fa", ">a\nACDEFGHIKL\n");
-        dir.write("l.aln", alignment_rows(2, 200));
-        dir.write("t.opt", " T CLUSTAL multiple sequence alignment\n");
-        std::filesystem::create_directory(dir.file("sub"));
-        dir.write("sub/kin.clustalo.aln.gz", read_file(std::string(TEST_DATA_DIR) + "/formats/clustalo.aln.gz"));
-        const args before = dir.listing();
-        const run_result r = run_program(c[1] == "vemura" ? VEMURA_BIN : DORVEX_BIN, list_of(c[2]), dir.path(), {},
-                                         c[7].empty() ? "" : dir.read(c[7]));
-        EXPECT_EQ(r.exit_code, std::stoi(c[3])) << c[0];
-        EXPECT_TRUE(matches(r.out, c[4])) << c[0] << ":\n" << r.out;
-        EXPECT_TRUE(matches(r.err, c[5])) << c[0] << ":\n" << r.err;
-        EXPECT_EQ(dir.addedSince(before), list_of(c[6])) << c[0];
+        program_case run{c[0], files, list_of(c[2]), std::stoi(c[3]), c[4], c[5], list_of(c[6])};
+        run.input = c[7];
+        SCOPED_TRACE(c[0]);
+        expect_case(c[1], run);
     }
 }
 

@@ -29,11 +29,9 @@ constexpr std::uint32_t rgb(int r, int g, int b)
     return (static_cast<std::uint32_t>(r) << 16) | (static_cast<std::uint32_t>(g) << 8) | static_cast<std::uint32_t>(b);
 }
 
-// Compares two pictures pixel by pixel (by colour, not palette index). Returns an empty string
-// when they are equal; otherwise a description, and writes the actual picture and a diff picture
-// (differing pixels red) under the test output directory, named after label.
-std::string compare_pictures(const std::string& expectedPath, const std::string& actualPath,
-                             const std::string& label);
+// Compares two pictures pixel by pixel (by colour, not palette index): empty when they are
+// equal, else where they first differ.
+std::string compare_pictures(const std::string& expectedPath, const std::string& actualPath);
 
 // gd's font face: the size of a glyph's cell, and whether the glyph of ch inks the pixel at col,
 // row of its cell.

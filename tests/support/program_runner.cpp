@@ -2,8 +2,6 @@
 // tables of runs checked against their patterns.
 #include "tests/support/program_runner.h"
 
-#include <fcntl.h>
-#include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -50,17 +48,7 @@ std::string TempDir::read(const std::string& name) const { return read_file(file
 
 bool TempDir::exists(const std::string& name) const { return fs::exists(file(name)); }
 
-void TempDir::copyData(const std::string& name) const
-{
-    fs::copy_file(std::string(DATA_DIR) + "/" + name, file(name), fs::copy_options::overwrite_existing);
-}
-
 const std::vector<std::string> kShippedData = {"blosum62.matrix", "dnarna.matrix", "color10.def", "color5.def"};
-
-void TempDir::copyAllData() const
-{
-    for (const std::string& name : kShippedData) copyData(name);
-}
 
 std::vector<std::string> TempDir::listing() const
 {
@@ -69,14 +57,6 @@ std::vector<std::string> TempDir::listing() const
         names.push_back(entry.path().lexically_relative(path_).string());
     std::sort(names.begin(), names.end());
     return names;
-}
-
-std::vector<std::string> TempDir::addedSince(const std::vector<std::string>& before) const
-{
-    std::vector<std::string> added;
-    for (const std::string& name : listing())
-        if (std::find(before.begin(), before.end(), name) == before.end()) added.push_back(name);
-    return added;
 }
 
 std::string read_file(const std::string& path)
@@ -90,16 +70,20 @@ std::string read_file(const std::string& path)
 run_result run_program(const std::string& binary, const std::vector<std::string>& args,
                        const std::string& dir, const std::vector<std::string>& env, const std::string& input)
 {
-    int inPipe[2], outPipe[2], errPipe[2];
-    if (pipe(inPipe) != 0 || pipe(outPipe) != 0 || pipe(errPipe) != 0) throw std::runtime_error("pipe failed");
+    // Both output streams go to files, so the program never waits on a full pipe while its input
+    // is fed; the input comes through a pipe, as from another program.
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> out(std::tmpfile(), std::fclose), err(std::tmpfile(), std::fclose);
+    int inPipe[2];
+    if (!out || !err || pipe(inPipe) != 0) throw std::runtime_error("cannot capture the streams");
     signal(SIGPIPE, SIG_IGN);  // a program that stops reading its input must not end the test
     const pid_t pid = fork();
     if (pid < 0) throw std::runtime_error("fork failed");
     if (pid == 0) {
         dup2(inPipe[0], 0);
-        dup2(outPipe[1], 1);
-        dup2(errPipe[1], 2);
-        for (int fd : {inPipe[0], inPipe[1], outPipe[0], outPipe[1], errPipe[0], errPipe[1]}) close(fd);
+        dup2(fileno(out.get()), 1);
+        dup2(fileno(err.get()), 2);
+        close(inPipe[0]);
+        close(inPipe[1]);
         if (chdir(dir.c_str()) != 0) _exit(126);
         // A data folder set for the person running the tests must not change what they see.
         unsetenv("VEMURA_DATA");
@@ -111,38 +95,21 @@ run_result run_program(const std::string& binary, const std::vector<std::string>
         _exit(127);
     }
     close(inPipe[0]);
-    close(outPipe[1]);
-    close(errPipe[1]);
-
-    run_result result;
-    pollfd fds[3] = {{outPipe[0], POLLIN, 0}, {errPipe[0], POLLIN, 0}, {inPipe[1], POLLOUT, 0}};
-    std::string* sinks[2] = {&result.out, &result.err};
-    int open = 2;
-    std::size_t fed = 0;
-    char buffer[65536];
-    while (open > 0) {
-        if (fds[2].fd >= 0 && fed == input.size()) close(fds[2].fd), fds[2].fd = -1;
-        if (poll(fds, 3, -1) < 0) continue;
-        if (fds[2].fd >= 0 && fds[2].revents != 0) {
-            const ssize_t n = ::write(fds[2].fd, input.data() + fed, input.size() - fed);
-            fed = n > 0 ? fed + static_cast<std::size_t>(n) : input.size();  // a closed pipe takes no more
-        }
-        for (int i = 0; i < 2; ++i) {
-            if (fds[i].fd < 0 || fds[i].revents == 0) continue;
-            const ssize_t n = ::read(fds[i].fd, buffer, sizeof buffer);
-            if (n > 0) {
-                sinks[i]->append(buffer, static_cast<std::size_t>(n));
-                continue;
-            }
-            close(fds[i].fd);
-            fds[i].fd = -1;
-            --open;
-        }
+    for (std::size_t fed = 0; fed < input.size();) {
+        const ssize_t n = ::write(inPipe[1], input.data() + fed, input.size() - fed);
+        if (n <= 0) break;  // the program closed its input
+        fed += static_cast<std::size_t>(n);
     }
-    if (fds[2].fd >= 0) close(fds[2].fd);
+    close(inPipe[1]);
     int status = 0;
     waitpid(pid, &status, 0);
+    run_result result;
     result.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    for (auto [stream, text] : {std::make_pair(out.get(), &result.out), {err.get(), &result.err}}) {
+        std::rewind(stream);
+        char buffer[65536];
+        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, stream)) > 0;) text->append(buffer, n);
+    }
     return result;
 }
 
@@ -202,6 +169,25 @@ const std::multimap<std::string, picture_probe>& probeTable(const std::string& p
     return table->second;
 }
 
+// True when text is pattern, where each "…" of pattern stands for any text (none too).
+bool matches(const std::string& text, const std::string& pattern)
+{
+    std::size_t from = 0, at = 0;  // in pattern, in text
+    for (bool first = true;; first = false) {
+        const std::size_t gap = pattern.find(kAnything, from);
+        const std::string piece = pattern.substr(from, gap - from);
+        if (gap == std::string::npos)  // the last piece ends the text
+            return first ? text == piece
+                         : text.size() >= at + piece.size() &&
+                               text.compare(text.size() - piece.size(), piece.size(), piece) == 0;
+        const std::size_t found = first ? (text.compare(0, piece.size(), piece) == 0 ? 0 : std::string::npos)
+                                        : text.find(piece, at);
+        if (found == std::string::npos) return false;
+        at = found + piece.size();
+        from = gap + kAnything.size();
+    }
+}
+
 void expectMatch(const std::string& text, const std::string& pattern, const char* what)
 {
     if (pattern.find(kAnything) == std::string::npos)
@@ -221,32 +207,16 @@ program_run::program_run(const file_set& files, const std::vector<std::string>& 
             dir.write(name, content);
     }
     for (const std::string& name : data)
-        if (files.count(name) == 0) dir.copyData(name);
+        if (files.count(name) == 0) fs::copy_file(std::string(DATA_DIR) + "/" + name, dir.file(name));
 }
 
-void program_run::run(const std::string& program, const std::vector<std::string>& args)
+void program_run::run(const std::string& program, const std::vector<std::string>& args, const std::string& input)
 {
     const std::vector<std::string> before = dir.listing();
-    result = run_program(std::string(BUILD_DIR) + "/" + program, args, dir.path());
-    added = dir.addedSince(before);
-}
-
-bool matches(const std::string& text, const std::string& pattern)
-{
-    std::size_t from = 0, at = 0;  // in pattern, in text
-    for (bool first = true;; first = false) {
-        const std::size_t gap = pattern.find(kAnything, from);
-        const std::string piece = pattern.substr(from, gap - from);
-        if (gap == std::string::npos)  // the last piece ends the text
-            return first ? text == piece
-                         : text.size() >= at + piece.size() &&
-                               text.compare(text.size() - piece.size(), piece.size(), piece) == 0;
-        const std::size_t found = first ? (text.compare(0, piece.size(), piece) == 0 ? 0 : std::string::npos)
-                                        : text.find(piece, at);
-        if (found == std::string::npos) return false;
-        at = found + piece.size();
-        from = gap + kAnything.size();
-    }
+    result = run_program(std::string(BUILD_DIR) + "/" + program, args, dir.path(), {}, input);
+    added.clear();
+    for (const std::string& name : dir.listing())
+        if (!std::binary_search(before.begin(), before.end(), name)) added.push_back(name);
 }
 
 std::string alignment_rows(int count, int columns, const std::string& residues)
@@ -264,15 +234,22 @@ std::vector<program_case> manifest_cases(const std::string& folder)
 {
     const std::string at = std::string(TEST_DATA_DIR) + "/" + folder + "/";
     std::vector<program_case> cases;
-    for (const table_row& field : read_table(folder + "/MANIFEST", 8)) {
-        if (field.size() != 8) throw std::runtime_error(folder + "/MANIFEST: not 8 fields in " + field[0]);
+    for (const table_row& field : read_table(folder + "/MANIFEST", 9)) {
+        if (field.size() != 9) throw std::runtime_error(folder + "/MANIFEST: not 9 fields in " + field[0]);
         program_case c{field[0], {}, {}, std::stoi(field[3]), field[4], field[5]};
         for (const std::string& file : split(field[1], ' ')) {
             const std::size_t eq = file.find('=');
-            c.files[file.substr(0, eq)] = eq == std::string::npos ? "" : read_file(at + file.substr(eq + 1));
+            if (file[0] == '!')
+                c.data.erase(std::remove(c.data.begin(), c.data.end(), file.substr(1)), c.data.end());
+            else
+                c.files[file.substr(0, eq)] = eq == std::string::npos ? "" : read_file(at + file.substr(eq + 1));
         }
         if (field[2] != "-") c.args = split(field[2], ' ');
         if (field[6] != "-") c.added = split(field[6], ',');
+        for (const std::string& left : list_of(field[8])) {
+            const std::size_t eq = left.find('=');
+            c.contents[left.substr(0, eq)] = left.substr(eq + 1);
+        }
         cases.push_back(c);
     }
     return cases;
@@ -284,7 +261,8 @@ std::string case_name(const testing::TestParamInfo<program_case>& info) { return
 
 void expect_case(const std::string& program, const program_case& c)
 {
-    const program_run run(program, c.args, c.files, c.data);
+    program_run run(c.files, c.data);
+    run.run(program, c.args, c.input.empty() ? "" : run.dir.read(c.input));
     EXPECT_EQ(run.result.exit_code, c.exit_code);
     expectMatch(run.result.out, c.out, "standard output");
     expectMatch(run.result.err, c.err, "standard error");

@@ -27,14 +27,8 @@ public:
     void write(const std::string& name, const std::string& content) const;
     std::string read(const std::string& name) const;
     bool exists(const std::string& name) const;
-    // Copies a shipped data file (matrix or colour groups) into the directory.
-    void copyData(const std::string& name) const;
-    // Copies every shipped data file into the directory.
-    void copyAllData() const;
-    // The names of the files and folders in the directory, sorted; "sub/x" for x in folder sub.
+    // The names of the files and folders under the directory ("sub/x" for x in folder sub), sorted.
     std::vector<std::string> listing() const;
-    // The names in the directory now that were not in before (an earlier listing()), sorted.
-    std::vector<std::string> addedSince(const std::vector<std::string>& before) const;
 
 private:
     std::string path_;
@@ -71,20 +65,18 @@ struct program_run {
     {
         run(program, args);
     }
-    // Runs BUILD_DIR/program with args in the directory; sets result and added.
-    void run(const std::string& program, const std::vector<std::string>& args);
+    // Runs BUILD_DIR/program with args in the directory, input on its standard input; sets result
+    // and added.
+    void run(const std::string& program, const std::vector<std::string>& args, const std::string& input = "");
     std::string file(const std::string& name) const { return dir.file(name); }
 };
-
-// True when text is pattern, where each "…" of pattern stands for any text (none too).
-bool matches(const std::string& text, const std::string& pattern);
 
 // Count sequences s0, s1, ... of columns residues each; sequence i holds
 // residues[(3 c + 7 i) mod size] at column c.
 std::string alignment_rows(int count, int columns, const std::string& residues = "ACDEFGHIKLMNPQRSTVWY");
 
 // One row of a table of runs: what the directory holds, the command, and what the run must print
-// and leave behind. Patterns may hold "…" (see matches).
+// and leave behind. In a pattern each "…" stands for any text (none too).
 struct program_case {
     std::string label;
     file_set files;
@@ -95,6 +87,7 @@ struct program_case {
     std::vector<std::string> added = {};               // as program_run::added
     file_set contents = {};  // files the run leaves, and their content (pattern)
     std::vector<std::string> data = kShippedData;
+    std::string input = "";  // a file of the directory fed to standard input
 };
 void PrintTo(const program_case& c, std::ostream* os);
 std::string case_name(const testing::TestParamInfo<program_case>& info);

@@ -1,6 +1,7 @@
-// Broken and extreme inputs, as users meet them: each gets its exact message and exit code, and
-// nothing is written but what the run owns. The corpus of tests/data/malformed/vemura/ (its
-// MANIFEST says what each file checks), and below the inputs too large to keep there.
+// vemura as its users see it: exact trace, messages, exit code and files written, run in private
+// directories. Ordinary runs, and broken and extreme inputs (nothing is written but what the run
+// owns): the corpus of tests/data/malformed/vemura/ (its MANIFEST says what each case checks),
+// and below the inputs too large to keep there.
 #include <gtest/gtest.h>
 
 #include "tests/support/program_runner.h"
@@ -45,9 +46,9 @@ std::vector<program_case> largeCases()
     };
 }
 
-class MalformedInput : public testing::TestWithParam<program_case> {};
-TEST_P(MalformedInput, ExactMessageExitCodeAndNothingElseWritten) { expect_case("vemura", GetParam()); }
-INSTANTIATE_TEST_SUITE_P(Table, MalformedInput, testing::ValuesIn(manifest_cases("malformed/vemura")), case_name);
+class VemuraProgram : public testing::TestWithParam<program_case> {};
+TEST_P(VemuraProgram, ExactTraceExitCodeAndFiles) { expect_case("vemura", GetParam()); }
+INSTANTIATE_TEST_SUITE_P(Table, VemuraProgram, testing::ValuesIn(manifest_cases("malformed/vemura")), case_name);
 
 TEST(LargeInput, ExactMessageExitCodeAndNothingElseWritten)
 {
