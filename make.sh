@@ -9,7 +9,7 @@ jobs=$(nproc 2>/dev/null || echo 2)
 
 install_missing() {  # install_missing [EXTRA-PACKAGE...]
     missing=""
-    for pkg in g++ cmake make pkg-config libgd-dev libgtest-dev libcli11-dev libcairo2-dev zlib1g-dev "$@"; do
+    for pkg in g++ cmake make pkg-config libgd-dev libgtest-dev libcli11-dev libcairo2-dev zlib1g-dev libisal-dev "$@"; do
         dpkg -s "$pkg" >/dev/null 2>&1 || missing="$missing $pkg"
     done
     if [ -n "$missing" ]; then

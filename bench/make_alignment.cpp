@@ -1,10 +1,13 @@
-// Benchmark input: writes a large protein alignment in the block format.
-//   make_alignment SEQUENCES COLUMNS [SEED] [moved] [fasta] [dna] > file
+// Benchmark input: writes a large alignment, protein in the block format unless told otherwise.
+//   make_alignment SEQUENCES COLUMNS [SEED] [WORD...] > file
+// WORDs: "moved" writes the same sequences as another method might align them: every row's gaps
+// stand elsewhere, and every tenth sequence is renamed (so that it can only be paired by its
+// residues); "dna" writes nucleotides instead of amino acids; "fasta" writes aligned FASTA (rows
+// in lines of 60, as aligners write them) and "clustal" the Clustal format (a header, and a line
+// of conservation marks under each block) instead of the block format.
 // Rows descend from one random ancestor with 30 percent substitutions and short gap runs, so
-// that columns have realistic weights and groups. With "moved", the same sequences are written
-// as another method might align them: every row's gaps stand elsewhere, and every tenth
-// sequence is renamed (so that it can only be paired by its residues). With "fasta" the alignment
-// is written as aligned FASTA (one line per row), with "dna" it holds nucleotides.
+// that columns have realistic weights and groups; the same seed gives the same sequences.
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <random>
@@ -14,19 +17,21 @@
 int main(int argc, char** argv)
 {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: make_alignment SEQUENCES COLUMNS [SEED] [moved] [fasta] [dna]\n");
+        std::fprintf(stderr, "usage: make_alignment SEQUENCES COLUMNS [SEED] [moved] [dna] [fasta|clustal]\n");
         return 2;
     }
     const long sequences = std::atol(argv[1]);
     const long columns = std::atol(argv[2]);
     unsigned seed = 1u;
-    bool moved = false, fasta = false, dna = false;
+    bool moved = false, dna = false, fasta = false, clustal = false;
     for (int i = 3; i < argc; ++i) {
         const std::string word = argv[i];
         moved = moved || word == "moved";
-        fasta = fasta || word == "fasta";
         dna = dna || word == "dna";
-        if (word.find_first_not_of("0123456789") == std::string::npos) seed = static_cast<unsigned>(std::atol(argv[i]));
+        fasta = fasta || word == "fasta";
+        clustal = clustal || word == "clustal";
+        if (word.find_first_not_of("0123456789") == std::string::npos)
+            seed = static_cast<unsigned>(std::atol(word.c_str()));
     }
     std::mt19937 random(seed);
     const std::string residues = dna ? "ACGT" : "ACDEFGHIKLMNPQRSTVWY";
@@ -46,12 +51,12 @@ int main(int argc, char** argv)
     }
     if (moved) {
         for (std::string& row : rows) {
-            std::string residues;
+            std::string kept;
             for (char c : row)
-                if (c != '-') residues += c;
+                if (c != '-') kept += c;
             std::string placed;
-            std::size_t gaps = row.size() - residues.size();
-            for (char c : residues) {
+            std::size_t gaps = row.size() - kept.size();
+            for (char c : kept) {
                 while (gaps > 0 && pick(4) == 0) {
                     placed += '-';
                     --gaps;
@@ -61,16 +66,33 @@ int main(int argc, char** argv)
             row = placed + std::string(gaps, '-');
         }
     }
+    auto name = [moved](long i) {
+        char text[32];
+        std::snprintf(text, sizeof text, "%s%07ld", moved && i % 10 == 0 ? "ALT" : "SEQ", i + 1);
+        return std::string(text);
+    };
+    const long width = 60;
     if (fasta) {
-        for (long i = 0; i < sequences; ++i)
-            std::printf(">%s%07ld\n%s\n", moved && i % 10 == 0 ? "ALT" : "SEQ", i + 1, rows[i].c_str());
+        for (long i = 0; i < sequences; ++i) {
+            std::printf(">%s\n", name(i).c_str());
+            for (long from = 0; from < columns; from += width) std::printf("%s\n", rows[i].substr(from, width).c_str());
+        }
         return 0;
     }
-    const long width = 60;
+    if (clustal) std::printf("CLUSTAL W (1.83) multiple sequence alignment\n\n");
     for (long from = 0; from < columns; from += width) {
         for (long i = 0; i < sequences; ++i)
-            std::printf("%s%07ld   %s\n", moved && i % 10 == 0 ? "ALT" : "SEQ", i + 1,
-                        rows[i].substr(from, width).c_str());
+            std::printf("%s   %s\n", name(i).c_str(), rows[i].substr(from, width).c_str());
+        if (clustal) {
+            // "*" under the columns that every row holds alike.
+            std::string marks(name(0).size() + 3, ' ');
+            for (long c = from; c < std::min(columns, from + width); ++c) {
+                bool alike = true;
+                for (long i = 1; i < sequences && alike; ++i) alike = rows[i][c] == rows[0][c];
+                marks += alike ? '*' : ' ';
+            }
+            std::printf("%s\n", marks.c_str());
+        }
         std::printf("\n");
     }
     return 0;

@@ -82,6 +82,62 @@ time_run "dorvex, 10000 x 500, pictures" "$build/dorvex" -q dorvex.opt dorvex100
 time_run "dorvex, 10000 x 500, pictures and tables" "$build/dorvex" -q --tables dorvex.opt dorvex10000x500.aln \
     dorvex10000x500moved.aln
 
+# ---- Reading, and dorvex at 50,000 sequences ----
+# The loader alone on 50,000 x 1,600 nucleotide alignments (aligned FASTA, Clustal, the block
+# format, the FASTA file gzip-compressed), then dorvex on a pair of them, the second the same
+# sequences as another method might align them: with the summary and no picture (quiet), against
+# the time of reading both files and against their size. Every time is the best of five runs (the
+# machine may be shared; two of an earlier build). When BEFORE names a folder holding earlier
+# builds of read_alignment and dorvex, they are timed in the same run, side by side:
+#   BEFORE=/path sh bench/run.sh
+
+# best_run RUNS LABEL COMMAND...: the shortest wall time of RUNS runs and the peak memory of that
+# run, printed, and kept in bestSeconds and bestMiB.
+best_run() {
+    runs=$1; label=$2; shift 2
+    bestSeconds=; bestMiB=
+    for _ in $(seq "$runs"); do
+        /usr/bin/time -f "%e %M" -o time.txt "$@" >/dev/null 2>&1
+        read -r seconds kib < time.txt
+        if [ -z "$bestSeconds" ] || [ "$(echo "$seconds < $bestSeconds" | bc)" = 1 ]; then
+            bestSeconds=$seconds; bestMiB=$(echo "$kib / 1024" | bc -l)
+        fi
+    done
+    printf '%-44s %6.2f s  %7.1f MiB\n' "$label" "$bestSeconds" "$bestMiB"
+}
+
+[ -f pair1.fa ] || "$build/make_alignment" 50000 1600 7 dna fasta > pair1.fa
+[ -f pair2.fa ] || "$build/make_alignment" 50000 1600 7 moved dna fasta > pair2.fa
+[ -f pair1.clustal.aln ] || "$build/make_alignment" 50000 1600 7 dna clustal > pair1.clustal.aln
+[ -f pair1.block.aln ] || "$build/make_alignment" 50000 1600 7 dna > pair1.block.aln
+[ -f pair1.fa.gz ] || gzip -6 -c pair1.fa > pair1.fa.gz
+megabytes() { echo "$(stat -c %s "$1") / 1000000" | bc -l; }
+for reader in "$build" ${BEFORE:+"$BEFORE"}; do
+    [ "$reader" = "$build" ] && which="" || which=" (before)"
+    "$reader/read_alignment" 5 pair1.fa pair1.clustal.aln pair1.block.aln pair1.fa.gz pair2.fa > reading.txt
+    while read -r file seconds cpu rows; do
+        case $file in
+            *.gz) printf '%-44s %6.3f s  (%.2f times plain)\n' "reading alone$which, $file" "$seconds" \
+                      "$(echo "$seconds / $plain" | bc -l)" ;;
+            *) printf '%-44s %6.3f s  (%.0f MB/s)\n' "reading alone$which, $file" "$seconds" \
+                   "$(echo "$(megabytes "$file") / $seconds" | bc -l)" ;;
+        esac
+        [ "$file" = pair1.fa ] && plain=$seconds
+    done < reading.txt
+    readBoth=$(awk '$1 == "pair1.fa" || $1 == "pair2.fa" { s += $2 } END { print s }' reading.txt)
+    printf '%-44s %6.3f s\n' "  both files of the pair$which" "$readBoth"
+    [ "$reader" = "$build" ] && readBothAfter=$readBoth || readBothBefore=$readBoth
+done
+pairMB=$(echo "$(megabytes pair1.fa) + $(megabytes pair2.fa)" | bc -l)
+for program in "$build" ${BEFORE:+"$BEFORE"}; do
+    [ "$program" = "$build" ] && which="" || which=" (before)"
+    [ "$program" = "$build" ] && readBoth=$readBothAfter || readBoth=$readBothBefore
+    [ "$program" = "$build" ] && runs=5 || runs=2  # (the earlier build takes a while)
+    best_run "$runs" "dorvex$which, summary, no picture, 50000 x 1600" "$program/dorvex" --type=-1 pair1.fa pair2.fa
+    printf '%-44s %6.1f times reading both, %.1f times their size\n' "" "$(echo "$bestSeconds / $readBoth" | bc -l)" \
+        "$(echo "$bestMiB * 1.048576 / $pairMB" | bc -l)"
+done
+
 # dorvex's methods mode: ten test alignments of 1000 x 2000 against one reference, against a
 # single test (the reference is read and weighed once, each test read, paired and scored in
 # turn), and the pair run of the same two alignments with its agreement pictures. The ten tests

@@ -6,6 +6,10 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "common/io/cores.h"
+#include "dorvex/correspondence.h"
+#include "dorvex/row_words.h"
+
 // ---- 1. ratios ----
 
 int agreement_ratio::decile() const
@@ -30,19 +34,7 @@ bool isResidue(char c) { return c != '-'; }
 
 std::int64_t residueCount(const std::string& row)
 {
-    return static_cast<std::int64_t>(std::count_if(row.begin(), row.end(), isResidue));
-}
-
-// True when the two rows hold the same residues in the same order.
-bool sameResidues(const std::string& a, const std::string& b)
-{
-    std::size_t i = 0, j = 0;
-    for (;;) {
-        while (i < a.size() && !isResidue(a[i])) ++i;
-        while (j < b.size() && !isResidue(b[j])) ++j;
-        if (i == a.size() || j == b.size()) return i == a.size() && j == b.size();
-        if (a[i++] != b[j++]) return false;
-    }
+    return static_cast<std::int64_t>(f_residuesIn(row.data(), row.size()));
 }
 
 int entry(const std::vector<int>& partner, std::size_t i)
@@ -61,17 +53,18 @@ int mutualPartner(const std::vector<int>& partner, const std::vector<int>& back,
 
 // ---- 3. counting by columns ----
 
-// A compared sequence walked through the reference row, and in step, residue by residue,
-// through its partner's row.
+// A compared sequence walked through the reference row and, in step, through its partner's row:
+// the k-th residue of the one is the k-th residue of the other.
 struct walker {
     const char* row;
     std::size_t rowLength;
     const char* otherRow;
     std::size_t otherLength;
-    std::size_t otherPos;            // the other row's column past the last residue taken
-    std::size_t nextResidue;         // its next residue's entry in residueShared
-    sequence_agreement* sequence;
-    const std::vector<bool>* core;   // its core residues; null when every residue counts
+    std::size_t pos;          // the reference column of its next residue not counted yet
+    std::size_t otherPos;     // the other row's column of the same residue
+    std::size_t nextResidue;  // that residue's entry in residueShared
+    bool same = true;         // the residues walked are the same in both rows
+    const std::vector<bool>* core = nullptr;  // its core residues; null when every residue counts
 
     bool isCore(std::size_t column) const
     {
@@ -79,48 +72,426 @@ struct walker {
     }
 };
 
-// The members of a reference column are its compared residues, in the order of the walkers:
-// each first holds the residue's column in the other alignment (otherColumns when it stands in
-// no column there), then how many of its pairs the other alignment shares. At most this many
-// are held at once: the reference columns are taken in chunks, so that every row is read front
-// to back while the memory stays small whatever the row count.
-constexpr std::size_t kMembersHeld = std::size_t{1} << 18;
+// A walker of row against otherRow (whose residues begin at entry firstResidue of residueShared)
+// that starts at reference column column.
+walker startWalker(const std::string& row, const std::string& otherRow, std::size_t firstResidue, std::size_t column,
+                   const std::vector<bool>* core)
+{
+    const std::size_t from = std::min(column, row.size());
+    const std::size_t before = f_residuesIn(row.data(), from);
+    return {row.data(), row.size(), otherRow.data(), otherRow.size(), f_nextResidue(row.data(), from, row.size()),
+            f_columnOfResidue(otherRow.data(), otherRow.size(), before), firstResidue + before, true, core};
+}
 
-// The residues of one reference column that the other alignment places in one of its columns;
-// a size counts only while its stamp is the reference column being counted.
-struct group_tally {
-    std::size_t stamp = SIZE_MAX;
-    std::int64_t size = 0;
+// Residues of one compared row in the reference columns [from, to) of a chunk (counted from the
+// chunk's first column) that the other alignment places in consecutive columns: all shifted
+// alike. group is the row of their shift in the chunk's counts, kNoColumn when the other
+// alignment places them past its columns (they share no pair), or kOutsideCore when they lie
+// outside the core that is scored (they count for nothing).
+struct residue_run {
+    std::uint32_t from, to;
+    std::int32_t group;
 };
 
-// Counts reference column c from its members: the residues that the other alignment places in
-// one column form a group of k, holding k(k-1)/2 shared pairs, and every residue of the group
-// shares k-1 of its pairs. groups holds one tally per column of the other alignment.
-column_agreement tallyColumn(std::size_t c, std::size_t* members, std::size_t count,
-                             const std::vector<std::int64_t>& otherColumnResidues, std::vector<group_tally>& groups)
+constexpr std::int32_t kNoColumn = -1;
+constexpr std::int32_t kOutsideCore = -2;
+
+// The counts of a chunk of reference columns. The residues of a column that the other alignment
+// places in one of its columns are those of one shift (reference column minus other column): a
+// group of k of them holds k(k-1)/2 shared pairs, and each of its residues shares k-1. Runs of
+// residues are added as differences at their ends, then summed up along the chunk.
+class column_chunk {
+public:
+    // Shifts lie in (-longestOther, longest): the rows' greatest lengths.
+    column_chunk(std::size_t longest, std::size_t longestOther)
+        : shiftBase_(longestOther), groupOfShift_(longestOther + longest + 1, kNoColumn)
+    {
+    }
+
+    // Starts the chunk of reference columns [first, end).
+    void start(std::size_t first, std::size_t end)
+    {
+        for (std::ptrdiff_t shift : groupShifts_) groupOfShift_[slot(shift)] = kNoColumn;
+        groupShifts_.clear();
+        first_ = first;
+        width_ = end - first;
+        residues_.assign(width_ + 1, 0);
+        outside_.assign(width_ + 1, 0);
+        groups_.clear();
+        runs_.clear();
+    }
+
+    // Adds residues of a compared row in reference columns [from, to) that lie outside the core:
+    // their columns are no core columns.
+    void addOutside(std::size_t from, std::size_t to)
+    {
+        const std::uint32_t a = static_cast<std::uint32_t>(from - first_), b = static_cast<std::uint32_t>(to - first_);
+        runs_.push_back({a, b, kOutsideCore});
+        ++outside_[a];
+        --outside_[b];
+    }
+
+    // Adds the residues of a compared row in reference columns [from, to), which the other
+    // alignment places in its columns otherFrom on; those at or past otherColumns stand in none.
+    void addRun(std::size_t from, std::size_t to, std::size_t otherFrom, std::size_t otherColumns)
+    {
+        const std::size_t inColumns = otherFrom < otherColumns ? std::min(to, from + (otherColumns - otherFrom)) : from;
+        if (inColumns > from) {
+            const std::ptrdiff_t shift = static_cast<std::ptrdiff_t>(from) - static_cast<std::ptrdiff_t>(otherFrom);
+            add(from, inColumns, group(shift));
+        }
+        if (to > inColumns) add(inColumns, to, kNoColumn);
+    }
+
+    std::size_t runCount() const { return runs_.size(); }
+    const residue_run& run(std::size_t index) const { return runs_[index]; }
+
+    // Sums the differences up: residues per column, and the size of every group in every column;
+    // then the sums of both from the chunk's first column on, which give the sums over a run.
+    void count()
+    {
+        residuesBefore_.assign(width_ + 1, 0);
+        for (std::size_t k = 1; k <= width_; ++k) {
+            outside_[k] += outside_[k - 1];
+            residues_[k] += residues_[k - 1];
+            residuesBefore_[k] = residuesBefore_[k - 1] + residues_[k - 1];
+        }
+        groupsBefore_.assign(groups_.size(), 0);
+        for (std::size_t g = 0; g < groupShifts_.size(); ++g) {
+            std::int32_t* size = &groups_[g * (width_ + 1)];
+            std::int64_t* before = &groupsBefore_[g * (width_ + 1)];
+            for (std::size_t k = 1; k <= width_; ++k) {
+                size[k] += size[k - 1];
+                before[k] = before[k - 1] + size[k - 1];
+            }
+        }
+    }
+
+    // The counts of reference column first + k. otherColumnResidues holds the compared residues
+    // of each column of the other alignment.
+    column_agreement column(std::size_t k, const std::vector<std::int64_t>& otherColumnResidues) const
+    {
+        column_agreement result;
+        result.residues = residues_[k];
+        result.core = outside_[k] == 0;
+        for (std::size_t g = 0; g < groupShifts_.size(); ++g) {
+            const std::int64_t size = groups_[g * (width_ + 1) + k];
+            result.shared += size * (size - 1) / 2;
+            // Identical: a core column, all of whose residues stand in one column of the other
+            // alignment, which holds no other compared residue.
+            if (result.core && size == result.residues && size >= 2) {
+                const std::ptrdiff_t otherColumn = static_cast<std::ptrdiff_t>(first_ + k) - groupShifts_[g];
+                result.identical = otherColumnResidues[static_cast<std::size_t>(otherColumn)] == size;
+            }
+        }
+        return result;
+    }
+
+    // What the residues of a run share: the sum over them of their pairs (the column's other
+    // residues) and of their shared pairs; with scores, each residue's shared pairs, in order (-1
+    // outside the core).
+    void takeBack(const residue_run& run, std::int64_t& pairs, std::int64_t& shared, std::int32_t* scores) const
+    {
+        const std::int64_t length = run.to - run.from;
+        if (run.group == kOutsideCore) {
+            if (scores != nullptr) std::fill(scores, scores + length, -1);
+            return;
+        }
+        pairs += residuesBefore_[run.to] - residuesBefore_[run.from] - length;
+        if (run.group == kNoColumn) return;
+        const std::size_t row = static_cast<std::size_t>(run.group) * (width_ + 1);
+        shared += groupsBefore_[row + run.to] - groupsBefore_[row + run.from] - length;
+        if (scores != nullptr)
+            for (std::size_t k = run.from; k < run.to; ++k) *scores++ = groups_[row + k] - 1;
+    }
+
+private:
+    std::size_t slot(std::ptrdiff_t shift) const
+    {
+        return static_cast<std::size_t>(shift + static_cast<std::ptrdiff_t>(shiftBase_));
+    }
+
+    std::int32_t group(std::ptrdiff_t shift)
+    {
+        std::int32_t& group = groupOfShift_[slot(shift)];
+        if (group == kNoColumn) {
+            group = static_cast<std::int32_t>(groupShifts_.size());
+            groupShifts_.push_back(shift);
+            groups_.resize(groups_.size() + width_ + 1, 0);
+        }
+        return group;
+    }
+
+    void add(std::size_t from, std::size_t to, std::int32_t group)
+    {
+        const std::uint32_t a = static_cast<std::uint32_t>(from - first_), b = static_cast<std::uint32_t>(to - first_);
+        runs_.push_back({a, b, group});
+        ++residues_[a];
+        --residues_[b];
+        if (group == kNoColumn) return;
+        std::int32_t* size = &groups_[static_cast<std::size_t>(group) * (width_ + 1)];
+        ++size[a];
+        --size[b];
+    }
+
+    std::size_t shiftBase_;                     // shift + shiftBase_ indexes groupOfShift_
+    std::vector<std::int32_t> groupOfShift_;    // each shift's group in this chunk, or kNoColumn
+    std::vector<std::ptrdiff_t> groupShifts_;   // each group's shift
+    std::size_t first_ = 0, width_ = 0;
+    std::vector<std::int32_t> residues_;        // per column of the chunk (and one past it)
+    std::vector<std::int32_t> outside_;         // per column: residues outside the core
+    std::vector<std::int32_t> groups_;          // per group, per column: the group's residues
+    std::vector<std::int64_t> residuesBefore_;  // residues_ summed over the columns before each
+    std::vector<std::int64_t> groupsBefore_;    // the same of groups_, per group
+    std::vector<residue_run> runs_;             // the chunk's runs, row after row
+};
+
+// Adds to otherCore (differences over the other alignment's columns) the columns that it gives
+// to length core residues from otherFrom on; those at or past otherColumns stand in none.
+void addOtherCore(std::vector<std::int64_t>& otherCore, std::size_t otherFrom, std::size_t length,
+                  std::size_t otherColumns)
 {
-    const std::size_t otherColumns = groups.size();
-    for (std::size_t m = 0; m < count; ++m) {
-        if (members[m] >= otherColumns) continue;
-        group_tally& group = groups[members[m]];
-        if (group.stamp != c) group = {c, 0};
-        ++group.size;
+    const std::size_t end = std::min(otherFrom + length, otherColumns);
+    if (otherFrom >= end) return;
+    ++otherCore[otherFrom];
+    --otherCore[end];
+}
+
+// Walks a compared row and its partner's row in step through the reference columns before end,
+// adding their runs of residues to chunk (when there is one) and, when the core is scored, the
+// other alignment's columns of the core residues to otherCore; notes whether the residues walked
+// are the same.
+void walkThrough(walker& w, std::size_t end, std::size_t otherColumns, column_chunk* chunk,
+                 std::vector<std::int64_t>* otherCore)
+{
+    const std::size_t limit = std::min(end, w.rowLength);
+    while (w.pos < limit && w.otherPos < w.otherLength) {
+        const std::size_t length = f_residuePairs(w.row + w.pos, w.otherRow + w.otherPos,
+                                                  std::min(limit - w.pos, w.otherLength - w.otherPos), w.same);
+        if (w.core == nullptr) {
+            if (chunk != nullptr) chunk->addRun(w.pos, w.pos + length, w.otherPos, otherColumns);
+        } else {
+            // Cut where the core begins or ends.
+            for (std::size_t from = w.pos, to = from; from < w.pos + length; from = to) {
+                const bool core = w.isCore(from);
+                for (to = from + 1; to < w.pos + length && w.isCore(to) == core;) ++to;
+                const std::size_t otherFrom = w.otherPos + (from - w.pos);
+                if (core) addOtherCore(*otherCore, otherFrom, to - from, otherColumns);
+                if (chunk == nullptr) continue;
+                if (core)
+                    chunk->addRun(from, to, otherFrom, otherColumns);
+                else
+                    chunk->addOutside(from, to);
+            }
+        }
+        w.pos = f_nextResidue(w.row, w.pos + length, w.rowLength);
+        w.otherPos = f_nextResidue(w.otherRow, w.otherPos + length, w.otherLength);
     }
-    column_agreement column;
-    column.residues = static_cast<std::int64_t>(count);
-    if (count >= 2) {
-        const std::size_t otherColumn = members[0];
-        column.identical = otherColumn < otherColumns && groups[otherColumn].size == column.residues &&
-                           otherColumnResidues[otherColumn] == column.residues;
+}
+
+// The counts of the group sizes are held for this many columns and shifts at a time, and the runs
+// of at most this many residues: the chunks of columns are as wide as both allow.
+constexpr std::size_t kCountsHeld = std::size_t{1} << 22;
+constexpr std::size_t kResiduesHeld = std::size_t{1} << 23;
+constexpr std::size_t kWalkersAhead = 4;
+
+// The work is shared out over the cores in shares of at least this many rows, or columns.
+constexpr std::size_t kLeastRows = 256;
+constexpr std::size_t kLeastColumns = 32;
+
+// What one part of the reference columns counts: its share of the sums, and per compared sequence
+// the pairs and shared pairs of its residues in these columns, and whether they were the same as
+// their partner's.
+struct part_counts {
+    std::int64_t pairsReference = 0, pairsShared = 0, columns = 0, columnsIdentical = 0;
+    std::vector<std::int64_t> pairs, shared;  // per walker
+    std::vector<char> same;                   // per walker
+    std::vector<std::int64_t> otherCore;      // when the core is scored: see walkThrough
+};
+
+// Counts the reference columns [first, last), a chunk of width columns at a time: every compared
+// row is walked in step with its partner's row through the chunk, which cuts its residues into
+// runs of one shift; the runs are counted, every column is tallied (into columnStats), then each
+// row takes back what its residues share (into scores, when it is not null).
+void countColumns(std::vector<walker>& walkers, std::size_t first, std::size_t last, std::size_t width,
+                  std::size_t otherColumns, const std::vector<std::int64_t>& otherColumnResidues, column_chunk& chunk,
+                  std::vector<column_agreement>& columnStats, std::int32_t* scores, part_counts& counts)
+{
+    counts.pairs.assign(walkers.size(), 0);
+    counts.shared.assign(walkers.size(), 0);
+    std::vector<std::size_t> runsEnd(walkers.size());  // where each row's runs end in the chunk
+    for (std::size_t begin = first; begin < last; begin += width) {
+        const std::size_t end = std::min(last, begin + width);
+        chunk.start(begin, end);
+        for (std::size_t w = 0; w < walkers.size(); ++w) {
+            // The rows lie all over memory: the next rows' columns are asked for ahead of time.
+            if (w + kWalkersAhead < walkers.size()) {
+                const walker& next = walkers[w + kWalkersAhead];
+                __builtin_prefetch(next.row + next.pos);
+                __builtin_prefetch(next.otherRow + next.otherPos);
+            }
+            walkThrough(walkers[w], end, otherColumns, &chunk, counts.otherCore.empty() ? nullptr : &counts.otherCore);
+            runsEnd[w] = chunk.runCount();
+        }
+        chunk.count();
+        for (std::size_t c = begin; c < end; ++c) {
+            column_agreement& column = columnStats[c];
+            column = chunk.column(c - begin, otherColumnResidues);
+            counts.pairsReference += column.pairs();
+            counts.pairsShared += column.shared;
+            if (column.core && column.residues >= 2) ++counts.columns;
+            if (column.identical) ++counts.columnsIdentical;
+        }
+        std::size_t run = 0;
+        for (std::size_t w = 0; w < walkers.size(); ++w) {
+            walker& walked = walkers[w];
+            for (; run < runsEnd[w]; ++run) {
+                const residue_run& taken = chunk.run(run);
+                std::int32_t* const takenScores = scores ? scores + walked.nextResidue : nullptr;
+                chunk.takeBack(taken, counts.pairs[w], counts.shared[w], takenScores);
+                walked.nextResidue += taken.to - taken.from;
+            }
+        }
     }
-    std::int64_t sharedTwice = 0;
-    for (std::size_t m = 0; m < count; ++m) {
-        const std::int64_t sharedHere = members[m] < otherColumns ? groups[members[m]].size - 1 : 0;
-        sharedTwice += sharedHere;
-        members[m] = static_cast<std::size_t>(sharedHere);
+    counts.same.resize(walkers.size());
+    for (std::size_t w = 0; w < walkers.size(); ++w) counts.same[w] = walkers[w].same;
+}
+
+// The rows of the two alignments, who is whose partner, and the reference's core (null when
+// every residue counts).
+struct agreement_input {
+    const std::vector<std::string>& referenceRows;
+    const std::vector<int>& partnerReference;
+    const std::vector<std::string>& otherRows;
+    const std::vector<int>& partnerOther;
+    const core_mask* core;
+
+    // The core residues of reference row i (null when every residue counts).
+    const std::vector<bool>* coreOf(std::size_t i) const
+    {
+        static const std::vector<bool> kNoCore;
+        return core == nullptr ? nullptr : i < core->size() ? &(*core)[i] : &kNoCore;
     }
-    column.shared = sharedTwice / 2;
-    return column;
+};
+
+// The agreement, each reference row's mutual partner (or -1) in partners and whether it is taken
+// to hold the same residues in sameResidues. The counting compares the residues it walks; the
+// compared rows whose residues turn out to differ are added to differing.
+alignment_agreement countAgreement(const agreement_input& in, const std::vector<int>& partners,
+                                   const std::vector<char>& sameResidues,
+                                   const std::vector<std::int64_t>& residueCounts, residue_scores residues,
+                                   std::vector<std::size_t>& differing)
+{
+    alignment_agreement result;
+    const std::size_t columns = in.referenceRows.empty() ? 0 : in.referenceRows[0].size();
+    const std::size_t otherColumns = in.otherRows.empty() ? 0 : in.otherRows[0].size();
+    result.length = static_cast<std::int64_t>(columns);
+    result.otherLength = static_cast<std::int64_t>(otherColumns);
+    result.coreOnly = in.core != nullptr;
+
+    std::vector<std::size_t> compared;  // the compared sequences, in order
+    std::size_t longest = 0, longestOther = 0;
+    std::size_t residuesCompared = 0;
+    result.sequences.resize(in.referenceRows.size());
+    for (std::size_t i = 0; i < in.referenceRows.size(); ++i) {
+        sequence_agreement& sequence = result.sequences[i];
+        sequence.residues = residueCounts[i];
+        const int p = partners[i];
+        if (p >= 0) {
+            sequence.partner = p;
+            sequence.role = sameResidues[i] ? sequence_role::compared : sequence_role::mismatched;
+        } else if (entry(in.partnerReference, i) == -2) {
+            sequence.partner = -2;
+            sequence.role = sequence_role::mismatched;
+        }
+        if (sequence.role == sequence_role::mismatched) ++result.mismatched;
+        if (sequence.role == sequence_role::unpaired) ++result.unpairedReference;
+        if (sequence.role != sequence_role::compared) continue;
+        ++result.compared;
+        sequence.firstResidue = residuesCompared;
+        residuesCompared += static_cast<std::size_t>(sequence.residues);
+        compared.push_back(i);
+        longest = std::max(longest, in.referenceRows[i].size());
+        longestOther = std::max(longestOther, in.otherRows[static_cast<std::size_t>(p)].size());
+    }
+    for (std::size_t j = 0; j < in.otherRows.size(); ++j)
+        if (entry(in.partnerOther, j) != -2 &&
+            mutualPartner(in.partnerOther, in.partnerReference, in.referenceRows.size(), j) < 0)
+            ++result.unpairedOther;
+    if (residues == residue_scores::kept) result.residueShared.assign(residuesCompared, 0);
+    auto otherRowOf = [&](std::size_t i) -> const std::string& {
+        return in.otherRows[static_cast<std::size_t>(result.sequences[i].partner)];
+    };
+
+    // The compared residues in each column of the other alignment, counted in parts (on vectors):
+    // all of them tell its columns apart; when the core is scored, only the core residues among
+    // them hold its pairs (counted as the rows are walked).
+    std::vector<std::vector<std::uint32_t>> partResidues(f_shareCount(compared.size(), kLeastRows));
+    f_splitAcrossCores(compared.size(), kLeastRows, [&](std::size_t begin, std::size_t end, std::size_t part) {
+        std::vector<std::uint32_t>& counts = partResidues[part];
+        counts.assign(otherColumns, 0);
+        for (std::size_t k = begin; k < end; ++k) {
+            const std::string& otherRow = otherRowOf(compared[k]);
+            const std::size_t length = std::min(otherRow.size(), otherColumns);
+            for (std::size_t c = 0; c < length; ++c) counts[c] += otherRow[c] != '-';
+        }
+    });
+    std::vector<std::int64_t> otherColumnResidues(otherColumns, 0);
+    for (const std::vector<std::uint32_t>& counts : partResidues)
+        for (std::size_t c = 0; c < otherColumns; ++c) otherColumnResidues[c] += counts[c];
+    if (in.core == nullptr)
+        for (std::int64_t n : otherColumnResidues) result.pairsOther += n * (n - 1) / 2;
+
+    // The reference's columns, in parts, one per core, each with walkers of its own that start at
+    // its first column. The part that ends at the last column walks on through the residues that
+    // longer rows hold past it.
+    result.columnStats.resize(columns);
+    const std::size_t shifts = longest + longestOther + 1;
+    const std::size_t width = std::clamp<std::size_t>(
+        std::min(kCountsHeld / shifts, kResiduesHeld / std::max<std::size_t>(compared.size(), 1)), 1, 256);
+    std::vector<part_counts> parts(f_shareCount(columns, kLeastColumns));
+    f_splitAcrossCores(columns, kLeastColumns, [&](std::size_t first, std::size_t last, std::size_t part) {
+        std::vector<walker> walkers;
+        walkers.reserve(compared.size());
+        for (std::size_t i : compared)
+            walkers.push_back(startWalker(in.referenceRows[i], otherRowOf(i), result.sequences[i].firstResidue, first,
+                                          in.coreOf(i)));
+        part_counts& counts = parts[part];
+        if (in.core != nullptr) counts.otherCore.assign(otherColumns + 1, 0);
+        column_chunk chunk(longest, longestOther);
+        countColumns(walkers, first, last, width, otherColumns, otherColumnResidues, chunk, result.columnStats,
+                     result.residueShared.empty() ? nullptr : result.residueShared.data(), counts);
+        const bool holdsTheEnd = columns == 0 ? part == 0 : first < last && last == columns;
+        if (!holdsTheEnd) return;
+        for (std::size_t w = 0; w < walkers.size(); ++w) {
+            walkThrough(walkers[w], SIZE_MAX, otherColumns, nullptr, in.core ? &counts.otherCore : nullptr);
+            counts.same[w] = counts.same[w] && walkers[w].same;
+        }
+    });
+    if (in.core != nullptr) {
+        std::int64_t coreResidues = 0;  // the core residues in each column of the other alignment
+        for (std::size_t c = 0; c < otherColumns; ++c) {
+            for (const part_counts& part : parts) coreResidues += part.otherCore[c];
+            result.pairsOther += coreResidues * (coreResidues - 1) / 2;
+        }
+    }
+    for (const part_counts& part : parts) {
+        result.pairsReference += part.pairsReference;
+        result.pairsShared += part.pairsShared;
+        result.columns += part.columns;
+        result.columnsIdentical += part.columnsIdentical;
+        for (std::size_t k = 0; k < compared.size(); ++k) {
+            result.sequences[compared[k]].pairs += part.pairs[k];
+            result.sequences[compared[k]].shared += part.shared[k];
+        }
+    }
+    for (std::size_t k = 0; k < compared.size(); ++k)
+        for (const part_counts& part : parts)
+            if (!part.same[k]) {
+                differing.push_back(compared[k]);
+                break;
+            }
+    return result;
 }
 
 }  // namespace
@@ -136,121 +507,31 @@ bool f_hasCoreResidue(const std::vector<std::string>& rows, const core_mask& cor
 alignment_agreement f_computeAgreement(const std::vector<std::string>& referenceRows,
                                        const std::vector<int>& partnerReference,
                                        const std::vector<std::string>& otherRows,
-                                       const std::vector<int>& partnerOther, const core_mask* core)
+                                       const std::vector<int>& partnerOther, const core_mask* core,
+                                       residue_scores residues)
 {
-    alignment_agreement result;
-    const std::size_t columns = referenceRows.empty() ? 0 : referenceRows[0].size();
-    const std::size_t otherColumns = otherRows.empty() ? 0 : otherRows[0].size();
-    result.length = static_cast<std::int64_t>(columns);
-    result.otherLength = static_cast<std::int64_t>(otherColumns);
-    result.coreOnly = core != nullptr;
-    static const std::vector<bool> kNoCore;
-
-    std::vector<walker> walkers;
-    result.sequences.resize(referenceRows.size());
-    std::size_t residuesCompared = 0;
-    for (std::size_t i = 0; i < referenceRows.size(); ++i) {
-        sequence_agreement& sequence = result.sequences[i];
-        sequence.residues = residueCount(referenceRows[i]);
-        const int p = mutualPartner(partnerReference, partnerOther, otherRows.size(), i);
-        if (p >= 0) {
-            const std::string& otherRow = otherRows[static_cast<std::size_t>(p)];
-            sequence.partner = p;
-            sequence.role = sameResidues(referenceRows[i], otherRow) ? sequence_role::compared
-                                                                     : sequence_role::mismatched;
-        } else if (entry(partnerReference, i) == -2) {
-            sequence.partner = -2;
-            sequence.role = sequence_role::mismatched;
+    // Every reference row's residues and mutual partner, on all cores. A partner with as many
+    // residues is taken to hold the same ones: the counting compares them as it walks them (a
+    // comparison of its own would read every row once more), and when some differ after all, the
+    // counting is done again with those rows mismatched.
+    const agreement_input in{referenceRows, partnerReference, otherRows, partnerOther, core};
+    std::vector<int> partners(referenceRows.size());
+    std::vector<std::int64_t> residueCounts(referenceRows.size());
+    std::vector<char> sameResidues(referenceRows.size(), 0);
+    f_splitAcrossCores(referenceRows.size(), kLeastRows, [&](std::size_t begin, std::size_t end, std::size_t) {
+        for (std::size_t i = begin; i < end; ++i) {
+            residueCounts[i] = residueCount(referenceRows[i]);
+            partners[i] = mutualPartner(partnerReference, partnerOther, otherRows.size(), i);
+            if (partners[i] >= 0)
+                sameResidues[i] = residueCount(otherRows[static_cast<std::size_t>(partners[i])]) == residueCounts[i];
         }
-        if (sequence.role == sequence_role::mismatched) ++result.mismatched;
-        if (sequence.role == sequence_role::unpaired) ++result.unpairedReference;
-        if (sequence.role != sequence_role::compared) continue;
-        ++result.compared;
-        sequence.firstResidue = residuesCompared;
-        residuesCompared += static_cast<std::size_t>(sequence.residues);
-        const std::string& otherRow = otherRows[static_cast<std::size_t>(p)];
-        walkers.push_back({referenceRows[i].data(), referenceRows[i].size(), otherRow.data(), otherRow.size(), 0,
-                           sequence.firstResidue, &sequence,
-                           core == nullptr ? nullptr : i < core->size() ? &(*core)[i] : &kNoCore});
-    }
-    for (std::size_t j = 0; j < otherRows.size(); ++j)
-        if (entry(partnerOther, j) != -2 &&
-            mutualPartner(partnerOther, partnerReference, referenceRows.size(), j) < 0)
-            ++result.unpairedOther;
-    result.residueShared.assign(residuesCompared, 0);
-
-    // The compared residues in each column of the other alignment (all of them tell its columns
-    // apart), and, when the core is scored, the core residues among them (they hold its pairs).
-    std::vector<std::int64_t> otherColumnResidues(otherColumns, 0);
-    std::vector<std::int64_t> otherColumnCore(core != nullptr ? otherColumns : 0, 0);
-    for (const walker& w : walkers) {
-        std::size_t r = 0;  // the reference row's column of the same residue, walked in step
-        for (std::size_t c = 0; c < std::min(w.otherLength, otherColumns); ++c) {
-            if (!isResidue(w.otherRow[c])) continue;
-            ++otherColumnResidues[c];
-            if (core == nullptr) continue;
-            while (r < w.rowLength && !isResidue(w.row[r])) ++r;
-            if (r < w.rowLength && w.isCore(r)) ++otherColumnCore[c];
-            ++r;
-        }
-    }
-    for (std::int64_t n : core != nullptr ? otherColumnCore : otherColumnResidues) result.pairsOther += n * (n - 1) / 2;
-
-    // The reference's columns, a chunk at a time: each compared row adds its residues of the
-    // chunk to the members of their columns; every column is counted; then each row takes back
-    // what its residues share, in the order it gave them.
-    result.columnStats.resize(columns);
-    const std::size_t walking = std::max<std::size_t>(walkers.size(), 1);
-    const std::size_t chunk = std::clamp<std::size_t>(kMembersHeld / walking, 1, 256);
-    std::vector<std::size_t> members(chunk * walking);
-    std::vector<std::size_t> memberCount(chunk), taken(chunk);
-    std::vector<char> outsideCore(chunk);  // the column holds a residue outside the core
-    std::vector<group_tally> groups(otherColumns);
-    for (std::size_t chunkStart = 0; chunkStart < columns; chunkStart += chunk) {
-        const std::size_t chunkEnd = std::min(columns, chunkStart + chunk);
-        std::fill(memberCount.begin(), memberCount.end(), 0);
-        std::fill(outsideCore.begin(), outsideCore.end(), 0);
-        for (walker& w : walkers) {
-            for (std::size_t c = chunkStart; c < std::min(chunkEnd, w.rowLength); ++c) {
-                if (!isResidue(w.row[c])) continue;
-                while (w.otherPos < w.otherLength && !isResidue(w.otherRow[w.otherPos])) ++w.otherPos;
-                const std::size_t k = c - chunkStart;
-                if (!w.isCore(c)) {
-                    ++w.otherPos;
-                    outsideCore[k] = 1;
-                    continue;
-                }
-                members[k * walking + memberCount[k]++] = std::min(w.otherPos++, otherColumns);
-            }
-        }
-        for (std::size_t c = chunkStart; c < chunkEnd; ++c) {
-            const std::size_t k = c - chunkStart;
-            column_agreement& column = result.columnStats[c];
-            column = tallyColumn(c, &members[k * walking], memberCount[k], otherColumnResidues, groups);
-            column.core = outsideCore[k] == 0;
-            column.identical = column.identical && column.core;
-            result.pairsReference += column.pairs();
-            result.pairsShared += column.shared;
-            if (column.core && column.residues >= 2) ++result.columns;
-            if (column.identical) ++result.columnsIdentical;
-        }
-        std::fill(taken.begin(), taken.end(), 0);
-        for (walker& w : walkers) {
-            for (std::size_t c = chunkStart; c < std::min(chunkEnd, w.rowLength); ++c) {
-                if (!isResidue(w.row[c])) continue;
-                if (!w.isCore(c)) {
-                    result.residueShared[w.nextResidue++] = -1;
-                    continue;
-                }
-                const std::size_t k = c - chunkStart;
-                const std::size_t sharedHere = members[k * walking + taken[k]++];
-                result.residueShared[w.nextResidue++] = static_cast<std::int32_t>(sharedHere);
-                w.sequence->shared += static_cast<std::int64_t>(sharedHere);
-                w.sequence->pairs += result.columnStats[c].residues - 1;
-            }
-        }
-    }
-    return result;
+    });
+    std::vector<std::size_t> differing;
+    alignment_agreement result = countAgreement(in, partners, sameResidues, residueCounts, residues, differing);
+    if (differing.empty()) return result;
+    for (std::size_t i : differing) sameResidues[i] = 0;
+    differing.clear();
+    return countAgreement(in, partners, sameResidues, residueCounts, residues, differing);
 }
 
 // ---- 4. residues ----
@@ -262,7 +543,7 @@ void f_residueAgreements(const alignment_agreement& agreement, std::size_t seque
     perColumn.assign(columns, agreement_ratio{});
     if (sequence >= agreement.sequences.size()) return;
     const sequence_agreement& s = agreement.sequences[sequence];
-    if (s.role != sequence_role::compared) return;
+    if (s.role != sequence_role::compared || agreement.residueShared.empty()) return;
     std::size_t residue = s.firstResidue;
     for (std::size_t c = 0; c < columns && c < row.size(); ++c) {
         if (!isResidue(row[c])) continue;

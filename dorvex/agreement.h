@@ -77,7 +77,8 @@ struct alignment_agreement {
     // Per residue of every compared sequence (sequence by sequence, residues in order): how
     // many of the pairs holding it in the reference the other alignment also holds, or -1 for a
     // residue outside the core when the core is scored. Its pairs are the other compared
-    // residues of its column (see f_residueAgreements).
+    // residues of its column (see f_residueAgreements). Empty when the residues' scores were
+    // left out.
     std::vector<std::int32_t> residueShared;
 
     // The scores of benchmark papers (FastSP's definitions, the reference first).
@@ -101,13 +102,17 @@ using core_mask = std::vector<std::vector<bool>>;
 // With core, only the reference's core residues count: a pair when both its residues are core
 // (in either alignment), a column for TC when all its residues are; a column of the other
 // alignment is still told apart by all its residues. Pairs are counted, never enumerated: the
-// time is linear in the size of both alignments, and beyond the result (one integer per residue
-// of the compared sequences) the work takes memory per sequence and per column only.
+// time is linear in the size of both alignments, and beyond the result the work takes memory per
+// sequence and per column only. The scores of each residue (residueShared, one integer per
+// residue of the compared sequences, what the agreement pictures draw) are kept only when
+// residues is residue_scores::kept.
+enum class residue_scores { kept, left_out };
 [[nodiscard]] alignment_agreement f_computeAgreement(const std::vector<std::string>& referenceRows,
                                                      const std::vector<int>& partnerReference,
                                                      const std::vector<std::string>& otherRows,
                                                      const std::vector<int>& partnerOther,
-                                                     const core_mask* core = nullptr);
+                                                     const core_mask* core = nullptr,
+                                                     residue_scores residues = residue_scores::kept);
 
 // True when the mask holds a core residue: a "-" is never one.
 bool f_hasCoreResidue(const std::vector<std::string>& rows, const core_mask& core);
@@ -115,6 +120,7 @@ bool f_hasCoreResidue(const std::vector<std::string>& rows, const core_mask& cor
 // Fills perColumn with one ratio per reference column for the reference sequence whose row is
 // row: for each of its residues, the pairs holding it that the other alignment also holds over
 // the pairs holding it. Gaps, columns past the row's end, residues alone in their column or
-// outside the core, and every column of a sequence that is not compared get an undefined ratio.
+// outside the core, and every column of a sequence that is not compared get an undefined ratio
+// (every column, when the residues' scores were left out).
 void f_residueAgreements(const alignment_agreement& agreement, std::size_t sequence, const std::string& row,
                          std::vector<agreement_ratio>& perColumn);

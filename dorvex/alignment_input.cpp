@@ -9,7 +9,9 @@ bool f_loadInput(FilePtr file, const char* path, alignment_input& input, bool no
 {
     loaded_alignment loaded;
     if (f_loadAlignment(std::move(file), path, loaded, noteUpperCase) != load_status::read) return false;
+    input.names = std::move(loaded.names);
+    input.rows = std::move(loaded.rows);
     input.upperCase = std::move(loaded.upperCase);
-    f_getAliOffs(loaded, input.names, input.seqs, input.rows, input.offsets);
+    input.offsets.clear();
     return true;
 }

@@ -1,5 +1,4 @@
-// One alignment as dorvex reads it: names, ungapped sequences, aligned rows and an offset map
-// per row.
+// One alignment as dorvex reads it: names, aligned rows and an offset map per row.
 #pragma once
 #include <string>
 #include <vector>
@@ -7,14 +6,13 @@
 #include "common/io/text_input.h"
 #include "dorvex/correspondence.h"
 
-// One alignment as read: names, ungapped sequences and aligned rows in file order, and one
-// offset map per row (holding only its end entry until the offsets are computed); for a
-// reference scored on its core residues, which letters were written in upper case.
+// One alignment as read: names and aligned rows in file order, the offset maps of its rows
+// (empty until the offsets are computed), and, for a reference scored on its core residues,
+// which letters were written in upper case.
 struct alignment_input {
     std::vector<std::string> names;
-    std::vector<std::string> seqs;
     std::vector<std::string> rows;
-    std::vector<offset_map> offsets;
+    offset_maps offsets;
     std::vector<std::vector<bool>> upperCase;  // per row and column; empty unless asked for
 };
 

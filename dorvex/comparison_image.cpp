@@ -31,13 +31,12 @@ struct shift_summary {
     long long smallest = 0;  // the smallest shift above 0; the row length when none
 };
 
-shift_summary summariseShifts(const std::vector<offset_map>& offsets, long long L)
+shift_summary summariseShifts(const offset_maps& offsets, long long L)
 {
     shift_summary s;
     s.smallest = L;
-    for (const offset_map& map : offsets)
-        for (const auto& keyed : map) {
-            const off_de& entry = keyed.second;
+    for (std::size_t row = 0; row < offsets.size(); ++row)
+        for (const off_de& entry : offsets[row]) {
             if (entry.delta > 0) s.right = true;
             if (entry.delta < 0) s.left = true;
             const long long size = std::llabs(static_cast<long long>(entry.delta));
@@ -54,7 +53,7 @@ int clampToInt(long long v) { return static_cast<int>(std::clamp<long long>(v, -
 // Strips below kRulerBelow: edge to edge on white, each the strip colour most of its sequences
 // show, pixel by pixel; a ruler of sequence numbers instead of names; no labels or markers.
 void drawDenseStrips(canvas& image, const comparison_page& p, const comparison_colours& c, const picture_context& pic,
-                     const std::vector<offset_map>& offsets, int hi, int lo)
+                     const offset_maps& offsets, int hi, int lo)
 {
     const int x1 = p.left + 1, x2 = p.plotRight() - 1;
     image.fillRect(x1, p.stripTop(p.strips()), x2, p.stripBottom(1), c.white);
@@ -120,8 +119,8 @@ void drawLegendsAndTitles(canvas& image, const alignment& ali, const picture_set
 bool DorvexImage(const alignment& ali, const picture_settings& settings, const picture_request& request)
 {
     const std::vector<std::string>& names = *ali.names;
-    const std::vector<offset_map>& offsets = *ali.offsets;
-    const long long L = offsets.empty() || offsets[0].empty() ? 0 : offsets[0].rbegin()->first;
+    const offset_maps& offsets = *ali.offsets;
+    const long long L = offsets.empty() ? 0 : offsets[0].length();
     const shift_summary shifts = summariseShifts(offsets, L);
     const comparison_page p = f_layComparisonPage(settings, request.height, names, L, shifts.right && shifts.left);
     const int W = p.W, H = p.H, N = p.N, left = p.left, right = p.right;

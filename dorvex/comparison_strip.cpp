@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <map>
 #include <string>
 
 #include "common/surface/palette.h"
@@ -15,41 +14,41 @@ char f_oneSeqComp(canvas& image, const picture_context& pic, const offset_map& o
     int rightCount = 0;
     int leftCount = 0;
     if (offsets.empty()) return 's';
-    const int ncols = offsets.rbegin()->first;
+    const int ncols = offsets.length();
 
-    // The stretches by draw key: -1 whole rows, 0 gap runs, n the stretches shifted by n columns;
-    // equal keys keep column order. Larger shifts are drawn later and own shared pixel columns.
-    std::multimap<long long, off_de> stretches;
-    for (auto entry = offsets.begin(); entry != offsets.end(); ++entry) {
-        const auto next = std::next(entry);
-        if (next == offsets.end()) break;
-        off_de stretch = entry->second;
-        switch (stretch.type) {
+    // The stretches in drawing order, by draw key: -1 whole rows, 0 gap runs, n the stretches
+    // shifted by n columns; equal keys keep column order. Larger shifts are drawn later and own
+    // shared pixel columns. Each stretch is its opening entry in the map.
+    std::vector<std::pair<long long, const off_de*>> stretches;
+    stretches.reserve(offsets.size());
+    for (const off_de* entry = offsets.begin(); entry + 1 < offsets.end(); ++entry) {
+        switch (entry->type) {
         case 'u':
         case 'm':
-            code = stretch.type;
-            stretch.from = 0;
-            stretch.to = ncols;
-            stretches.emplace(-1, stretch);
+            code = entry->type;
+            stretches.emplace_back(-1, entry);
             break;
         case 'g':
+            stretches.emplace_back(0, entry);
+            break;
         case 'd':
-            if (stretch.type == 'd' && stretch.delta == 0) break;
-            stretch.from = entry->first;
-            stretch.to = next->first;
-            stretches.emplace(stretch.type == 'g' ? 0 : std::llabs(static_cast<long long>(stretch.delta)), stretch);
+            if (entry->delta != 0) stretches.emplace_back(std::llabs(static_cast<long long>(entry->delta)), entry);
             break;
         default:
             break;
         }
     }
+    std::sort(stretches.begin(), stretches.end());
 
     if (ncols != 0) {
         const double span = static_cast<double>(x2) - x1;
         for (const auto& keyed : stretches) {
-            const off_de& stretch = keyed.second;
-            const int xa = f_trunc(x1 + stretch.from * span / ncols);
-            const int xb = f_trunc(x1 + stretch.to * span / ncols);
+            const off_de& stretch = *keyed.second;
+            const bool wholeRow = keyed.first < 0;
+            const int from = wholeRow ? 0 : stretch.key;
+            const int to = wholeRow ? ncols : keyed.second[1].key;
+            const int xa = f_trunc(x1 + from * span / ncols);
+            const int xb = f_trunc(x1 + to * span / ncols);
             if (stretch.type == 'g') {
                 const int inset = f_trunc(std::max((y2 - y1) * 0.25, 1.0));
                 image.fillRect(xa, y1 + inset, xb, y2 - inset, pic.gapColour);

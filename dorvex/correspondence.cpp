@@ -1,12 +1,15 @@
 // Offset maps: walks each row and its partner residue by residue and opens a map entry wherever
 // the shift between the two alignments changes.
-//   1. the row walker   2. the rows read   3. offset maps   4. residue columns
+//   1. the row walker   2. the residues of a row   3. offset maps   4. residue columns
 #include "dorvex/correspondence.h"
 
 #include <algorithm>
+#include <cstring>
+#include <functional>
+#include <string_view>
 
-#include "common/alignment/align_loader.h"
 #include "common/io/trace.h"
+#include "dorvex/row_words.h"
 
 // ---- 1. the row walker ----
 
@@ -18,15 +21,32 @@ AlignRowIterator::AlignRowIterator(const std::string* walkedRow)
 AlignRowIterator& AlignRowIterator::begin()
 {
     pos = 0;
-    while (pos < len && (*row)[pos] == '-') ++pos;
+    if (len > 0) pos = static_cast<int>(f_nextResidue(row->data(), 0, static_cast<std::size_t>(len)));
     return *this;
 }
 
 AlignRowIterator& AlignRowIterator::operator++()
 {
-    if (pos < len) ++pos;
-    while (pos < len && (*row)[pos] == '-') ++pos;
+    if (pos < len) {
+        const std::size_t next = static_cast<std::size_t>(pos) + 1, length = static_cast<std::size_t>(len);
+        pos = static_cast<int>(f_nextResidue(row->data(), next, length));
+    }
     return *this;
+}
+
+void f_stepInStep(AlignRowIterator& a, AlignRowIterator& b)
+{
+    if (a.pos >= a.len || b.pos >= b.len) {
+        ++a;
+        ++b;
+        return;
+    }
+    const std::size_t room = static_cast<std::size_t>(std::min(a.len - a.pos, b.len - b.pos) - 1);
+    const int inStep = static_cast<int>(f_columnsInStep(a.row->data() + a.pos + 1, b.row->data() + b.pos + 1, room));
+    a.pos += inStep;
+    b.pos += inStep;
+    ++a;
+    ++b;
 }
 
 int AlignRowIterator::gaps_before() const
@@ -40,59 +60,122 @@ int AlignRowIterator::gaps_before() const
     return count;
 }
 
-// ---- 2. the rows read ----
+// ---- 2. the residues of a row ----
 
-void f_getAliOffs(loaded_alignment& loaded, std::vector<std::string>& names, std::vector<std::string>& seqs,
-                  std::vector<std::string>& rows, std::vector<offset_map>& offsets)
+namespace {
+
+// Residues are compared and hashed in chunks of this many, taken from the row past its gaps.
+constexpr std::size_t kResidueChunk = 256;
+
+// Copies the residues of [at, end) into chunk until it holds kResidueChunk of them or the row
+// ends; at moves past what was read. Returns how many were copied.
+std::size_t takeResidues(const char*& at, const char* end, char* chunk)
 {
-    const std::size_t firstNew = rows.size();
-    for (std::string& name : loaded.names) names.push_back(std::move(name));
-    for (std::string& row : loaded.rows) rows.push_back(std::move(row));
-    loaded.names.clear();
-    loaded.rows.clear();
-
-    seqs.clear();
-    for (std::size_t i = firstNew; i < rows.size(); ++i) {
-        const std::string& row = rows[i];
-        std::string seq;
-        seq.reserve(row.size());
-        for (char c : row)
-            if (c != '-') seq.push_back(c);
-        seqs.push_back(std::move(seq));
-        offset_map map;
-        map[static_cast<int>(row.size())] = off_de('e', 0);
-        offsets.push_back(std::move(map));
+    std::size_t taken = 0;
+    // Eight columns at a time: copied whole when they hold no gap, else one by one, each column
+    // stored and counted only when it is a residue (no branch on it).
+    while (taken + kRowWord <= kResidueChunk && end - at >= static_cast<std::ptrdiff_t>(kRowWord)) {
+        if (f_gapBytes(at) == 0) {
+            std::memcpy(chunk + taken, at, kRowWord);
+            taken += kRowWord;
+        } else {
+            for (std::size_t k = 0; k < kRowWord; ++k) {
+                chunk[taken] = at[k];
+                taken += at[k] != '-';
+            }
+        }
+        at += kRowWord;
     }
+    for (; taken < kResidueChunk && at != end; ++at) {
+        chunk[taken] = *at;
+        taken += *at != '-';
+    }
+    return taken;
+}
+
+}  // namespace
+
+std::string f_residues(const std::string& row)
+{
+    std::string residues(row.size(), '\0');
+    std::size_t taken = 0;
+    for (char c : row) {
+        residues[taken] = c;
+        taken += c != '-';
+    }
+    residues.resize(taken);
+    return residues;
+}
+
+bool f_sameResidues(std::string_view row, std::string_view otherRow)
+{
+    if (row == otherRow) return true;
+    // Both rows walked residue by residue in step, the stretches in which both hold residues
+    // eight columns at a time.
+    const char *a = row.data(), *b = otherRow.data();
+    const std::size_t lengthA = row.size(), lengthB = otherRow.size();
+    std::size_t i = f_nextResidue(a, 0, lengthA), j = f_nextResidue(b, 0, lengthB);
+    bool same = true;
+    while (i < lengthA && j < lengthB) {
+        const std::size_t both = f_residuePairs(a + i, b + j, std::min(lengthA - i, lengthB - j), same);
+        if (!same) return false;
+        i = f_nextResidue(a, i + both, lengthA);
+        j = f_nextResidue(b, j + both, lengthB);
+    }
+    return i == lengthA && j == lengthB;
+}
+
+std::size_t f_residueHash(const std::string& row)
+{
+    const char *at = row.data(), *end = at + row.size();
+    char chunk[kResidueChunk];
+    std::size_t hash = 0;
+    // Every chunk but the last is full, so that the chunks of the same residues are the same.
+    while (const std::size_t taken = takeResidues(at, end, chunk))
+        hash = (hash ^ std::hash<std::string_view>()(std::string_view(chunk, taken))) * 0x100000001b3u;
+    return hash;
 }
 
 // ---- 3. offset maps ----
+
+void offset_maps::clear()
+{
+    entries_.clear();
+    rowEnds_.clear();
+}
+
+void offset_maps::endRow(int length)
+{
+    add(length, 'e');
+    rowEnds_.push_back(entries_.size());
+}
 
 namespace {
 
 // A row without a usable partner: flagged as a whole; only its gap runs and the residue
 // stretches after them are marked.
-void fillAlone(offset_map& map, std::size_t index, bool mismatch, const std::string& row)
+void fillAlone(offset_maps& maps, bool mismatch, const std::string& row)
 {
-    map[-1] = off_de(mismatch ? 'm' : 'u', 0);
-    f_say(mismatch ? "*** Mismatch %zu\n" : "*** Unpaired %zu\n", index);
+    maps.add(-1, mismatch ? 'm' : 'u');
 
     AlignRowIterator a(&row);
     a.begin();
     while (a.pos < a.len) {
         const int g = a.gaps_before();
         if (g > 0) {
-            map[a.pos - g] = off_de('g', 0);
-            map[a.pos] = off_de('0', 0);
+            maps.add(a.pos - g, 'g');
+            maps.add(a.pos, '0');
         }
         ++a;
     }
     const int g = a.gaps_before();
-    if (g > 0) map[a.len - g] = off_de('g', 0);
+    if (g > 0) maps.add(a.len - g, 'g');
 }
 
 // A row against its partner: both walkers stand on the same residue number; an entry is opened
-// wherever the shift differs from the previous residue's, with the gap run before it.
-void fillPaired(offset_map& map, const std::string& row, const std::string& otherRow)
+// wherever the shift differs from the previous residue's, with the gap run before it. Keys
+// ascend: each entry stands past the residue that opened the one before.
+void fillPaired(offset_maps& maps, const std::string& row, const std::string& otherRow)
 {
     AlignRowIterator a(&row);
     AlignRowIterator b(&otherRow);
@@ -104,31 +187,41 @@ void fillPaired(offset_map& map, const std::string& row, const std::string& othe
         const int d = a.pos - b.pos;
         if (first || d != previous) {
             const int g = a.gaps_before();
-            if (g > 0) map[a.pos - g] = off_de('g', 0);
-            map[a.pos] = d == 0 ? off_de('0', 0) : off_de('d', d);
+            if (g > 0) maps.add(a.pos - g, 'g');
+            maps.add(a.pos, d == 0 ? '0' : 'd', d);
         }
         previous = d;
         first = false;
-        ++a;
-        ++b;
+        f_stepInStep(a, b);
     }
     // Gaps before the first residue left unwalked, or the row's trailing gaps.
     const int g = a.gaps_before();
-    if (g > 0) map[a.pos - g] = off_de('g', 0);
+    if (g > 0) maps.add(a.pos - g, 'g');
+}
+
+// A row without a partner in otherRows: -1, -2, or an index beyond them.
+bool alone(int partner, const std::vector<std::string>& otherRows)
+{
+    return partner < 0 || static_cast<std::size_t>(partner) >= otherRows.size();
 }
 
 }  // namespace
 
-void f_calcDelta(std::vector<offset_map>& offsets, const std::vector<int>& partner,
-                 const std::vector<std::string>& rows, const std::vector<std::string>& otherRows)
+void f_calcDelta(offset_maps& offsets, const std::vector<int>& partner, const std::vector<std::string>& rows,
+                 const std::vector<std::string>& otherRows)
 {
-    const std::size_t count = std::min({offsets.size(), partner.size(), rows.size()});
-    for (std::size_t i = 0; i < count; ++i) {
-        const int p = partner[i];
-        if (p < 0 || static_cast<std::size_t>(p) >= otherRows.size())
-            fillAlone(offsets[i], i, p == -2, rows[i]);
-        else
-            fillPaired(offsets[i], rows[i], otherRows[static_cast<std::size_t>(p)]);
+    offsets.clear();
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (i < partner.size()) {
+            const int p = partner[i];
+            if (alone(p, otherRows)) {
+                f_say(p == -2 ? "*** Mismatch %zu\n" : "*** Unpaired %zu\n", i);
+                fillAlone(offsets, p == -2, rows[i]);
+            } else {
+                fillPaired(offsets, rows[i], otherRows[static_cast<std::size_t>(p)]);
+            }
+        }
+        offsets.endRow(static_cast<int>(rows[i].size()));
     }
 }
 
@@ -136,10 +229,6 @@ void f_calcDelta(std::vector<offset_map>& offsets, const std::vector<int>& partn
 
 int f_posAlign(const std::string& row, int n)
 {
-    const int wanted = n < 1 ? 1 : n;
-    int seen = 0;
-    for (std::size_t col = 0; col < row.size(); ++col) {
-        if (row[col] != '-' && ++seen == wanted) return static_cast<int>(col) + 1;
-    }
-    return static_cast<int>(row.size()) + 1;
+    const std::size_t wanted = n < 1 ? 0 : static_cast<std::size_t>(n) - 1;  // counted from 0
+    return static_cast<int>(f_columnOfResidue(row.data(), row.size(), wanted)) + 1;
 }

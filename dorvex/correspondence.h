@@ -1,12 +1,11 @@
-// Residue-by-residue correspondence of two alignments of the same sequences: the ungapped
-// sequences of an alignment read, and the offset map of every row (by how many columns each residue
-// moved between the two alignments).
+// Residue-by-residue correspondence of two alignments of the same sequences: the residues of a
+// row, and the offset map of every row (by how many columns each residue moved between
+// the two alignments), all of an alignment's maps in one store.
 #pragma once
-#include <map>
+#include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
-
-struct loaded_alignment;
 
 // One entry of an offset map. It opens a stretch of the row that runs from its key up to the key
 // of the next entry:
@@ -16,19 +15,54 @@ struct loaded_alignment;
 //   '0' residues standing in the same column in both alignments (or, in an unpaired or mismatched
 //       row, the residues after a gap run) start here
 //   'd' residues shifted by delta columns (this column minus the other alignment's) start here
-// from and to are working fields of the strip drawing's copies; the maps themselves leave them 0.
 struct off_de {
-    off_de() = default;
-    off_de(char entryType, int entryDelta) : type(entryType), delta(entryDelta) {}
-
+    int key = 0;  // 0-based column of the row; -1 for the whole-row flag
     char type = ' ';
     int delta = 0;
-    int from = 0;
-    int to = 0;
 };
 
-// The offset map of one row: ascending keys, 0-based columns of the row (and -1 for the flag).
-using offset_map = std::map<int, off_de>;
+// The offset map of one row: its entries in ascending key order, a view into the store of its
+// alignment (or any other array of entries), valid while that store is left unchanged.
+class offset_map {
+public:
+    offset_map() = default;
+    offset_map(const off_de* first, const off_de* last) : first_(first), last_(last) {}
+
+    const off_de* begin() const { return first_; }
+    const off_de* end() const { return last_; }
+    bool empty() const { return first_ == last_; }
+    std::size_t size() const { return static_cast<std::size_t>(last_ - first_); }
+    // The key of the last entry: the row's length (0 for a map without entries).
+    int length() const { return empty() ? 0 : last_[-1].key; }
+
+private:
+    const off_de* first_ = nullptr;
+    const off_de* last_ = nullptr;
+};
+
+// The offset maps of one alignment, map i belonging to row i: every entry in one contiguous
+// array, the entries of row i right after those of row i - 1. Built row by row, then only read.
+class offset_maps {
+public:
+    std::size_t size() const { return rowEnds_.size(); }
+    bool empty() const { return rowEnds_.empty(); }
+    offset_map operator[](std::size_t row) const
+    {
+        const off_de* entries = entries_.data();
+        return offset_map(entries + (row == 0 ? 0 : rowEnds_[row - 1]), entries + rowEnds_[row]);
+    }
+
+    void clear();
+    // Adds an entry to the row being built; keys must ascend within the row.
+    void add(int key, char type, int delta = 0) { entries_.push_back(off_de{key, type, delta}); }
+    // Closes the row being built with its end entry (key length, type 'e'); the next entry added
+    // begins the next row.
+    void endRow(int length);
+
+private:
+    std::vector<off_de> entries_;
+    std::vector<std::size_t> rowEnds_;  // one past the last entry of each row
+};
 
 // Walks the residues of one aligned row ("-" is the only gap character), one residue per step.
 // The row must outlive the iterator and keep its length while it is walked.
@@ -50,20 +84,28 @@ public:
     int len;  // the row's length, taken at construction
 };
 
-// Takes one alignment as the loader read it: moves its names and rows to the end of names and
-// rows, replaces seqs with the rows stripped of their gaps, and appends to offsets one map per
-// row holding only its end entry (row length -> 'e'). loaded is left without names and rows.
-void f_getAliOffs(loaded_alignment& loaded, std::vector<std::string>& names, std::vector<std::string>& seqs,
-                  std::vector<std::string>& rows, std::vector<offset_map>& offsets);
+// Moves two walkers that stand on residues of the same number on together, past every residue
+// that keeps their distance, to the first two residues whose distance differs (or to a row's
+// end): as many steps of both as it takes until the columns of the two rows stop holding residues
+// and gaps alike.
+void f_stepInStep(AlignRowIterator& a, AlignRowIterator& b);
 
-// Fills the offset maps of one alignment (offsets[i] belongs to rows[i]) against the rows of the
-// other. partner[i] is the index of row i's partner in otherRows, -1 when it has none, -2 when
-// its same-named partner holds other residues; a row without partner (or whose partner index
-// lies outside otherRows) is flagged 'u' or 'm' and "*** Unpaired i" / "*** Mismatch i" is
-// printed. Rows only as far as offsets, partner and rows all reach are filled; rows of unequal
-// lengths are compared up to the shorter sequence.
-void f_calcDelta(std::vector<offset_map>& offsets, const std::vector<int>& partner,
-                 const std::vector<std::string>& rows, const std::vector<std::string>& otherRows);
+// The residues of a row (its characters other than "-"), in order: the ungapped sequence.
+[[nodiscard]] std::string f_residues(const std::string& row);
+// True when the two rows hold the same residues in the same order, wherever their gaps stand.
+[[nodiscard]] bool f_sameResidues(std::string_view row, std::string_view otherRow);
+// A hash of the residues of a row: rows of the same residues get the same hash, wherever their
+// gaps stand.
+[[nodiscard]] std::size_t f_residueHash(const std::string& row);
+
+// Fills the offset maps of one alignment (one map per row of rows, replacing what offsets held)
+// against the rows of the other. partner[i] is the index of row i's partner in otherRows, -1
+// when it has none, -2 when its same-named partner holds other residues; a row without partner
+// (or whose partner index lies outside otherRows) is flagged 'u' or 'm' and "*** Unpaired i" /
+// "*** Mismatch i" is printed. A row beyond the end of partner gets its end entry only; rows of
+// unequal lengths are compared up to the shorter sequence.
+void f_calcDelta(offset_maps& offsets, const std::vector<int>& partner, const std::vector<std::string>& rows,
+                 const std::vector<std::string>& otherRows);
 
 // The 1-based column of the n-th residue of row (n counted from 1; n of 1 or less means the first
 // residue); the row length + 1 when the row holds fewer residues.

@@ -32,7 +32,7 @@ strip_vote::strip_vote(canvas& picture, const picture_context& pic, int x1, int 
     pic_.unpairedColour = same(pic.unpairedColour);
 }
 
-const std::vector<int>& strip_vote::mostShown(const std::vector<offset_map>& offsets, long long first, long long end)
+const std::vector<int>& strip_vote::mostShown(const offset_maps& offsets, long long first, long long end)
 {
     for (auto& pixel : votes_) pixel.clear();
     for (long long s = first; s < end; ++s) {

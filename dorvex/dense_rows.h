@@ -26,7 +26,7 @@ public:
     // What most of the strips of the sequences first..end-1 show at each pixel x1..x2 (index
     // x - x1): a colour of the picture, or -1 where most show nothing (the strip's ground). Ties go
     // to what the upper sequence shows.
-    const std::vector<int>& mostShown(const std::vector<offset_map>& offsets, long long first, long long end);
+    const std::vector<int>& mostShown(const offset_maps& offsets, long long first, long long end);
 
 private:
     canvas& picture_;

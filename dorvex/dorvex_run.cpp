@@ -1,7 +1,8 @@
 // dorvex driver: sets the run up from the command line and the options, loads both alignments,
 // weighs their columns, pairs their sequences, fills and prints the offset maps of both
-// alignments, and draws the pictures, tables and summary asked for.
-//   1. offset trace   2. the run
+// alignments, and draws the pictures, tables and summary asked for. The weights and the offset
+// maps are worked out only when the trace or a picture shows them.
+//   1. offsets   2. the run
 #include "dorvex/dorvex_run.h"
 
 #include <cerrno>
@@ -12,10 +13,12 @@
 #include "common/analysis/color_groups.h"
 #include "common/analysis/column_weights.h"
 #include "common/io/text_input.h"
+#include "common/io/cores.h"
 #include "common/io/trace.h"
 #include "common/options/prog_options.h"
 #include "common/options/run_messages.h"
 #include "common/options/run_setup.h"
+#include "common/pictures/picture_types.h"
 #include "dorvex/agreement.h"
 #include "dorvex/agreement_tables.h"
 #include "dorvex/dorvex_pictures.h"
@@ -23,15 +26,30 @@
 
 namespace {
 
-// ---- 1. offset trace ----
+// ---- 1. offsets ----
 
-void printOffsets(const char* title, const std::vector<offset_map>& offsets)
+void printOffsets(const char* title, const offset_maps& offsets)
 {
+    if (f_isQuiet()) return;
     f_say("\n%s\n", title);
-    for (const offset_map& map : offsets) {
-        for (const auto& [key, entry] : map) f_say("  %d:'%c':%d", key, entry.type, entry.delta);
+    for (std::size_t row = 0; row < offsets.size(); ++row) {
+        for (const off_de& entry : offsets[row]) f_say("  %d:'%c':%d", entry.key, entry.type, entry.delta);
         f_say("\n");
     }
+}
+
+// Whether any picture dorvex draws is asked for, or one of the given layout.
+bool picturesDrawn(const std::vector<int>& types)
+{
+    for (const picture_type& type : f_pictureTypes())
+        if (f_drawsPicture(program_kind::dorvex, type.number) && f_findType(types, type.number)) return true;
+    return false;
+}
+bool picturesDrawn(const std::vector<int>& types, picture_layout layout)
+{
+    for (const picture_type& type : f_pictureTypes())
+        if (type.dorvexLayout == layout && f_findType(types, type.number)) return true;
+    return false;
 }
 
 }  // namespace
@@ -86,8 +104,13 @@ int dorvex_run(int argc, char** argv)
     pair.molType = f_getMolType(first.rows);
     if (opts.matrix_file.empty())
         opts.matrix_file = pair.molType == 1 ? "dnarna.matrix" : "blosum62.matrix";
-    pair.max1 = f_setWeights(first.rows, opts.matrix_file.c_str(), pair.weights1.data());
-    pair.max2 = f_setWeights(second.rows, opts.matrix_file.c_str(), pair.weights2.data());
+    // The column weights, for the trace and the pictures (the scores do not read them). Weighing
+    // no rows still reads the matrix: a run whose matrix cannot be read ends either way.
+    if (opts.image_types.empty()) opts.image_types.push_back(0);
+    const std::vector<std::string> noRows;
+    const bool weighed = !f_isQuiet() || picturesDrawn(opts.image_types);
+    pair.max1 = f_setWeights(weighed ? first.rows : noRows, opts.matrix_file.c_str(), pair.weights1.data());
+    pair.max2 = f_setWeights(weighed ? second.rows : noRows, opts.matrix_file.c_str(), pair.weights2.data());
     // Both weighings read the same file, so either failing means the matrix is unreadable.
     if (pair.max1 < 0 || pair.max2 < 0) return 3;
     pair.pairs = f_pairSequences(first, second, opts.error_file, opts.mismatch_mode);
@@ -95,21 +118,27 @@ int dorvex_run(int argc, char** argv)
     if (opts.form == run_form::everyday) f_warnMismatched(pairs, first, firstShown, secondShown, opts.error_file);
     f_warnUnpaired(pairs, firstShown, secondShown);
 
-    f_calcDelta(first.offsets, pairs.partner12, first.rows, second.rows);
-    f_calcDelta(second.offsets, pairs.partner21, second.rows, first.rows);
-    printOffsets("*** 1st Offsets:", first.offsets);
-    printOffsets("*** 2nd Offsets:", second.offsets);
+    // The offset maps, for the trace and the shift pictures (nothing else reads them).
+    if (!f_isQuiet() || picturesDrawn(opts.image_types, picture_layout::shifts)) {
+        // Both alignments' maps side by side; the trace comes out as if one were filled after the
+        // other.
+        f_runInOrder({[&] { f_calcDelta(first.offsets, pairs.partner12, first.rows, second.rows); },
+                      [&] { f_calcDelta(second.offsets, pairs.partner21, second.rows, first.rows); }});
+        printOffsets("*** 1st Offsets:", first.offsets);
+        printOffsets("*** 2nd Offsets:", second.offsets);
+    }
 
     // How far the two alignments agree, the first as reference: for the agreement pictures, the
     // tables and the summary, whichever are asked for.
-    const bool agreementShown = opts.summary || opts.tables || f_findType(opts.image_types, 30);
+    const bool agreementDrawn = f_findType(opts.image_types, 30);
+    const bool agreementShown = opts.summary || opts.tables || agreementDrawn;
     alignment_agreement agreement;
     if (agreementShown)
         agreement = f_computeAgreement(first.rows, pairs.partner12, second.rows, pairs.partner21,
-                                       opts.core ? &first.upperCase : nullptr);
+                                       opts.core ? &first.upperCase : nullptr,
+                                       agreementDrawn ? residue_scores::kept : residue_scores::left_out);
     if (opts.algorithms[0].empty()) opts.algorithms[0] = "1st";
     if (opts.algorithms[1].empty()) opts.algorithms[1] = "2nd";
-    if (opts.image_types.empty()) opts.image_types.push_back(0);
     imageOpts.wl_height = 16;
     imageOpts.wl_no_frame = 0;
     int exitCode = f_drawPairPictures(opts, imageOpts, pair, agreementShown ? &agreement : nullptr);

@@ -8,9 +8,13 @@
 #include "common/io/file_output.h"
 #include "common/io/strings.h"
 #include "common/io/trace.h"
+#include "common/io/cores.h"
 #include "dorvex/mismatch_report.h"
 
 namespace {
+
+// Rows are compared or hashed on all cores, in shares of at least this many.
+constexpr std::size_t kLeastRows = 256;
 
 void cannotWriteReport(const std::string& name)
 {
@@ -38,6 +42,9 @@ pairing f_pairSequences(const alignment_input& first, const alignment_input& sec
 
     // A name pairs by name only when it occurs exactly once in each alignment.
     std::unordered_map<std::string_view, int> count1, count2, byName;
+    count1.reserve(first.names.size());
+    count2.reserve(second.names.size());
+    byName.reserve(second.names.size());
     for (const std::string& name : first.names) ++count1[name];
     for (std::size_t j = 0; j < second.names.size(); ++j) {
         ++count2[second.names[j]];
@@ -50,34 +57,68 @@ pairing f_pairSequences(const alignment_input& first, const alignment_input& sec
     std::vector<bool> keptForNamesake(second.names.size());
     for (std::size_t j = 0; j < second.names.size(); ++j) keptForNamesake[j] = pairsByName(second.names[j]);
 
-    // The second sequences of each residue sequence in order, and how far the search has gone:
-    // a sequence passed over (paired, or kept for its namesake) never becomes free again.
+    // The second sequences of each residue sequence in order (found by the hash of their residues;
+    // sequences of other residues under the same hash keep lists of their own), and how far the
+    // search has gone: a sequence passed over (paired) never becomes free again. Those kept for
+    // their namesakes are never found, so they are not listed.
     struct candidates {
         std::vector<int> indices;
         std::size_t next = 0;
     };
-    std::unordered_map<std::string_view, candidates> byContent;
-    for (std::size_t j = 0; j < second.seqs.size(); ++j) byContent[second.seqs[j]].indices.push_back(static_cast<int>(j));
-    auto findByContent = [&](const std::string& residues) {
-        const auto found = byContent.find(residues);
-        if (found == byContent.end()) return -1;
-        candidates& list = found->second;
-        while (list.next < list.indices.size()) {
-            const std::size_t j = static_cast<std::size_t>(list.indices[list.next]);
-            if (result.partner21[j] == -1 && !keptForNamesake[j]) return static_cast<int>(j);
-            ++list.next;
+    std::unordered_map<std::size_t, std::vector<candidates>> byContent;
+    auto contentList = [&](std::vector<candidates>& lists, const std::string& row) -> candidates* {
+        for (candidates& list : lists)
+            if (f_sameResidues(second.rows[static_cast<std::size_t>(list.indices[0])], row)) return &list;
+        return nullptr;
+    };
+    bool contentListed = false;  // listed when a first sequence is looked for by its residues
+    auto findByContent = [&](const std::string& row) {
+        if (!contentListed) {
+            std::vector<std::size_t> hashes(second.rows.size());  // (on all cores)
+            f_splitAcrossCores(second.rows.size(), kLeastRows, [&](std::size_t begin, std::size_t end, std::size_t) {
+                for (std::size_t j = begin; j < end; ++j)
+                    if (!keptForNamesake[j]) hashes[j] = f_residueHash(second.rows[j]);
+            });
+            for (std::size_t j = 0; j < second.rows.size(); ++j) {
+                if (keptForNamesake[j]) continue;
+                std::vector<candidates>& lists = byContent[hashes[j]];
+                candidates* list = contentList(lists, second.rows[j]);
+                if (list == nullptr) list = &lists.emplace_back();
+                list->indices.push_back(static_cast<int>(j));
+            }
+            contentListed = true;
+        }
+        const auto found = byContent.find(f_residueHash(row));
+        candidates* list = found == byContent.end() ? nullptr : contentList(found->second, row);
+        if (list == nullptr) return -1;
+        while (list->next < list->indices.size()) {
+            const std::size_t j = static_cast<std::size_t>(list->indices[list->next]);
+            if (result.partner21[j] == -1) return static_cast<int>(j);
+            ++list->next;
         }
         return -1;
     };
+
+    // Each first sequence's namesake, when they pair by name, and whether the two hold the same
+    // residues (compared on all cores).
+    std::vector<int> namesake(first.names.size(), -1);
+    for (std::size_t i = 0; i < first.names.size(); ++i)
+        if (pairsByName(first.names[i])) namesake[i] = byName.at(first.names[i]);
+    std::vector<char> sameAsNamesake(first.names.size(), 0);
+    f_splitAcrossCores(first.names.size(), kLeastRows, [&](std::size_t begin, std::size_t end, std::size_t) {
+        for (std::size_t i = begin; i < end; ++i)
+            if (namesake[i] >= 0)
+                sameAsNamesake[i] = f_sameResidues(first.rows[i], second.rows[static_cast<std::size_t>(namesake[i])]);
+    });
 
     int mismatches = 0;
     atomic_file report;
     bool reportOpen = false;
     for (std::size_t i = 0; i < first.names.size(); ++i) {
-        if (pairsByName(first.names[i])) {
-            const int j = byName.at(first.names[i]);
+        if (namesake[i] >= 0) {
+            const int j = namesake[i];
             const std::size_t js = static_cast<std::size_t>(j);
-            if (first.seqs[i] == second.seqs[js]) {
+            if (sameAsNamesake[i]) {
                 pairPartners(result, i, j);
                 continue;
             }
@@ -91,15 +132,15 @@ pairing f_pairSequences(const alignment_input& first, const alignment_input& sec
             }
             int pos1 = -1;
             int pos2 = -1;
-            f_outMismatch(report.stream.get(), static_cast<int>(i), j, first.names[i], first.seqs[i],
-                          second.seqs[js], first.rows[i], second.rows[js], pos1, pos2);
+            f_outMismatch(report.stream.get(), static_cast<int>(i), j, first.names[i], f_residues(first.rows[i]),
+                          f_residues(second.rows[js]), first.rows[i], second.rows[js], pos1, pos2);
             if (pos1 >= 0) result.mismatchCols1[i] = pos1;
             if (pos2 >= 0) result.mismatchCols2[js] = pos2;
             if (mismatchMode == 1) pairPartners(result, i, j);
             continue;
         }
         f_say(" ** Rel: %zu <--> *** Not Found by Name\n", i);
-        const int j = findByContent(first.seqs[i]);
+        const int j = findByContent(first.rows[i]);
         if (j >= 0) {
             f_say("  * Rel: %zu <--> *** Still Found %d\n", i, j);
             pairPartners(result, i, j);

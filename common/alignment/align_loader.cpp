@@ -3,6 +3,7 @@
 #include "common/alignment/align_loader.h"
 
 #include <algorithm>
+#include <string_view>
 #include <unordered_map>
 
 #include "common/alignment/content_check.h"
@@ -49,7 +50,8 @@ void warnUnequalRows(const std::string& path, const std::vector<std::string>& ro
 // more.
 void warnRepeatedNames(const std::string& path, const std::vector<std::string>& names)
 {
-    std::unordered_map<std::string, std::size_t> occurrences;
+    std::unordered_map<std::string_view, std::size_t> occurrences;
+    occurrences.reserve(names.size());
     for (const std::string& name : names) ++occurrences[name];
     std::vector<std::string> repeated;
     for (const std::string& name : names) {

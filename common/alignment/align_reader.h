@@ -3,6 +3,7 @@
 #pragma once
 #include <cstdio>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Reads the open file from its current position to its end: appends one name and one row per
@@ -27,7 +28,7 @@ void f_getAlignFrom(line_source& lines, std::vector<std::string>& names, std::ve
 
 // The name a header or a row names a sequence by: from the first character of text at or after
 // from that is no blank or tab, up to the next blank, tab or line end ("" when there is none).
-std::string f_firstWord(const std::string& text, std::size_t from = 0);
+std::string f_firstWord(std::string_view text, std::size_t from = 0);
 
 // Drops a trailing number in parentheses, with the blanks before it, from a name:
 // "seq1 (123)" gives "seq1"; "a(b)" and "(12)" stay as they are.

@@ -3,14 +3,29 @@
 
 #include "common/io/byte_source.h"
 
-bool line_source::next(std::string& line)
+bool line_source::next(std::string_view& line)
 {
     if (!pending_.empty()) {
-        line = std::move(pending_.front());
+        current_ = std::move(pending_.front());
         pending_.pop_front();
+        line = current_;
         return true;
     }
-    while (bytes_.readLine(line))
-        if (!rewrite_ || rewrite_(line)) return true;
+    while (bytes_.readLine(line)) {
+        if (!rewrite_) return true;
+        current_.assign(line);
+        if (rewrite_(current_)) {
+            line = current_;
+            return true;
+        }
+    }
     return false;
+}
+
+bool line_source::next(std::string& line)
+{
+    std::string_view view;
+    const bool read = next(view);
+    line.assign(view);
+    return read;
 }

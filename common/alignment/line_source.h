@@ -5,6 +5,7 @@
 #include <deque>
 #include <functional>
 #include <string>
+#include <string_view>
 
 class byte_source;
 
@@ -15,6 +16,8 @@ public:
 
     // The next line, its line end included. Returns false at the end of the file.
     bool next(std::string& line);
+    // The same, without a copy: line views the next line until the next call of any member.
+    bool next(std::string_view& line);
     // Puts a line back: the next call of next() returns it (lines put back are not rewritten
     // again).
     void putBack(std::string line) { pending_.push_front(std::move(line)); }
@@ -26,4 +29,5 @@ private:
     byte_source& bytes_;
     std::deque<std::string> pending_;
     std::function<bool(std::string&)> rewrite_;
+    std::string current_;  // the line viewed, when it was put back or rewritten
 };

@@ -34,6 +34,8 @@ public:
     // line ends with a line feed, a carriage return and a line feed, or a carriage return alone.
     // Returns false at the end of the data (line is then empty).
     bool readLine(std::string& line);
+    // The same, without a copy: line views the buffer until the next call of any member.
+    bool readLine(std::string_view& line);
 
     // True once the compressed data turned out to be damaged or cut short (known at the end of
     // the data): what was read before the fault stands, and the data ends there.

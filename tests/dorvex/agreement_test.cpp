@@ -152,7 +152,10 @@ TEST(Agreement, EqualsANaivePairEnumeration)
             const int kind = static_cast<int>(random() % 6);  // 0 unpaired, 1 mismatched, 2 paired anyway
             const int j = order[i];
             first[i] = randomRow(residues, random);
-            second[j] = randomRow(kind == 1 || kind == 2 ? residues + "A" : residues, random);
+            // A mismatched partner has as many residues, its last one another.
+            std::string other = residues;
+            other.back() = other.back() == 'A' ? 'C' : 'A';
+            second[j] = randomRow(kind == 1 || kind == 2 ? other : residues, random);
             unpaired += kind == 0;
             mismatched += kind == 1 || kind == 2;
             if (kind == 0) continue;
@@ -165,6 +168,12 @@ TEST(Agreement, EqualsANaivePairEnumeration)
             for (std::size_t c = 0; c < first[i].size(); ++c) mask[i].push_back(random() % 4 != 0);
         const core_mask* core = trial % 2 == 0 ? &mask : nullptr;
         const alignment_agreement a = f_computeAgreement(first, partner12, second, partner21, core);
+        // Without the residues' scores, the same sums.
+        const alignment_agreement sums =
+            f_computeAgreement(first, partner12, second, partner21, core, residue_scores::left_out);
+        ASSERT_TRUE(sums.residueShared.empty());
+        ASSERT_EQ(std::make_tuple(sums.pairsShared, sums.columnsIdentical, sums.sequences[0].shared),
+                  std::make_tuple(a.pairsShared, a.columnsIdentical, a.sequences[0].shared));
         const naive_scores m = naiveScores(first, comparedFirst, second, comparedSecond, core);
         SCOPED_TRACE("trial " + std::to_string(trial));
         ASSERT_EQ(std::make_tuple(a.unpairedReference, a.unpairedOther, a.mismatched),

@@ -21,7 +21,10 @@ struct strip_image {
         pic.gapColour = image.get().allocate(140, 140, 140);
         pic.unpairedColour = image.get().allocate(250, 211, 233);
     }
-    char strip(const offset_map& map, int y2 = 20) { return f_oneSeqComp(image.get(), pic, map, 0, 0, 60, y2, 3, 0); }
+    char strip(const std::vector<off_de>& map, int y2 = 20)
+    {
+        return f_oneSeqComp(image.get(), pic, offset_map(map.data(), map.data() + map.size()), 0, 0, 60, y2, 3, 0);
+    }
     // Every pixel of the rectangle has colour.
     void expectRect(int x1, int y1, int x2, int y2, std::uint32_t colour) const
     {
@@ -38,7 +41,7 @@ struct strip_image {
 TEST(ComparisonStrip, ShiftDrawnOverTheGapBar)
 {
     strip_image im;
-    EXPECT_EQ(im.strip({{0, {'0', 0}}, {1, {'d', -1}}, {2, {'g', 0}}, {4, {'0', 0}}, {6, {'e', 0}}}), ' ');
+    EXPECT_EQ(im.strip({{0, '0'}, {1, 'd', -1}, {2, 'g'}, {4, '0'}, {6, 'e'}}), ' ');
     im.expectRect(10, 1, 20, 19, kGreenOne);  // column 20 belongs to the shift, drawn later
     im.expectRect(21, 5, 40, 15, kGrey);
     im.expectNot({{30, 4}, {41, 10}}, kGrey);
@@ -48,13 +51,13 @@ TEST(ComparisonStrip, ShiftDrawnOverTheGapBar)
 TEST(ComparisonStrip, CodesAndThinStrips)
 {
     strip_image im;
-    EXPECT_EQ(im.strip({{0, {'0', 0}}, {7, {'e', 0}}}), 's');
-    EXPECT_EQ(im.strip({{-1, {'m', 0}}, {0, {'0', 0}}, {7, {'e', 0}}}), 'm');
-    EXPECT_EQ(im.strip({{0, {'e', 0}}}), 's');  // an empty row draws nothing
-    EXPECT_EQ(im.strip({{0, {'d', 2}}, {4, {'e', 0}}}), ' ');
+    EXPECT_EQ(im.strip({{0, '0'}, {7, 'e'}}), 's');
+    EXPECT_EQ(im.strip({{-1, 'm'}, {0, '0'}, {7, 'e'}}), 'm');
+    EXPECT_EQ(im.strip({{0, 'e'}}), 's');  // an empty row draws nothing
+    EXPECT_EQ(im.strip({{0, 'd', 2}, {4, 'e'}}), ' ');
     // A thin strip insets its gap bars by one pixel.
     strip_image thin;
-    thin.strip({{0, {'g', 0}}, {6, {'e', 0}}}, 3);
+    thin.strip({{0, 'g'}, {6, 'e'}}, 3);
     thin.expectRect(0, 1, 60, 2, kGrey);
     thin.expectNot({{30, 0}, {30, 3}}, kGrey);
 }
@@ -66,10 +69,14 @@ TEST(ComparisonStrip, ABandShowsWhatMostOfItsStripsShow)
 {
     strip_image im;
     strip_vote vote(im.image.get(), im.pic, 0, 60, 3, 0);
-    const std::vector<offset_map> maps = {{{0, {'d', 1}}, {6, {'e', 0}}},
-                                          {{0, {'d', 1}}, {3, {'0', 0}}, {6, {'e', 0}}},
-                                          {{0, {'g', 0}}, {3, {'d', -1}}, {6, {'e', 0}}},
-                                          {{0, {'0', 0}}, {6, {'e', 0}}}};
+    offset_maps maps;
+    for (const std::vector<off_de>& row : std::vector<std::vector<off_de>>{{{0, 'd', 1}, {6, 'e'}},
+                                                                           {{0, 'd', 1}, {3, '0'}, {6, 'e'}},
+                                                                           {{0, 'g'}, {3, 'd', -1}, {6, 'e'}},
+                                                                           {{0, '0'}, {6, 'e'}}}) {
+        for (std::size_t k = 0; k + 1 < row.size(); ++k) maps.add(row[k].key, row[k].type, row[k].delta);
+        maps.endRow(row.back().key);
+    }
     auto shown = [&](long long first, long long end, int x) {  // 0xRRGGBB; none: 0xFFFFFFFF
         const int colour = vote.mostShown(maps, first, end)[static_cast<std::size_t>(x)];
         const rgb_colour c = im.image.get().colourOf(colour);

@@ -1,10 +1,9 @@
-// Offset maps, the row walker, residue columns and the ungapped sequences of an alignment read.
+// Offset maps (and the row walker through them), residue columns and the residues of a row.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "common/alignment/align_loader.h"
 #include "dorvex/correspondence.h"
 #include "tests/support/table_file.h"
 
@@ -16,21 +15,23 @@ using strings = std::vector<std::string>;
 std::string describe(const offset_map& map)
 {
     std::string text;
-    for (const auto& [key, entry] : map)
-        text += (text.empty() ? "" : " ") + std::to_string(key) + ':' + entry.type + ':' + std::to_string(entry.delta);
+    for (const off_de& entry : map)
+        text += (text.empty() ? "" : " ") + std::to_string(entry.key) + ':' + entry.type + ':' +
+                std::to_string(entry.delta);
     return text;
 }
 
-// The maps of rows against otherRows (each fresh map holding only its end entry, as the reader
-// leaves them), and the trace.
+// The maps of rows against otherRows, filled into a store that held other maps before, and the
+// trace.
 std::pair<strings, std::string> calc(const strings& rows, const std::vector<int>& partner, const strings& otherRows)
 {
-    std::vector<offset_map> maps(rows.size());
-    for (std::size_t i = 0; i < rows.size(); ++i) maps[i][static_cast<int>(rows[i].size())] = off_de('e', 0);
+    offset_maps maps;
+    f_calcDelta(maps, {-1}, {"A-C"}, {});
     testing::internal::CaptureStdout();
     f_calcDelta(maps, partner, rows, otherRows);
     std::pair<strings, std::string> result{{}, testing::internal::GetCapturedStdout()};
-    for (const offset_map& map : maps) result.first.push_back(describe(map));
+    EXPECT_EQ(maps.size(), rows.size());
+    for (std::size_t row = 0; row < maps.size(); ++row) result.first.push_back(describe(maps[row]));
     return result;
 }
 
@@ -55,35 +56,29 @@ TEST(CalcDelta, WalksEveryRowWithItsOwnPartnerAndPrintsTheRowIndex)
     EXPECT_EQ(calc({"AC", "GT"}, {0}, {"AC"}).first, (strings{"0:0:0 2:e:0", "2:e:0"}));
 }
 
-// From residue to residue (column, gaps before it), never past the end.
-TEST(AlignRowIterator, StepsFromResidueToResidueNeverPastTheEnd)
-{
-    const std::string row = "--AB-C";
-    AlignRowIterator it(&row);
-    std::vector<std::pair<int, int>> steps;
-    for (it.begin(); steps.size() < 5; ++it) steps.push_back({*it, it.gaps_before()});
-    EXPECT_EQ(steps, (std::vector<std::pair<int, int>>{{2, 2}, {3, 0}, {5, 1}, {6, 0}, {6, 0}}));
-}
-
 TEST(PosAlign, GivesTheOneBasedColumnOfTheNthResidue)
 {
     for (const table_row& c : read_table("dorvex/residue_columns.tsv", 4))
         EXPECT_EQ(f_posAlign(c[1], std::stoi(c[2])), std::stoi(c[3])) << c[0];
 }
 
-TEST(GetAliOffs, KeepsUngappedSequencesAndOpensOneMapPerRow)
+// Residues compared and hashed past their gaps, in chunks: rows longer than a chunk, their gaps
+// placed differently, and one residue changed.
+TEST(Residues, TheSameWhereverTheGapsStand)
 {
-    loaded_alignment loaded;
-    loaded.names = {"a", "b"};
-    loaded.rows = {"AC-GT--", "ACTGT-"};
-    strings names, seqs = {"left over"}, rows;
-    std::vector<offset_map> offsets;
-    f_getAliOffs(loaded, names, seqs, rows, offsets);
-    EXPECT_EQ(names, (strings{"a", "b"}));
-    EXPECT_EQ(rows, (strings{"AC-GT--", "ACTGT-"}));
-    EXPECT_EQ(seqs, (strings{"ACGT", "ACTGT"}));
-    EXPECT_EQ(describe(offsets.at(0)) + " " + describe(offsets.at(1)), "7:e:0 6:e:0");
-    EXPECT_TRUE(loaded.rows.empty());
+    std::string residues, early = "---", late;
+    for (int i = 0; i < 700; ++i) {
+        residues += "ACDEFGHIKLMNPQRSTVWY"[i * 7 % 20];
+        early += residues.back() + std::string(i % 97 == 0 ? "--" : "");
+        late += residues.back() + std::string(i % 251 == 250 ? "-" : "");
+    }
+    std::string changed = late;
+    changed[600] = changed[600] == 'W' ? 'Y' : 'W';
+    EXPECT_EQ(f_residues(early), residues);
+    EXPECT_TRUE(f_sameResidues(early, late) && f_sameResidues("--", ""));
+    EXPECT_EQ(f_residueHash(early), f_residueHash(late));
+    EXPECT_FALSE(f_sameResidues(early, changed) || f_sameResidues(early, late + "A") ||
+                 f_sameResidues(early, residues.substr(0, 256)));
 }
 
 }  // namespace

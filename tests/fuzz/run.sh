@@ -11,7 +11,7 @@ seconds=${1:-60}
 targets=${*:-options flags alignment matrix groups vemura dorvex}
 
 missing=""
-for pkg in clang libclang-rt-14-dev cmake make pkg-config libgd-dev; do
+for pkg in clang libclang-rt-14-dev cmake make pkg-config libgd-dev libisal-dev; do
     dpkg -s "$pkg" >/dev/null 2>&1 || missing="$missing $pkg"
 done
 if [ -n "$missing" ]; then

@@ -1,0 +1,126 @@
+// Aligned rows looked at eight columns at a time, each eight a 64-bit word: where the gaps ("-")
+// stand, and how far two rows go on holding residues alike. The walks of two rows in step (offset
+// maps, agreement, residue comparisons) spend their time here.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+
+constexpr std::size_t kRowWord = 8;
+
+// The eight columns at at, as one word.
+inline std::uint64_t f_rowWord(const char* at)
+{
+    std::uint64_t word;
+    std::memcpy(&word, at, kRowWord);
+    return word;
+}
+
+// 0x80 in every byte of word that holds "-", 0 in the others (exact: no borrow crosses from one
+// byte into the next).
+inline std::uint64_t f_gapBytesOf(std::uint64_t word)
+{
+    constexpr std::uint64_t low7 = 0x7F7F7F7F7F7F7F7Fu;
+    const std::uint64_t zeroAtGaps = word ^ 0x2D2D2D2D2D2D2D2Du;
+    return ~(((zeroAtGaps & low7) + low7) | zeroAtGaps | low7);
+}
+
+// The same of the eight columns at at.
+inline std::uint64_t f_gapBytes(const char* at) { return f_gapBytesOf(f_rowWord(at)); }
+
+// The first of the eight columns whose byte marks holds 0x80 (marks is not 0).
+inline std::size_t f_firstMarked(std::uint64_t marks)
+{
+#if __BYTE_ORDER__ == __ORDER_BIG_ENDIAN__
+    return static_cast<std::size_t>(__builtin_clzll(marks)) / 8;
+#else
+    return static_cast<std::size_t>(__builtin_ctzll(marks)) / 8;
+#endif
+}
+
+// The number of bytes of marks that hold 0x80. (Summed by one multiplication: a count of
+// bits would call a library routine on processors without an instruction for it.)
+inline std::size_t f_markedCount(std::uint64_t marks)
+{
+    return static_cast<std::size_t>(((marks >> 7) * 0x0101010101010101u) >> 56);
+}
+
+// The number of columns from a and b on, at most limit, in which both rows hold a residue or both
+// a gap: the columns over which their residues keep their distance.
+inline std::size_t f_columnsInStep(const char* a, const char* b, std::size_t limit)
+{
+    std::size_t n = 0;
+    for (; n + kRowWord <= limit; n += kRowWord)
+        if (const std::uint64_t differ = f_gapBytes(a + n) ^ f_gapBytes(b + n)) return n + f_firstMarked(differ);
+    while (n < limit && (a[n] == '-') == (b[n] == '-')) ++n;
+    return n;
+}
+
+// The bytes of a word that stand in its first count columns (count below 8) all set.
+inline std::uint64_t f_firstColumns(std::size_t count)
+{
+    if (count == 0) return 0;
+#if __BYTE_ORDER__ == __ORDER_BIG_ENDIAN__
+    return ~std::uint64_t{0} << (64 - 8 * count);
+#else
+    return ~std::uint64_t{0} >> (64 - 8 * count);
+#endif
+}
+
+// The number of columns from a and b on, at most limit, in which both rows hold a residue; same
+// is cleared when the residues of the two rows in those columns differ.
+inline std::size_t f_residuePairs(const char* a, const char* b, std::size_t limit, bool& same)
+{
+    std::size_t n = 0;
+    for (; n + kRowWord <= limit; n += kRowWord) {
+        const std::uint64_t wordA = f_rowWord(a + n), wordB = f_rowWord(b + n);
+        const std::uint64_t differ = wordA ^ wordB;
+        if (const std::uint64_t gaps = f_gapBytesOf(wordA) | f_gapBytesOf(wordB)) {
+            const std::size_t both = f_firstMarked(gaps);
+            same = same && (differ & f_firstColumns(both)) == 0;
+            return n + both;
+        }
+        same = same && differ == 0;
+    }
+    for (; n < limit && a[n] != '-' && b[n] != '-'; ++n) same = same && a[n] == b[n];
+    return n;
+}
+
+// The first column of row at or after from (and before length) that holds a residue; length
+// when there is none.
+inline std::size_t f_nextResidue(const char* row, std::size_t from, std::size_t length)
+{
+    constexpr std::uint64_t allGaps = 0x8080808080808080u;
+    for (; from + kRowWord <= length; from += kRowWord)
+        if (const std::uint64_t residues = f_gapBytes(row + from) ^ allGaps) return from + f_firstMarked(residues);
+    while (from < length && row[from] == '-') ++from;
+    return from;
+}
+
+// The number of residues in the first length columns of row. (Gaps are counted in bytes over
+// stretches of 255 columns, which no count can overflow: the loop runs on vectors.)
+inline std::size_t f_residuesIn(const char* row, std::size_t length)
+{
+    std::size_t gaps = 0;
+    for (std::size_t from = 0; from < length; from += 255) {
+        const std::size_t end = from + 255 < length ? from + 255 : length;
+        unsigned char inStretch = 0;
+        for (std::size_t c = from; c < end; ++c) inStretch += row[c] == '-';
+        gaps += inStretch;
+    }
+    return length - gaps;
+}
+
+// The column of row's residue number k (counted from 0); length when the row holds no more.
+inline std::size_t f_columnOfResidue(const char* row, std::size_t length, std::size_t k)
+{
+    std::size_t from = 0;
+    for (; from + kRowWord <= length; from += kRowWord) {
+        const std::size_t inWord = kRowWord - f_markedCount(f_gapBytes(row + from));
+        if (inWord > k) break;
+        k -= inWord;
+    }
+    for (; from < length; ++from)
+        if (row[from] != '-' && k-- == 0) return from;
+    return length;
+}
