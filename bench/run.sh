@@ -52,9 +52,15 @@ done
 
 # The same 1000 x 2000 picture as SVG and as PDF (each alone), with the size of the file.
 for format in svg pdf; do
-    time_run "vemura picture type 0, 1000 x 2000, $format" "$build/vemura" -q --format "$format" big1000x2000.aln
+    time_run "vemura picture type 0, 1000 x 2000, $format" "$build/vemura" -q --format "$format" picture.opt \
+        big1000x2000.aln
     printf '%-44s %6.1f MB\n' "  file size" "$(echo "$(stat -c %s "galia.$format") / 1000000" | bc -l)"
 done
+
+# The 1000 x 2000 picture with the figure controls that count every column: Clustal X's conditions,
+# the consensus row, the rows' residue numbers.
+time_run "vemura picture type 0, 1000 x 2000, figure" "$build/vemura" -q --colours clustalx --consensus \
+    --numbers picture.opt big1000x2000.aln
 
 # dorvex: two alignments of the same 5000 sequences, the second with its gaps moved and every
 # tenth sequence renamed; against gd's own encoding of its two pictures.
@@ -71,6 +77,7 @@ printf '%-44s %6.2f s\n' "  gd PNG encoding of both pictures alone" "$(echo "$a 
 [ -f dorvex10000x500moved.aln ] || "$build/make_alignment" 10000 500 7 moved > dorvex10000x500moved.aln
 "$build/agreement_bench" dorvex10000x500.aln dorvex10000x500moved.aln
 # The same pair through dorvex, with and without the tables: what --tables adds to a run.
-time_run "dorvex, 10000 x 500, pictures" "$build/dorvex" -q dorvex10000x500.aln dorvex10000x500moved.aln
-time_run "dorvex, 10000 x 500, pictures and tables" "$build/dorvex" -q --tables dorvex10000x500.aln \
+# (The empty options file keeps the classic defaults: the shift pictures alone, galia.png and galib.png.)
+time_run "dorvex, 10000 x 500, pictures" "$build/dorvex" -q dorvex.opt dorvex10000x500.aln dorvex10000x500moved.aln
+time_run "dorvex, 10000 x 500, pictures and tables" "$build/dorvex" -q --tables dorvex.opt dorvex10000x500.aln \
     dorvex10000x500moved.aln

@@ -137,13 +137,15 @@ bool AgreementImage(const alignment& ali, const picture_settings& settings, cons
                 for (std::size_t col = 0; col < cellColours.size() && col < row.size(); ++col)
                     if (row[col] != '-')
                         f_outCellLetter(image, row[col], columns.cellLeft(static_cast<long long>(col)), yTop + 1,
-                                        columns.cellRight(static_cast<long long>(col)), yBottom - 1, cellColours[col]);
+                                        columns.cellRight(static_cast<long long>(col)), yBottom - 1, cellColours[col],
+                                        request.letterCells);
             // The sequence's agreement in the right margin, where its band is tall enough.
             if (sequence.agreement().defined() && yBottom - yTop >= 7)
                 image.text(font_face::tiny, W - right + 2, f_trunc((yTop + yBottom) * 0.5 - 4.0),
                            f_format("%.0f", 100.0 * sequence.agreement().value()), c.nearBlack);
         }
-        f_outSeqName(image, i, names[s], left, yTop, p.nameMode, c.nearBlack, c.brown, c.lightGrey, settings.name_width);
+        f_outSeqName(image, i, names[s], left, yTop, p.nameMode, c.nearBlack, c.brown, c.lightGrey, settings.name_width,
+                     settings.mark_cut_names);
         f_drawStripBottomLine(image, p, c, i);
     }
     f_drawComparisonTicks(image, p, c);

@@ -104,7 +104,8 @@ bool DorvexImage(const alignment& ali, const picture_settings& settings, const p
             obstacles[s].emplace_back(markerX, markerX + 5);
             markerDrawn = true;
         }
-        f_outSeqName(image, i, names[s], left, yTop, p.nameMode, c.nearBlack, c.brown, c.lightGrey, settings.name_width);
+        f_outSeqName(image, i, names[s], left, yTop, p.nameMode, c.nearBlack, c.brown, c.lightGrey, settings.name_width,
+                     settings.mark_cut_names);
         f_drawStripBottomLine(image, p, c, i);
     }
     f_drawComparisonTicks(image, p, c);

@@ -173,6 +173,9 @@ void f_drawComparisonHeader(canvas& image, const comparison_page& p, const pictu
             f_trunc(p.left + static_cast<double>(static_cast<long long>(W) - width - p.left - p.right) * 0.5);
         image.text(face, f_placeInRoom(centred, width, lo, hi), y, shown, c.brown);
     };
-    centredInRoom(font_face::giant, 5, heading, std::max(end1, end2) + 1);
+    // The heading stands on the first line, a word space after "alignment"; the subheading on a
+    // line of its own.
+    const long long afterCaption = end1 + f_wordSpace(font_face::giant, font_face::small);
+    centredInRoom(font_face::giant, 5, heading, std::max(afterCaption, end2 + 1));
     centredInRoom(font_face::tiny, 20, subheading, end2 + 1);
 }

@@ -9,6 +9,9 @@ add_library(dorvex_lib STATIC
   dorvex/agreement_image.cpp
   dorvex/agreement.cpp
   dorvex/agreement_tables.cpp
+  dorvex/alignment_input.cpp
+  dorvex/pairing.cpp
+  dorvex/dorvex_pictures.cpp
   dorvex/dorvex_run.cpp
 )
 target_link_libraries(dorvex_lib PUBLIC common)

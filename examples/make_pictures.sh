@@ -1,7 +1,7 @@
 #!/bin/sh
 # Regenerates the pictures shown in the README (docs/pictures/) from the shipped globin
-# alignments: every vemura picture type, a split picture, residue letters, and dorvex's comparison
-# and agreement pictures.
+# alignments: every vemura picture type, a split picture, residue letters, a figure, and dorvex's
+# comparison and agreement pictures.
 #   sh examples/make_pictures.sh [BUILD-DIR]
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -26,6 +26,11 @@ printf ' T 45 globins\n A Clustal Omega\n B MAFFT\n i dorvex_\n t 0\n t 21\n t 2
 awk 'NF == 2 && n < 12 { print; n++ }' globins45.clustalo.blk > excerpt.blk
 "$build/vemura" -q --letters -W 1000 -T "12 globins, residue letters" --method "Clustal Omega" -o letters_ \
     excerpt.blk
+# The figure controls: a region, chosen sequences, residue numbers, a consensus, Clustal X colours.
+"$build/vemura" -q --columns 1-80 --split 40 \
+    --sequences MYG_HORSE,MYG_MOUSE,HBA_PONPY,HBA_MACFA,HBB_EQUHE,HBB_RABIT,HBB2_XENTR,HBA4_SALIR \
+    --reference MYG_HORSE --numbers --consensus --colours clustalx --letters -W 1000 \
+    -T "Eight globins, columns 1 to 80" --method "Clustal Omega" -o figure_ globins45.clustalo.blk
 mkdir -p "$top/docs/pictures"
 rm -f "$top"/docs/pictures/*.png
 cp ./*.png "$top/docs/pictures/"

@@ -35,6 +35,7 @@ add_executable(unit_tests
   tests/analysis/weight_matrix_test.cpp
   tests/analysis/color_groups_test.cpp
   tests/surface/drawing_test.cpp
+  tests/pictures/colour_schemes_test.cpp
   tests/vemura/column_table_test.cpp
 )
 target_link_libraries(unit_tests PRIVATE test_support vemura_lib GTest::gtest_main)

@@ -19,14 +19,14 @@ std::string lettersOf(const std::string& group)
 }  // namespace
 
 bool f_writeColumnTable(const std::string& path, const std::vector<std::string>& rows, const double* weights,
-                        const std::vector<std::string>& groups, const std::vector<int>& domGroups)
+                        const std::vector<std::string>& groups, const std::vector<int>& domGroups, std::size_t from,
+                        std::size_t to)
 {
-    const std::size_t columns = rows.empty() ? 0 : rows[0].size();
-    const std::vector<column_stat> stats = f_columnStats(rows, groups, domGroups, 0, columns);
+    const std::vector<column_stat> stats = f_columnStats(rows, groups, domGroups, from, to);
     const char* header = "column\tresidues\tgaps\tweight\tdominant_group\tdominant_count\ttop_residue\ttop_count\tgroups";
     return f_writeTable(path, header, [&](std::FILE* out) {
-        for (std::size_t c = 0; c < stats.size(); ++c) {
-            const column_stat& stat = stats[c];
+        for (std::size_t c = from; c < from + stats.size(); ++c) {
+            const column_stat& stat = stats[c - from];
             const int dom = c < domGroups.size() ? domGroups[c] : -1;
             const bool named = stat.residues > 0 && dom >= 0 && static_cast<std::size_t>(dom) < groups.size();
             std::fprintf(out, "%zu\t%d\t%zu\t%.6f\t%s\t%d\t", c + 1, stat.residues,

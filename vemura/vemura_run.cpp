@@ -4,6 +4,7 @@
 #include "vemura/vemura_run.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <climits>
 #include <cstdint>
 #include <string>
@@ -17,11 +18,13 @@
 #include "common/pictures/picture_types.h"
 #include "common/pictures/vemura_image.h"
 #include "common/options/prog_options.h"
+#include "common/options/run_messages.h"
 #include "common/options/run_setup.h"
 #include "common/io/table_output.h"
 #include "common/io/text_input.h"
 #include "common/io/trace.h"
 #include "vemura/column_table.h"
+#include "vemura/figure_view.h"
 
 namespace {
 
@@ -87,10 +90,11 @@ int imageHeight(int requested, std::int64_t rowCount, std::int64_t ncols, int bl
 
 // Draws every requested picture type in order (types vemura does not draw are skipped). Returns
 // 0, or 5 when a picture could not be written (the others are still drawn).
-int drawPictures(const alignment& ali, const picture_settings& imageOpts, const prog_options& opts, int height,
-                 const std::vector<int>& dom, const std::vector<int>& dom2)
+int drawPictures(const alignment& ali, const picture_settings& imageOpts, const prog_options& opts,
+                 const alignment_view& view, int height, const std::vector<int>& dom, const std::vector<int>& dom2)
 {
     int exitCode = 0;
+    letter_cells cells;
     for (int number : opts.image_types) {
         if (!f_drawsPicture(program_kind::vemura, number)) continue;
         picture_request request;
@@ -102,8 +106,11 @@ int drawPictures(const alignment& ali, const picture_settings& imageOpts, const 
         request.title = opts.title;
         request.algorithm = opts.algorithms[0];
         request.otherAlgorithm = "2nd";
+        request.letterCells = &cells;
+        request.view = &view;
         if (!VemuraImage(ali, imageOpts, request)) exitCode = 5;
     }
+    f_warnAboutLetters(opts, cells);
     return exitCode;
 }
 
@@ -117,20 +124,20 @@ int vemura_run(int argc, char** argv)
     std::vector<std::string> alignmentFiles;
     int setupCode = 0;
     if (!f_setUpRun(argc, argv, opts, alignmentFiles, setupCode)) return setupCode;
-    const char* alignName = alignmentFiles[0].c_str();
+    const std::string alignName = f_inputName(alignmentFiles[0]);
     picture_settings imageOpts = f_pictureSettings(opts);
 
-    loaded_alignment loaded;
-    const load_status loading = f_loadAlignment(alignName, loaded);
-    if (loading == load_status::cannot_open) {
-        f_fail("\n Can't open align file %s\n", alignName);
+    FilePtr file = f_openInput(alignmentFiles[0]);
+    if (!file) {
+        f_sayCannotOpen(opts, alignmentFiles[0], errno);
         return 2;
     }
-    if (loading == load_status::not_an_alignment) return 3;
+    loaded_alignment loaded;
+    if (f_loadAlignment(std::move(file), alignName, loaded) == load_status::not_an_alignment) return 3;
     std::vector<std::string>& names = loaded.names;
     std::vector<std::string>& rows = loaded.rows;
     if (rows.empty() || rows[0].empty()) {
-        f_fail("*** Alignment file %s is empty.\n", alignName);
+        f_fail("*** Alignment file %s is empty.\n", alignName.c_str());
         return 3;
     }
 
@@ -138,9 +145,11 @@ int vemura_run(int argc, char** argv)
     std::vector<double> weights(ncols, 0.0);
     std::vector<double> weights2(ncols, 0.0);
     const int molType = f_getMolType(rows);
+    alignment_view view;
+    if (!f_makeFigureView(opts, alignName, names, rows, molType, view)) return 1;
 
     std::vector<std::string> groups;
-    (void)f_getColorGroups(opts.group_file, groups, molType);
+    (void)f_getColorGroups(opts.group_file, groups, molType, &view.group_names);
 
     if (opts.matrix_file.empty()) opts.matrix_file = molType == 1 ? "dnarna.matrix" : "blosum62.matrix";
     const double maxWeight = f_setWeights(rows, opts.matrix_file.c_str(), weights.data());
@@ -150,7 +159,6 @@ int vemura_run(int argc, char** argv)
     ali.weights = weights.data();
     ali.max_weight = maxWeight;
     ali.max_weight2 = maxWeight * 1.1;
-    ali.ncols2 = static_cast<int>(ncols);
     ali.weights2 = weights2.data();
 
     // The comparison pictures draw the alignment against a changed copy of itself.
@@ -180,13 +188,18 @@ int vemura_run(int argc, char** argv)
     }
     imageOpts.wl_height = 16;
     imageOpts.wl_no_frame = 0;
-    const int height = imageHeight(imageOpts.height, static_cast<std::int64_t>(rows.size()),
-                                   static_cast<std::int64_t>(ncols), imageOpts.block_size, imageOpts.wl_height);
+    // The rows and columns drawn: the consensus is one row more.
+    const long long lastColumn = view.lastColumn(static_cast<long long>(ncols));
+    const std::size_t drawnRows = view.rowCount(rows.size()) + (imageOpts.consensus ? 1 : 0);
+    const int height = imageHeight(imageOpts.height, static_cast<std::int64_t>(drawnRows),
+                                   static_cast<std::int64_t>(lastColumn - view.first_column + 1), imageOpts.block_size,
+                                   imageOpts.wl_height);
 
-    int exitCode = drawPictures(ali, imageOpts, opts, height, dom, dom2);
+    int exitCode = drawPictures(ali, imageOpts, opts, view, height, dom, dom2);
     if (opts.tables) {
         const std::string table = opts.image_prefix + "columns.tsv";
-        if (!f_writeColumnTable(table, rows, weights.data(), groups, dom)) {
+        if (!f_writeColumnTable(table, rows, weights.data(), groups, dom, static_cast<std::size_t>(view.first_column),
+                                static_cast<std::size_t>(lastColumn + 1))) {
             f_cantWriteTable(table);
             exitCode = 5;
         }

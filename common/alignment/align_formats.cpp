@@ -82,13 +82,6 @@ constexpr format_kind kFormats[] = {
     {alignment_format::block, "block format", always},
 };
 
-alignment_format recognise(const std::string& firstLine, std::string_view head)
-{
-    for (const format_kind& kind : kFormats)
-        if (kind.recognises != nullptr && kind.recognises(firstLine, head)) return kind.format;
-    return alignment_format::block;
-}
-
 // ---- 2. Stockholm lines ----
 
 // Drops markup lines ("#=GF", "#=GS", "#=GR", "#=GC", the header, "//") and writes the "." gaps of
@@ -108,6 +101,13 @@ bool stockholmLine(std::string& line)
 }  // namespace
 
 // ---- 3. dispatch ----
+
+alignment_format f_recogniseFormat(const std::string& firstLine, std::string_view head)
+{
+    for (const format_kind& kind : kFormats)
+        if (kind.recognises != nullptr && kind.recognises(firstLine, head)) return kind.format;
+    return alignment_format::block;
+}
 
 const char* f_formatName(alignment_format format)
 {
@@ -129,7 +129,7 @@ bool f_readAlignment(line_source& lines, std::string_view head, std::vector<std:
         }
         blankLines.push_back(first);
     }
-    format = found ? recognise(first, head) : alignment_format::block;
+    format = found ? f_recogniseFormat(first, head) : alignment_format::block;
     const std::size_t firstRow = rows.size();
     bool fits = true;
     switch (format) {

@@ -25,6 +25,10 @@ enum class alignment_format { nexus, stockholm, pir, fasta, a3m, clustal, phylip
 // The name of a format, as the documentation gives it ("GCG MSF", "PHYLIP", ...).
 const char* f_formatName(alignment_format format);
 
+// The format that a file of head (its first bytes) whose first non-blank line is firstLine is
+// read in; A3M is told from aligned FASTA only once the rows are read.
+alignment_format f_recogniseFormat(const std::string& firstLine, std::string_view head);
+
 // Reads every line of lines in the format recognised from its first non-blank line and from head
 // (the file's first bytes), appending names and rows (upper-case letters and "-") and printing
 // the reader's trace: the block reader's lines for the block, Clustal and Stockholm formats, one

@@ -7,6 +7,7 @@
 
 #include "common/alignment/content_check.h"
 #include "common/alignment/line_source.h"
+#include "common/io/strings.h"
 #include "common/io/trace.h"
 
 namespace {
@@ -50,17 +51,21 @@ void warnRepeatedNames(const std::string& path, const std::vector<std::string>& 
 {
     std::unordered_map<std::string, std::size_t> occurrences;
     for (const std::string& name : names) ++occurrences[name];
-    std::string listed;
-    std::size_t repeated = 0;
+    std::vector<std::string> repeated;
     for (const std::string& name : names) {
         std::size_t& count = occurrences[name];
         if (count < 2) continue;
         count = 0;  // listed once
-        if (++repeated <= 5) listed += (repeated > 1 ? ", " : "") + (name.empty() ? std::string("(empty)") : name);
+        repeated.push_back(name);
     }
-    if (repeated == 0) return;
-    if (repeated > 5) listed += " and " + std::to_string(repeated - 5) + " more";
-    f_warn("alignment file %s: repeated names: %s", path.c_str(), listed.c_str());
+    if (!repeated.empty())
+        f_warn("alignment file %s: repeated names: %s", path.c_str(), f_nameList(repeated, 5).c_str());
+}
+
+// Editors on Windows begin UTF-8 text with a byte-order mark; it belongs to no line.
+void skipByteOrderMark(byte_source& bytes)
+{
+    if (bytes.peek(3) == "\xEF\xBB\xBF") bytes.skip(3);
 }
 
 }  // namespace
@@ -78,8 +83,7 @@ load_status f_loadAlignment(FilePtr file, const std::string& path, loaded_alignm
     if (!file) return load_status::cannot_open;
     byte_source bytes(file.get());
     record.packing = bytes.packing();
-    // Editors on Windows begin UTF-8 text with a byte-order mark; it belongs to no line.
-    if (bytes.peek(3) == "\xEF\xBB\xBF") bytes.skip(3);
+    skipByteOrderMark(bytes);
     const std::string head(bytes.peek(kContentCheckBytes));
     record.refusal = f_notAlignmentReason(head);
     bool fits = record.refusal.empty();
@@ -103,4 +107,19 @@ load_status f_loadAlignment(FilePtr file, const std::string& path, loaded_alignm
         warnRepeatedNames(path, record.names);
     }
     return load_status::read;
+}
+
+bool f_isMarkedAlignment(FilePtr file, std::string& firstLine)
+{
+    firstLine.clear();
+    if (!file) return false;
+    byte_source bytes(file.get());
+    if (bytes.packing() != compression::none) return true;
+    skipByteOrderMark(bytes);
+    const std::string head(bytes.peek(kContentCheckBytes));
+    line_source lines(bytes);
+    while (lines.next(firstLine))
+        if (firstLine.find_first_not_of(" \t\r\n") != std::string::npos)
+            return f_recogniseFormat(firstLine, head) != alignment_format::block;
+    return false;
 }

@@ -35,3 +35,8 @@ struct loaded_alignment {
 //   read               record holds what was read (perhaps no row: the caller tells an empty
 //                      alignment)
 [[nodiscard]] load_status f_loadAlignment(FilePtr file, const std::string& path, loaded_alignment& record);
+
+// True when the opened file (null: it could not be opened) is compressed, or its first non-blank
+// line, given back in firstLine, marks it as an alignment of a format other than the block format
+// (which other text files can resemble). Looks at the file's first bytes only; closes it.
+[[nodiscard]] bool f_isMarkedAlignment(FilePtr file, std::string& firstLine);

@@ -18,6 +18,5 @@ struct alignment {
     const std::vector<std::string>* rows2 = nullptr;        // rows drawn against rows (types 21, 22)
     const double* weights2 = nullptr;
     double max_weight2 = 0.0;
-    int ncols2 = 0;                                         // length of the first row of rows2
     const std::vector<std::string>* color_groups = nullptr;
 };

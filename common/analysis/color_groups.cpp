@@ -29,7 +29,8 @@ std::string groupOfLine(const std::string& line)
 
 }  // namespace
 
-int f_getColorGroups(std::string fileName, std::vector<std::string>& groups, int molType)
+int f_getColorGroups(std::string fileName, std::vector<std::string>& groups, int molType,
+                     std::vector<std::string>* names)
 {
     const bool nucleotide = molType == 1;
     if (fileName.empty()) {
@@ -47,6 +48,11 @@ int f_getColorGroups(std::string fileName, std::vector<std::string>& groups, int
         while (f_readLine(file.get(), line)) {
             if (line.size() <= 1 || line.find(':') == std::string::npos) continue;
             groups.push_back(groupOfLine(line));
+            if (names == nullptr) continue;
+            const std::string name = line.substr(0, line.find(':'));
+            const std::size_t from = name.find_first_not_of(" \t");
+            const std::size_t to = name.find_last_not_of(" \t");
+            names->push_back(from == std::string::npos ? "" : name.substr(from, to + 1 - from));
         }
         return 1;
     }
@@ -56,6 +62,7 @@ int f_getColorGroups(std::string fileName, std::vector<std::string>& groups, int
     f_say(". Standard %s group set is being used.\n", nucleotide ? "nucleotide" : "protein");
     const std::vector<std::string>& standard = nucleotide ? kNucleotideGroups : kProteinGroups;
     groups.insert(groups.end(), standard.begin(), standard.end());
+    if (names != nullptr) names->resize(groups.size());
     return 2;
 }
 

@@ -10,7 +10,10 @@
 // The file is looked up as f_openDataFile does (common/io/data_files.h).
 // When the file cannot be opened, prints "\n Can't open group file ..." and appends the standard
 // set of the molecule type. Returns 1 when the groups came from a file, 2 for a standard set.
-int f_getColorGroups(std::string fileName, std::vector<std::string>& groups, int molType);
+// names, when given, receives each group's name: the text before its ":" ("small: A; G;"), without
+// the blanks around it; "" for the standard sets.
+int f_getColorGroups(std::string fileName, std::vector<std::string>& groups, int molType,
+                     std::vector<std::string>* names = nullptr);
 
 // The group number of residue c (raised to upper case): -2 for "-", the first group holding it,
 // else the last group (the catch-all); -1 when there are no groups.

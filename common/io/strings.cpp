@@ -3,7 +3,6 @@
 
 #include <cstdarg>
 #include <cstdio>
-#include <vector>
 
 std::string f_format(const char* format, ...)
 {
@@ -17,4 +16,13 @@ std::string f_format(const char* format, ...)
     std::vsnprintf(buffer.data(), buffer.size(), format, args);
     va_end(args);
     return std::string(buffer.data(), buffer.size() - 1);
+}
+
+std::string f_nameList(const std::vector<std::string>& names, std::size_t most)
+{
+    std::string list;
+    for (std::size_t i = 0; i < names.size() && i < most; ++i)
+        list += (i > 0 ? ", " : "") + (names[i].empty() ? std::string("(empty)") : names[i]);
+    if (names.size() > most) list += " and " + std::to_string(names.size() - most) + " more";
+    return list;
 }

@@ -12,7 +12,9 @@ bool f_writeTable(const std::string& path, const char* header,
     std::fputs(header, file.stream.get());
     std::fputc('\n', file.stream.get());
     writeRows(file.stream.get());
-    return f_commitAtomicFile(file);
+    if (!f_commitAtomicFile(file)) return false;
+    f_wrote(path);
+    return true;
 }
 
 void f_cantWriteTable(const std::string& path) { f_fail("\n Can't write table file %s\n", path.c_str()); }

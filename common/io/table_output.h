@@ -6,9 +6,9 @@
 #include <string>
 
 // Writes path as the header line (given without its line end), then whatever writeRows prints
-// to the stream it is handed. Returns true when the whole file was written; false when path
-// cannot be written or a write failed, leaving an earlier file of that name unchanged. Prints
-// nothing.
+// to the stream it is handed. Returns true when the whole file was written (and named, f_wrote);
+// false when path cannot be written or a write failed, leaving an earlier file of that name
+// unchanged, and printing nothing.
 [[nodiscard]] bool f_writeTable(const std::string& path, const char* header,
                                 const std::function<void(std::FILE*)>& writeRows);
 

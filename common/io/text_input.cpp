@@ -2,7 +2,9 @@
 #include "common/io/text_input.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <cerrno>
 #include <cstdlib>
 
 FilePtr f_openFile(const std::string& path, const char* mode)
@@ -10,9 +12,23 @@ FilePtr f_openFile(const std::string& path, const char* mode)
     FilePtr file(std::fopen(path.c_str(), mode));
     if (!file) return file;
     struct stat info;
-    if (fstat(fileno(file.get()), &info) == 0 && S_ISDIR(info.st_mode)) file.reset();
+    if (fstat(fileno(file.get()), &info) == 0 && S_ISDIR(info.st_mode)) {
+        file.reset();
+        errno = EISDIR;
+    }
     return file;
 }
+
+FilePtr f_openInput(const std::string& path)
+{
+    if (path != "-") return f_openFile(path, "rb");
+    const int copy = dup(STDIN_FILENO);
+    FilePtr file(copy < 0 ? nullptr : fdopen(copy, "rb"));
+    if (copy >= 0 && !file) close(copy);
+    return file;
+}
+
+std::string f_inputName(const std::string& path) { return path == "-" ? "standard input" : path; }
 
 bool f_readLine(std::FILE* file, std::string& line)
 {

@@ -2,9 +2,12 @@
 //   the trace          standard output, one item per line; nothing in a quiet run
 //   failure messages   with the trace on standard output, or on standard error in a quiet run
 //   warnings           standard error, "PROGRAM: warning: TEXT", in every run
+//   errors             standard error, "PROGRAM: TEXT": what stops a run, in the house words
+//   files written      standard error, "PROGRAM: wrote NAME (W x H)", in the runs that name them
 //   asked-for output   standard output in every run (--help, --version, what other flags ask for)
 //   flag problems      standard error: "PROGRAM: PROBLEM", then "Try 'PROGRAM --help'."
 #pragma once
+#include <string>
 #include <string_view>
 
 // The program named in warnings ("vemura", "dorvex"); set once at the start of a run.
@@ -27,6 +30,16 @@ void f_failText(std::string_view text);
 
 // Prints one warning line: the program name, ": warning: ", the formatted text, a line end.
 void f_warn(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
+// Prints one error line on standard error: the program name, ": ", the formatted text, a line end.
+void f_error(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
+// Whether the files written are named on standard error; set once at the start of a run.
+void f_setNamingFiles(bool naming);
+
+// Names a file just written, when the run names them: "PROGRAM: wrote NAME (W x H)" for a
+// picture of W x H pixels, "PROGRAM: wrote NAME" for a table or report (a width of 0).
+void f_wrote(const std::string& path, int width = 0, int height = 0);
 
 // Prints output that a flag asks for on standard output, in quiet runs too.
 void f_output(std::string_view text);

@@ -10,6 +10,8 @@
 #include <memory>
 
 #include "common/options/prog_options.h"
+#include "common/pictures/colour_schemes.h"
+#include "common/surface/palette.h"
 
 // ---- 1. classic or flags ----
 
@@ -127,6 +129,13 @@ std::vector<std::string> splitList(const std::string& text)
 
 bool isFormat(const std::string& text) { return text == "png" || text == "svg" || text == "pdf"; }
 
+// FROM-TO or FROM-, FROM at least 1 and TO not below it.
+bool isColumnRange(const std::string& text)
+{
+    long long from = 0, to = 0;
+    return f_columnRange(text, from, to);
+}
+
 // Checks the values of one flag and puts them into given as the flag takes them. Returns false,
 // with the problem, at the first value that the flag does not take.
 bool takeValues(const flag_spec& flag, const std::vector<std::string>& values, given_flag& given,
@@ -151,6 +160,22 @@ bool takeValues(const flag_spec& flag, const std::vector<std::string>& values, g
         const int width = f_atoiSaturated(values.back());
         if (!isWholeNumber(values.back()) || width < 1 || width > 60)
             return refuse(values.back(), "a number from 1 to 60");
+        given.values.push_back(values.back());
+        return true;
+    }
+    case flag_value::columns:
+        if (!isColumnRange(values.back()))
+            return refuse(values.back(), "a range of columns FROM-TO, numbered from 1 (FROM-: to the last)");
+        given.values.push_back(values.back());
+        return true;
+    case flag_value::scheme:
+        if (f_colourScheme(values.back()) == nullptr)
+            return refuse(values.back(), ("a colour scheme: " + f_colourSchemeNames()).c_str());
+        given.values.push_back(values.back());
+        return true;
+    case flag_value::colour: {
+        rgb_colour colour;
+        if (!f_parseColour(values.back(), colour)) return refuse(values.back(), "a basic colour name or #rrggbb");
         given.values.push_back(values.back());
         return true;
     }

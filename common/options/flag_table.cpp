@@ -14,7 +14,12 @@ const flag_spec kFlags[] = {
     {I::version, 0, 'V', "version", V::none, nullptr, true, true, nullptr,
      "print the program name and version and exit", nullptr},
     {I::quiet, 0, 'q', "quiet", V::none, nullptr, true, true, nullptr,
-     "print no trace on standard output; failure messages go to standard error", nullptr},
+     "print no trace on standard output and name no file written; failure messages go to standard error",
+     nullptr},
+    {I::trace, 0, 0, "trace", V::none, nullptr, true, true, nullptr,
+     "print the trace of what is read and computed on standard output, as the classic form does (the default "
+     "with an options file)",
+     nullptr},
 
     {I::setting, 'W', 'W', "width", V::number, "N", true, true, "the image width",
      "image width in pixels (450 to 3000; default 800)", "image width in pixels (320 to 3000; default 640)"},
@@ -24,9 +29,12 @@ const flag_spec kFlags[] = {
      nullptr},
     {I::setting, 't', 't', "type", V::numbers, "LIST", true, true, "a picture type",
      "picture types to draw, in this order (see Picture types; default 0)",
-     "picture types to draw (see Picture types; default 0)"},
+     "picture types to draw (see Picture types; default 0,30; 0 with an options file)"},
     {I::setting, 'i', 'o', "prefix", V::text, "TEXT", true, true, "the file-name prefix",
-     "prefix of the picture file names (default gali)", nullptr},
+     "prefix of the file names (default: the alignment file's name without its folder and extension, "
+     "then _; gali with an options file)",
+     "prefix of the file names (default: FIRST_vs_SECOND_, each file's name without its folder and "
+     "extension; gali with an options file)"},
     {I::setting, 'T', 'T', "title", V::text, "TEXT", true, true, "the title",
      "title of the pictures (default \"Graphical Image of Alignment\")",
      "title of the pictures (default \"Comparison of two alignments\")"},
@@ -43,7 +51,7 @@ const flag_spec kFlags[] = {
      "colour-group file of the pictures of types 21 and 22 (default color10.def for protein, color5.def "
      "for nucleotide)"},
     {I::setting, 'e', 0, "report", V::text, "FILE", false, true, "the mismatch report file", nullptr,
-     "mismatch report file (default mismatch.txt)"},
+     "mismatch report file (default PREFIX + mismatch.txt; mismatch.txt with an options file)"},
     {I::setting, 'M', 0, "mismatch-mode", V::number, "N", false, true, "the mismatch mode", nullptr,
      "1: same-named sequences whose residues differ are still compared (default 0)"},
     {I::setting, 'o', 0, "offset-type", V::number, "N", false, true, "the offset type", nullptr,
@@ -58,7 +66,9 @@ const flag_spec kFlags[] = {
      "columns per block of a split picture (0 or less, the default: one block)", nullptr},
 
     {I::summary, 0, 0, "summary", V::none, nullptr, false, true, nullptr, nullptr,
-     "print the agreement scores of the two alignments"},
+     "print the agreement scores of the two alignments (the default without an options file)"},
+    {I::no_summary, 0, 0, "no-summary", V::none, nullptr, false, true, nullptr, nullptr,
+     "leave the agreement scores out"},
     {I::tables, 0, 0, "tables", V::none, nullptr, true, true, nullptr,
      "write the numbers behind the pictures as tab-separated tables", nullptr},
     {I::format, 0, 0, "format", V::formats, "LIST", true, true, nullptr,
@@ -66,7 +76,36 @@ const flag_spec kFlags[] = {
     {I::letters, 0, 0, "letters", V::none, nullptr, true, true, nullptr,
      "draw each residue's letter in its cell when the cell is large enough", nullptr},
     {I::name_width, 0, 0, "name-width", V::name_width, "N", true, true, nullptr,
-     "show names up to N characters (1 to 60; default 10)", nullptr},
+     "show names up to N characters, a longer name cut with \"...\" (1 to 60; default 30; 10, cut without "
+     "\"...\", with an options file)",
+     nullptr},
+    {I::columns, 0, 0, "columns", V::columns, "FROM-TO", true, false, nullptr,
+     "draw only the columns FROM to TO, numbered from 1 (FROM-: to the last); the axis, the weights and the "
+     "values name and show the columns' own; every statistic is the whole alignment's",
+     nullptr},
+    {I::sequences, 0, 0, "sequences", V::text, "LIST", true, false, nullptr,
+     "draw only these sequences, in this order: names, numbers from 1 and ranges (3,1,7-9,KPRO_MAIZE/534-810), "
+     "or @FILE, one a line; every statistic stays the whole alignment's",
+     nullptr},
+    {I::reference, 0, 0, "reference", V::text, "NAME", true, false, nullptr,
+     "number the column axis by the residues of this sequence (a name or a number from 1; NAME/START-END "
+     "counts from START), with no tick over its gaps",
+     nullptr},
+    {I::numbers, 0, 0, "numbers", V::none, nullptr, true, false, nullptr,
+     "end each row of each block with the number of its last residue there", nullptr},
+    {I::consensus, 0, 0, "consensus", V::none, nullptr, true, false, nullptr,
+     "add a consensus row under the rows: each column's most frequent residue, upper case where it makes up at least "
+     "70 % of the column's residues, a gap where fewer than half of the rows hold one",
+     nullptr},
+    {I::colours, 0, 0, "colours", V::scheme, "NAME", true, false, nullptr,
+     "colour the residues by a scheme, named in a legend: groups (the colour-group file's, the default), "
+     "clustalx, zappo, taylor, hydrophobicity, identity, nucleotide",
+     nullptr},
+    {I::gap_colour, 0, 0, "gap-colour", V::colour, "COLOUR", true, false, nullptr,
+     "the colour of gaps: black, silver, gray, white, maroon, red, purple, fuchsia, green, lime, olive, yellow, "
+     "navy, blue, teal, aqua or #rrggbb (default #e6e6e6, light grey; with an options file black, and "
+     "#8c8c8c for fill types other than 0)",
+     nullptr},
 };
 
 }  // namespace

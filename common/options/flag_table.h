@@ -12,11 +12,17 @@ enum class flag_value {
     text,        // any text, the empty text included
     formats,     // comma-separated picture formats: png, svg, pdf; a repeated flag adds them
     name_width,  // a whole number from 1 to 60
+    columns,     // a range of columns: FROM-TO or FROM-, numbered from 1
+    scheme,      // the name of a colour scheme
+    colour,      // a basic colour name of CSS or #rrggbb
 };
 
 // What a flag does. A setting stands for an options-file letter and is applied as a line of
 // that letter would be; the others are handled one by one by the run set-up.
-enum class flag_id { setting, help, version, quiet, summary, tables, format, letters, name_width };
+enum class flag_id {
+    setting, help, version, quiet, trace, summary, no_summary, tables, format, letters, name_width,
+    columns, sequences, reference, numbers, consensus, colours, gap_colour,
+};
 
 struct flag_spec {
     flag_id id;

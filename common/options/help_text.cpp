@@ -81,6 +81,11 @@ std::string flagHead(const flag_spec& flag)
 
 // ---- 2. sections ----
 
+const char* alignmentOperands(program_kind program)
+{
+    return program == program_kind::vemura ? "ALIGNMENT" : "FIRST SECOND";
+}
+
 void appendFlags(std::string& out, program_kind program)
 {
     out += "\nFlags:\n";
@@ -98,8 +103,9 @@ void appendSettings(std::string& out, program_kind program)
                         (program == program_kind::vemura ? "the list of --type or --select replaces"
                                                          : "the list of --type replaces") +
                         " the file's list. In the file a number is read as far as it goes (\"12abc\" is 12); a "
-                        "flag's number must be whole. Both stop at the int limits. A file line that sets "
-                        "nothing is warned about, except blank lines and lines beginning with \"#\".");
+                        "flag's number must be whole. Both stop at the int limits; a width or height beyond its "
+                        "limits is taken at the limit, with a warning. A file line that sets nothing is warned "
+                        "about, except blank lines and lines beginning with \"#\".");
     for (const flag_spec& flag : f_flags())
         if (flag.id == flag_id::setting && f_hasFlag(flag, program))
             appendEntry(out, std::string(1, flag.letter) + "  " + flagHead(flag), f_flagHelp(flag, program));
@@ -187,22 +193,42 @@ const char* f_programNameOf(program_kind program) { return program == program_ki
 
 std::string f_helpText(program_kind program)
 {
+    const bool vemura = program == program_kind::vemura;
     const std::string name = f_programNameOf(program);
-    std::string out = "Usage: " + name + " [FLAGS] " + f_fileOperands(program) + "\n";
-    out += "       " + name +
-           (program == program_kind::vemura ? " OPTIONS_FILE ALIGNMENT" : " OPTIONS_FILE FIRST SECOND") +
-           "    (the classic form, without flags)\n";
-    out += "\n";
+    std::string out = "Usage: " + name + " [FLAGS] " + alignmentOperands(program) + "\n\n";
     appendWrapped(out,
-                  std::string(program == program_kind::vemura
-                                  ? "Draws one multiple sequence alignment as PNG, SVG or PDF pictures."
-                                  : "Compares two alignments of the same sequences made by two methods, "
-                                    "scores how far they agree and draws the comparison as PNG, SVG or PDF "
-                                    "pictures.") +
-                      " With flags, the number of file names tells whether an options file is given; "
-                      "\"--\" ends the flags. The trace goes to standard output, warnings to standard error.",
+                  std::string(vemura ? "Draws one multiple sequence alignment as PNG, SVG or PDF pictures."
+                                     : "Compares two alignments of the same sequences made by two methods, "
+                                       "scores how far they agree and draws the comparison as PNG, SVG or PDF "
+                                       "pictures.") +
+                      " The pictures go to the working folder, named after the alignment file" +
+                      (vemura ? "" : "s") + "; the files written and the warnings are said on standard error. "
+                      "\"-\" reads standard input (gzip too). \"--\" ends the flags.",
                   0, 0);
+    out += "\nExamples:\n";
+    if (vemura) {
+        appendEntry(out, "vemura kinases.aln", "writes kinases_a.png");
+        appendEntry(out, "vemura -t 0,11 --format png,svg -o fig_ kinases.aln",
+                    "writes fig_a.png, fig_s1.png and the same as SVG");
+    } else {
+        appendEntry(out, "dorvex clustalo.aln mafft.fa",
+                    "prints the agreement scores and writes clustalo_vs_mafft_a.png, _b.png, _ag.png, _bg.png");
+        appendEntry(out, "dorvex -t 30 --tables -o cmp_ clustalo.aln mafft.fa",
+                    "writes cmp_ag.png, cmp_bg.png and the tables of the scores");
+    }
     appendFlags(out, program);
+    out += "\nThe options file and the classic form:\n";
+    appendParagraph(out,
+                    "Settings you use again go into an options file, given before the alignment" +
+                        std::string(vemura ? "" : "s") + ": " + name + " [FLAGS] OPTIONS_FILE " +
+                        alignmentOperands(program) +
+                        ". A run with an options file keeps the classic defaults (the trace on standard "
+                        "output, the prefix gali, names of 10 characters" +
+                        (vemura ? "" : ", picture type 0, no summary") +
+                        ") and names no file it writes; flags change what they name. Without any flag (" + name +
+                        " OPTIONS_FILE " + alignmentOperands(program) +
+                        ") it is the classic form, which prints what it always printed; arguments after the " +
+                        (vemura ? "alignment" : "second alignment") + " are ignored.");
     appendSettings(out, program);
     appendPictureTypes(out, program);
     appendExitCodes(out, program);

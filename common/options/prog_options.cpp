@@ -7,6 +7,7 @@
 #include "common/io/text_input.h"
 #include "common/io/trace.h"
 #include "common/options/flag_table.h"
+#include "common/surface/palette.h"
 
 // ---- 1. records ----
 
@@ -20,11 +21,16 @@ prog_options::prog_options(program_kind prog)
       fill_type(0),
       block_size(-1),
       program(prog),
+      form(run_form::classic),
       summary(false),
       tables(false),
       formats{"png"},
       letters(false),
-      name_width(10)
+      name_width(10),
+      columns_from(0),
+      columns_to(0),
+      numbers(false),
+      consensus(false)
 {
 }
 
@@ -39,6 +45,12 @@ picture_settings f_pictureSettings(const prog_options& opts)
     settings.block_size = opts.block_size;
     settings.letters = opts.letters;
     settings.name_width = opts.name_width;
+    settings.mark_cut_names = opts.form == run_form::everyday;
+    rgb_colour gap{0, 0, 0};
+    if (f_parseColour(opts.gap_colour, gap)) settings.gap_colour = gap;
+    settings.colours = f_colourScheme(opts.colours);
+    settings.consensus = opts.consensus;
+    settings.row_numbers = opts.numbers;
     settings.formats.clear();
     for (const std::string& name : opts.formats)
         settings.formats.push_back(name == "svg" ? picture_format::svg
@@ -48,6 +60,22 @@ picture_settings f_pictureSettings(const prog_options& opts)
 }
 
 // ---- 2. values ----
+
+bool f_columnRange(const std::string& text, long long& from, long long& to)
+{
+    const std::size_t dash = text.find('-');
+    auto number = [&text](std::size_t begin, std::size_t end, long long& value) {
+        if (end <= begin || end - begin > 15 || text.find_first_not_of("0123456789", begin) < end) return false;
+        value = std::stoll(text.substr(begin, end - begin));
+        return true;
+    };
+    long long first = 0, last = 0;
+    if (dash == std::string::npos || !number(0, dash, first) || first < 1) return false;
+    if (dash + 1 < text.size() && (!number(dash + 1, text.size(), last) || last < first)) return false;
+    from = first;
+    to = last;
+    return true;
+}
 
 int f_atoiSaturated(const std::string& text)
 {
@@ -93,6 +121,17 @@ std::string shownLine(const std::string& line)
     return shown;
 }
 
+// The value within least and most; a value beyond them is warned about ("-W 100000: the width is
+// at most 3000; drawing 3000 px wide").
+int clamped(int value, int least, int most, const std::string& origin, const char* what, const char* extent)
+{
+    const int kept = value < least ? least : value > most ? most : value;
+    if (kept != value)
+        f_warn("%s: the %s is at %s %d; drawing %d px %s", origin.c_str(), what, value < least ? "least" : "most",
+               kept, kept, extent);
+    return kept;
+}
+
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
 bool isBlankLine(const std::string& line) { return line.find_first_not_of(" \t\r\n") == std::string::npos; }
@@ -120,27 +159,19 @@ void warnAboutLine(program_kind program, int number, const std::string& line, co
 
 }  // namespace
 
-bool f_applyOption(prog_options& opts, char letter, const std::string& value)
+bool f_applyOption(prog_options& opts, char letter, const std::string& value, const std::string& origin)
 {
     if (f_settingOfLetter(opts.program, letter) == nullptr) return false;
     const bool vemura = opts.program == program_kind::vemura;
     switch (letter) {
-    case 'W': {
-        const int least = vemura ? 450 : 320;
-        int w = f_atoiSaturated(value);
-        if (w < least) w = least;
-        if (w > 3000) w = 3000;
-        opts.width = w;
-        echoInt(" - Image  Width: ", w);
+    case 'W':
+        opts.width = clamped(f_atoiSaturated(value), vemura ? 450 : 320, 3000, origin, "width", "wide");
+        echoInt(" - Image  Width: ", opts.width);
         break;
-    }
-    case 'H': {
-        int h = f_atoiSaturated(value);
-        if (h > 10000) h = 10000;
-        opts.height = h;
-        echoInt(" - Image Height: ", h);
+    case 'H':
+        opts.height = clamped(f_atoiSaturated(value), INT_MIN, 10000, origin, "height", "high");
+        echoInt(" - Image Height: ", opts.height);
         break;
-    }
     case 't':
         opts.image_types.push_back(f_atoiSaturated(value));
         echoInt(" - Image   Type: ", opts.image_types.back());
@@ -209,7 +240,7 @@ void f_clearOptionList(prog_options& opts, char letter)
 
 int f_readOptionLines(prog_options& opts, const char* path)
 {
-    FilePtr file = f_openFile(path, "rt");
+    FilePtr file = f_openInput(path);
     if (!file) return 1;
 
     std::string line;
@@ -220,7 +251,8 @@ int f_readOptionLines(prog_options& opts, const char* path)
         if (line.size() >= 2) {  // the line end counts
             std::size_t start = 2;
             while (start < line.size() && line[start] == ' ') ++start;
-            set = f_applyOption(opts, line[1], line.substr(start));
+            set = f_applyOption(opts, line[1], line.substr(start),
+                                "line " + std::to_string(number) + ": \"" + shownLine(line) + "\"");
         }
         warnAboutLine(opts.program, number, line, set ? f_settingOfLetter(opts.program, line[1]) : nullptr);
     }

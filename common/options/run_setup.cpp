@@ -4,10 +4,15 @@
 #include "common/options/run_setup.h"
 
 #include <algorithm>
+#include <filesystem>
 
+#include "common/alignment/align_loader.h"
+#include "common/io/text_input.h"
 #include "common/pictures/picture_types.h"
 #include "common/io/trace.h"
 #include "common/options/command_line.h"
+#include "common/options/everyday_defaults.h"
+#include "common/options/flag_table.h"
 #include "common/options/help_text.h"
 
 namespace {
@@ -21,12 +26,19 @@ void applyFlags(const command_line& line, prog_options& opts)
     for (const given_flag& given : line.flags) {
         const flag_spec& flag = *given.flag;
         switch (flag.id) {
-        case flag_id::setting:
+        case flag_id::setting: {
             if (flag.value == flag_value::numbers) f_clearOptionList(opts, flag.letter);
-            for (const std::string& value : given.values) (void)f_applyOption(opts, flag.letter, value);
+            const std::string name = flag.shortName != 0 ? std::string("-") + flag.shortName
+                                                         : std::string("--") + flag.longName;
+            for (const std::string& value : given.values)
+                (void)f_applyOption(opts, flag.letter, value, name + " " + value);
             break;
+        }
         case flag_id::summary:
             opts.summary = true;
+            break;
+        case flag_id::no_summary:  // after --summary in the table: it wins
+            opts.summary = false;
             break;
         case flag_id::tables:
             opts.tables = true;
@@ -40,9 +52,31 @@ void applyFlags(const command_line& line, prog_options& opts)
         case flag_id::name_width:
             opts.name_width = f_atoiSaturated(given.values.back());
             break;
+        case flag_id::columns:
+            (void)f_columnRange(given.values.back(), opts.columns_from, opts.columns_to);
+            break;
+        case flag_id::sequences:
+            opts.sequences = given.values.back();
+            break;
+        case flag_id::reference:
+            opts.reference = given.values.back();
+            break;
+        case flag_id::numbers:
+            opts.numbers = true;
+            break;
+        case flag_id::consensus:
+            opts.consensus = true;
+            break;
+        case flag_id::colours:
+            opts.colours = given.values.back();
+            break;
+        case flag_id::gap_colour:
+            opts.gap_colour = given.values.back();
+            break;
         case flag_id::help:
         case flag_id::version:
         case flag_id::quiet:
+        case flag_id::trace:
             break;  // taken before the options
         }
     }
@@ -105,26 +139,57 @@ void warnAboutExtraArguments(int first, int argc, char** argv, program_kind prog
 
 // ---- 3. the set-up ----
 
+namespace {
+
+// An options file that the alignment loader takes for an alignment of a marked format, unless
+// its first line sets something as an options line (" T multiple sequence alignment of ...").
+// Only a regular file is looked at: a pipe (standard input, "<(...)") can be read once only.
+bool isAlignmentNotOptions(const std::string& optionsFile, program_kind program)
+{
+    std::error_code ignored;
+    std::string firstLine;
+    if (optionsFile == "-" || !std::filesystem::is_regular_file(optionsFile, ignored) ||
+        !f_isMarkedAlignment(f_openInput(optionsFile), firstLine))
+        return false;
+    const bool optionsLine =
+        firstLine.size() > 1 && (firstLine[0] == ' ' || firstLine[0] == '\t') &&
+        f_settingOfLetter(program, firstLine[1]) != nullptr;
+    return !optionsLine;
+}
+
+// The command that would draw (or compare) the alignments given as an options file and more.
+std::string commandFor(program_kind program, const std::vector<std::string>& files)
+{
+    std::string command = f_programNameOf(program);
+    const std::size_t count = program == program_kind::vemura ? 1 : 2;
+    for (std::size_t i = 0; i < count && i < files.size(); ++i) command += " " + files[i];
+    return command;
+}
+
+}  // namespace
+
 bool f_setUpRun(int argc, char** argv, prog_options& opts, std::vector<std::string>& alignmentFiles, int& exitCode)
 {
     const program_kind program = opts.program;
     f_setProgramName(f_programNameOf(program));
     f_setQuiet(false);
-    const int alignments = program == program_kind::vemura ? 1 : 2;
+    f_setNamingFiles(false);
+    const std::size_t alignments = program == program_kind::vemura ? 1 : 2;
+    const std::size_t fileCount = static_cast<std::size_t>(argc - 1);
     exitCode = 1;
 
-    std::string optionsFile;
-    bool withOptionsFile = true;
+    std::vector<std::string> files;  // the options file, if any, and the alignment files
     command_line line;
-    if (!f_usesFlags(argc, argv)) {
-        if (argc < alignments + 2) {
-            f_printClassicUsage(program);
-            f_helpHint();
-            return false;
-        }
-        optionsFile = argv[1];
-        alignmentFiles.assign(argv + 2, argv + 2 + alignments);
-        if (argc > alignments + 2) warnAboutExtraArguments(alignments + 2, argc, argv, program);
+    const bool flags = f_usesFlags(argc, argv);
+    if (!flags && fileCount < alignments) {
+        f_printClassicUsage(program);
+        f_helpHint();
+        return false;
+    }
+    if (!flags && fileCount > alignments) {
+        files.assign(argv + 1, argv + 2 + alignments);
+        if (fileCount > alignments + 1)
+            warnAboutExtraArguments(static_cast<int>(alignments) + 2, argc, argv, program);
     } else {
         std::string problem;
         switch (f_parseCommandLine(program, argc, argv, line, problem)) {
@@ -142,17 +207,37 @@ bool f_setUpRun(int argc, char** argv, prog_options& opts, std::vector<std::stri
         case parse_result::run:
             break;
         }
-        f_setQuiet(f_givenFlag(line, flag_id::quiet) != nullptr);
-        withOptionsFile = line.files.size() > static_cast<std::size_t>(alignments);
-        if (withOptionsFile) optionsFile = line.files.front();
-        alignmentFiles.assign(line.files.end() - alignments, line.files.end());
+        files = line.files;
+        if (std::count(files.begin(), files.end(), "-") > 1) {
+            f_problem("standard input (\"-\") can be read only once");
+            return false;
+        }
     }
+    const bool withOptionsFile = files.size() > alignments;
+    opts.form = !withOptionsFile ? run_form::everyday : line.flags.empty() ? run_form::classic : run_form::options_file;
+    alignmentFiles.assign(files.end() - static_cast<std::ptrdiff_t>(alignments), files.end());
+    const bool quiet = f_givenFlag(line, flag_id::quiet) != nullptr;
+    const bool everyday = opts.form == run_form::everyday;
+    f_setQuiet(quiet || (everyday && f_givenFlag(line, flag_id::trace) == nullptr));
+    f_setNamingFiles(everyday && !quiet);
 
-    if (withOptionsFile && f_readOptionLines(opts, optionsFile.c_str()) != 0) {
-        f_fail("\n Can't read params file: %s\n", optionsFile.c_str());
-        return false;
+    if (withOptionsFile) {
+        const std::string& optionsFile = files.front();
+        if (isAlignmentNotOptions(optionsFile, program)) {
+            f_error("%s is an alignment, not an options file; to %s: %s", optionsFile.c_str(),
+                    program == program_kind::vemura ? "draw it" : "compare two alignments",
+                    commandFor(program, files).c_str());
+            return false;
+        }
+        if (f_readOptionLines(opts, optionsFile.c_str()) != 0) {
+            f_fail("\n Can't read params file: %s\n", optionsFile.c_str());
+            return false;
+        }
+    } else {
+        f_setEverydayDefaults(opts, alignmentFiles);
     }
     applyFlags(line, opts);
+    if (everyday) f_completeEverydayDefaults(opts, line);
     f_finishOptions(opts);
     warnAboutPictureTypes(opts);
     exitCode = 0;

@@ -24,6 +24,7 @@ void legendRow(const annotation_page& p, const std::string& otherAlgorithm)
     const bool residues = type.vemuraLayout == picture_layout::residues;
     if (residues) {
         image.fillRect(x, y + 2, x + 12, y + 12, p.gapColour);
+        if (p.outlineGap) image.outlineRect(x, y + 2, x + 12, y + 12, p.textColour);
         x += 15;
         image.text(font_face::small, x, y, "gap", p.textColour);
         x += 43;
@@ -72,9 +73,22 @@ void legendRow(const annotation_page& p, const std::string& otherAlgorithm)
 // cut and ends with "...".
 
 struct header_line {
-    long long leftEnd = 0;    // where the texts at the left end (exclusive)
-    long long rightStart = 0; // where the texts at the right begin
+    long long leftEnd = 0;     // where the texts at the left end (exclusive)
+    long long rightStart = 0;  // where the texts at the right begin
+    int leftCell = 0, rightCell = 0;  // the character width of the texts at either end; 0: none
 };
+
+// Where a text of the given face may begin after the texts at the left of a header line, and
+// where it must end (exclusive) before those at the right: a word space from them when it stands
+// on their line, a blank column when it stands on a line of its own.
+long long roomAfter(const header_line& line, font_face face, bool sameLine)
+{
+    return line.leftEnd + (sameLine && line.leftCell > 0 ? std::min(line.leftCell, f_fontSize(face).width) : 1);
+}
+long long roomBefore(const header_line& line, font_face face, bool sameLine)
+{
+    return line.rightStart - (sameLine && line.rightCell > 0 ? std::min(line.rightCell, f_fontSize(face).width) : 1);
+}
 
 // The two lines of the type tag; none for types without a tag.
 std::pair<const char*, const char*> tagLines(const annotation_page& p)
@@ -119,37 +133,48 @@ void header(const annotation_page& p, const std::string& title, const std::strin
         line2.rightStart = p.width - 6 * static_cast<long long>(std::string(tag2).size()) - kMargin;
         image.text(font_face::small, static_cast<int>(line1.rightStart), 4, tag1, p.labelColour);
         image.text(font_face::small, static_cast<int>(line2.rightStart), 15, tag2, p.labelColour);
+        line1.rightCell = line2.rightCell = f_fontSize(font_face::small).width;
     }
 
-    // The method names: at most the left half, and clear of the tag by a blank column.
-    const long long leftRoom1 = std::min<long long>(p.width / 2, line1.rightStart - 1) - kMargin;
-    const long long leftRoom2 = std::min<long long>(p.width / 2, line2.rightStart - 1) - kMargin;
+    // The method names: at most the left half, and a word space clear of the tag.
+    const long long leftRoom1 =
+        std::min<long long>(p.width / 2, roomBefore(line1, font_face::medium_bold, true)) - kMargin;
+    const long long leftRoom2 = std::min<long long>(p.width / 2, roomBefore(line2, font_face::small, true)) - kMargin;
     if (p.type->comparison()) {
         const std::string name = f_fitText(algorithm, font_face::medium_bold, leftRoom1 - 6 - 54);
         const long long captionX = 7 * static_cast<long long>(name.size()) + 16;
         image.text(font_face::medium_bold, kMargin, 4, name, p.labelColour);
         image.text(font_face::small, static_cast<int>(captionX), 4, "alignment", p.textColour);
         line1.leftEnd = captionX + 54;
+        line1.leftCell = f_fontSize(font_face::small).width;
         const std::string versus = f_fitText("versus " + otherAlgorithm, font_face::small, leftRoom2);
         image.text(font_face::small, kMargin, 15, versus, p.textColour);
-        if (!versus.empty()) line2.leftEnd = kMargin + f_textWidth(font_face::small, versus.size());
+        if (!versus.empty()) {
+            line2.leftEnd = kMargin + f_textWidth(font_face::small, versus.size());
+            line2.leftCell = f_fontSize(font_face::small).width;
+        }
     } else if (!algorithm.empty()) {
         const std::string name = f_fitText(algorithm, font_face::medium_bold, leftRoom1);
         image.text(font_face::medium_bold, kMargin, 4, name, p.labelColour);
-        if (!name.empty()) line1.leftEnd = kMargin + f_textWidth(font_face::medium_bold, name.size());
+        if (!name.empty()) {
+            line1.leftEnd = kMargin + f_textWidth(font_face::medium_bold, name.size());
+            line1.leftCell = f_fontSize(font_face::medium_bold).width;
+        }
     }
 
-    // The title spans both lines' rows; its second line, the tiny default title, only the second's.
+    // The title stands on the first line (its rows reach into the second's); its second line, the
+    // tiny default title, on the second.
     const std::string defaultTitle =
         p.type->comparison() ? "Comparison of Two Alignments" : "Graphical Image of Alignment";
-    const long long titleLo = std::max(line1.leftEnd, line2.leftEnd) + 1;
-    const long long titleHi = std::min(line1.rightStart, line2.rightStart) - 1;
+    const font_face giant = font_face::giant, tiny = font_face::tiny;
+    const long long titleLo = std::max(roomAfter(line1, giant, true), roomAfter(line2, giant, false));
+    const long long titleHi = std::min(roomBefore(line1, giant, true), roomBefore(line2, giant, false));
     if (title.empty()) {
-        centredInRoom(p, font_face::giant, 7, defaultTitle, titleLo, titleHi);
+        centredInRoom(p, giant, 7, defaultTitle, titleLo, titleHi);
         return;
     }
-    centredInRoom(p, font_face::giant, 5, title, titleLo, titleHi);
-    centredInRoom(p, font_face::tiny, 20, defaultTitle, line2.leftEnd + 1, line2.rightStart - 1);
+    centredInRoom(p, giant, 5, title, titleLo, titleHi);
+    centredInRoom(p, tiny, 20, defaultTitle, roomAfter(line2, tiny, true), roomBefore(line2, tiny, true));
 }
 
 }  // namespace

@@ -18,6 +18,7 @@ struct annotation_page {
     double maxWeight = 0.0;
     int groupCount = 0;
     int gapColour = 0;
+    bool outlineGap = false;              // the gap swatch outlined (a chosen gap colour may be pale)
     const std::vector<int>* selGroups = nullptr;
     int valueColour2 = 0, valueColour3 = 0, valueColour4 = 0;
     int labelColour = 0;                  // (160,70,0)

@@ -4,6 +4,7 @@
 #pragma once
 #include <cstddef>
 
+#include "common/pictures/alignment_view.h"
 #include "common/surface/renderer.h"
 
 struct block_geometry {
@@ -16,8 +17,11 @@ struct block_geometry {
     double column_width = 0.0;  // (x_right - x_left) / span
     int x_left = 0, x_right = 0;
 
-    // Rows: one band per sequence drawn, row_height high, stacked from y_bottom up to y_top.
+    // Rows: one band per sequence drawn (and one for the consensus, at the bottom, when asked for),
+    // row_height high, stacked from y_bottom up to y_top; the view tells which rows, in which order.
     int rows = 0;
+    const alignment_view* view = nullptr;  // null: every row in file order
+    bool consensus = false;
     double row_height = 0.0;
     int y_top = 0, y_bottom = 0;
 
@@ -35,8 +39,13 @@ struct block_geometry {
     }
 
     // Band r, counted from 1 at the bottom, runs from bandTop(r) to bandBottom(r) and shows
-    // sequence sequenceOf(r): the first sequence stands in the top band.
+    // sequence sequenceOf(r), or the consensus: the first sequence shown stands in the top band.
     int bandTop(int r) const { return f_trunc(y_bottom - r * row_height); }
     int bandBottom(int r) const { return f_trunc(y_bottom - (r - 1) * row_height); }
-    std::size_t sequenceOf(int r) const { return static_cast<std::size_t>(rows - r); }
+    bool isConsensus(int r) const { return consensus && r == 1; }
+    std::size_t sequenceOf(int r) const
+    {
+        const std::size_t shown = static_cast<std::size_t>(rows - r);
+        return view != nullptr ? view->rowAt(shown) : shown;
+    }
 };

@@ -8,6 +8,7 @@
 #include "common/analysis/color_groups.h"
 #include "common/io/strings.h"
 #include "common/pictures/legends.h"
+#include "common/pictures/value_plot.h"
 #include "common/surface/primitives.h"
 
 // ---- 1. cell colour ----
@@ -35,18 +36,18 @@ public:
     {
     }
 
-    // The colour a residue cell is filled with; -1 for a cell left blank (outside the dominant or
-    // the selected groups), a gap, or a character in no group.
-    int fillOf(char ch, int domGroup) const
+    // The colour a residue cell of the column is filled with; -1 for a cell left blank (outside the
+    // dominant or the selected groups), a gap, or a character in no group.
+    int fillOf(char ch, long long column, int domGroup) const
     {
         if (ch == '-') return -1;
         const int g = groupOf_[static_cast<unsigned char>(ch)];
         if (!inAGroup(g) || !coloured(g, domGroup)) return -1;
-        return groupColours_[static_cast<std::size_t>(g)];
+        return colourOf(ch, column, g);
     }
 
     // Paints the cell of residue ch in a column of the given weight.
-    void paint(char ch, double weight, int x1, int y1, int x2, int y2, int row, int domGroup)
+    void paint(char ch, long long column, double weight, int x1, int y1, int x2, int y2, int row, int domGroup)
     {
         // The grey of blank cells enters the palette with the first cell, drawn or not.
         if (grey_ < 0) grey_ = image_.resolve(185, 185, 185);
@@ -65,7 +66,7 @@ public:
             if (evenBand) image_.line(x1, y1 + 1, x2, y1 + 1, grey_);
             return;
         }
-        const int colour = groupColours_[static_cast<std::size_t>(g)];
+        const int colour = colourOf(ch, column, g);
         const int fillType = settings_.fill_type;
         if (fillType < 5 || fillType > 7) {
             addWholeCell(colour, x1, y1, x2, y2);
@@ -105,6 +106,14 @@ public:
 
 private:
     bool inAGroup(int g) const { return g >= 0 && static_cast<std::size_t>(g) < groupColours_.size(); }
+
+    // The colour of residue ch, of group g, in the column: its group's, or its colour in the scheme.
+    int colourOf(char ch, long long column, int g) const
+    {
+        if (pic_.schemeColours == nullptr) return groupColours_[static_cast<std::size_t>(g)];
+        const int k = pic_.schemeColours->colourOf(column, ch);
+        return k < 0 ? pic_.schemeWhite : pic_.schemePalette[static_cast<std::size_t>(k)];
+    }
 
     // False where the picture leaves the residues of group g blank: outside the column's dominant
     // group, or outside the selected groups.
@@ -162,6 +171,43 @@ namespace {
 constexpr double kSmallNames = 11.0;
 constexpr double kTinyNames = 7.0;
 
+const std::string kConsensusName = "consensus";
+
+char lower(char ch) { return ch >= 'A' && ch <= 'Z' ? static_cast<char>(ch - 'A' + 'a') : ch; }
+
+// The consensus of columns first..last, computed over every row of the alignment: per column its
+// most frequent residue (of equal counts the first in alphabetical order), in upper case where it
+// makes up at least 70 % of the column's residues and in lower case below; "-" where fewer than
+// half of the rows hold a residue.
+std::string consensusOf(const alignment& ali, const picture_context& pic, long long first, long long last)
+{
+    const std::vector<int> none;
+    const std::vector<column_stat> stats =
+        f_columnStats(*ali.rows, *ali.color_groups, pic.domGroups ? *pic.domGroups : none,
+                      static_cast<std::size_t>(first), static_cast<std::size_t>(last + 1));
+    const std::size_t rows = ali.rows->size();
+    std::string letters;
+    for (const column_stat& stat : stats) {
+        if (2 * static_cast<std::size_t>(stat.residues) < rows)
+            letters += '-';
+        else
+            letters += 10 * stat.top >= 7 * stat.residues ? stat.top_residue : lower(stat.top_residue);
+    }
+    return letters;
+}
+
+// The number of a row's last residue in the block, in the tiny font right of the block, centred
+// on its band; nothing when the block holds none of the row's residues.
+void outRowNumber(canvas& image, const block_geometry& block, int r, const std::string& name, const std::string& row,
+                  int colour)
+{
+    if (f_residuesIn(row, block.first_column, block.last_column) == 0) return;
+    const long long number = f_firstResidueNumber(name) - 1 + f_residuesIn(row, 0, block.last_column);
+    const int top = block.bandTop(r), bottom = block.bandBottom(r);
+    image.text(font_face::tiny, block.x_right + 4, top + (bottom - top + 1 - f_fontSize(font_face::tiny).height) / 2,
+               f_format("%lld", number), colour);
+}
+
 }  // namespace
 
 void f_outFragment(canvas& image, const alignment& ali, const picture_settings& settings, const picture_context& pic,
@@ -174,6 +220,8 @@ void f_outFragment(canvas& image, const alignment& ali, const picture_settings& 
     const int nameMode = rowHeight >= kSmallNames ? 0 : (rowHeight >= kTinyNames ? 1 : 2);
     const int xLeft = block.x_left, xRight = block.x_right;
     cell_painter painter(image, settings, pic, groupColours, *ali.color_groups, ali.max_weight);
+    const std::string consensus =
+        block.consensus && residuePicture ? consensusOf(ali, pic, block.first_column, block.last_column) : "";
 
     for (int r = 1; r <= block.rows; ++r) {
         const int bandTop = block.bandTop(r);
@@ -198,27 +246,32 @@ void f_outFragment(canvas& image, const alignment& ali, const picture_settings& 
             continue;
         }
 
-        const std::size_t sequence = block.sequenceOf(r);
-        f_outSeqName(image, r, names[sequence], xLeft, bandTop, nameMode, colours.name, colours.altName,
-                     colours.leader, settings.name_width);
-        const std::string& row = rows[sequence];
-        const long long last = std::min(block.last_column, static_cast<long long>(row.size()) - 1);
-        for (long long c = block.first_column; c <= last; ++c) {
-            const int domGroup = pic.domGroups ? (*pic.domGroups)[static_cast<std::size_t>(c)] : -1;
-            painter.paint(upper(row[static_cast<std::size_t>(c)]), ali.weights[c], block.cellLeft(c), bandTop,
-                          block.cellRight(c), bandBottom, r, domGroup);
-        }
+        // A sequence's row, or the consensus of the block's columns.
+        const bool consensusBand = block.isConsensus(r);
+        const std::size_t sequence = consensusBand ? 0 : block.sequenceOf(r);
+        const std::string& row = consensusBand ? consensus : rows[sequence];
+        const long long offset = consensusBand ? block.first_column : 0;  // the column of row[0]
+        f_outSeqName(image, r, consensusBand ? kConsensusName : names[sequence], xLeft, bandTop, nameMode,
+                     colours.name, colours.altName, colours.leader, settings.name_width, settings.mark_cut_names);
+        const long long last = std::min(block.last_column, offset + static_cast<long long>(row.size()) - 1);
+        auto residueAt = [&](long long c) { return row[static_cast<std::size_t>(c - offset)]; };
+        auto domGroupAt = [&](long long c) {
+            return pic.domGroups ? (*pic.domGroups)[static_cast<std::size_t>(c)] : -1;
+        };
+        for (long long c = block.first_column; c <= last; ++c)
+            painter.paint(upper(residueAt(c)), c, ali.weights[c], block.cellLeft(c), bandTop, block.cellRight(c),
+                          bandBottom, r, domGroupAt(c));
         painter.flush();
         image.line(xLeft + 1, bandBottom, xRight - 1, bandBottom, r % 2 == 0 ? colours.text : colours.odd);
+        if (settings.row_numbers && !consensusBand) outRowNumber(image, block, r, names[sequence], row, colours.name);
         if (!settings.letters) continue;
         const int background = r % 2 == 1 ? colours.odd : colours.evenLower;
         for (long long c = block.first_column; c <= last; ++c) {
-            const char ch = upper(row[static_cast<std::size_t>(c)]);
+            const char ch = consensusBand ? residueAt(c) : upper(residueAt(c));  // the consensus keeps its case
             if (ch == '-') continue;
-            const int domGroup = pic.domGroups ? (*pic.domGroups)[static_cast<std::size_t>(c)] : -1;
-            const int fill = painter.fillOf(ch, domGroup);
+            const int fill = painter.fillOf(upper(ch), c, domGroupAt(c));
             f_outCellLetter(image, ch, block.cellLeft(c), bandTop, block.cellRight(c), bandBottom,
-                            fill >= 0 ? fill : background);
+                            fill >= 0 ? fill : background, pic.letterCells);
         }
     }
 }

@@ -19,11 +19,14 @@ struct band_colours {
     int leader;                // the line leading a shifted name to its band
 };
 
-// Draws the bands of a block, one per sequence. Residue pictures get names and cells (gaps in
-// pic.gapColour; residues in their group's colour, scaled by the column weight for fill types 5
-// to 7; residues outside the dominant or the selected groups, where the picture colours only
-// those, leave a blank cell with a grey line on even bands), and each residue's letter when
-// settings.letters; value pictures get the band background and a count scale on the right.
+// Draws the bands of a block, one per sequence the block shows (and the consensus of its columns
+// at the bottom, when block.consensus). Residue pictures get names and cells (gaps in
+// pic.gapColour; residues in their group's colour, or their colour in pic.schemeColours, scaled
+// by the column weight for fill types 5 to 7; residues outside the dominant or the selected
+// groups, where the picture colours only those, leave a blank cell with a grey line on even
+// bands), each residue's letter when settings.letters, and each row's last residue number right
+// of the block when settings.row_numbers; value pictures get the band background and a count
+// scale on the right.
 void f_outFragment(canvas& image, const alignment& ali, const picture_settings& settings, const picture_context& pic,
                    const block_geometry& block, const std::vector<int>& groupColours, const band_colours& colours);
 

@@ -1,5 +1,5 @@
 // Legends and axes.
-//   1. column axis   2. weight scale and captions   3. sequence names   4. colour legends
+//   1. column axis   2. weight scale and captions   3. sequence names   4. colour ramps   5. colour legend
 #include "common/pictures/legends.h"
 
 #include <algorithm>
@@ -34,23 +34,67 @@ void f_outXaxe(canvas& image, const picture_type& type, const block_geometry& bl
         image.text(font_face::small, f_trunc(centre - halfBelow), yBottom, text, textColour);
     };
 
-    // Ticks that would start right of the image draw nothing, nor do the ones after them. A block
-    // size thousands of times the plot width piles its ticks up on the first pixel; they are drawn
-    // up to a bound, so that such a picture does not take hours.
+    // The dashed line of a tick at x (a column's centre), in the comparison pictures.
+    auto tickLine = [&](int x, bool even) {
+        if (comparison) image.dashedLine(x, yTop, x, yBottom, even ? evenLineColour : oddLineColour);
+    };
+    // A labelled tick: the label (unless empty) centred at `centre`, and a pair of strokes at x.
+    auto labelledTick = [&](int x, double centre, const std::string& text) {
+        if (!text.empty()) label(centre, text);
+        f_scaleStroke(image, 'u', x, yTop, 2);
+        f_scaleStroke(image, 'd', x, yBottom + 1, 2);
+    };
+
+    if (!percent && (ticks.multiples || ticks.reference != nullptr)) {
+        // The columns' own numbers, or the reference's residue numbers: the first column numbered
+        // is labelled with its number; every step-th number gets a tick, labelled where it stands
+        // at least a step of columns clear of the first.
+        const std::string* reference = ticks.reference;
+        long long number = reference == nullptr ? first
+                                                : ticks.referenceStart - 1 + f_residuesIn(*reference, 0, first - 1);
+        long long firstNumbered = -1;
+        for (long long c = first; c <= block.last_column; ++c) {
+            if (reference != nullptr && (c >= static_cast<long long>(reference->size()) ||
+                                         (*reference)[static_cast<std::size_t>(c)] == '-'))
+                continue;
+            number = reference == nullptr ? c + 1 : number + 1;
+            const double right = x0 + static_cast<double>(c + 1 - first) / ticks.step * ticks.spacing;
+            const double centre = right - halfColumn;
+            if (f_trunc(centre - 6.0) - 1 >= image.width()) break;
+            if (firstNumbered < 0) {
+                firstNumbered = c;
+                label(centre, f_format("%lld", number));
+            }
+            if (number <= 0 || number % ticks.step != 0) continue;
+            const int x = f_trunc(f_trunc(right) - halfColumn);
+            const bool even = number / ticks.step % 2 == 0;
+            tickLine(x, even);
+            if (even) labelledTick(x, centre, c - firstNumbered >= ticks.step ? f_format("%lld", number) : "");
+        }
+        return;
+    }
+
+    // Every step columns from the block's first. Ticks that would start right of the image draw
+    // nothing, nor do the ones after them. A block size thousands of times the plot width piles its
+    // ticks up on the first pixel; they are drawn up to a bound, so that such a picture does not
+    // take hours. Ticks past the block's last column are left out (a short last block of a split
+    // picture), except on a percent axis of one block, which spans the whole plot.
     constexpr int kMostTicks = 100000;
+    const bool cut = !(percent && block.count == 1);
     int x = x0 + f_trunc(ticks.spacing);
     for (int i = 1; i <= ticks.count && i <= kMostTicks; ++i) {
         if (i > 1 && f_trunc(x - halfColumn - 6.0) - 1 >= image.width()) break;
+        const long long column = first + static_cast<long long>(i) * ticks.step;  // numbered from 1
+        const bool exists = !cut || column <= block.last_column + 1;
         const int tx = f_trunc(x - halfColumn);
-        if (comparison)
-            image.dashedLine(tx, yTop, tx, yBottom, i % 2 == 0 ? evenLineColour : oddLineColour);
+        if (exists) tickLine(tx, i % 2 == 0);
         if (i == 1 && !percent) label(x0 + halfColumn, f_format("%lld", first + 1));
+        if (!exists) break;
         if (i % 2 == 0) {
-            const long long number = first + static_cast<long long>(i) * ticks.step;
-            label(x0 + i * ticks.spacing - halfColumn,
-                  percent ? f_format("%lld%%", number) : f_format("%lld", number));
-            f_scaleStroke(image, 'u', tx, yTop, 2);
-            f_scaleStroke(image, 'd', tx, yBottom + 1, 2);
+            // A percent axis of one block counts from 0 per cent, whatever its first column.
+            const long long number = (percent && block.count == 1 ? 0 : first) + static_cast<long long>(i) * ticks.step;
+            labelledTick(tx, x0 + i * ticks.spacing - halfColumn,
+                         percent ? f_format("%lld%%", number) : f_format("%lld", number));
         }
         x = f_trunc((i + 1) * ticks.spacing + x0);
     }
@@ -90,12 +134,13 @@ int f_nameColumn(const std::vector<std::string>& names, int nameWidth)
 }
 
 void f_outSeqName(canvas& image, int index, const std::string& name, int x, int y, int mode, int colour,
-                  int altColour, int lineColour, int nameWidth)
+                  int altColour, int lineColour, int nameWidth, bool markCut)
 {
     const std::size_t limit = static_cast<std::size_t>(mode > 0 ? nameWidth * 6 / 5 : nameWidth);
     std::string shown = name;
     if (shown.size() > limit) {
         shown.resize(limit);
+        if (markCut && limit >= 4) shown.replace(limit - 3, 3, "...");
         f_say("  - name tranc: iL0 = %zu, name len = %zu\n", limit, name.size());
     }
     const int length = static_cast<int>(shown.size());
@@ -112,7 +157,7 @@ void f_outSeqName(canvas& image, int index, const std::string& name, int x, int 
     }
 }
 
-// ---- 4. colour legends ----
+// ---- 4. colour ramps ----
 
 int f_colWeightLeg(canvas& image, int x1, int x2, int y, int n, double maxWeight, int colour)
 {
@@ -167,4 +212,84 @@ int f_moveLeg(canvas& image, int x1, int x2, int y, char kind, int maxValue, int
     }
     image.text(font_face::small, x, y, "moved left", colour);
     return x + 60;
+}
+
+// ---- 5. colour legend ----
+
+namespace {
+
+constexpr int kCellWidth = 14;   // a letter cell, 1 pixel before the next
+constexpr int kSwatch = 11;      // a swatch, 3 pixels before its name
+constexpr int kEntryGap = 10;    // after a name, and after a run of letter cells
+constexpr int kLineHeight = 15;
+
+// The caption and the entries flowed into lines between xLeft and xRight: the x of each (the
+// caption first) and its line.
+struct legend_flow {
+    std::vector<int> x, line;
+    int lines = 1;
+};
+
+legend_flow flowLegend(const std::string& caption, const std::vector<legend_entry>& entries, int xLeft, int xRight)
+{
+    // The width of each item, and the gap after it.
+    std::vector<int> width, gap;
+    width.push_back(static_cast<int>(f_textWidth(font_face::small, caption.size())));
+    gap.push_back(kEntryGap);
+    for (std::size_t k = 0; k < entries.size(); ++k) {
+        const legend_entry& entry = entries[k];
+        const bool runGoesOn = entry.letterCell && k + 1 < entries.size() && entries[k + 1].letterCell;
+        const int nameWidth = static_cast<int>(f_textWidth(font_face::small, entry.name.size()));
+        width.push_back(entry.letterCell ? kCellWidth : kSwatch + 3 + nameWidth);
+        gap.push_back(runGoesOn ? 1 : kEntryGap);
+    }
+    // Filled line by line, each line centred.
+    legend_flow flow;
+    std::size_t lineStart = 0;
+    int used = 0;
+    auto endLine = [&](std::size_t end) {
+        const int shift = std::max(0, (xRight - xLeft - used) / 2);
+        for (std::size_t k = lineStart; k < end; ++k) flow.x[k] += xLeft + shift;
+        lineStart = end;
+    };
+    for (std::size_t k = 0; k < width.size(); ++k) {
+        if (k > lineStart && used + gap[k - 1] + width[k] > xRight - xLeft) {
+            endLine(k);
+            ++flow.lines;
+            used = 0;
+        }
+        if (k > lineStart) used += gap[k - 1];
+        flow.x.push_back(used);
+        flow.line.push_back(flow.lines - 1);
+        used += width[k];
+    }
+    endLine(width.size());
+    return flow;
+}
+
+}  // namespace
+
+int f_colourLegendLines(const std::string& caption, const std::vector<legend_entry>& entries, int xLeft, int xRight)
+{
+    return flowLegend(caption + ":", entries, xLeft, xRight).lines;
+}
+
+void f_outColourLegend(canvas& image, const std::string& caption, const std::vector<legend_entry>& entries,
+                       int xLeft, int xRight, int yTop, int captionColour, int textColour)
+{
+    const std::string captionText = caption + ":";
+    const legend_flow flow = flowLegend(captionText, entries, xLeft, xRight);
+    image.text(font_face::small, flow.x[0], yTop, captionText, captionColour);
+    for (std::size_t k = 0; k < entries.size(); ++k) {
+        const legend_entry& entry = entries[k];
+        const int x = flow.x[k + 1], y = yTop + kLineHeight * flow.line[k + 1];
+        if (entry.letterCell) {
+            f_outLetter(image, entry.name.empty() ? ' ' : entry.name[0], x, y, x + kCellWidth, y + 13,
+                        (kCellWidth - 7 + 1) / 2, 0, entry.colour, true);
+            continue;
+        }
+        image.fillRect(x, y + 1, x + kSwatch - 1, y + kSwatch, entry.colour);
+        image.outlineRect(x, y + 1, x + kSwatch - 1, y + kSwatch, textColour);
+        image.text(font_face::small, x + kSwatch + 3, y, entry.name, textColour);
+    }
 }

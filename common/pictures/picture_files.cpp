@@ -39,7 +39,7 @@ std::unique_ptr<renderer> makeRenderer(picture_format format, int width, int hei
 
 picture_files::picture_files(const std::vector<picture_format>& formats, const std::string& fileBase, int width,
                              int height)
-    : canvas_(width, height)
+    : canvas_(width, height), width_(width), height_(height)
 {
     for (picture_format format : formats) {
         const std::string path = fileBase + f_formatExtension(format);
@@ -57,7 +57,10 @@ picture_files::picture_files(const std::vector<picture_format>& formats, const s
 bool picture_files::write()
 {
     for (std::size_t i = 0; i < paths_.size(); ++i) {
-        if (canvas_.rendererAt(i).write(paths_[i])) continue;
+        if (canvas_.rendererAt(i).write(paths_[i])) {
+            f_wrote(paths_[i], width_, height_);
+            continue;
+        }
         f_cantWriteImage(paths_[i]);
         failed_ = true;
     }

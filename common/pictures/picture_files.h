@@ -21,13 +21,14 @@ public:
     // False when no format could be drawn at all (there is then nothing to draw).
     bool drawable() const { return canvas_.rendererCount() > 0; }
 
-    // Writes every file whole; reports each one that could not be written. Returns true when
-    // every file asked for was written.
+    // Writes every file whole; names each one written (f_wrote) and reports each one that could
+    // not be. Returns true when every file asked for was written.
     [[nodiscard]] bool write();
 
 private:
     canvas canvas_;
     std::vector<std::string> paths_;  // one per renderer, in order
+    int width_, height_;
     bool failed_ = false;
 };
 

@@ -2,7 +2,10 @@
 // drawn (from the run's options); they stay unchanged while pictures are drawn (what one picture
 // needs to remember lives in its composer's picture_context).
 #pragma once
+#include <optional>
 #include <vector>
+
+#include "common/pictures/colour_schemes.h"
 
 // The formats a picture can be written in; each file is named file base + extension.
 enum class picture_format { png, svg, pdf };
@@ -18,5 +21,10 @@ struct picture_settings {
     int block_size = -1;              // columns per block of a split picture; 0 or less: one block
     bool letters = false;             // each residue's letter in its cell, where it fits
     int name_width = 10;              // names are shown up to this many characters
+    bool mark_cut_names = false;      // a cut name ends in "..." (when 4 or more characters show)
+    std::optional<rgb_colour> gap_colour;     // gap cells; none: black, grey for fill types other than 0
+    const colour_scheme* colours = nullptr;   // a named scheme and its legend; null: the group colours and key
+    bool consensus = false;           // a consensus band under the rows of each block
+    bool row_numbers = false;         // each row's last residue number in a block, right of the block
     std::vector<picture_format> formats{picture_format::png};  // every picture is written in each
 };

@@ -65,12 +65,12 @@ std::vector<column_stat> f_columnStats(const std::vector<std::string>& rows,
 // ---- 2. sorted sets ----
 
 void f_fillValueMaps(const std::vector<std::string>& rows, const double* weights,
-                     const std::vector<std::string>& groups, const std::vector<int>& colGroups,
-                     value_sets& sets)
+                     const std::vector<std::string>& groups, const std::vector<int>& colGroups, std::size_t from,
+                     std::size_t to, value_sets& sets)
 {
-    const std::size_t L = rows.empty() ? 0 : rows[0].size();
-    sets.weights.values.assign(weights, weights + L);
-    const std::vector<column_stat> stats = f_columnStats(rows, groups, colGroups, 0, L);
+    to = std::min(to, rows.empty() ? 0 : rows[0].size());
+    sets.weights.values.assign(weights + from, weights + std::max(from, to));
+    const std::vector<column_stat> stats = f_columnStats(rows, groups, colGroups, from, to);
     sets.tops.values.clear();
     sets.dominants.values.clear();
     sets.groups.values.clear();
@@ -115,12 +115,13 @@ void f_outColValues(canvas& image, const alignment& ali, const picture_context& 
     const int xLeft = block.x_left, yBottom = block.y_bottom;
     // The other alignment's layer stops at its last column; on a percent axis its columns are
     // spread over the block.
+    const long long start = block.first_column;
+    const long long otherColumns = static_cast<long long>(sets.weights.values.size());
     long long lastColumn = block.last_column;
-    if (dashed) lastColumn = std::min<long long>(lastColumn, ali.ncols2 - 1);
-    const long long blockLength = dashed && pic.type->percentAxis ? ali.ncols2 : block.span;
+    if (dashed) lastColumn = std::min(lastColumn, start + otherColumns - 1);
+    const long long blockLength = dashed && pic.type->percentAxis ? otherColumns : block.span;
     if (blockLength <= 0) return;
 
-    const long long start = block.first_column;
     std::vector<column_stat> stats;
     if (columnOrder)
         stats = f_columnStats(*ali.rows, *ali.color_groups, *pic.domGroups, static_cast<std::size_t>(start),

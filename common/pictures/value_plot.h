@@ -43,10 +43,11 @@ struct value_sets {
     void rewind() { weights.position = tops.position = dominants.position = groups.position = 0; }
 };
 
-// Fills the four sets with the values of every column of rows (the first row's length).
+// Fills the four sets with the values of the columns from..to-1 of rows (to at most the first
+// row's length).
 void f_fillValueMaps(const std::vector<std::string>& rows, const double* weights,
-                     const std::vector<std::string>& groups, const std::vector<int>& colGroups,
-                     value_sets& sets);
+                     const std::vector<std::string>& groups, const std::vector<int>& colGroups, std::size_t from,
+                     std::size_t to, value_sets& sets);
 
 // Where a value plot takes its values and how it draws them.
 enum class value_order { columns, sorted };
@@ -66,7 +67,7 @@ struct value_colours {
 
 // Plots one block with the value 0 on its bottom edge: plain bars and lines, or dashed lines.
 // Column order takes the dominant groups from pic.domGroups; sorted order advances the sets and
-// scales weights to pic.axisMaxWeight. A dashed layer of a percent-axis picture spreads the other
-// alignment's columns (ali.ncols2) over the block.
+// scales weights to pic.axisMaxWeight. A dashed layer draws as many columns as its sets hold (the
+// other alignment's), and on a percent axis spreads them over the block.
 void f_outColValues(canvas& image, const alignment& ali, const picture_context& pic, const value_style& style,
                     const block_geometry& block, value_sets& sets, const value_colours& colours);

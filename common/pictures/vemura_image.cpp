@@ -3,6 +3,8 @@
 #include "common/pictures/vemura_image.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,8 +25,11 @@ namespace {
 
 // Everything about the page that follows from the sizes, before anything is drawn.
 struct page_layout {
-    int W = 0, H = 0, N = 0;
-    long long L = 0;
+    int W = 0, H = 0, N = 0;  // N: the bands of a block
+    long long L = 0;          // the columns drawn
+    long long first = 0;      // the first of them
+    bool consensus = false;   // the bottom band of each block shows the consensus
+    int legendLines = 0;      // the lines of a named scheme's legend
     int left = 0, right = 22, top = 26, bottom = 40;
     int wlReserve = 0, wlOffset = 0, yWL = 0;
     int xWeightCaption = 0, xGroupsCaption = 0;
@@ -38,22 +43,81 @@ struct page_layout {
 
 int digits(long long value) { return static_cast<int>(f_format("%lld", value).size()); }
 
+// The entries of a named scheme's legend: its colours with their names, or for the group file's
+// colours each group's name (its letters when the file names none). The entries take their
+// colours from `colours` (the group colours, or the scheme's in the palette); 0 where it has none.
+std::vector<legend_entry> legendEntries(const alignment& ali, const alignment_view& view, const colour_scheme& scheme,
+                                        const std::vector<int>& colours)
+{
+    auto colour = [&colours](std::size_t k) { return k < colours.size() ? colours[k] : 0; };
+    std::vector<legend_entry> entries;
+    if (scheme.rule == scheme_rule::groups) {
+        const std::vector<std::string>& groups = *ali.color_groups;
+        for (std::size_t g = 0; g < groups.size(); ++g) {
+            std::string name = g < view.group_names.size() ? view.group_names[g] : "";
+            if (name.empty()) name = groups[g].find_first_not_of(' ') == std::string::npos ? "others" : groups[g];
+            entries.push_back({colour(g), name, false});
+        }
+        return entries;
+    }
+    for (int k = 0; k < scheme.colourCount; ++k) {
+        const scheme_colour& entry = scheme.colours[k];
+        if (entry.name != nullptr) {
+            entries.push_back({colour(static_cast<std::size_t>(k)), entry.name, false});
+            continue;
+        }
+        for (const char* letter = entry.letters; *letter != 0; ++letter)
+            entries.push_back({colour(static_cast<std::size_t>(k)), std::string(1, *letter), true});
+    }
+    return entries;
+}
+
+// The names of the bands of a residue picture's block: the rows shown, and "consensus".
+std::vector<std::string> bandNames(const alignment& ali, const alignment_view& view, bool consensus)
+{
+    std::vector<std::string> names;
+    for (std::size_t i = 0; i < view.rowCount(ali.names->size()); ++i) names.push_back((*ali.names)[view.rowAt(i)]);
+    if (consensus) names.emplace_back("consensus");
+    return names;
+}
+
+// The width right of the plot that the rows' residue numbers need beyond the usual margin: the
+// number of the last residue a row shows, in the tiny font, 4 pixels right of the plot and clear
+// of the page's edge.
+int numberMargin(const alignment& ali, const alignment_view& view, long long lastColumn)
+{
+    long long largest = 0;
+    for (std::size_t i = 0; i < view.rowCount(ali.names->size()); ++i) {
+        const std::size_t row = view.rowAt(i);
+        largest = std::max(largest, f_firstResidueNumber((*ali.names)[row]) - 1 +
+                                        f_residuesIn((*ali.rows)[row], 0, lastColumn));
+    }
+    return std::max(0, 4 + 5 * digits(largest) + 8 - 22);
+}
+
 // Computes the layout and prints its trace lines; sets the top of the weight scale in pic.
 page_layout layOut(const alignment& ali, const picture_settings& settings, const picture_request& request,
-                   picture_context& pic)
+                   picture_context& pic, const alignment_view& view)
 {
     page_layout p;
     const picture_type& type = *request.type;
+    const bool residues = type.vemuraLayout == picture_layout::residues;
     p.W = settings.width;
     p.H = request.height;
-    p.N = static_cast<int>(ali.names->size());
-    p.L = static_cast<long long>((*ali.rows)[0].size());
+    p.first = view.first_column;
+    p.L = view.lastColumn(static_cast<long long>((*ali.rows)[0].size())) - p.first + 1;
+    // Residue pictures show the rows of the view (and the consensus); the value layouts count the
+    // sequences of the whole alignment.
+    p.consensus = residues && settings.consensus;
+    const std::vector<std::string> names = residues ? bandNames(ali, view, p.consensus) : *ali.names;
+    p.N = static_cast<int>(names.size());
 
     // A name column wider (or narrower) than the default one widens the picture by as much, so
-    // that the plot keeps its width.
-    const bool residues = type.vemuraLayout == picture_layout::residues;
-    p.left = f_nameColumn(*ali.names, settings.name_width);
-    int widened = residues ? p.left - f_nameColumn(*ali.names, 10) : 0;
+    // that the plot keeps its width; so do the rows' residue numbers right of it.
+    p.left = f_nameColumn(names, settings.name_width);
+    int widened = residues ? p.left - f_nameColumn(names, 10) : 0;
+    const int numbers = residues && settings.row_numbers ? numberMargin(ali, view, p.first + p.L - 1) : 0;
+    p.right += numbers;
     if (type.valueLayout()) {
         const int dN = digits(p.N);
         const int dW = digits(f_trunc(ali.max_weight * 10));
@@ -91,7 +155,17 @@ page_layout layOut(const alignment& ali, const picture_settings& settings, const
         p.left *= 2;
         widened *= 2;
     }
-    p.W += widened;
+    p.W += widened + numbers;
+    // A named scheme's legend stands above the plot; a line more than the first makes the page
+    // higher by as much.
+    if (residues && settings.colours != nullptr) {
+        const std::vector<legend_entry> entries = legendEntries(ali, view, *settings.colours, {});
+        const int lines = f_colourLegendLines(settings.colours->caption, entries, p.left, p.W - p.right);
+        p.legendLines = lines;
+        p.top += 15 * (lines - 1);
+        p.H += 15 * (lines - 1);
+        p.yWL += 15 * (lines - 1);
+    }
     f_say("*** VemuraIma W/H: %d, %d, type: %d\n", p.W, p.H, type.number);
     f_say("  - Seq Len = %lld, Number of Seqs = %d\n", p.L, p.N);
     f_say(" -- dSP2(Y) = %g\n", p.rowHeight);
@@ -113,6 +187,12 @@ page_layout layOut(const alignment& ali, const picture_settings& settings, const
         p.columnTicks.spacing = p.columnTicks.step * static_cast<double>(plot) / static_cast<double>(blockSize);
     }
     f_say(" -- dSP1(X) = %g, SL1 = %d\n", p.columnTicks.spacing, p.columnTicks.count);
+    p.columnTicks.multiples = view.column_range;
+    if (view.reference >= 0) {
+        const std::size_t reference = static_cast<std::size_t>(view.reference);
+        p.columnTicks.reference = &(*ali.rows)[reference];
+        p.columnTicks.referenceStart = f_firstResidueNumber((*ali.names)[reference]);
+    }
 
     if (type.valueLayout()) {
         double axisMax = ali.max_weight;
@@ -138,7 +218,7 @@ page_layout layOut(const alignment& ali, const picture_settings& settings, const
 
 // Block b of the page: a split picture's blocks hold block_size columns each (the last one what
 // is left) and stand 54 pixels apart; a picture of one block holds every column.
-block_geometry blockAt(const page_layout& p, const picture_settings& settings, int b)
+block_geometry blockAt(const page_layout& p, const picture_settings& settings, const alignment_view& view, int b)
 {
     block_geometry block;
     block.index = b;
@@ -146,10 +226,12 @@ block_geometry blockAt(const page_layout& p, const picture_settings& settings, i
     block.x_left = p.left;
     block.x_right = p.W - p.right;
     block.rows = p.N;
+    block.view = &view;
+    block.consensus = p.consensus;
     block.row_height = p.rowHeight;
     block.span = p.split ? settings.block_size : p.L;
-    block.first_column = p.split ? static_cast<long long>(settings.block_size) * b : 0;
-    block.last_column = std::min(block.first_column + block.span, p.L) - 1;
+    block.first_column = p.first + (p.split ? static_cast<long long>(settings.block_size) * b : 0);
+    block.last_column = std::min(block.first_column + block.span, p.first + p.L) - 1;
     block.column_width = static_cast<double>(static_cast<long long>(p.W) - p.left - p.right) / block.span;
     if (p.split) {
         block.y_top = f_trunc(b * (54 + p.blockHeight)) + p.top;
@@ -212,6 +294,8 @@ named_colours takeColours(canvas& image)
     return c;
 }
 
+const alignment_view kWholeAlignment;
+
 }  // namespace
 
 // ---- 5. the whole picture ----
@@ -223,29 +307,37 @@ bool VemuraImage(const alignment& ali, const picture_settings& settings, const p
     pic.type = &type;
     pic.domGroups = request.domGroups;
     pic.otherDomGroups = request.otherDomGroups;
-    const page_layout p = layOut(ali, settings, request, pic);
+    pic.letterCells = request.letterCells;
+    const alignment_view& view = request.view != nullptr ? *request.view : kWholeAlignment;
+    const page_layout p = layOut(ali, settings, request, pic, view);
     picture_files files(settings.formats, request.fileBase, p.W, p.H);
     if (!files.drawable()) return false;
     canvas& image = files.drawing();
     named_colours c = takeColours(image);
     c.band = f_drawPageFrame(image, p.W, p.H, p.left, p.right, p.top, p.bottom, c.white, c.cream, c.lightGrey, c.black);
 
-    pic.gapColour = settings.fill_type != 0 ? c.gapGrey : c.black;
+    if (settings.gap_colour)
+        pic.gapColour = image.resolve(settings.gap_colour->red, settings.gap_colour->green, settings.gap_colour->blue);
+    else
+        pic.gapColour = settings.fill_type != 0 ? c.gapGrey : c.black;
     const int wlMax = f_weightScaleTop(ali);
     const bool sorted = type.sorted;
 
+    // The sorted values of the columns drawn (all of the other alignment's, unless a range is shown).
     value_sets first, second;
     if (sorted) {
-        f_fillValueMaps(*ali.rows, ali.weights, *ali.color_groups, *pic.domGroups, first);
+        const std::size_t from = static_cast<std::size_t>(p.first), to = static_cast<std::size_t>(p.first + p.L);
+        f_fillValueMaps(*ali.rows, ali.weights, *ali.color_groups, *pic.domGroups, from, to, first);
         if (type.comparison())
-            f_fillValueMaps(*ali.rows2, ali.weights2, *ali.color_groups, *pic.otherDomGroups, second);
+            f_fillValueMaps(*ali.rows2, ali.weights2, *ali.color_groups, *pic.otherDomGroups,
+                            view.column_range ? from : 0, view.column_range ? to : SIZE_MAX, second);
     }
 
     // ---- 3. weight-line panels ----
     const weight_panel_colours panelColours{c.white, c.black, c.label, c.text};
     int yWL = p.yWL;
     for (int b = 0; b < p.nBlocks; ++b) {
-        const block_geometry block = blockAt(p, settings, b);
+        const block_geometry block = blockAt(p, settings, view, b);
         value_set* sortedWeights = sorted ? &first.weights : nullptr;
         if (!p.split) {
             (void)f_outWeightCells(image, ali, settings, block, sortedWeights);
@@ -273,11 +365,23 @@ bool VemuraImage(const alignment& ali, const picture_settings& settings, const p
     values.weight = f_clr(image, 2, 0, 6);
     first.rewind();
     second.rewind();
+    // A named scheme colours the residues of residue pictures, and names its colours above them.
+    const bool named = settings.colours != nullptr && type.vemuraLayout == picture_layout::residues;
+    std::optional<scheme_colours> schemeColours;
+    if (named && settings.colours->rule != scheme_rule::groups) {
+        schemeColours.emplace(*settings.colours, *ali.rows, p.first, p.first + p.L - 1);
+        pic.schemeColours = &*schemeColours;
+        for (int k = 0; k < settings.colours->colourCount; ++k) {
+            const rgb_colour& rgb = settings.colours->colours[k].rgb;
+            pic.schemePalette.push_back(image.resolve(rgb.red, rgb.green, rgb.blue));
+        }
+        pic.schemeWhite = c.white;
+    }
 
     // ---- 4. blocks ----
     const band_colours bands{c.white, c.axisOdd, c.paleGrey, c.black, c.axisText, c.text, c.lightGrey};
     for (int b = 0; b < p.nBlocks; ++b) {
-        const block_geometry block = blockAt(p, settings, b);
+        const block_geometry block = blockAt(p, settings, view, b);
         const int y1 = block.y_top, y2 = block.y_bottom;
         if (p.split) f_say("  - iY01,2 = %d, %d\n", y1, y2);
         f_outFrame(image, 'w', p.left, y1, p.W - p.right, y2, c.white);
@@ -306,8 +410,14 @@ bool VemuraImage(const alignment& ali, const picture_settings& settings, const p
         f_outFrame(image, 'b', p.left, y1, p.W - p.right, y2, c.text);
     }
 
-    f_outGroupLetters(image, settings, type, groupColours, *ali.color_groups, p.left, p.W - p.right, 14, p.top - 32,
-                      p.top - 18, 1, 6, c.label);
+    if (named)
+        f_outColourLegend(image, settings.colours->caption,
+                          legendEntries(ali, view, *settings.colours,
+                                        pic.schemeColours != nullptr ? pic.schemePalette : groupColours),
+                          p.left, p.W - p.right, p.top - 32 - 15 * (p.legendLines - 1), c.label, c.text);
+    else
+        f_outGroupLetters(image, settings, type, groupColours, *ali.color_groups, p.left, p.W - p.right, 14,
+                          p.top - 32, p.top - 18, 1, 6, c.label);
 
     annotation_page page;
     page.image = &image;
@@ -322,6 +432,7 @@ bool VemuraImage(const alignment& ali, const picture_settings& settings, const p
     page.maxWeight = ali.max_weight;
     page.groupCount = G;
     page.gapColour = pic.gapColour;
+    page.outlineGap = settings.gap_colour.has_value();
     page.selGroups = &settings.sel_groups;
     page.valueColour2 = values.top;
     page.valueColour3 = values.groups;

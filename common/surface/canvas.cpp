@@ -89,38 +89,44 @@ void canvas::pixel(int x, int y, int colour)
     for (auto& output : renderers_) output->pixel(x, y, colour);
 }
 
-bool canvas::isClear(const text_box& box) const
+bool canvas::isClear(const text_box& box, const text_line& line) const
 {
-    // Boxes are filed in the tiles of the picture and one tile around it.
-    const int left = std::max(box.x1, -kTile), right = std::min(box.x2, width_ + kTile);
-    const int top = std::max(box.y1, -kTile), bottom = std::min(box.y2, height_ + kTile);
+    // Boxes are filed in the tiles of the picture and one tile around it; a word looks as far
+    // along its line as the space it keeps.
+    const int alongX = line.upward ? 0 : line.space, alongY = line.upward ? line.space : 0;
+    const int left = std::max(box.x1 - alongX, -kTile), right = std::min(box.x2 + alongX, width_ + kTile);
+    const int top = std::max(box.y1 - alongY, -kTile), bottom = std::min(box.y2 + alongY, height_ + kTile);
     for (int ty = tileOf(top); ty <= tileOf(bottom); ++ty)
         for (int tx = tileOf(left); tx <= tileOf(right); ++tx) {
             const auto tile = grid_.find(tileKey(tx, ty));
             if (tile == grid_.end()) continue;
             for (std::size_t i : tile->second)
-                if (f_boxesMeet(box, boxes_[i])) return false;
+                if (f_tooClose(box, line, boxes_[i], lines_[lineOf_[i]])) return false;
         }
     return true;
 }
 
 bool canvas::isClear(font_face face, int x, int y, std::string_view text, bool upward) const
 {
+    const text_line line = f_textLine(face, x, y, upward);
     for (const text_box& box : f_textBoxes(face, x, y, uptoNul(text), upward))
-        if (!isClear(box)) return false;
+        if (!isClear(box, line)) return false;
     return true;
 }
 
-bool canvas::claim(font_face face, int x, int y, std::string_view text, bool upward)
+bool canvas::claim(font_face face, int x, int y, std::string_view text, bool upward, bool word)
 {
+    const text_line line = f_textLine(face, x, y, upward, word);
     const std::vector<text_box> boxes = f_textBoxes(face, x, y, text, upward);
     for (const text_box& box : boxes)
-        if (!isClear(box)) return false;
+        if (!isClear(box, line)) return false;
+    lines_.push_back(line);
     for (const text_box& box : boxes) {
         // A box far outside the picture needs no tiles beyond the picture's.
         const int left = std::max(box.x1, -kTile), right = std::min(box.x2, width_ + kTile);
         const int top = std::max(box.y1, -kTile), bottom = std::min(box.y2, height_ + kTile);
         boxes_.push_back(box);
+        lineOf_.push_back(lines_.size() - 1);
         for (int ty = tileOf(top); ty <= tileOf(bottom); ++ty)
             for (int tx = tileOf(left); tx <= tileOf(right); ++tx) grid_[tileKey(tx, ty)].push_back(boxes_.size() - 1);
     }
@@ -130,7 +136,7 @@ bool canvas::claim(font_face face, int x, int y, std::string_view text, bool upw
 bool canvas::text(font_face face, int x, int y, std::string_view text, int colour)
 {
     text = uptoNul(text);
-    if (text.empty() || !claim(face, x, y, text, false)) return false;
+    if (text.empty() || !claim(face, x, y, text, false, true)) return false;
     for (auto& output : renderers_) output->text(face, x, y, text, colour, false);
     return true;
 }
@@ -138,7 +144,7 @@ bool canvas::text(font_face face, int x, int y, std::string_view text, int colou
 bool canvas::textUp(font_face face, int x, int y, std::string_view text, int colour)
 {
     text = uptoNul(text);
-    if (text.empty() || !claim(face, x, y, text, true)) return false;
+    if (text.empty() || !claim(face, x, y, text, true, true)) return false;
     for (auto& output : renderers_) output->text(face, x, y, text, colour, true);
     return true;
 }
@@ -158,7 +164,7 @@ bool canvas::textNear(font_face face, int x, int y, std::string_view text, int c
 bool canvas::character(font_face face, int x, int y, unsigned char ch, int colour)
 {
     const char c = static_cast<char>(ch);
-    if (!claim(face, x, y, std::string_view(&c, 1), false)) return false;
+    if (!claim(face, x, y, std::string_view(&c, 1), false, false)) return false;
     for (auto& output : renderers_) output->character(face, x, y, ch, colour);
     return true;
 }

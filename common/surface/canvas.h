@@ -14,8 +14,10 @@
 // A picture being drawn: its size, its palette (up to 256 colours, taken as gd takes them) and
 // the renderers that receive every drawing call. Owns its renderers.
 // Texts never run into each other: a text whose box would meet the box of a text drawn before
-// it is left out (texts of blanks only have no box). Composers place their texts clear of each
-// other; this keeps dense ones (names of very thin rows, crowded axis labels) apart.
+// it, or that would stand on the same line as one with less than a character cell between them
+// (as words keep), is left out (texts of blanks only have no box; letters in cells keep only a
+// blank column). Composers place their texts clear of each other; this keeps dense ones (names
+// of very thin rows, crowded axis labels) apart.
 class canvas {
 public:
     canvas(int width, int height) : width_(width), height_(height) {}
@@ -48,18 +50,21 @@ public:
     // `moves` steps) where it runs into no text drawn before: the least move that clears it.
     bool textNear(font_face face, int x, int y, std::string_view text, int colour, int dx, int dy, int moves,
                   bool upward = false);
-    // True when a text drawn there would meet no text drawn so far.
+    // True when a text drawn there would stand clear of every text drawn so far.
     bool isClear(font_face face, int x, int y, std::string_view text, bool upward = false) const;
     void paintColumns(int x1, int x2, int y1, int y2, const unsigned char* colours);
 
 private:
     int addEntry(int red, int green, int blue);
-    // Takes the boxes of a text about to be drawn; false when one meets a text drawn before.
-    bool claim(font_face face, int x, int y, std::string_view text, bool upward);
-    bool isClear(const text_box& box) const;
+    // Takes the boxes of a text about to be drawn (a word, or a letter in its cell); false when
+    // one stands too close to a text drawn before.
+    bool claim(font_face face, int x, int y, std::string_view text, bool upward, bool word);
+    bool isClear(const text_box& box, const text_line& line) const;
 
     int width_, height_;
-    std::vector<text_box> boxes_;                             // every text drawn
+    std::vector<text_box> boxes_;                             // every character of the texts drawn
+    std::vector<std::size_t> lineOf_;                         // the text each box belongs to
+    std::vector<text_line> lines_;                            // the line of every text drawn
     std::unordered_map<long long, std::vector<std::size_t>> grid_;  // boxes by the tiles they touch
     std::vector<rgb_colour> palette_;
     std::vector<std::unique_ptr<renderer>> renderers_;

@@ -76,3 +76,26 @@ std::vector<text_box> f_textBoxes(font_face face, int x, int y, std::string_view
     }
     return boxes;
 }
+
+text_line f_textLine(font_face face, int x, int y, bool upward, bool word)
+{
+    const font_size size = f_fontSize(face);
+    const int first = upward ? x : y;
+    return {upward, first, first + size.height - 1, word ? size.width : 0};
+}
+
+bool f_sameLine(const text_line& a, const text_line& b)
+{
+    const int middleA = (a.first + a.last) / 2, middleB = (b.first + b.last) / 2;
+    return a.upward == b.upward && middleA >= b.first && middleA <= b.last && middleB >= a.first &&
+           middleB <= a.last;
+}
+
+bool f_tooClose(const text_box& a, const text_line& la, const text_box& b, const text_line& lb)
+{
+    if (f_boxesMeet(a, b)) return true;
+    if (la.space == 0 || lb.space == 0 || !f_sameLine(la, lb)) return false;
+    // The blank pixels between the two boxes along the line.
+    const int gap = la.upward ? std::max(a.y1 - b.y2, b.y1 - a.y2) - 1 : std::max(a.x1 - b.x2, b.x1 - a.x2) - 1;
+    return gap < std::min(la.space, lb.space);
+}

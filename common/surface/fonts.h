@@ -2,6 +2,7 @@
 // text, the boxes a text's glyphs take (so that texts can be kept from running into each other),
 // and the characters the vector formats draw for a text's bytes.
 #pragma once
+#include <algorithm>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -48,6 +49,28 @@ inline bool f_boxesMeet(const text_box& a, const text_box& b)
 {
     return a.x1 <= b.x2 + 1 && b.x1 <= a.x2 + 1 && a.y1 <= b.y2 && b.y1 <= a.y2;
 }
+
+// The line a text stands on: the rows its characters' cells take (the columns, for an upward
+// text), and the room it keeps from the other texts of its line.
+struct text_line {
+    bool upward = false;
+    int first = 0, last = 0;  // the rows (columns) of its cells
+    int space = 0;            // the blank it keeps, one character cell of its font, as words keep;
+                              // 0 for a letter in its cell, which keeps only a blank column
+};
+text_line f_textLine(font_face face, int x, int y, bool upward, bool word = true);
+
+// The blank two texts on one line keep between them: one character cell of the narrower font.
+inline int f_wordSpace(font_face a, font_face b) { return std::min(f_fontSize(a).width, f_fontSize(b).width); }
+
+// True when two texts stand on the same line: turned the same way, the middle of each one's
+// cells within the other's (texts stacked on lines of their own do not).
+bool f_sameLine(const text_line& a, const text_line& b);
+
+// True when a character of a text on line la stands too close to one of a text on line lb: the
+// two run into each other, or the texts are words on the same line with less than a word space
+// between them.
+bool f_tooClose(const text_box& a, const text_line& la, const text_box& b, const text_line& lb);
 
 // The characters gd draws for the bytes of a text, as UTF-8 for the vector formats: one glyph per
 // byte, bytes above 127 taken as Latin-1, control characters (which have no glyph) as "?".

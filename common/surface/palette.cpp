@@ -1,6 +1,8 @@
 // Colour ramps and group colours.
 #include "common/surface/palette.h"
 
+#include <cctype>
+#include <cstdlib>
 
 namespace {
 
@@ -79,4 +81,32 @@ void f_setGroupColors(canvas& image, std::vector<int>& colours, int nRed, int nG
     for (int i = 1; i <= nGreen - 1; ++i) colours.push_back(f_clrGreen(image, i, 0, nGreen));
     for (int i = 1; i <= nBlue - 1; ++i) colours.push_back(f_clrBlue(image, i, 0, nBlue));
     for (int v = nRed - 1; v >= 1; --v) colours.push_back(f_clr(image, v, 0, nRed));
+}
+
+bool f_parseColour(const std::string& text, rgb_colour& colour)
+{
+    static const struct {
+        const char* name;
+        rgb_colour rgb;
+    } kBasicColours[] = {
+        {"black", {0, 0, 0}},         {"silver", {192, 192, 192}}, {"gray", {128, 128, 128}},
+        {"white", {255, 255, 255}},   {"maroon", {128, 0, 0}},     {"red", {255, 0, 0}},
+        {"purple", {128, 0, 128}},    {"fuchsia", {255, 0, 255}},  {"green", {0, 128, 0}},
+        {"lime", {0, 255, 0}},        {"olive", {128, 128, 0}},    {"yellow", {255, 255, 0}},
+        {"navy", {0, 0, 128}},        {"blue", {0, 0, 255}},       {"teal", {0, 128, 128}},
+        {"aqua", {0, 255, 255}},
+    };
+    std::string lower = text;
+    for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (const auto& basic : kBasicColours)
+        if (lower == basic.name) {
+            colour = basic.rgb;
+            return true;
+        }
+    if (lower.size() != 7 || lower[0] != '#' ||
+        lower.find_first_not_of("0123456789abcdef", 1) != std::string::npos)
+        return false;
+    const long value = std::strtol(lower.c_str() + 1, nullptr, 16);
+    colour = {static_cast<int>(value >> 16), static_cast<int>(value >> 8 & 0xff), static_cast<int>(value & 0xff)};
+    return true;
 }

@@ -2,6 +2,7 @@
 // Every colour is taken with the palette's resolve (exact match, else a new entry, else the
 // nearest), so asking twice for the same RGB gives the same index.
 #pragma once
+#include <string>
 #include <vector>
 
 #include "common/surface/canvas.h"
@@ -23,3 +24,8 @@ int f_clrGreen(canvas& image, int v, int lo, int hi);
 // Fills colours with nGreen - 1 greens, nBlue - 1 blues and nRed - 1 reds (darkest last), in
 // this order; colours is resized to hold them.
 void f_setGroupColors(canvas& image, std::vector<int>& colours, int nRed, int nGreen, int nBlue);
+
+// The colour a text names: one of the 16 basic colour names of CSS (black, silver, gray, white,
+// maroon, red, purple, fuchsia, green, lime, olive, yellow, navy, blue, teal, aqua; any case) or
+// "#rrggbb". Returns false, leaving colour as it was, for any other text.
+bool f_parseColour(const std::string& text, rgb_colour& colour);

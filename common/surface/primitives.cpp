@@ -1,6 +1,7 @@
 // Letter cells, frames, numbers, ticks and the tick step.
 #include "common/surface/primitives.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -41,16 +42,17 @@ double luminance(rgb_colour colour)
 
 }  // namespace
 
-void f_outCellLetter(canvas& image, char ch, int x1, int y1, int x2, int y2, int fillColour)
+void f_outCellLetter(canvas& image, char ch, int x1, int y1, int x2, int y2, int fillColour, letter_cells* cells)
 {
     const int width = x2 - x1 + 1, height = y2 - y1 + 1;
-    font_face face;
-    if (width >= 7 && height >= 11)
-        face = font_face::small;
-    else if (width >= 6 && height >= 9)
-        face = font_face::tiny;
-    else
-        return;
+    const bool holds = width >= kLetterCellWidth && height >= kLetterCellHeight;
+    if (cells != nullptr) {
+        cells->width = std::max(cells->width, width);
+        cells->height = std::max(cells->height, height);
+        cells->held = cells->held || holds;
+    }
+    if (!holds) return;
+    const font_face face = width >= 7 && height >= 11 ? font_face::small : font_face::tiny;
     const font_size size = f_fontSize(face);
     const int colour = luminance(image.colourOf(fillColour)) > 0.179 ? image.resolve(0, 0, 0)
                                                                      : image.resolve(255, 255, 255);

@@ -9,11 +9,24 @@
 // cells get a bevel, white top and left edges, black right and bottom edges.
 void f_outLetter(canvas& image, char ch, int x1, int y1, int x2, int y2, int dx, int dy, int colour, bool boxed);
 
+// The least cell that holds a residue letter (in the tiny font; from 7 x 11 in the small one).
+constexpr int kLetterCellWidth = 6;
+constexpr int kLetterCellHeight = 9;
+
+// The largest residue cells offered letters, and whether any was large enough: what the run says
+// when letters were asked for and none could be drawn.
+struct letter_cells {
+    int width = 0;       // the widest cell offered
+    int height = 0;      // the tallest
+    bool held = false;   // some cell held its letter
+};
+
 // The letter of a residue centred in its cell (x1, y1)-(x2, y2), which is filled with fillColour:
 // in the small font when the cell is at least 7 pixels wide and 11 high, else in the tiny font
 // when it is at least 6 by 9, else not at all. Black on fills whose relative luminance is above
-// 0.179, white on darker ones.
-void f_outCellLetter(canvas& image, char ch, int x1, int y1, int x2, int y2, int fillColour);
+// 0.179, white on darker ones. The cell is noted in cells, when given.
+void f_outCellLetter(canvas& image, char ch, int x1, int y1, int x2, int y2, int fillColour,
+                     letter_cells* cells = nullptr);
 
 // The frame of a W x H page around its plot area (left, top) to (W - right, H - bottom): a white
 // page, the plot in cream, a bevel of five greys at the top and left (allocated, darkest outside),

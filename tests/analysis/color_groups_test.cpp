@@ -18,17 +18,18 @@ TEST(ColorGroups, GroupFileFormatAndTheStandardSetsInItsPlace)
 {
     TempDir dir;
     dir.write("g.def",
-              "small: A; G;\n"
+              " small : A; G;\n"
               "no colon here; X;\n"
               "x\n"                 // one character and its line end: ignored
               "pair: DE; N;\n"      // of two letters before one ";" only the second counts
               "other:\n"            // no ";": a single blank
               "odd:;Q;\n");         // the character before the first ";" is the ":" itself
-    Groups groups;
+    Groups groups, names;
     testing::internal::CaptureStdout();
-    EXPECT_EQ(f_getColorGroups(dir.file("g.def"), groups, 0), 1);
+    EXPECT_EQ(f_getColorGroups(dir.file("g.def"), groups, 0, &names), 1);
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
     EXPECT_EQ(groups, (Groups{"AG", "EN", " ", ":Q"}));
+    EXPECT_EQ(names, (Groups{"small", "pair", "other", "odd"}));  // the text before ":", blanks cut
     // A missing file: the standard set of the molecule type, appended to what the list holds.
     for (const auto& [molType, set, name] : {std::make_tuple(1, kNucleotide, "nucleotide"),
                                              std::make_tuple(7, kProtein, "protein")}) {
@@ -75,12 +76,8 @@ TEST(StatGroup, DominantGroupsAndShares)
     EXPECT_EQ(domNone, (std::vector<int>{0, 0}));
 }
 
-TEST(ListTests, MembershipAndSmallest)
+TEST(ListTests, SmallestSelectedGroupIs999WhenNone)
 {
-    EXPECT_TRUE(is_selGroup({3, 5}, 5));
-    EXPECT_FALSE(is_selGroup({3, 5}, 4));
-    EXPECT_TRUE(f_findType({0, 21}, 21));
-    EXPECT_FALSE(f_findType({}, 0));
     EXPECT_EQ(f_minSelGroup({}), 999);
     EXPECT_EQ(f_minSelGroup({12, 3, 7}), 3);
 }

@@ -14,7 +14,7 @@ const std::uint32_t kBrown = rgb(102, 51, 0);
 // omega found nowhere else.
 const file_set kPair = {{"a1.aln", "alpha  AC--GT\nbeta   MKV-L-\ngamma  W-WW--\ndelta  PPQ---\n"},
                         {"a2.aln", "alpha  A-C-GT\nbravo  -MKVL-\ngamma  WW-Y--\nomega  HHH---\n"}};
-const std::vector<std::string> kArgs = {"-t", "0", "a1.aln", "a2.aln"};
+const std::vector<std::string> kArgs = {"-q", "-t", "0", "a1.aln", "a2.aln"};
 
 // The trace line of a side-by-side picture.
 std::string side(int type) { return "*** VemuraIma W/H: 640, 204, type: " + std::to_string(type) + "\n…"; }
@@ -26,29 +26,39 @@ std::vector<program_case> cases()
     // group holds all four, each in its own alignment's dominant group. Type 22, 204 pixels high:
     // the plot from x 40 to 609 and y 66 to 124 (57 pixels of values).
     const file_set allAThenAllD = {{"a1.aln", alignment_rows(4, 10, "A")}, {"a2.aln", alignment_rows(4, 10, "D")}};
-    const std::vector<std::string> drawn = {"galia.png", "galib.png", "mismatch.txt"};
+    const std::vector<std::string> drawn = {"a1_vs_a2_a.png", "a1_vs_a2_b.png", "a1_vs_a2_mismatch.txt"};
+    const std::vector<std::string> shifts = {"a1_vs_a2_a.png", "a1_vs_a2_b.png"};
     const std::string twoUnpaired = "dorvex: warning: 2 of 12 sequences of a2.aln have no partner in a1.aln\n";
+    // s1's residue stands 392 columns further right in the first alignment than in the second.
+    const std::string gaps(392, '-');
+    const std::string others = "s2 C" + gaps + "\ns3 D" + gaps + "\ns4 E" + gaps + "\n";
+    const file_set shift392 = {{"a1.aln", "s1 " + gaps + "A\n" + others}, {"a2.aln", "s1 A" + gaps + "\n" + others}};
     return {
         // ---- files, their order, sizes ----
-        {"TypeListsDecideTheFilesNotTheirOrder", kPair, {"-t", "22,21", "a1.aln", "a2.aln"}, 0,
+        {"TypeListsDecideTheFilesNotTheirOrder", kPair, {"--trace", "-t", "22,21", "a1.aln", "a2.aln"}, 0,
          "…" + side(21) + side(21) + side(22) + side(22), "…",
-         {"galiac1.png", "galiac2.png", "galibc1.png", "galibc2.png", "mismatch.txt"}},
-        {"NoPictureOfAnUnknownType", kPair, {"-t", "5", "a1.aln", "a2.aln"}, 0, "…", "…", {"mismatch.txt"}},
-        {"HeightsPerAlignment", rows10and12, kArgs, 0, "…", twoUnpaired, {"galia.png", "galib.png"}},
-        {"HeightsRaisedToTheLeast", rows10and12, {"-H", "100", "-W", "100", "a1.aln", "a2.aln"}, 0, "…", twoUnpaired,
-         {"galia.png", "galib.png"}},
-        {"SideBySideHeightsAsGiven", rows10and12, {"-t", "21", "-H", "250", "a1.aln", "a2.aln"}, 0, "…", twoUnpaired,
-         {"galiac1.png", "galibc1.png"}},
-        {"UnwritablePicturesAreSkippedWithExit5", kPair, {"-o", "nodir/", "-t", "0,22", "a1.aln", "a2.aln"}, 5,
-         "…\n Can't write image file nodir/a.png\n…\n Can't write image file nodir/b.png\n…"
-         "\n Can't write image file nodir/ac2.png\n…\n Can't write image file nodir/bc2.png\n",
-         "…", {"mismatch.txt"}},
+         {"a1_vs_a2_ac1.png", "a1_vs_a2_ac2.png", "a1_vs_a2_bc1.png", "a1_vs_a2_bc2.png", "a1_vs_a2_mismatch.txt"}},
+        {"NoPictureOfAnUnknownType", kPair, {"-q", "-t", "5", "a1.aln", "a2.aln"}, 0, "…", "…",
+         {"a1_vs_a2_mismatch.txt"}},
+        {"HeightsPerAlignment", rows10and12, kArgs, 0, "…", twoUnpaired, shifts},
+        {"HeightsRaisedToTheLeast", rows10and12, {"-q", "-H", "100", "-W", "100", "a1.aln", "a2.aln"}, 0, "…",
+         "dorvex: warning: -W 100: the width is at least 320; drawing 320 px wide\n" + twoUnpaired,
+         {"a1_vs_a2_a.png", "a1_vs_a2_ag.png", "a1_vs_a2_b.png", "a1_vs_a2_bg.png"}},
+        {"SideBySideHeightsAsGiven", rows10and12, {"-q", "-t", "21", "-H", "250", "a1.aln", "a2.aln"}, 0, "…",
+         twoUnpaired, {"a1_vs_a2_ac1.png", "a1_vs_a2_bc1.png"}},
+        {"UnwritablePicturesAreSkippedWithExit5", kPair, {"-o", "nodir/", "-t", "0,22", "a1.aln", "a2.aln"}, 5, "…",
+         "\n Can't write mismatch report nodir/mismatch.txt\n…\n Can't write image file nodir/a.png\n"
+         "\n Can't write image file nodir/b.png\n\n Can't write image file nodir/ac2.png\n"
+         "\n Can't write image file nodir/bc2.png\n"},
         // ---- what the pictures show ----
         {"StripsShowShiftsGapsUnpairedRowsAndTheMismatchMarker", kPair, kArgs, 0, "…", "…", drawn},
-        {"EachPictureNamesItsOwnMethodFirst", kPair, {"--method=MUSCLE", "--second-method=MAFFT", "a1.aln", "a2.aln"},
-         0, "…", "…", drawn},
+        {"EachPictureNamesItsOwnMethodFirst", kPair,
+         {"-q", "--method=MUSCLE", "--second-method=MAFFT", "a1.aln", "a2.aln"}, 0, "…", "…",
+         {"a1_vs_a2_a.png", "a1_vs_a2_ag.png", "a1_vs_a2_b.png", "a1_vs_a2_bg.png", "a1_vs_a2_mismatch.txt"}},
+        {"ShiftLegendKeepsAWordSpaceBetweenTheLargestShiftAndOffset", shift392, kArgs, 0, "…", "", shifts},
         {"EachSideBySidePictureTakesItsOwnDominantGroupsAndDashesTheOther", allAThenAllD,
-         {"-t", "22", "a1.aln", "a2.aln"}, 0, "…", "…", {"galiac2.png", "galibc2.png", "mismatch.txt"}},
+         {"-q", "-t", "22", "a1.aln", "a2.aln"}, 0, "…", "…",
+         {"a1_vs_a2_ac2.png", "a1_vs_a2_bc2.png", "a1_vs_a2_mismatch.txt"}},
         // s1 and s2 agree everywhere; s3's A is placed with them in the second alignment only.
         // Reference first: column 1 holds the pair s1-s2 (kept: s1's A agrees fully); column 2
         // holds s1, s2 and s3's A (only s1-s2 kept: s1's C 1 of 2, s3's A 0 of 2); column 3 holds
@@ -57,7 +67,7 @@ std::vector<program_case> cases()
         // s3's A. 200 pixels high, strips of 29.33 pixels from y 44, columns of 188.67 from x 52.
         {"AgreementPictureShowsHowFarPairsAgree",
          {{"a1.aln", "s1 AC-\ns2 AC-\ns3 -AC\n"}, {"a2.aln", "s1 AC-\ns2 AC-\ns3 AC-\n"}},
-         {"-t", "30", "a1.aln", "a2.aln"}, 0, "…", "", {"galiag.png", "galibg.png"}},
+         {"-q", "-t", "30", "a1.aln", "a2.aln"}, 0, "…", "", {"a1_vs_a2_ag.png", "a1_vs_a2_bg.png"}},
     };
 }
 
@@ -80,7 +90,7 @@ TEST(DorvexColumnGeometry, LabelsStandOverTheirColumnsAndTheWeightPanelFillsTheP
         for (int k = 0; k < c.columns; ++k) row += k % 2 == 0 ? 'A' : 'D';
         const std::string alignment = "a " + row + "\nb " + row + "\n";
         const program_run run("dorvex", {"-W", std::to_string(c.width), "a.aln", "a.aln"}, {{"a.aln", alignment}});
-        const png_picture p(run.file("galia.png"));
+        const png_picture p(run.file("a_vs_a_a.png"));
         ASSERT_TRUE(p.loaded());
         const double cw = (c.width - 74.0) / c.columns;
         const std::uint32_t panelA = p.rgb(53, 155), panelD = p.rgb(f_trunc(52 + 1.5 * cw), 155);
@@ -96,12 +106,12 @@ TEST(DorvexSelfComparison, EverySequenceIsTheSameWhateverItsNames)
     const std::string fasta =
         ">Homo sapiens globin 1\nACDE-FG\n>Homo sapiens globin 2\nAC-DEFH\n>Homo x\nACDE-FG\n"
         ">\nKLM-N--\n>\nKLM-N--\n>Mus\n-ACDEFG\n>Rat\nACDE-FG\n";
-    const program_run run("dorvex", {"-t", "0", "a.fa", "a.fa"}, {{"a.fa", fasta}});
+    const program_run run("dorvex", {"--trace", "-t", "0", "a.fa", "a.fa"}, {{"a.fa", fasta}});
     EXPECT_EQ(run.result.exit_code, 0);
     for (const char* absent : {"Mismatch", "Unpaired", "'d'", "'u'", "'m'"})
         EXPECT_EQ(run.result.out.find(absent), std::string::npos) << absent;
-    EXPECT_EQ(run.added, (std::vector<std::string>{"galia.png", "galib.png"}));
-    for (const char* name : {"galia.png", "galib.png"}) {
+    EXPECT_EQ(run.added, (std::vector<std::string>{"a_vs_a_a.png", "a_vs_a_b.png"}));
+    for (const char* name : {"a_vs_a_a.png", "a_vs_a_b.png"}) {
         const png_picture p(run.file(name));
         int labels = 0;  // every strip says "same"
         for (int y = 44; y < p.height(); ++y)

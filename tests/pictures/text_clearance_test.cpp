@@ -47,8 +47,8 @@ TEST(TextClearance, NoTextRunsIntoAnotherInAnyVemuraPicture)
     std::string types = "0";
     for (int t = 1; t <= 22; ++t) types += "," + std::to_string(t);
     for (const std::vector<std::string>& extra : std::vector<std::vector<std::string>>{
-             {"-W", "450"}, {"-W", "639"}, {"-W", "800", "--split", "20"},
-             {"-W", "1200", "--letters", "--name-width", "30"}, {"-W", "3000", "-H", "140"}}) {
+             {"-W", "450"}, {"-W", "639"}, {"-W", "1200", "--letters", "--name-width", "30"}, {"-W", "3000", "-H", "140"},
+             {"-W", "800", "--split", "20", "--colours", "zappo", "--consensus", "--numbers", "--reference", "2"}}) {
         SCOPED_TRACE(extra[1]);
         std::vector<std::string> args = {"--select", "3", "-t", types};
         args.insert(args.end(), extra.begin(), extra.end());

@@ -55,6 +55,8 @@ struct column_row {
 // first + 1 to first + count: in every row of rows, each column's first and last pixel column
 // (the last cut at the plot's right edge) show its colour; under the block, with the small font's
 // top at yLabels, the labels "first + 1" and first + every second multiple of step stand centred
-// over their columns, within a pixel.
+// over their columns: a label starts at its column's centre less half its width, cut to the
+// pixel, so its centre lies within half a pixel of the point half a pixel left of the column's;
+// none stands past the block's last column.
 void expect_columns(const png_picture& p, int width, int perBlock, long long first, int count,
                     const std::vector<column_row>& rows, int yLabels, int step);

@@ -4,6 +4,7 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -86,16 +87,18 @@ std::string read_file(const std::string& path)
 }
 
 run_result run_program(const std::string& binary, const std::vector<std::string>& args,
-                       const std::string& dir, const std::vector<std::string>& env)
+                       const std::string& dir, const std::vector<std::string>& env, const std::string& input)
 {
-    int outPipe[2], errPipe[2];
-    if (pipe(outPipe) != 0 || pipe(errPipe) != 0) throw std::runtime_error("pipe failed");
+    int inPipe[2], outPipe[2], errPipe[2];
+    if (pipe(inPipe) != 0 || pipe(outPipe) != 0 || pipe(errPipe) != 0) throw std::runtime_error("pipe failed");
+    signal(SIGPIPE, SIG_IGN);  // a program that stops reading its input must not end the test
     const pid_t pid = fork();
     if (pid < 0) throw std::runtime_error("fork failed");
     if (pid == 0) {
+        dup2(inPipe[0], 0);
         dup2(outPipe[1], 1);
         dup2(errPipe[1], 2);
-        for (int fd : {outPipe[0], outPipe[1], errPipe[0], errPipe[1]}) close(fd);
+        for (int fd : {inPipe[0], inPipe[1], outPipe[0], outPipe[1], errPipe[0], errPipe[1]}) close(fd);
         if (chdir(dir.c_str()) != 0) _exit(126);
         // A data folder set for the person running the tests must not change what they see.
         unsetenv("VEMURA_DATA");
@@ -106,16 +109,23 @@ run_result run_program(const std::string& binary, const std::vector<std::string>
         execv(binary.c_str(), argv.data());
         _exit(127);
     }
+    close(inPipe[0]);
     close(outPipe[1]);
     close(errPipe[1]);
 
     run_result result;
-    pollfd fds[2] = {{outPipe[0], POLLIN, 0}, {errPipe[0], POLLIN, 0}};
+    pollfd fds[3] = {{outPipe[0], POLLIN, 0}, {errPipe[0], POLLIN, 0}, {inPipe[1], POLLOUT, 0}};
     std::string* sinks[2] = {&result.out, &result.err};
     int open = 2;
+    std::size_t fed = 0;
     char buffer[65536];
     while (open > 0) {
-        if (poll(fds, 2, -1) < 0) continue;
+        if (fds[2].fd >= 0 && fed == input.size()) close(fds[2].fd), fds[2].fd = -1;
+        if (poll(fds, 3, -1) < 0) continue;
+        if (fds[2].fd >= 0 && fds[2].revents != 0) {
+            const ssize_t n = ::write(fds[2].fd, input.data() + fed, input.size() - fed);
+            fed = n > 0 ? fed + static_cast<std::size_t>(n) : input.size();  // a closed pipe takes no more
+        }
         for (int i = 0; i < 2; ++i) {
             if (fds[i].fd < 0 || fds[i].revents == 0) continue;
             const ssize_t n = ::read(fds[i].fd, buffer, sizeof buffer);
@@ -128,6 +138,7 @@ run_result run_program(const std::string& binary, const std::vector<std::string>
             --open;
         }
     }
+    if (fds[2].fd >= 0) close(fds[2].fd);
     int status = 0;
     waitpid(pid, &status, 0);
     result.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);

@@ -41,9 +41,11 @@ private:
 };
 
 // Runs binary with args in directory dir; returns its exit code and both output streams. The
-// program's environment is the test's without VEMURA_DATA, plus the "NAME=VALUE" entries of env.
+// program's environment is the test's without VEMURA_DATA, plus the "NAME=VALUE" entries of env;
+// its standard input is a pipe that carries input.
 run_result run_program(const std::string& binary, const std::vector<std::string>& args,
-                       const std::string& dir, const std::vector<std::string>& env = {});
+                       const std::string& dir, const std::vector<std::string>& env = {},
+                       const std::string& input = "");
 
 // Reads a whole file; empty when it cannot be read.
 std::string read_file(const std::string& path);

@@ -95,13 +95,28 @@ std::string first_text_collision(const std::vector<svg_text>& texts)
     auto meet = [](const box& a, const box& b) {
         return a.x1 <= b.x2 + 1 && b.x1 <= a.x2 + 1 && a.y1 <= b.y2 && b.y1 <= a.y2;
     };
+    // Words (texts of two characters or more) on one line, the middle of each one's cells within
+    // the other's, keep a character cell of the narrower font between them.
+    auto wordSpace = [](const svg_text& a, const svg_text& b) {
+        if (a.upward != b.upward || a.bytes.size() < 2 || b.bytes.size() < 2) return 0;
+        const int ha = gd_font_size(a.face).height, hb = gd_font_size(b.face).height;
+        const int ta = a.upward ? a.x : a.y, tb = b.upward ? b.x : b.y;
+        const int ma = ta + (ha - 1) / 2, mb = tb + (hb - 1) / 2;
+        if (ma < tb || ma >= tb + hb || mb < ta || mb >= ta + ha) return 0;
+        return std::min(gd_font_size(a.face).width, gd_font_size(b.face).width);
+    };
     for (std::size_t i = 0; i < texts.size(); ++i)
-        for (std::size_t j = i + 1; j < texts.size(); ++j)
+        for (std::size_t j = i + 1; j < texts.size(); ++j) {
+            const long long space = wordSpace(texts[i], texts[j]);
             for (const box& a : boxes[i])
-                for (const box& b : boxes[j])
-                    if (meet(a, b))
+                for (const box& b : boxes[j]) {
+                    const long long gap = texts[i].upward ? std::max(a.y1 - b.y2, b.y1 - a.y2) - 1
+                                                          : std::max(a.x1 - b.x2, b.x1 - a.x2) - 1;
+                    if (meet(a, b) || (space > 0 && gap < space))
                         return "\"" + texts[i].bytes + "\" at " + std::to_string(texts[i].x) + "," +
                                std::to_string(texts[i].y) + " / \"" + texts[j].bytes + "\" at " +
                                std::to_string(texts[j].x) + "," + std::to_string(texts[j].y);
+                }
+        }
     return "";
 }

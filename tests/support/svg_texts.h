@@ -18,5 +18,6 @@ struct svg_text {
 std::vector<svg_text> svg_texts(const std::string& svg);
 
 // The first pair of texts that run into each other (two of their characters ink overlapping
-// rows with no blank pixel column between their cells), as "A / B"; empty when there is none.
+// rows with no blank pixel column between their cells, or two words on one line closer than a
+// character cell), as "A / B"; empty when there is none.
 std::string first_text_collision(const std::vector<svg_text>& texts);

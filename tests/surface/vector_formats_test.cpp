@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 
 #include "tests/support/png_picture.h"
 #include "tests/support/program_runner.h"
@@ -35,6 +36,7 @@ struct vector_case {
     std::string picture;            // the file name without its extension
     std::vector<point> cells;       // where the cells' colours must agree
     std::vector<std::string> texts; // texts the picture must hold as text
+    bool everyPixel = false;        // the SVG shows every pixel of the PNG that no text covers
 };
 
 void PrintTo(const vector_case& c, std::ostream* os) { *os << c.label; }
@@ -51,21 +53,25 @@ std::vector<vector_case> cases()
     const std::string six = alignment_rows(6, 40);
     const std::vector<point> sixCells = cellCentres(800, 6, 40, 230 - 68);  // 6 rows: 230 pixels high
     return {
-        {"ResiduePicture", "vemura", {"-t", "0", "-T", "Six rows"}, six, "", "galia", sixCells,
-         {"Six rows", "s0", "s5", "1", "8", "40"}},
-        {"DominantGroups", "vemura", {"-t", "1", "--method", "Kalign"}, six, "", "galim", sixCells,
-         {"Kalign", "s3", "max group"}},
-        {"LongNamesWiderColumn", "vemura", {"-t", "0", "--name-width", "30"},
-         "a_rather_long_sequence_name ACDEFGHIKL\nb_short KLMNPQRSTV\n", "", "galia", {},
-         {"a_rather_long_sequence_name", "b_short"}},
-        {"ColumnValues", "vemura", {"-t", "11"}, six, "", "galis1", {}, {"column", "values", "weight"}},
-        {"SortedComparison", "vemura", {"-t", "21"}, six, "", "galisc1", {}, {"versus 2nd", "100%"}},
-        {"SplitBlocks", "vemura", {"-t", "0", "--split", "15"}, six, "", "galia", {}, {"16", "31", "s2"}},
-        {"Letters", "vemura", {"-t", "0", "--letters", "-W", "1200"}, alignment_rows(20, 30), "", "galia", {},
-         {"A", "W"}},
-        {"ComparisonStrips", "dorvex", {"-t", "0", "-T", "Four globins"}, first, second, "galia", strips,
+        {"ResiduePicture", "vemura", {"-t", "0", "-T", "Six rows: a<b & \"c\" > d"}, six, "", "a1_a", sixCells,
+         {"Six rows: a<b & \"c\" > d", "s0", "s5", "1", "8", "40"}, true},
+        {"DominantGroups", "vemura", {"-t", "1", "--method", "Kalign"}, six, "", "a1_m", sixCells,
+         {"Kalign", "s3", "max group"}, true},
+        // Names up to 30 characters whole, a longer one cut to 27 and "..."; from 3, no dots.
+        {"LongNamesWiderColumn", "vemura", {"-t", "0"},
+         "a_rather_long_sequence_name ACDEFGHIKL\nHomo_sapiens_hemoglobin_alpha_chain KLMNPQRSTV\n", "", "a1_a", {},
+         {"a_rather_long_sequence_name", "Homo_sapiens_hemoglobin_alp...\n"}},
+        {"NamesCutToThree", "vemura", {"--name-width", "3"}, "Homo_sapiens ACDEFGHIKL\n", "", "a1_a", {}, {"\nHom\n"}},
+        {"ColumnValues", "vemura", {"-t", "11"}, six, "", "a1_s1", {}, {"column", "values", "weight"}},
+        {"SortedComparison", "vemura", {"-t", "21"}, six, "", "a1_sc1", {}, {"versus 2nd", "100%"}},
+        // Split blocks, letters and every figure control together.
+        {"Figures", "vemura",
+         {"-t", "0", "--split", "15", "--letters", "-W", "1200", "--columns", "3-32", "--sequences", "s4,1-2",
+          "--reference", "s1", "--numbers", "--consensus", "--colours", "groups", "--gap-colour", "teal"},
+         six, "", "a1_a", {}, {"colour groups:", "hydrophobic", "consensus", "s4", "17", "W"}, true},
+        {"ComparisonStrips", "dorvex", {"-t", "0", "-T", "Four globins"}, first, second, "a1_vs_a2_a", strips,
          {"Four globins", "alpha", "delta", "single", "mismatch"}},
-        {"AgreementPicture", "dorvex", {"-t", "30"}, first, second, "galiag", strips,
+        {"AgreementPicture", "dorvex", {"-t", "30"}, first, second, "a1_vs_a2_ag", strips,
          {"alpha", "(first as reference)", "no pairs"}},
     };
 }
@@ -100,6 +106,21 @@ TEST_P(VectorFormats, SvgAndPdfHoldThePngsPicture)
         });
     };
     const png_picture png(run.file(c.picture + ".png"));
+    if (c.everyPixel) {  // rectangles and lines fall on the PNG's pixels exactly: only the fonts differ,
+        const png_picture drawn(run.file("svg.png"));  // whose glyphs may reach 2 pixels past gd's cells
+        std::vector<bool> text(static_cast<std::size_t>(png.width()) * static_cast<std::size_t>(png.height()));
+        for (const svg_text& t : texts) {
+            const font_size size = f_fontSize(t.face);
+            const int right = std::min(t.x + size.width * static_cast<int>(t.bytes.size()) + 2, png.width());
+            for (int y = std::max(t.y - 2, 0); y < std::min(t.y + size.height + 2, png.height()); ++y)
+                for (int x = std::max(t.x - 2, 0); x < right; ++x)
+                    text[static_cast<std::size_t>(y * png.width() + x)] = true;
+        }
+        for (int y = 0; y < png.height(); ++y)
+            for (int x = 0; x < png.width(); ++x)
+                ASSERT_TRUE(text[static_cast<std::size_t>(y * png.width() + x)] || drawn.rgb(x, y) == png.rgb(x, y))
+                    << "svg.png at " << x << "," << y;
+    }
     for (const char* rendered : {"svg.png", "pdf.png"}) {
         const png_picture other(run.file(rendered));
         ASSERT_EQ(other.width(), png.width()) << rendered;
@@ -127,7 +148,8 @@ TEST(VectorFormats, LettersStandInTheCellsLargeEnoughForThem)
     // 20 rows of 30 columns at W 1200: cells of 37.5 pixels by 17 (bands share their edge rows)
     // take the small font, each letter centred in its cell. At W 450, 200 columns leave no room.
     program_run run(file_set{{"a.aln", alignment_rows(20, 30)}, {"b.aln", alignment_rows(20, 200)}});
-    run.run("vemura", {"--letters", "-W", "1200", "--format", "svg", "a.aln"});
+    run.run("vemura", {"--letters", "-W", "1200", "--format", "png,svg", "a.aln"});
+    const png_picture png(run.file("a_a.png"));
     const std::string residues = "ACDEFGHIKLMNPQRSTVWY";
     const double cw = (1200 - 52 - 22) / 30.0;
     const int yBase = 16 * 20 + 134 - 68;
@@ -139,9 +161,20 @@ TEST(VectorFormats, LettersStandInTheCellsLargeEnoughForThem)
             expected.push_back(std::string(1, letter) + "@" + std::to_string(x1 + (x2 - x1 + 1 - 6) / 2) + "," +
                                std::to_string(yBase - r * 16 + (17 - 13) / 2));
         }
-    for (const svg_text& t : svg_texts(run.dir.read("galia.svg")))
-        if (t.bytes.size() == 1 && t.face == font_face::small && t.y > 60 && t.y < yBase)
+    // A letter is black on a cell whose relative luminance is above 0.179, white on a darker one.
+    auto luminance = [](std::uint32_t colour) {
+        double sum = 0;
+        for (const auto& [shift, weight] : {std::pair{16, 0.2126}, {8, 0.7152}, {0, 0.0722}}) {
+            const double c = ((colour >> shift) & 255) / 255.0;
+            sum += weight * (c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4));
+        }
+        return sum;
+    };
+    for (const svg_text& t : svg_texts(run.dir.read("a_a.svg")))
+        if (t.bytes.size() == 1 && t.face == font_face::small && t.y > 60 && t.y < yBase) {
             found.push_back(t.bytes + "@" + std::to_string(t.x) + "," + std::to_string(t.y));
+            EXPECT_EQ(t.colour, luminance(png.rgb(t.x - 2, t.y + 6)) > 0.179 ? "#000000" : "#ffffff") << t.bytes;
+        }
     std::sort(expected.begin(), expected.end());
     std::sort(found.begin(), found.end());
     EXPECT_EQ(found, expected);
@@ -153,17 +186,17 @@ TEST(VectorFormats, LettersStandInTheCellsLargeEnoughForThem)
 
 TEST(NameWidth, WidensThePictureByTheExtraNameWidthAndShiftsTheRest)
 {
-    // Names of 25 characters: the default name column holds 10 (70 pixels), --name-width 30 all 25
-    // (160): the picture grows by 90 pixels, and right of the name column it is the same (but for
-    // the method names, which keep to the left edge).
+    // Names of 25 characters: --name-width 10 holds 10 (70 pixels), the default 30 all 25 (160):
+    // the picture grows by 90 pixels, and right of the name column it is the same (but for the
+    // method names, which keep to the left edge).
     for (const char* program : {"vemura", "dorvex"}) {
         program_run run(file_set{
             {"a.aln", "Homo_sapiens_hemoglobin_A ACDEFGHIKLMNPQRS\nMus_musculus_hemoglobin_B ACDEFGHIKLMNPQRT\n"}});
         const bool two = std::string(program) == "dorvex";
-        run.run(program, two ? std::vector<std::string>{"-o", "plain_", "a.aln", "a.aln"}
-                             : std::vector<std::string>{"-o", "plain_", "a.aln"});
-        run.run(program, two ? std::vector<std::string>{"--name-width", "30", "-o", "wide_", "a.aln", "a.aln"}
-                             : std::vector<std::string>{"--name-width", "30", "-o", "wide_", "a.aln"});
+        run.run(program, two ? std::vector<std::string>{"--name-width", "10", "-o", "plain_", "a.aln", "a.aln"}
+                             : std::vector<std::string>{"--name-width", "10", "-o", "plain_", "a.aln"});
+        run.run(program, two ? std::vector<std::string>{"-o", "wide_", "a.aln", "a.aln"}
+                             : std::vector<std::string>{"-o", "wide_", "a.aln"});
         const png_picture before(run.file("plain_a.png")), after(run.file("wide_a.png"));
         ASSERT_EQ(after.width(), before.width() + 90) << program;
         ASSERT_EQ(after.height(), before.height());

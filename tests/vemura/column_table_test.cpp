@@ -26,7 +26,7 @@ TEST(ColumnTable, HoldsTheValuesOfTheColumnPlot)
     std::vector<double> share(kGroups.size());
     f_statGroup(rows, kGroups, dom, share);
     TempDir dir;
-    ASSERT_TRUE(f_writeColumnTable(dir.file("columns.tsv"), rows, weights, kGroups, dom));
+    ASSERT_TRUE(f_writeColumnTable(dir.file("columns.tsv"), rows, weights, kGroups, dom, 0, rows[0].size()));
     EXPECT_EQ(dir.read("columns.tsv"),
               "column\tresidues\tgaps\tweight\tdominant_group\tdominant_count\ttop_residue\ttop_count\tgroups\n"
               "1\t3\t0\t0.500000\tAG\t3\tA\t2\t1\n"

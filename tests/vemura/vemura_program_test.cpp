@@ -83,16 +83,21 @@ std::vector<program_case> cases()
          " - Filling Type: 0\n - Image   Type: 2147483647\n - Image   Type: -2147483648\n"
          " - Split BlSize: 100\n -    Algorithm: Clustal Omega\n - Matrix  File: my.matrix\n"
          " - Group   File: my.def\n - Sel.   Group: 4\n" + kSeparator + "\n Can't open align file missing.aln\n",
-         // a line that sets something without its leading blank, lines that set nothing (a letter
-         // of dorvex's, none), types that draw nothing; the blank line says nothing
+         // sizes beyond their limits, a line that sets something without its leading blank, lines
+         // that set nothing (a letter of dorvex's, none), types that draw nothing, the alignment
+         // not found; the blank line says nothing
+         "vemura: warning: line 1: \"xW100\": the width is at least 450; drawing 450 px wide\n"
          "vemura: warning: line 1: \"xW100\" sets the image width; option lines begin with a blank\n"
+         "vemura: warning: line 2: \" W5000\": the width is at most 3000; drawing 3000 px wide\n"
+         "vemura: warning: line 3: \" H20000\": the height is at most 10000; drawing 10000 px high\n"
          "vemura: warning: line 9: \"W 500" + setsNothing +
              "vemura: warning: line 10: \" B x\" sets nothing; B is not a vemura option\n"
              "vemura: warning: line 11: \" e x\" sets nothing; e is not a vemura option\n"
              "vemura: warning: line 12: \" M 1\" sets nothing; M is not a vemura option\n"
              "vemura: warning: line 13: \" o 2\" sets nothing; o is not a vemura option\n"
              "vemura: warning: line 14: \"a" + setsNothing + "vemura: warning: picture type 2147483647" + drawsNothing +
-             "vemura: warning: picture type -2147483648" + drawsNothing},
+             "vemura: warning: picture type -2147483648" + drawsNothing +
+             "vemura: cannot open missing.aln: No such file or directory\n"},
         {"TypicalRunUpToTheForcedType", {{"o.opt", " TGlobins\n"}, {"a.aln", kTenProteins}}, args, 0,
          " - Image  Title: Globins\n" + kSeparator + "  - iSeqLen = 15\n  - iSeqLen = 15\n" +
              undefinite("PROTEIN", "color10.def") +

@@ -1,0 +1,14 @@
+// Reading one alignment for a comparison.
+#include "dorvex/alignment_input.h"
+
+#include "common/alignment/align_loader.h"
+
+bool f_isEmptyInput(const alignment_input& input) { return input.rows.empty() || input.rows[0].empty(); }
+
+bool f_loadInput(FilePtr file, const char* path, alignment_input& input)
+{
+    loaded_alignment loaded;
+    if (f_loadAlignment(std::move(file), path, loaded) != load_status::read) return false;
+    f_getAliOffs(loaded, input.names, input.seqs, input.rows, input.offsets);
+    return true;
+}

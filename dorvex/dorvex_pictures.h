@@ -1,0 +1,26 @@
+// dorvex's pictures of a compared pair: the shift strips, the side-by-side value pictures and the
+// agreement pictures of both alignments, each against the other.
+#pragma once
+#include <vector>
+
+#include "common/options/prog_options.h"
+#include "dorvex/agreement.h"
+#include "dorvex/alignment_input.h"
+#include "dorvex/pairing.h"
+
+// Both alignments of a comparison, weighed and paired: what the pictures of the pair read.
+struct compared_pair {
+    alignment_input first, second;
+    std::vector<double> weights1, weights2;  // one column weight per column of each
+    double max1 = 0.0, max2 = 0.0;           // the largest weight of each
+    int molType = 0;                         // the first alignment's molecule type
+    pairing pairs;
+};
+
+// Draws every requested picture type dorvex draws, in the order of the table of picture types
+// (a, b, ac1, bc1, ac2, bc2, ag, bg), the first alignment's picture first. The agreement pictures
+// take firstAgrees, the agreement with the first alignment as reference (none drawn when null).
+// opts and imageOpts are complete: picture types, method names, the weight panel's height.
+// Returns 0, or 5 when a picture could not be written (the others are still drawn).
+int f_drawPairPictures(const prog_options& opts, const picture_settings& imageOpts, compared_pair& pair,
+                       const alignment_agreement* firstAgrees);
