@@ -81,3 +81,18 @@ printf '%-44s %6.2f s\n' "  gd PNG encoding of both pictures alone" "$(echo "$a 
 time_run "dorvex, 10000 x 500, pictures" "$build/dorvex" -q dorvex.opt dorvex10000x500.aln dorvex10000x500moved.aln
 time_run "dorvex, 10000 x 500, pictures and tables" "$build/dorvex" -q --tables dorvex.opt dorvex10000x500.aln \
     dorvex10000x500moved.aln
+
+# dorvex's methods mode: ten test alignments of 1000 x 2000 against one reference, against a
+# single test (the reference is read and weighed once, each test read, paired and scored in
+# turn), and the pair run of the same two alignments with its agreement pictures. The ten tests
+# are copies of one realignment under ten names.
+[ -f methods_ref.aln ] || "$build/make_alignment" 1000 2000 11 > methods_ref.aln
+[ -f methods_test.aln ] || "$build/make_alignment" 1000 2000 11 moved > methods_test.aln
+tests=""
+for k in 0 1 2 3 4 5 6 7 8 9; do cp -f methods_test.aln "method$k.aln"; tests="$tests method$k.aln"; done
+time_run "dorvex --reference, one test of 1000 x 2000" "$build/dorvex" -q --reference methods_ref.aln method0.aln
+one=$seconds
+# shellcheck disable=SC2086
+time_run "dorvex --reference, ten tests of 1000 x 2000" "$build/dorvex" -q --reference methods_ref.aln $tests
+printf '%-44s %6.2f times one test\n' "  ten tests" "$(echo "$seconds / $one" | bc -l)"
+time_run "dorvex pair, 1000 x 2000, -t 30" "$build/dorvex" -q -t 30 methods_ref.aln method0.aln

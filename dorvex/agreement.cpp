@@ -71,6 +71,12 @@ struct walker {
     std::size_t otherPos;            // the other row's column past the last residue taken
     std::size_t nextResidue;         // its next residue's entry in residueShared
     sequence_agreement* sequence;
+    const std::vector<bool>* core;   // its core residues; null when every residue counts
+
+    bool isCore(std::size_t column) const
+    {
+        return core == nullptr || (column < core->size() && (*core)[column]);
+    }
 };
 
 // The members of a reference column are its compared residues, in the order of the walkers:
@@ -119,14 +125,26 @@ column_agreement tallyColumn(std::size_t c, std::size_t* members, std::size_t co
 
 }  // namespace
 
+bool f_hasCoreResidue(const std::vector<std::string>& rows, const core_mask& core)
+{
+    for (std::size_t i = 0; i < rows.size() && i < core.size(); ++i)
+        for (std::size_t c = 0; c < rows[i].size() && c < core[i].size(); ++c)
+            if (core[i][c] && isResidue(rows[i][c])) return true;
+    return false;
+}
+
 alignment_agreement f_computeAgreement(const std::vector<std::string>& referenceRows,
                                        const std::vector<int>& partnerReference,
                                        const std::vector<std::string>& otherRows,
-                                       const std::vector<int>& partnerOther)
+                                       const std::vector<int>& partnerOther, const core_mask* core)
 {
     alignment_agreement result;
     const std::size_t columns = referenceRows.empty() ? 0 : referenceRows[0].size();
     const std::size_t otherColumns = otherRows.empty() ? 0 : otherRows[0].size();
+    result.length = static_cast<std::int64_t>(columns);
+    result.otherLength = static_cast<std::int64_t>(otherColumns);
+    result.coreOnly = core != nullptr;
+    static const std::vector<bool> kNoCore;
 
     std::vector<walker> walkers;
     result.sequences.resize(referenceRows.size());
@@ -152,7 +170,8 @@ alignment_agreement f_computeAgreement(const std::vector<std::string>& reference
         residuesCompared += static_cast<std::size_t>(sequence.residues);
         const std::string& otherRow = otherRows[static_cast<std::size_t>(p)];
         walkers.push_back({referenceRows[i].data(), referenceRows[i].size(), otherRow.data(), otherRow.size(), 0,
-                           sequence.firstResidue, &sequence});
+                           sequence.firstResidue, &sequence,
+                           core == nullptr ? nullptr : i < core->size() ? &(*core)[i] : &kNoCore});
     }
     for (std::size_t j = 0; j < otherRows.size(); ++j)
         if (entry(partnerOther, j) != -2 &&
@@ -160,12 +179,22 @@ alignment_agreement f_computeAgreement(const std::vector<std::string>& reference
             ++result.unpairedOther;
     result.residueShared.assign(residuesCompared, 0);
 
-    // The compared residues in each column of the other alignment.
+    // The compared residues in each column of the other alignment (all of them tell its columns
+    // apart), and, when the core is scored, the core residues among them (they hold its pairs).
     std::vector<std::int64_t> otherColumnResidues(otherColumns, 0);
-    for (const walker& w : walkers)
-        for (std::size_t c = 0; c < std::min(w.otherLength, otherColumns); ++c)
-            if (isResidue(w.otherRow[c])) ++otherColumnResidues[c];
-    for (std::int64_t n : otherColumnResidues) result.pairsOther += n * (n - 1) / 2;
+    std::vector<std::int64_t> otherColumnCore(core != nullptr ? otherColumns : 0, 0);
+    for (const walker& w : walkers) {
+        std::size_t r = 0;  // the reference row's column of the same residue, walked in step
+        for (std::size_t c = 0; c < std::min(w.otherLength, otherColumns); ++c) {
+            if (!isResidue(w.otherRow[c])) continue;
+            ++otherColumnResidues[c];
+            if (core == nullptr) continue;
+            while (r < w.rowLength && !isResidue(w.row[r])) ++r;
+            if (r < w.rowLength && w.isCore(r)) ++otherColumnCore[c];
+            ++r;
+        }
+    }
+    for (std::int64_t n : core != nullptr ? otherColumnCore : otherColumnResidues) result.pairsOther += n * (n - 1) / 2;
 
     // The reference's columns, a chunk at a time: each compared row adds its residues of the
     // chunk to the members of their columns; every column is counted; then each row takes back
@@ -175,15 +204,22 @@ alignment_agreement f_computeAgreement(const std::vector<std::string>& reference
     const std::size_t chunk = std::clamp<std::size_t>(kMembersHeld / walking, 1, 256);
     std::vector<std::size_t> members(chunk * walking);
     std::vector<std::size_t> memberCount(chunk), taken(chunk);
+    std::vector<char> outsideCore(chunk);  // the column holds a residue outside the core
     std::vector<group_tally> groups(otherColumns);
     for (std::size_t chunkStart = 0; chunkStart < columns; chunkStart += chunk) {
         const std::size_t chunkEnd = std::min(columns, chunkStart + chunk);
         std::fill(memberCount.begin(), memberCount.end(), 0);
+        std::fill(outsideCore.begin(), outsideCore.end(), 0);
         for (walker& w : walkers) {
             for (std::size_t c = chunkStart; c < std::min(chunkEnd, w.rowLength); ++c) {
                 if (!isResidue(w.row[c])) continue;
                 while (w.otherPos < w.otherLength && !isResidue(w.otherRow[w.otherPos])) ++w.otherPos;
                 const std::size_t k = c - chunkStart;
+                if (!w.isCore(c)) {
+                    ++w.otherPos;
+                    outsideCore[k] = 1;
+                    continue;
+                }
                 members[k * walking + memberCount[k]++] = std::min(w.otherPos++, otherColumns);
             }
         }
@@ -191,15 +227,21 @@ alignment_agreement f_computeAgreement(const std::vector<std::string>& reference
             const std::size_t k = c - chunkStart;
             column_agreement& column = result.columnStats[c];
             column = tallyColumn(c, &members[k * walking], memberCount[k], otherColumnResidues, groups);
+            column.core = outsideCore[k] == 0;
+            column.identical = column.identical && column.core;
             result.pairsReference += column.pairs();
             result.pairsShared += column.shared;
-            if (column.residues >= 2) ++result.columns;
+            if (column.core && column.residues >= 2) ++result.columns;
             if (column.identical) ++result.columnsIdentical;
         }
         std::fill(taken.begin(), taken.end(), 0);
         for (walker& w : walkers) {
             for (std::size_t c = chunkStart; c < std::min(chunkEnd, w.rowLength); ++c) {
                 if (!isResidue(w.row[c])) continue;
+                if (!w.isCore(c)) {
+                    result.residueShared[w.nextResidue++] = -1;
+                    continue;
+                }
                 const std::size_t k = c - chunkStart;
                 const std::size_t sharedHere = members[k * walking + taken[k]++];
                 result.residueShared[w.nextResidue++] = static_cast<std::int32_t>(sharedHere);
@@ -224,6 +266,7 @@ void f_residueAgreements(const alignment_agreement& agreement, std::size_t seque
     std::size_t residue = s.firstResidue;
     for (std::size_t c = 0; c < columns && c < row.size(); ++c) {
         if (!isResidue(row[c])) continue;
-        perColumn[c] = {agreement.residueShared[residue++], agreement.columnStats[c].residues - 1};
+        const std::int32_t shared = agreement.residueShared[residue++];
+        if (shared >= 0) perColumn[c] = {shared, agreement.columnStats[c].residues - 1};
     }
 }

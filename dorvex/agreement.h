@@ -44,9 +44,11 @@ struct sequence_agreement {
 };
 
 struct column_agreement {
-    std::int64_t residues = 0;  // residues of compared sequences in the column
+    std::int64_t residues = 0;  // residues of compared sequences in the column (core ones only,
+                                // when the core is scored)
     std::int64_t shared = 0;    // the column's pairs that the other alignment also holds
-    bool identical = false;     // at least two residues, all in one column of the other
+    bool core = true;           // every residue of a compared sequence in it is a core residue
+    bool identical = false;     // core, at least two residues, all in one column of the other
                                 // alignment, which holds no other residue of a compared sequence
 
     std::int64_t pairs() const { return residues * (residues - 1) / 2; }
@@ -64,37 +66,55 @@ struct alignment_agreement {
     std::int64_t pairsReference = 0;    // residue pairs of the reference
     std::int64_t pairsOther = 0;        // residue pairs of the other alignment
     std::int64_t pairsShared = 0;       // pairs found in both
-    std::int64_t columns = 0;           // reference columns holding two residues or more
+    std::int64_t columns = 0;           // core reference columns holding two residues or more
     std::int64_t columnsIdentical = 0;  // of them, those with identical set to true
+    std::int64_t length = 0;            // the columns of the reference (its first row)
+    std::int64_t otherLength = 0;       // ... and of the other alignment
+    bool coreOnly = false;              // only the core residues of the reference were counted
 
     std::vector<sequence_agreement> sequences;  // one per reference sequence, in order
     std::vector<column_agreement> columnStats;  // one per reference column
     // Per residue of every compared sequence (sequence by sequence, residues in order): how
-    // many of the pairs holding it in the reference the other alignment also holds. Its pairs
-    // are the other compared residues of its column (see f_residueAgreements).
+    // many of the pairs holding it in the reference the other alignment also holds, or -1 for a
+    // residue outside the core when the core is scored. Its pairs are the other compared
+    // residues of its column (see f_residueAgreements).
     std::vector<std::int32_t> residueShared;
 
+    // The scores of benchmark papers (FastSP's definitions, the reference first).
     agreement_ratio sp() const { return {pairsShared, pairsReference}; }       // sum of pairs
     agreement_ratio modeler() const { return {pairsShared, pairsOther}; }
     agreement_ratio tc() const { return {columnsIdentical, columns}; }          // total column
+    agreement_ratio spfn() const { return {pairsReference - pairsShared, pairsReference}; }  // 1 - SP
+    agreement_ratio spfp() const { return {pairsOther - pairsShared, pairsOther}; }  // 1 - modeler
+    agreement_ratio compression() const { return {otherLength, length}; }       // may pass 1
 };
+
+// Per reference row and column: true for a core residue (an upper-case letter in a BAliBASE
+// reference). A position beyond a row's mask is not in the core.
+using core_mask = std::vector<std::vector<bool>>;
 
 // Computes the agreement of the reference alignment with the other one. partnerReference holds
 // one entry per reference row, partnerOther one per other row: the partner's index in the other
 // alignment, -1 none, -2 a same-named partner with other residues. A pair counts when both
 // entries name each other; it is compared when the two rows hold the same residues, mismatched
 // otherwise. Residues are the characters other than "-"; a position past a row's end is a gap.
-// Pairs are counted, never enumerated: the time is linear in the size of both alignments, and
-// beyond the result (one integer per residue of the compared sequences) the work takes memory
-// per sequence and per column only.
+// With core, only the reference's core residues count: a pair when both its residues are core
+// (in either alignment), a column for TC when all its residues are; a column of the other
+// alignment is still told apart by all its residues. Pairs are counted, never enumerated: the
+// time is linear in the size of both alignments, and beyond the result (one integer per residue
+// of the compared sequences) the work takes memory per sequence and per column only.
 [[nodiscard]] alignment_agreement f_computeAgreement(const std::vector<std::string>& referenceRows,
                                                      const std::vector<int>& partnerReference,
                                                      const std::vector<std::string>& otherRows,
-                                                     const std::vector<int>& partnerOther);
+                                                     const std::vector<int>& partnerOther,
+                                                     const core_mask* core = nullptr);
+
+// True when the mask holds a core residue: a "-" is never one.
+bool f_hasCoreResidue(const std::vector<std::string>& rows, const core_mask& core);
 
 // Fills perColumn with one ratio per reference column for the reference sequence whose row is
 // row: for each of its residues, the pairs holding it that the other alignment also holds over
-// the pairs holding it. Gaps, columns past the row's end, residues alone in their column and
-// every column of a sequence that is not compared get an undefined ratio.
+// the pairs holding it. Gaps, columns past the row's end, residues alone in their column or
+// outside the core, and every column of a sequence that is not compared get an undefined ratio.
 void f_residueAgreements(const alignment_agreement& agreement, std::size_t sequence, const std::string& row,
                          std::vector<agreement_ratio>& perColumn);

@@ -1,5 +1,4 @@
 // The agreement picture.
-//   1. colours   2. residue cells   3. the picture
 #include "dorvex/agreement_image.h"
 
 #include <algorithm>
@@ -12,72 +11,9 @@
 #include "common/pictures/picture_files.h"
 #include "common/pictures/weight_panel.h"
 #include "common/surface/primitives.h"
+#include "dorvex/agreement_ramp.h"
 #include "dorvex/comparison_page.h"
 #include "dorvex/comparison_strip.h"
-
-namespace {
-
-// ---- 1. colours ----
-
-// The ten steps of agreement, from none (red) to all (blue): a diverging scale that stays
-// readable for colour-blind readers.
-constexpr int kRamp[10][3] = {{165, 0, 38},    {215, 48, 39},   {244, 109, 67},  {253, 174, 97},  {254, 224, 144},
-                              {224, 243, 248}, {171, 217, 233}, {116, 173, 209}, {69, 117, 180},  {49, 54, 149}};
-
-struct agreement_colours {
-    int ramp[10];
-    int noPairs;  // residues whose column holds no other compared residue: light grey
-};
-
-agreement_colours takeRamp(canvas& image)
-{
-    agreement_colours a;
-    for (int i = 0; i < 10; ++i) a.ramp[i] = image.resolve(kRamp[i][0], kRamp[i][1], kRamp[i][2]);
-    a.noPairs = image.resolve(210, 210, 210);
-    return a;
-}
-
-int colourOf(const agreement_colours& a, const agreement_ratio& ratio)
-{
-    return ratio.defined() ? a.ramp[ratio.decile()] : a.noPairs;
-}
-
-// ---- 2. residue cells ----
-
-// Paints one row of cells, each column in its cell of the page's columns, through one scanline:
-// where columns are narrower than a pixel the later one owns the pixel.
-void paintCells(canvas& image, const block_geometry& columns, int yTop, int yBottom,
-                const std::vector<int>& cellColours)
-{
-    const int from = columns.x_left + 1, to = columns.x_right;
-    std::vector<unsigned char> scanline(static_cast<std::size_t>(std::max(to - from + 1, 0)), 0);
-    std::vector<bool> painted(scanline.size(), false);
-    for (std::size_t c = 0; c < cellColours.size(); ++c) {
-        if (cellColours[c] < 0) continue;
-        const long long column = static_cast<long long>(c);
-        const int x1 = std::max(columns.cellLeft(column), from);
-        const int x2 = std::min(columns.cellRight(column), to);
-        for (int x = x1; x <= x2; ++x) {
-            scanline[static_cast<std::size_t>(x - from)] = static_cast<unsigned char>(cellColours[c]);
-            painted[static_cast<std::size_t>(x - from)] = true;
-        }
-    }
-    // Paint the runs that cells cover; the ground shows where none does.
-    for (int x = from; x <= to;) {
-        if (!painted[static_cast<std::size_t>(x - from)]) {
-            ++x;
-            continue;
-        }
-        int end = x;
-        while (end < to && painted[static_cast<std::size_t>(end + 1 - from)]) ++end;
-        image.paintColumns(x, end, yTop, yBottom, scanline.data() + (x - from));
-        x = end + 1;
-    }
-}
-
-}  // namespace
-
-// ---- 3. the picture ----
 
 bool AgreementImage(const alignment& ali, const picture_settings& settings, const picture_request& request,
                     const alignment_agreement& agreement, bool firstAsReference)
@@ -94,18 +30,17 @@ bool AgreementImage(const alignment& ali, const picture_settings& settings, cons
     picture_files files(settings.formats, request.fileBase, W, H);
     if (!files.drawable()) return false;
     canvas& image = files.drawing();
-    comparison_colours c = f_takeComparisonColours(image);
-    f_drawComparisonFrame(image, p, c);
-    const agreement_colours a = takeRamp(image);
+    auto [c, a] = f_startAgreementPage(image, p);
 
     // The agreement of every column, where the weight panel stands in the comparison picture.
     const block_geometry columns = p.columns();
     const int yPanel = columns.panel_y, panelBottom = yPanel + settings.wl_height - 1;
     std::vector<int> columnColours(static_cast<std::size_t>(L));
     for (std::size_t col = 0; col < columnColours.size(); ++col)
-        columnColours[col] = col < agreement.columnStats.size() ? colourOf(a, agreement.columnStats[col].agreement())
+        columnColours[col] = col < agreement.columnStats.size()
+                                 ? f_agreementColour(a, agreement.columnStats[col].agreement())
                                                                 : a.noPairs;
-    paintCells(image, columns, yPanel, panelBottom, columnColours);
+    f_paintCellRow(image, columns, yPanel, panelBottom, columnColours);
     f_outPanelFrame(image, settings, columns, c.white, c.black);
     image.text(font_face::tiny, left - 4 - 30, yPanel - 2, "column", c.darkOrange);
     image.text(font_face::tiny, left - 4 - 45, yPanel + 8, "agreement", c.darkOrange);
@@ -130,9 +65,9 @@ bool AgreementImage(const alignment& ali, const picture_settings& settings, cons
                 if (col >= row.size() || row[col] == '-')
                     cellColours[col] = c.grey;
                 else
-                    cellColours[col] = colourOf(a, perColumn[col]);
+                    cellColours[col] = f_agreementColour(a, perColumn[col]);
             }
-            paintCells(image, columns, yTop + 1, yBottom - 1, cellColours);
+            f_paintCellRow(image, columns, yTop + 1, yBottom - 1, cellColours);
             if (settings.letters)
                 for (std::size_t col = 0; col < cellColours.size() && col < row.size(); ++col)
                     if (row[col] != '-')
@@ -154,21 +89,7 @@ bool AgreementImage(const alignment& ali, const picture_settings& settings, cons
                       c.brown);
     f_outFrame(image, 'b', left, p.top, W - right, H - p.bottom, c.brown);
 
-    // The legend line: the ramp from 0 to 100 per cent, the gap grey and the no-pairs grey.
-    const int legendY = f_comparisonLegendY(p, settings);
-    image.text(font_face::small, left, legendY, "Legends: ", c.brown);
-    const int gapWidth = W > 600 ? 25 : 12;
-    int x = left + 54 + gapWidth;
-    for (int i = 0; i < 10; ++i) image.fillRect(x + 6 * i, legendY + 2, x + 6 * i + 5, legendY + 12, a.ramp[i]);
-    image.text(font_face::tiny, x, legendY + 12, "0", c.brown);
-    image.text(font_face::tiny, x + 60 - 25, legendY + 12, "100 %", c.brown);
-    image.text(font_face::small, x + 63, legendY, "agreement", c.brown);
-    x += 63 + 54 + gapWidth;
-    image.fillRect(x, legendY + 2, x + 12, legendY + 12, c.grey);
-    image.text(font_face::small, x + 15, legendY, "gap", c.brown);
-    x += 15 + 18 + gapWidth;
-    image.fillRect(x, legendY + 2, x + 12, legendY + 12, a.noPairs);
-    image.text(font_face::small, x + 15, legendY, "no pairs", c.brown);
+    f_drawAgreementLegend(image, left, f_comparisonLegendY(p, settings), W, a, c);
 
     const std::string scores = "SP " + f_formatRatio(agreement.sp(), 4) + " TC " + f_formatRatio(agreement.tc(), 4) +
                                (firstAsReference ? " (first as reference)" : " (second as reference)");

@@ -1,5 +1,5 @@
-// The agreement tables and the summary block.
-//   1. tables   2. summary
+// The agreement tables, the summary block and the methods' tables.
+//   1. tables   2. summary   3. methods
 #include "dorvex/agreement_tables.h"
 
 #include <algorithm>
@@ -26,29 +26,34 @@ const std::string& nameAt(const std::vector<std::string>& names, std::size_t i)
 
 // ---- 1. tables ----
 
+std::vector<score_entry> f_scoreEntries(const alignment_agreement& agreement)
+{
+    auto ratio = [](const agreement_ratio& value) { return f_formatRatio(value, 6); };
+    return {
+        {"sequences_compared", std::to_string(agreement.compared)},
+        {"sequences_unpaired", std::to_string(agreement.unpairedReference)},
+        {"sequences_unpaired_second", std::to_string(agreement.unpairedOther)},
+        {"sequences_mismatched", std::to_string(agreement.mismatched)},
+        {"pairs_first", std::to_string(agreement.pairsReference)},
+        {"pairs_second", std::to_string(agreement.pairsOther)},
+        {"pairs_shared", std::to_string(agreement.pairsShared)},
+        {"sp", ratio(agreement.sp())},
+        {"modeler", ratio(agreement.modeler())},
+        {"columns_first", std::to_string(agreement.columns)},
+        {"columns_identical", std::to_string(agreement.columnsIdentical)},
+        {"tc", ratio(agreement.tc())},
+        {"spfn", ratio(agreement.spfn())},
+        {"spfp", ratio(agreement.spfp())},
+        {"compression", ratio(agreement.compression())},
+    };
+}
+
 bool f_writeScoresTable(const std::string& path, const alignment_agreement& agreement)
 {
     return f_writeTable(path, "metric\tvalue", [&agreement](std::FILE* out) {
-        auto count = [out](const char* metric, std::int64_t value) {
-            std::fprintf(out, "%s\t%" PRId64 "\n", metric, value);
-        };
-        auto ratio = [out](const char* metric, const agreement_ratio& value) {
-            std::fprintf(out, "%s\t", metric);
-            putRatio(out, value);
-            std::fputc('\n', out);
-        };
-        count("sequences_compared", agreement.compared);
-        count("sequences_unpaired", agreement.unpairedReference);
-        count("sequences_unpaired_second", agreement.unpairedOther);
-        count("sequences_mismatched", agreement.mismatched);
-        count("pairs_first", agreement.pairsReference);
-        count("pairs_second", agreement.pairsOther);
-        count("pairs_shared", agreement.pairsShared);
-        ratio("sp", agreement.sp());
-        ratio("modeler", agreement.modeler());
-        count("columns_first", agreement.columns);
-        count("columns_identical", agreement.columnsIdentical);
-        ratio("tc", agreement.tc());
+        std::fprintf(out, "scope\t%s\n", agreement.coreOnly ? "core" : "all");
+        for (const score_entry& entry : f_scoreEntries(agreement))
+            std::fprintf(out, "%s\t%s\n", entry.metric, entry.value.c_str());
     });
 }
 
@@ -131,7 +136,8 @@ void addLine(std::string& text, const char* label, const std::string& value)
 
 std::string f_agreementSummary(const alignment_agreement& agreement, const std::vector<std::string>& names)
 {
-    std::string text = "*** Agreement, first alignment as reference\n";
+    std::string text = "*** Agreement, first alignment as reference";
+    text += agreement.coreOnly ? ", core residues\n" : "\n";
     addLine(text, "sequences compared:", std::to_string(agreement.compared));
     addLine(text, "unpaired:",
             std::to_string(agreement.unpairedReference) + " in the first, " +
@@ -140,6 +146,9 @@ std::string f_agreementSummary(const alignment_agreement& agreement, const std::
     addLine(text, "SP:", f_formatRatio(agreement.sp(), 4));
     addLine(text, "modeler:", f_formatRatio(agreement.modeler(), 4));
     addLine(text, "TC:", f_formatRatio(agreement.tc(), 4));
+    addLine(text, "SPFN:", f_formatRatio(agreement.spfn(), 4));
+    addLine(text, "SPFP:", f_formatRatio(agreement.spfp(), 4));
+    addLine(text, "compression:", f_formatRatio(agreement.compression(), 4));
 
     std::vector<std::size_t> holding;
     for (std::size_t i = 0; i < agreement.sequences.size(); ++i)
@@ -153,6 +162,44 @@ std::string f_agreementSummary(const alignment_agreement& agreement, const std::
         const std::size_t i = holding[k];
         addLine(text, k == 0 ? "lowest agreement:" : "",
                 f_formatRatio(agreement.sequences[i].agreement(), 4) + "  " + nameAt(names, i));
+    }
+    return text;
+}
+
+// ---- 3. methods ----
+
+bool f_writeMethodsTable(const std::string& path, const std::vector<method_scores>& methods)
+{
+    std::string header = "method";
+    for (const score_entry& entry : f_scoreEntries(alignment_agreement{})) header += std::string("\t") + entry.metric;
+    return f_writeTable(path, header.c_str(), [&methods](std::FILE* out) {
+        for (const method_scores& scores : methods) {
+            std::fputs(scores.method.c_str(), out);
+            for (const score_entry& entry : f_scoreEntries(scores.agreement))
+                std::fprintf(out, "\t%s", entry.value.c_str());
+            std::fputc('\n', out);
+        }
+    });
+}
+
+std::string f_methodsText(const std::vector<method_scores>& methods)
+{
+    std::vector<std::vector<std::string>> cells = {{"method", "SP", "modeler", "TC", "SPFN", "SPFP", "compression"}};
+    for (const method_scores& m : methods) {
+        const alignment_agreement& a = m.agreement;
+        cells.push_back({m.method});
+        for (const agreement_ratio& ratio : {a.sp(), a.modeler(), a.tc(), a.spfn(), a.spfp(), a.compression()})
+            cells.back().push_back(f_formatRatio(ratio, 4));
+    }
+    std::vector<std::size_t> widths(cells[0].size(), 0);
+    for (const auto& line : cells)
+        for (std::size_t k = 0; k < line.size(); ++k) widths[k] = std::max(widths[k], line[k].size());
+    std::string text;
+    for (const auto& line : cells) {
+        std::string shown;
+        for (std::size_t k = 0; k < line.size(); ++k)
+            shown += line[k] + std::string(k + 1 < line.size() ? widths[k] - line[k].size() + 2 : 0, ' ');
+        text += shown + "\n";
     }
     return text;
 }

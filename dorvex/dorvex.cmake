@@ -7,6 +7,9 @@ add_library(dorvex_lib STATIC
   dorvex/comparison_page.cpp
   dorvex/comparison_image.cpp
   dorvex/agreement_image.cpp
+  dorvex/agreement_ramp.cpp
+  dorvex/methods_image.cpp
+  dorvex/methods_run.cpp
   dorvex/agreement.cpp
   dorvex/agreement_tables.cpp
   dorvex/alignment_input.cpp

@@ -13,10 +13,7 @@
 #include "dorvex/agreement_image.h"
 #include "dorvex/comparison_image.h"
 
-namespace {
-
-// The height of one alignment's pictures: 20 pixels per row, or at least 5, plus the margins.
-int pictureHeight(int requested, std::size_t rowCount, int wlHeight)
+int f_pictureHeight(int requested, std::size_t rowCount, int wlHeight)
 {
     const long long rowsTimes = static_cast<long long>(rowCount);
     const long long full = std::max<long long>(20 * rowsTimes + wlHeight + 108, 200);
@@ -24,6 +21,8 @@ int pictureHeight(int requested, std::size_t rowCount, int wlHeight)
     const long long height = requested <= 0 ? full : std::max<long long>(requested, least);
     return static_cast<int>(std::min<long long>(height, 2147483647));
 }
+
+namespace {
 
 // Everything the pictures of one alignment read.
 struct picture_input {
@@ -101,8 +100,8 @@ int f_drawPairPictures(const prog_options& opts, const picture_settings& imageOp
     };
     fill(pictures.one.record, first, pair.weights1, pair.max1, pairs.mismatchCols1);
     fill(pictures.two.record, second, pair.weights2, pair.max2, pairs.mismatchCols2);
-    pictures.one.height = pictureHeight(imageOpts.height, first.rows.size(), imageOpts.wl_height);
-    pictures.two.height = pictureHeight(imageOpts.height, second.rows.size(), imageOpts.wl_height);
+    pictures.one.height = f_pictureHeight(imageOpts.height, first.rows.size(), imageOpts.wl_height);
+    pictures.two.height = f_pictureHeight(imageOpts.height, second.rows.size(), imageOpts.wl_height);
 
     int exitCode = 0;
     bool sideBySideReady = false;
@@ -133,6 +132,7 @@ int f_drawPairPictures(const prog_options& opts, const picture_settings& imageOp
         }
         case picture_layout::residues:
         case picture_layout::values:
+        case picture_layout::methods:  // drawn in the methods mode only
             break;
         }
     }

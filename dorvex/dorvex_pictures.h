@@ -17,6 +17,11 @@ struct compared_pair {
     pairing pairs;
 };
 
+// The height of a picture of rowCount bands (sequences, or methods) with a weight panel
+// wlHeight high: the height requested, but at least 5 pixels per band plus the margins; when
+// none is requested (0 or less), 20 pixels per band plus the margins; at least 200.
+int f_pictureHeight(int requested, std::size_t rowCount, int wlHeight);
+
 // Draws every requested picture type dorvex draws, in the order of the table of picture types
 // (a, b, ac1, bc1, ac2, bc2, ag, bg), the first alignment's picture first. The agreement pictures
 // take firstAgrees, the agreement with the first alignment as reference (none drawn when null).

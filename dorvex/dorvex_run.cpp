@@ -19,6 +19,7 @@
 #include "dorvex/agreement.h"
 #include "dorvex/agreement_tables.h"
 #include "dorvex/dorvex_pictures.h"
+#include "dorvex/methods_run.h"
 
 namespace {
 
@@ -43,6 +44,7 @@ int dorvex_run(int argc, char** argv)
     std::vector<std::string> alignmentFiles;
     int setupCode = 0;
     if (!f_setUpRun(argc, argv, opts, alignmentFiles, setupCode)) return setupCode;
+    if (!opts.reference_alignment.empty()) return f_runMethods(opts, alignmentFiles);
     const std::string& firstName = alignmentFiles[0];
     const std::string& secondName = alignmentFiles[1];
     const std::string firstShown = f_inputName(firstName), secondShown = f_inputName(secondName);
@@ -63,7 +65,7 @@ int dorvex_run(int argc, char** argv)
     alignment_input& first = pair.first;
     alignment_input& second = pair.second;
     // The first file is read, and refused, before the second.
-    if (!f_loadInput(std::move(file1), firstShown.c_str(), first) ||
+    if (!f_loadInput(std::move(file1), firstShown.c_str(), first, opts.core) ||
         !f_loadInput(std::move(file2), secondShown.c_str(), second))
         return 4;
     // The first of the two that holds no row, or whose first row holds no column.
@@ -73,6 +75,10 @@ int dorvex_run(int argc, char** argv)
     if (emptyName != nullptr) {
         f_fail("*** Alignment file %s is empty.\n", emptyName);
         return 4;
+    }
+    if (opts.core && !f_hasCoreResidue(first.rows, first.upperCase)) {
+        f_error("--core: the reference %s has no upper-case (core) residue", firstShown.c_str());
+        return 1;
     }
 
     pair.weights1.assign(first.rows[0].size(), 0.0);
@@ -98,7 +104,9 @@ int dorvex_run(int argc, char** argv)
     // tables and the summary, whichever are asked for.
     const bool agreementShown = opts.summary || opts.tables || f_findType(opts.image_types, 30);
     alignment_agreement agreement;
-    if (agreementShown) agreement = f_computeAgreement(first.rows, pairs.partner12, second.rows, pairs.partner21);
+    if (agreementShown)
+        agreement = f_computeAgreement(first.rows, pairs.partner12, second.rows, pairs.partner21,
+                                       opts.core ? &first.upperCase : nullptr);
     if (opts.algorithms[0].empty()) opts.algorithms[0] = "1st";
     if (opts.algorithms[1].empty()) opts.algorithms[1] = "2nd";
     if (opts.image_types.empty()) opts.image_types.push_back(0);

@@ -85,7 +85,7 @@ pairing f_pairSequences(const alignment_input& first, const alignment_input& sec
             result.partner21[js] = -2;
             result.mismatched.push_back(i);
             f_say(" ** Rel Mismatch: %zu <--> %d\n", i, j);
-            if (++mismatches == 1) {
+            if (++mismatches == 1 && !reportName.empty()) {
                 reportOpen = f_createAtomicFile(report, reportName);
                 if (!reportOpen) cannotWriteReport(reportName);
             }

@@ -20,7 +20,8 @@ struct pairing {
 // or occurs more than once in either alignment, with the first second sequence of the same
 // residues that is not paired yet and whose name is not kept for its namesake. A same-named pair
 // of different residues is a mismatch: it is reported in the report file reportName (created at
-// the first one) and stays unpaired unless mismatchMode is 1. Prints the pairing trace.
+// the first one; none when reportName is empty) and stays unpaired unless mismatchMode is 1.
+// Prints the pairing trace.
 pairing f_pairSequences(const alignment_input& first, const alignment_input& second, const std::string& reportName,
                         int mismatchMode);
 

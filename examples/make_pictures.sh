@@ -31,6 +31,11 @@ awk 'NF == 2 && n < 12 { print; n++ }' globins45.clustalo.blk > excerpt.blk
     --sequences MYG_HORSE,MYG_MOUSE,HBA_PONPY,HBA_MACFA,HBB_EQUHE,HBB_RABIT,HBB2_XENTR,HBA4_SALIR \
     --reference MYG_HORSE --numbers --consensus --colours clustalx --letters -W 1000 \
     -T "Eight globins, columns 1 to 80" --method "Clustal Omega" -o figure_ globins45.clustalo.blk
+# Four aligners against BAliBASE's reference BB30014 (tests/data/benchmark): the methods picture.
+bench="$top/tests/data/benchmark"
+"$build/dorvex" -q --no-summary -W 800 -o dorvex_ --reference "$bench/BB30014.msf" "$bench/clustalo.fa" \
+    "$bench/mafft.fa" "$bench/kalign.fa" "$bench/muscle.fa"
+rm -f dorvex_methods.tsv
 mkdir -p "$top/docs/pictures"
 rm -f "$top"/docs/pictures/*.png
 cp ./*.png "$top/docs/pictures/"

@@ -4,6 +4,7 @@
 
 #include "common/alignment/align_reader.h"
 #include "common/alignment/format_readers.h"
+#include "common/alignment/letters.h"
 #include "common/alignment/line_source.h"
 #include "common/io/trace.h"
 
@@ -116,8 +117,23 @@ const char* f_formatName(alignment_format format)
     return "";
 }
 
-bool f_readAlignment(line_source& lines, std::string_view head, std::vector<std::string>& names,
-                     std::vector<std::string>& rows, alignment_format& format, std::string& refusal)
+namespace {
+
+// The readers keep the letters as written; they are raised here, once the case is noted where
+// it is wanted.
+void raiseLetters(std::vector<std::string>& rows, std::size_t firstRow, std::vector<std::vector<bool>>* upperCase)
+{
+    for (std::size_t i = firstRow; i < rows.size(); ++i) {
+        if (upperCase != nullptr) {
+            std::vector<bool>& upper = upperCase->emplace_back(rows[i].size());
+            for (std::size_t c = 0; c < rows[i].size(); ++c) upper[c] = f_isUpper(rows[i][c]);
+        }
+        f_toupper(rows[i]);
+    }
+}
+
+bool readRows(line_source& lines, std::string_view head, std::vector<std::string>& names,
+              std::vector<std::string>& rows, alignment_format& format, std::string& refusal)
 {
     std::vector<std::string> blankLines;
     std::string first;
@@ -167,6 +183,18 @@ bool f_readAlignment(line_source& lines, std::string_view head, std::vector<std:
         break;
     }
     if (fits && rows.size() > firstRow) f_say("  - iSeqLen = %zu\n", rows[firstRow].size());
+    return fits;
+}
+
+}  // namespace
+
+bool f_readAlignment(line_source& lines, std::string_view head, std::vector<std::string>& names,
+                     std::vector<std::string>& rows, alignment_format& format, std::string& refusal,
+                     std::vector<std::vector<bool>>* upperCase)
+{
+    const std::size_t firstRow = rows.size();
+    const bool fits = readRows(lines, head, names, rows, format, refusal);
+    if (fits) raiseLetters(rows, firstRow, upperCase);
     return fits;
 }
 

@@ -31,9 +31,12 @@ alignment_format f_recogniseFormat(const std::string& firstLine, std::string_vie
 
 // Reads every line of lines in the format recognised from its first non-blank line and from head
 // (the file's first bytes), appending names and rows (upper-case letters and "-") and printing
-// the reader's trace: the block reader's lines for the block, Clustal and Stockholm formats, one
-// "  - iSeqLen = " line with the first row's length for the others. Sets format. Returns false,
-// with refusal telling why, when the rows of a format that states or fixes its rows' length do
-// not fit (nothing is printed then); a file without sequences yields no rows.
+// the reader's trace; with upperCase, also appends per row appended which of its columns held a
+// letter written in upper case (BAliBASE marks its core blocks so). The trace: the block
+// reader's lines for the block, Clustal and Stockholm formats, one "  - iSeqLen = " line with the
+// first row's length for the others. Sets format. Returns false, with refusal telling why, when
+// the rows of a format that states or fixes its rows' length do not fit (nothing is printed
+// then); a file without sequences yields no rows.
 [[nodiscard]] bool f_readAlignment(line_source& lines, std::string_view head, std::vector<std::string>& names,
-                                   std::vector<std::string>& rows, alignment_format& format, std::string& refusal);
+                                   std::vector<std::string>& rows, alignment_format& format, std::string& refusal,
+                                   std::vector<std::vector<bool>>* upperCase = nullptr);

@@ -77,7 +77,7 @@ load_status f_loadAlignment(const std::string& path, loaded_alignment& record)
     return f_loadAlignment(f_openFile(path, "rb"), path, record);
 }
 
-load_status f_loadAlignment(FilePtr file, const std::string& path, loaded_alignment& record)
+load_status f_loadAlignment(FilePtr file, const std::string& path, loaded_alignment& record, bool noteUpperCase)
 {
     record = loaded_alignment();
     if (!file) return load_status::cannot_open;
@@ -89,7 +89,8 @@ load_status f_loadAlignment(FilePtr file, const std::string& path, loaded_alignm
     bool fits = record.refusal.empty();
     if (fits) {
         line_source lines(bytes);
-        fits = f_readAlignment(lines, head, record.names, record.rows, record.format, record.refusal);
+        fits = f_readAlignment(lines, head, record.names, record.rows, record.format, record.refusal,
+                               noteUpperCase ? &record.upperCase : nullptr);
     }
     // Rows cut short by damaged data are no reason of their own.
     if (bytes.damaged()) {
@@ -99,6 +100,7 @@ load_status f_loadAlignment(FilePtr file, const std::string& path, loaded_alignm
     if (!fits) {
         record.names.clear();
         record.rows.clear();
+        record.upperCase.clear();
         f_fail("*** Alignment file %s is not an alignment (%s).\n", path.c_str(), record.refusal.c_str());
         return load_status::not_an_alignment;
     }

@@ -15,6 +15,8 @@ enum class load_status { cannot_open, not_an_alignment, read };
 struct loaded_alignment {
     std::vector<std::string> names;
     std::vector<std::string> rows;   // aligned rows: upper-case letters and "-"
+    std::vector<std::vector<bool>> upperCase;  // per row and column: written in upper case (only
+                                               // when asked for)
     alignment_format format = alignment_format::block;
     compression packing = compression::none;
     std::string refusal;             // why the file is not an alignment, when it is not
@@ -24,8 +26,9 @@ struct loaded_alignment {
 [[nodiscard]] load_status f_loadAlignment(const std::string& path, loaded_alignment& record);
 
 // Reads the opened file (null: it could not be opened) into record, which is cleared first, and
-// closes it. path names the file in messages. Prints the reader's trace, then on standard error
-// one warning for rows of lengths other than the first row's and one for names that occur more
+// closes it; with noteUpperCase, record.upperCase tells which letters were written in upper
+// case. path names the file in messages. Prints the reader's trace, then on standard error one
+// warning for rows of lengths other than the first row's and one for names that occur more
 // than once (neither for an alignment whose first row has no column). Returns:
 //   cannot_open        file is null; prints nothing
 //   not_an_alignment   the file is binary data, a picture or document, compressed data that is
@@ -34,7 +37,8 @@ struct loaded_alignment {
 //                      message; record holds no row, and the reason in refusal
 //   read               record holds what was read (perhaps no row: the caller tells an empty
 //                      alignment)
-[[nodiscard]] load_status f_loadAlignment(FilePtr file, const std::string& path, loaded_alignment& record);
+[[nodiscard]] load_status f_loadAlignment(FilePtr file, const std::string& path, loaded_alignment& record,
+                                          bool noteUpperCase = false);
 
 // True when the opened file (null: it could not be opened) is compressed, or its first non-blank
 // line, given back in firstLine, marks it as an alignment of a format other than the block format

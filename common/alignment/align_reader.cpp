@@ -59,7 +59,7 @@ line_class trimmedClass(std::string& line, block_dialect dialect)
 }
 
 // Splits a row line into its name and its segment (the last blank-separated word, cut before its
-// first character that is neither a letter nor "-", raised to upper case); a line without a blank
+// first character that is neither a letter nor "-", letters as written); a line without a blank
 // gives its first character as the name and an empty segment. Returns where the segment starts
 // in the line (npos without a blank).
 std::size_t splitRow(const std::string& rawLine, std::string& name, std::string& segment)
@@ -80,7 +80,6 @@ std::size_t splitRow(const std::string& rawLine, std::string& name, std::string&
     std::size_t stop = start;
     while (stop < line.size() && isResidue(line[stop])) ++stop;
     segment = line.substr(start, stop - start);
-    f_toupper(segment);
 
     std::size_t nameEnd = lastBlank;
     while (nameEnd > 0 && line[nameEnd - 1] == ' ') --nameEnd;
@@ -119,7 +118,9 @@ void f_getAlign(std::FILE* file, std::vector<std::string>& names, std::vector<st
 {
     byte_source bytes(file);
     line_source lines(bytes);
+    const std::size_t firstRow = rows.size();
     f_getAlignFrom(lines, names, rows);
+    for (std::size_t i = firstRow; i < rows.size(); ++i) f_toupper(rows[i]);
 }
 
 void f_getAlignFrom(line_source& lines, std::vector<std::string>& names, std::vector<std::string>& rows,

@@ -20,7 +20,8 @@ class line_source;
 // at the same character, each name is its first word (f_firstWord), as in the FASTA file.
 enum class block_dialect { plain, clustal };
 
-// f_getAlign over lines from a line source (which may hold lines put back, or rewrite lines).
+// f_getAlign over lines from a line source (which may hold lines put back, or rewrite lines), with
+// the letters of the rows as written (not raised).
 void f_getAlignFrom(line_source& lines, std::vector<std::string>& names, std::vector<std::string>& rows,
                     block_dialect dialect = block_dialect::plain);
 

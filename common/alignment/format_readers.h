@@ -1,7 +1,7 @@
 // The readers of the formats that are not read by the block reader, one source file each, as the
 // dispatcher of align_formats.cpp calls them. Each reads from the line after the lines it is
-// given (lines put back are read again), appends names and rows (upper-case letters and "-"),
-// and prints nothing.
+// given (lines put back are read again), appends names and rows (letters as written, and "-"),
+// and prints nothing; the dispatcher raises the letters.
 #pragma once
 #include <string>
 #include <vector>
@@ -11,7 +11,7 @@ class line_source;
 // Aligned FASTA or A3M (records beginning with ">"). Returns true when the file is A3M: the rows,
 // raised to upper case, differ in length, but their upper-case letters and "-" alone give rows
 // of one length (and at least one column); the lower-case letters (insertions) and "." are then
-// left out. Otherwise letters are raised and "." taken as "-". Other characters are dropped.
+// left out. Otherwise "." is taken as "-". Other characters are dropped.
 bool f_readFastaRecords(line_source& lines, std::vector<std::string>& names, std::vector<std::string>& rows);
 
 // PIR/NBRF: ">XX;NAME", a description line, then the sequence up to "*".

@@ -26,13 +26,13 @@ std::string nextWord(const std::string& line, std::size_t& at)
     return line.substr(start, at - start);
 }
 
-// Residues of a segment: letters raised; ".", "~" and "-" are gaps; blanks and the rest dropped.
+// Residues of a segment: letters as written; ".", "~" and "-" are gaps; blanks and the rest dropped.
 void appendResidues(const std::string& text, std::size_t from, std::string& row)
 {
     for (std::size_t i = from; i < text.size(); ++i) {
         const char c = text[i];
         if (f_isLetter(c))
-            row += f_raised(c);
+            row += c;
         else if (c == '.' || c == '~' || c == '-')
             row += '-';
     }

@@ -137,13 +137,13 @@ char symbolOf(const std::unordered_map<std::string, std::string>& set, const cha
 }
 
 // One column of a row: the gap symbol is a gap, the match symbol repeats the first row's residue,
-// letters are raised (a missing symbol that is a letter too), anything else is a gap.
+// letters stay as written (a missing symbol that is a letter too), anything else is a gap.
 char residue(char c, const symbols& with, const std::string* firstRow, std::size_t column)
 {
     if (c == with.gap) return '-';
     if (c == with.match && with.match != '\0')
         return firstRow != nullptr && column < firstRow->size() ? (*firstRow)[column] : '-';
-    if (f_isLetter(c)) return f_raised(c);
+    if (f_isLetter(c)) return c;
     return '-';
 }
 

@@ -35,7 +35,7 @@ struct outcome {
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
-// Appends the residues of text (every character but blanks is a column: letters raised, anything
+// Appends the residues of text (every character but blanks is a column: letters as written, anything
 // else a gap) to row when building; returns how many there are.
 std::size_t takeResidues(std::string_view text, std::string* row)
 {
@@ -45,7 +45,7 @@ std::size_t takeResidues(std::string_view text, std::string* row)
         ++count;
         if (row == nullptr) continue;
         if (f_isLetter(c))
-            *row += f_raised(c);
+            *row += c;
         else
             *row += '-';
     }

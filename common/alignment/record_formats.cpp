@@ -62,7 +62,7 @@ bool f_readFastaRecords(line_source& lines, std::vector<std::string>& names, std
         for (char c : r.text) {
             // In an A3M file, lower-case letters and "." stand in insert columns: left out.
             if (a3m && (f_isLower(c) || c == '.')) continue;
-            row += c == '.' ? '-' : f_raised(c);
+            row += c == '.' ? '-' : c;
         }
         rows.push_back(std::move(row));
         r.text = std::string();  // each raw row is given back as soon as it is converted
@@ -93,7 +93,7 @@ void f_readPir(line_source& lines, std::vector<std::string>& names, std::vector<
                     break;
                 }
                 if (f_isLetter(c) || c == '-')
-                    row += f_raised(c);
+                    row += c;
                 else if (c == '.')
                     row += '-';
             }

@@ -255,13 +255,14 @@ parse_result f_parseCommandLine(program_kind program, int argc, char** argv, com
         if (!takeValues(*entry.flag, *entry.values, given, problem)) return parse_result::problem;
         line.flags.push_back(std::move(given));
     }
-    const std::size_t least = program == program_kind::vemura ? 1 : 2;
+    const bool methods = f_givenFlag(line, flag_id::reference_alignment) != nullptr;
+    const std::size_t least = program == program_kind::vemura ? 1 : methods ? 1 : 2;
     const std::size_t count = line.files.size();
-    if (count < least || count > least + 1) {
+    if (count < least || (count > least + 1 && !methods)) {
         const std::string names = count == 0   ? std::string("no file name")
                                   : count == 1 ? std::string("1 file name")
                                                : std::to_string(count) + " file names";
-        problem = names + " given; expected " + f_fileOperands(program);
+        problem = names + " given; expected " + (methods ? "TEST..." : f_fileOperands(program));
         return parse_result::problem;
     }
     return parse_result::run;

@@ -1,11 +1,8 @@
 // The everyday form's defaults.
 #include "common/options/everyday_defaults.h"
 
-namespace {
-
-// A file's name without its folder, ".gz" and then its last extension; a name that is all
-// extension (".hidden") is kept.
-std::string stem(const std::string& path)
+// A name that is all extension (".hidden") is kept.
+std::string f_fileStem(const std::string& path)
 {
     if (path == "-") return "stdin";
     std::string name = path.substr(path.find_last_of('/') + 1);
@@ -19,12 +16,10 @@ std::string stem(const std::string& path)
     return name;
 }
 
-}  // namespace
-
 std::string f_everydayPrefix(const std::vector<std::string>& alignmentFiles)
 {
     std::string prefix;
-    for (const std::string& file : alignmentFiles) prefix += (prefix.empty() ? "" : "_vs_") + stem(file);
+    for (const std::string& file : alignmentFiles) prefix += (prefix.empty() ? "" : "_vs_") + f_fileStem(file);
     return prefix + "_";
 }
 
@@ -37,6 +32,12 @@ void f_setEverydayDefaults(prog_options& opts, const std::vector<std::string>& a
         opts.image_types = {0, 30};
         opts.summary = true;
     }
+}
+
+void f_setMethodsDefaults(prog_options& opts, const std::string& reference)
+{
+    f_setEverydayDefaults(opts, {reference});
+    opts.image_types = {31};
 }
 
 void f_completeEverydayDefaults(prog_options& opts, const command_line& line)

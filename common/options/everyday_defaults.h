@@ -7,6 +7,10 @@
 #include "common/options/command_line.h"
 #include "common/options/prog_options.h"
 
+// A file's name without its folder, ".gz" and then its last extension ("stdin" for standard
+// input, "-"): "data/Pkinase.clustalo.fa.gz" gives "Pkinase.clustalo".
+std::string f_fileStem(const std::string& path);
+
 // The file-name prefix of pictures drawn from these alignment files (one for vemura, two for
 // dorvex): each file's name without its folder, without ".gz" and then its last extension
 // ("stdin" for standard input, "-"), dorvex's two joined by "_vs_", then "_":
@@ -17,6 +21,10 @@ std::string f_everydayPrefix(const std::vector<std::string>& alignmentFiles);
 // cut with "...", vemura's light grey gaps, dorvex's picture types 0 and 30 and its agreement
 // summary.
 void f_setEverydayDefaults(prog_options& opts, const std::vector<std::string>& alignmentFiles);
+
+// Sets the defaults of dorvex's methods mode (--reference) before the flags are applied: those
+// of the everyday form, with the prefix named after the reference alone and picture type 31.
+void f_setMethodsDefaults(prog_options& opts, const std::string& reference);
 
 // Completes the defaults that follow settings the flags may have changed: dorvex's mismatch
 // report is PREFIX + "mismatch.txt" unless --report names it.

@@ -70,7 +70,14 @@ const flag_spec kFlags[] = {
     {I::no_summary, 0, 0, "no-summary", V::none, nullptr, false, true, nullptr, nullptr,
      "leave the agreement scores out"},
     {I::tables, 0, 0, "tables", V::none, nullptr, true, true, nullptr,
-     "write the numbers behind the pictures as tab-separated tables", nullptr},
+     "write the numbers behind the pictures as tab-separated tables",
+     "write the numbers behind the pictures as tab-separated tables (with --reference: each pair's, "
+     "named PREFIX + method + _)"},
+    {I::reference_alignment, 0, 0, "reference", V::text, "FILE", false, true, nullptr, nullptr,
+     "score every alignment given against this reference alignment: methods.tsv, the scores as a table on "
+     "standard output and picture type 31"},
+    {I::core, 0, 0, "core", V::none, nullptr, false, true, nullptr, nullptr,
+     "score only the reference's core residues, those written in upper case (as in BAliBASE)"},
     {I::format, 0, 0, "format", V::formats, "LIST", true, true, nullptr,
      "picture formats to write: png, svg, pdf (comma-separated; default png)", nullptr},
     {I::letters, 0, 0, "letters", V::none, nullptr, true, true, nullptr,

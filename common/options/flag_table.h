@@ -22,6 +22,7 @@ enum class flag_value {
 enum class flag_id {
     setting, help, version, quiet, trace, summary, no_summary, tables, format, letters, name_width,
     columns, sequences, reference, numbers, consensus, colours, gap_colour,
+    reference_alignment, core,
 };
 
 struct flag_spec {

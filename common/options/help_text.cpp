@@ -115,6 +115,7 @@ void appendSettings(std::string& out, program_kind program)
 std::string pictureNames(const picture_type& type, program_kind program)
 {
     if (program == program_kind::vemura) return type.vemuraTail;
+    if (type.dorvexTails[1] == nullptr) return type.dorvexTails[0];
     return std::string(type.dorvexTails[0]) + ", " + type.dorvexTails[1];
 }
 
@@ -215,6 +216,9 @@ std::string f_helpText(program_kind program)
                     "prints the agreement scores and writes clustalo_vs_mafft_a.png, _b.png, _ag.png, _bg.png");
         appendEntry(out, "dorvex -t 30 --tables -o cmp_ clustalo.aln mafft.fa",
                     "writes cmp_ag.png, cmp_bg.png and the tables of the scores");
+        appendEntry(out, "dorvex --reference BB11001.msf mafft.fa clustalo.fa",
+                    "prints the scores of both methods against the reference and writes BB11001_methods.tsv "
+                    "and BB11001_methods.png");
     }
     appendFlags(out, program);
     out += "\nThe options file and the classic form:\n";

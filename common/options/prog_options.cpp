@@ -30,7 +30,8 @@ prog_options::prog_options(program_kind prog)
       columns_from(0),
       columns_to(0),
       numbers(false),
-      consensus(false)
+      consensus(false),
+      core(false)
 {
 }
 

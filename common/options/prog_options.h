@@ -53,6 +53,8 @@ struct prog_options {
     bool consensus;                   // --consensus: a consensus row under the rows
     std::string colours;              // --colours: a colour scheme's name; empty: the group colours and key
     std::string gap_colour;           // --gap-colour: a colour's name or #rrggbb; empty: black (or grey)
+    std::string reference_alignment;  // --reference (dorvex): score the alignments against it
+    bool core;                        // --core (dorvex): the reference's core residues only
 };
 
 // The settings the pictures of the run are drawn with, as the options give them; the driver

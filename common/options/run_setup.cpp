@@ -73,6 +73,12 @@ void applyFlags(const command_line& line, prog_options& opts)
         case flag_id::gap_colour:
             opts.gap_colour = given.values.back();
             break;
+        case flag_id::reference_alignment:
+            opts.reference_alignment = given.values.back();
+            break;
+        case flag_id::core:
+            opts.core = true;
+            break;
         case flag_id::help:
         case flag_id::version:
         case flag_id::quiet:
@@ -114,16 +120,26 @@ std::string drawnTypes(program_kind program)
     return text;
 }
 
-// One warning per picture type that draws nothing, at its first request.
+// One warning per picture type that draws nothing, at its first request: a type the program
+// does not draw, or, in dorvex, one of the other mode (the methods picture is drawn with
+// --reference, and alone).
 void warnAboutPictureTypes(const prog_options& opts)
 {
     std::vector<int> warned;
+    const bool methodsMode = !opts.reference_alignment.empty();
     for (int type : opts.image_types) {
-        if (f_drawsPicture(opts.program, type) || std::find(warned.begin(), warned.end(), type) != warned.end())
-            continue;
+        if (std::find(warned.begin(), warned.end(), type) != warned.end()) continue;
+        const bool drawn = f_drawsPicture(opts.program, type);
+        const bool methodsType = drawn && f_pictureType(type)->dorvexLayout == picture_layout::methods;
+        if (drawn && methodsType == methodsMode) continue;
         warned.push_back(type);
-        f_warn("picture type %d draws nothing in %s; it draws types %s", type, f_programNameOf(opts.program),
-               drawnTypes(opts.program).c_str());
+        if (!drawn)
+            f_warn("picture type %d draws nothing in %s; it draws types %s", type, f_programNameOf(opts.program),
+                   drawnTypes(opts.program).c_str());
+        else if (methodsMode)
+            f_warn("picture type %d draws nothing with --reference; it draws type 31", type);
+        else
+            f_warn("picture type %d draws nothing without --reference", type);
     }
 }
 
@@ -174,7 +190,8 @@ bool f_setUpRun(int argc, char** argv, prog_options& opts, std::vector<std::stri
     f_setProgramName(f_programNameOf(program));
     f_setQuiet(false);
     f_setNamingFiles(false);
-    const std::size_t alignments = program == program_kind::vemura ? 1 : 2;
+    std::size_t alignments = program == program_kind::vemura ? 1 : 2;
+    std::string methodsReference;  // dorvex --reference
     const std::size_t fileCount = static_cast<std::size_t>(argc - 1);
     exitCode = 1;
 
@@ -208,7 +225,16 @@ bool f_setUpRun(int argc, char** argv, prog_options& opts, std::vector<std::stri
             break;
         }
         files = line.files;
-        if (std::count(files.begin(), files.end(), "-") > 1) {
+        if (const given_flag* reference = f_givenFlag(line, flag_id::reference_alignment)) {
+            // Every file named is a test alignment, scored against the reference.
+            methodsReference = reference->values.back();
+            if (methodsReference.empty()) {
+                f_problem("--reference needs a value");
+                return false;
+            }
+            alignments = files.size();
+        }
+        if (std::count(files.begin(), files.end(), "-") + (methodsReference == "-" ? 1 : 0) > 1) {
             f_problem("standard input (\"-\") can be read only once");
             return false;
         }
@@ -233,6 +259,8 @@ bool f_setUpRun(int argc, char** argv, prog_options& opts, std::vector<std::stri
             f_fail("\n Can't read params file: %s\n", optionsFile.c_str());
             return false;
         }
+    } else if (!methodsReference.empty()) {
+        f_setMethodsDefaults(opts, methodsReference);
     } else {
         f_setEverydayDefaults(opts, alignmentFiles);
     }

@@ -38,6 +38,7 @@ const picture_type kTypes[] = {
     {21, "sc1", {"ac1", "bc1"}, L::comparison, L::comparison, C::all, V::two_alignments, true, true, {"column", "values"}},
     {22, "sc2", {"ac2", "bc2"}, L::comparison, L::comparison, C::all, V::two_alignments, true, false, {"column", "values"}},
     {30, nullptr, {"ag", "bg"}, L::agreement, L::agreement, C::all, V::none, false, false, {nullptr, nullptr}},
+    {31, nullptr, {"methods", nullptr}, L::methods, L::methods, C::all, V::none, false, false, {nullptr, nullptr}},
 };
 
 // ---- 2. what each type shows (for --help) ----
@@ -69,6 +70,7 @@ const picture_summary kSummaries[] = {
     {22, "sorted column values against a changed copy, column axis",
      "sorted column values of both alignments, column axis"},
     {30, nullptr, "each alignment coloured by its agreement with the other"},
+    {31, nullptr, "with --reference: each method's column agreement with the reference, one band per method"},
 };
 
 }  // namespace

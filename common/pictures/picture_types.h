@@ -10,6 +10,7 @@ enum class picture_layout {
     comparison,   // the value layout with the values of two alignments in one plot
     shifts,       // dorvex's comparison strips: by how many columns each residue moved
     agreement,    // dorvex's agreement picture: how far each residue's pairs agree
+    methods,      // dorvex's methods picture: each method's column agreement with one reference
 };
 
 // Which residue cells of a residue picture are coloured.
@@ -21,8 +22,8 @@ enum class value_plot { none, column_order, sorted, two_alignments };
 struct picture_type {
     int number;
     const char* vemuraTail;         // vemura's file tail; null when vemura does not draw it
-    const char* dorvexTails[2];     // dorvex's tails for the first and the second alignment; null
-                                    // when dorvex does not draw it
+    const char* dorvexTails[2];     // dorvex's tails for the first and the second alignment (the
+                                    // methods picture has one); null when dorvex does not draw it
     picture_layout vemuraLayout;    // as vemura draws it
     picture_layout dorvexLayout;    // as dorvex draws it (unused when dorvex does not draw it)
     cell_colouring cells;

@@ -1,22 +1,28 @@
-// The agreement of two alignments: one hand-worked example with its tables, a naive
-// pair-enumerating model on random pairs, and the summary block.
+// The agreement of two alignments: a naive pair-enumerating model on random pairs (with and
+// without a core), on a BAliBASE-style reference, and against the methods mode's table and
+// picture; and the summary block of a hand-worked example.
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
 #include <map>
 #include <random>
 #include <set>
+#include <sstream>
 #include <string>
 #include <tuple>
 #include <vector>
 
+#include "common/alignment/align_loader.h"
+#include "common/io/strings.h"
 #include "dorvex/agreement_tables.h"
+#include "tests/support/png_picture.h"
 #include "tests/support/program_runner.h"
+#include "test_paths.h"
 
 namespace {
 
 using strings = std::vector<std::string>;
+using counts = std::pair<std::int64_t, std::int64_t>;
 
 // Three compared sequences (residues ACGT, ACGT, ACG). Columns of the first alignment, with the
 // second's column of each residue:
@@ -32,28 +38,6 @@ const strings kFirst = {"AC-GT", "A-CGT", "-ACG-"};
 const strings kSecond = {"AC-GT", "AC-GT", "A-CG-"};
 const strings kNames = {"a", "b", "c"};
 
-TEST(Agreement, HandWorkedTables)
-{
-    const alignment_agreement agreement = f_computeAgreement(kFirst, {0, 1, 2}, kSecond, {0, 1, 2});
-    TempDir dir;
-    std::filesystem::create_directory(dir.file("yscores.tsv"));  // a directory cannot be replaced
-    testing::internal::CaptureStdout();
-    EXPECT_TRUE(f_writeAgreementTables(dir.file("x"), agreement, kNames, kNames));
-    // A table that cannot be written is said; the others are written.
-    EXPECT_FALSE(f_writeAgreementTables(dir.file("y"), agreement, kNames, kNames));
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "\n Can't write table file " + dir.file("yscores.tsv") + "\n");
-    EXPECT_TRUE(dir.exists("ysequences.tsv") && dir.exists("yagreement_columns.tsv"));
-    EXPECT_EQ(dir.read("xscores.tsv"),
-              "metric\tvalue\nsequences_compared\t3\nsequences_unpaired\t0\nsequences_unpaired_second\t0\n"
-              "sequences_mismatched\t0\npairs_first\t7\npairs_second\t8\npairs_shared\t5\nsp\t0.714286\n"
-              "modeler\t0.625000\ncolumns_first\t5\ncolumns_identical\t2\ntc\t0.400000\n");
-    EXPECT_EQ(dir.read("xsequences.tsv"), "name\tpartner\tresidues\tpairs\tshared\tagreement\na\ta\t4\t5\t4\t0.800000\n"
-                                          "b\tb\t4\t5\t4\t0.800000\nc\tc\t3\t4\t2\t0.500000\n");
-    EXPECT_EQ(dir.read("xagreement_columns.tsv"),
-              "column\tresidues\tpairs\tshared\tagreement\tidentical\n1\t2\t1\t1\t1.000000\t0\n"
-              "2\t2\t1\t0\t0.000000\t0\n3\t2\t1\t0\t0.000000\t0\n4\t3\t3\t3\t1.000000\t1\n5\t2\t1\t1\t1.000000\t1\n");
-}
-
 // Random rows of the residues, with gaps anywhere; a row may end early or run past the first
 // row's length (its residues there stand in no column).
 std::string randomRow(const std::string& residues, std::mt19937& random)
@@ -67,7 +51,8 @@ std::string randomRow(const std::string& residues, std::mt19937& random)
 }
 
 // The naive model. A residue is named by its sequence and its number in the first alignment;
-// residueColumns gives the column of every compared residue standing in a column.
+// columns gives the column of every compared residue standing in a column, core the reference's
+// core residues (all of them when no mask is given).
 using residue = std::pair<int, int>;
 using residue_pair = std::pair<residue, residue>;
 
@@ -83,15 +68,72 @@ std::map<residue, std::size_t> residueColumns(const strings& rows, const std::ve
     return columns;
 }
 
-std::set<residue_pair> enumeratePairs(const std::map<residue, std::size_t>& columns)
+std::set<residue> coreResidues(const strings& rows, const core_mask* mask)
 {
+    std::set<residue> core;
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        for (std::size_t c = 0, t = 0; c < rows[i].size(); ++c)
+            if (rows[i][c] != '-' && (mask == nullptr || (c < (*mask)[i].size() && (*mask)[i][c])))
+                core.insert({static_cast<int>(i), static_cast<int>(t++)});
+            else if (rows[i][c] != '-')
+                ++t;
+    return core;
+}
+
+std::set<residue_pair> enumeratePairs(const std::map<residue, std::size_t>& columns, const std::set<residue>& core)
+{
+    std::map<std::size_t, std::vector<residue>> byColumn;
+    for (const auto& [r, c] : columns)
+        if (core.count(r)) byColumn[c].push_back(r);
     std::set<residue_pair> pairs;
-    for (const auto& [x, cx] : columns)
-        for (const auto& [y, cy] : columns)
-            if (x < y && cx == cy && x.first != y.first) pairs.insert({x, y});
+    for (const auto& [c, members] : byColumn)
+        for (const residue& x : members)
+            for (const residue& y : members)
+                if (x < y && x.first != y.first) pairs.insert({x, y});
     return pairs;
 }
 
+// What the model makes of a reference and another alignment: the pairs of each and the shared
+// ones, and per reference column its pairs, shared pairs, and whether it counts for TC and
+// stands whole in one column of the other.
+struct naive_scores {
+    std::map<residue, std::size_t> columns1, columns2;
+    std::set<residue_pair> pairs1, pairs2, shared;
+    std::vector<agreement_ratio> byColumn;
+    std::vector<bool> counted, identical;
+};
+
+naive_scores naiveScores(const strings& first, const std::vector<int>& comparedFirst, const strings& second,
+                         const std::vector<int>& comparedSecond, const core_mask* mask)
+{
+    naive_scores m;
+    const std::set<residue> core = coreResidues(first, mask);
+    m.columns1 = residueColumns(first, comparedFirst);
+    m.columns2 = residueColumns(second, comparedSecond);
+    m.pairs1 = enumeratePairs(m.columns1, core), m.pairs2 = enumeratePairs(m.columns2, core);
+    for (const residue_pair& p : m.pairs1)
+        if (m.pairs2.count(p)) m.shared.insert(p);
+    m.byColumn.resize(first[0].size());
+    for (const residue_pair& p : m.pairs1)
+        m.byColumn[m.columns1.at(p.first)].pairs += 1, m.byColumn[m.columns1.at(p.first)].shared += m.shared.count(p);
+    // A column counts for TC when its compared residues (two or more) are all core; it is
+    // identical when they make up exactly one column of the second alignment.
+    for (std::size_t c = 0; c < first[0].size(); ++c) {
+        std::set<residue> members, together;
+        for (const auto& [r, column] : m.columns1)
+            if (column == c) members.insert(r);
+        const bool allCore =
+            std::all_of(members.begin(), members.end(), [&](const residue& r) { return core.count(r) > 0; });
+        m.counted.push_back(members.size() >= 2 && allCore);
+        if (m.counted.back() && m.columns2.count(*members.begin()))
+            for (const auto& [r, column] : m.columns2)
+                if (column == m.columns2.at(*members.begin())) together.insert(r);
+        m.identical.push_back(m.counted.back() && members == together);
+    }
+    return m;
+}
+
+// Random pairs, half of them scored on a random core of the reference.
 TEST(Agreement, EqualsANaivePairEnumeration)
 {
     std::mt19937 random(12);
@@ -117,30 +159,29 @@ TEST(Agreement, EqualsANaivePairEnumeration)
             partner21[j] = kind == 1 ? -2 : i;
             if (kind > 2) comparedFirst[i] = i, comparedSecond[j] = i;
         }
-        const alignment_agreement a = f_computeAgreement(first, partner12, second, partner21);
-        const auto columns1 = residueColumns(first, comparedFirst);
-        const auto columns2 = residueColumns(second, comparedSecond);
-        const std::set<residue_pair> pairs1 = enumeratePairs(columns1), pairs2 = enumeratePairs(columns2);
-        std::set<residue_pair> shared;
-        for (const residue_pair& p : pairs1)
-            if (pairs2.count(p)) shared.insert(p);
+        core_mask mask(n);
+        for (int i = 0; i < n; ++i)
+            for (std::size_t c = 0; c < first[i].size(); ++c) mask[i].push_back(random() % 4 != 0);
+        const core_mask* core = trial % 2 == 0 ? &mask : nullptr;
+        const alignment_agreement a = f_computeAgreement(first, partner12, second, partner21, core);
+        const naive_scores m = naiveScores(first, comparedFirst, second, comparedSecond, core);
         SCOPED_TRACE("trial " + std::to_string(trial));
         ASSERT_EQ(std::make_tuple(a.unpairedReference, a.unpairedOther, a.mismatched),
                   std::make_tuple(unpaired, unpaired, mismatched));
         ASSERT_EQ(std::make_tuple(a.pairsReference, a.pairsOther, a.pairsShared),
-                  (std::tuple<std::int64_t, std::int64_t, std::int64_t>(pairs1.size(), pairs2.size(), shared.size())));
+                  (std::tuple<std::int64_t, std::int64_t, std::int64_t>(m.pairs1.size(), m.pairs2.size(),
+                                                                        m.shared.size())));
+        ASSERT_EQ(std::make_pair(a.compression().shared, a.compression().pairs),
+                  counts(second[0].size(), first[0].size()));
 
-        // Per residue, per sequence and per column: the pairs holding it and the shared ones.
+        // Per residue and per sequence: the pairs holding it and the shared ones.
         std::map<residue, agreement_ratio> byResidue;
-        std::vector<agreement_ratio> bySequence(n), byColumn(first[0].size());
-        for (const residue_pair& p : pairs1) {
-            const int held = static_cast<int>(shared.count(p));
+        std::vector<agreement_ratio> bySequence(n);
+        for (const residue_pair& p : m.pairs1)
             for (const residue& r : {p.first, p.second}) {
-                byResidue[r].pairs += 1, byResidue[r].shared += held;
-                bySequence[r.first].pairs += 1, bySequence[r.first].shared += held;
+                byResidue[r].pairs += 1, byResidue[r].shared += m.shared.count(p);
+                bySequence[r.first].pairs += 1, bySequence[r.first].shared += m.shared.count(p);
             }
-            byColumn[columns1.at(p.first)].pairs += 1, byColumn[columns1.at(p.first)].shared += held;
-        }
         for (int i = 0; i < n; ++i) {
             std::vector<agreement_ratio> perColumn;
             f_residueAgreements(a, i, first[i], perColumn);
@@ -154,24 +195,126 @@ TEST(Agreement, EqualsANaivePairEnumeration)
             ASSERT_EQ(std::make_pair(a.sequences[i].shared, a.sequences[i].pairs),
                       std::make_pair(bySequence[i].shared, bySequence[i].pairs));
         }
-        // A column is identical when its compared residues (two or more) make up exactly one
-        // column of the second alignment.
-        std::int64_t identical = 0, holding = 0;
         for (std::size_t c = 0; c < first[0].size(); ++c) {
-            std::set<residue> members, together;
-            for (const auto& [r, column] : columns1)
-                if (column == c) members.insert(r);
-            if (members.size() >= 2 && columns2.count(*members.begin()))
-                for (const auto& [r, column] : columns2)
-                    if (column == columns2.at(*members.begin())) together.insert(r);
-            const bool expected = members.size() >= 2 && members == together;
-            identical += expected;
-            holding += members.size() >= 2;
-            ASSERT_EQ(a.columnStats[c].identical, expected);
+            ASSERT_EQ(a.columnStats[c].identical, m.identical[c]);
             ASSERT_EQ(std::make_pair(a.columnStats[c].shared, a.columnStats[c].pairs()),
-                      std::make_pair(byColumn[c].shared, byColumn[c].pairs));
+                      std::make_pair(m.byColumn[c].shared, m.byColumn[c].pairs));
         }
-        ASSERT_EQ(std::make_pair(a.columnsIdentical, a.columns), std::make_pair(identical, holding));
+        ASSERT_EQ(std::make_pair(a.columnsIdentical, a.columns),
+                  counts(std::count(m.identical.begin(), m.identical.end(), true),
+                         std::count(m.counted.begin(), m.counted.end(), true)));
+    }
+}
+
+// A BAliBASE-style reference of the test data: BB30014 whose core (upper case) is every column
+// without a gap. The case the loader keeps, and the scores under
+// --core of one aligner's realignment, against the model (partners by name).
+TEST(Agreement, BaliBaseCoreReferenceFollowsTheModel)
+{
+    const std::string folder = std::string(TEST_DATA_DIR) + "/benchmark/";
+    loaded_alignment reference;
+    ASSERT_EQ(f_loadAlignment(f_openFile(folder + "BB30014.core.msf", "rb"), "r", reference, true), load_status::read);
+    const strings& rows = reference.rows;
+    core_mask mask(rows.size());
+    std::map<std::string, int> byName;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        byName[reference.names[i]] = static_cast<int>(i);
+        for (std::size_t c = 0; c < rows[i].size(); ++c)
+            mask[i].push_back(
+                std::none_of(rows.begin(), rows.end(), [c](const std::string& row) { return row[c] == '-'; }));
+        for (std::size_t c = 0; c < rows[i].size(); ++c)
+            ASSERT_EQ(reference.upperCase[i][c], mask[i][c] && rows[i][c] != '-') << reference.names[i] << " " << c;
+    }
+    loaded_alignment test;
+    ASSERT_EQ(f_loadAlignment(folder + "muscle.fa", test), load_status::read);
+    std::vector<int> partner21, all(rows.size());
+    for (const std::string& name : test.names) partner21.push_back(byName.at(name));
+    for (std::size_t j = 0; j < partner21.size(); ++j) all[partner21[j]] = static_cast<int>(j);
+    const alignment_agreement a = f_computeAgreement(rows, all, test.rows, partner21, &mask);
+    for (std::size_t i = 0; i < all.size(); ++i) all[i] = static_cast<int>(i);
+    const naive_scores m = naiveScores(rows, all, test.rows, partner21, &mask);
+    EXPECT_EQ((std::vector<std::int64_t>{a.pairsReference, a.pairsOther, a.pairsShared, a.columns, a.columnsIdentical}),
+              (std::vector<std::int64_t>{static_cast<std::int64_t>(m.pairs1.size()),
+                                         static_cast<std::int64_t>(m.pairs2.size()),
+                                         static_cast<std::int64_t>(m.shared.size()),
+                                         std::count(m.counted.begin(), m.counted.end(), true),
+                                         std::count(m.identical.begin(), m.identical.end(), true)}));
+}
+
+// The methods mode against the model: a random reference (its residues outside the core written
+// in lower case, scored with --core) and three random realignments of the same sequences; the
+// counts of methods.tsv and each band's colour in every reference column (its column agreement
+// on the ramp; a gap when the column holds no residue, light grey when it holds no pair).
+TEST(Agreement, MethodsTableAndBandsFollowTheModel)
+{
+    const std::uint32_t ramp[10] = {rgb(165, 0, 38),    rgb(215, 48, 39),   rgb(244, 109, 67), rgb(253, 174, 97),
+                                    rgb(254, 224, 144), rgb(224, 243, 248), rgb(171, 217, 233), rgb(116, 173, 209),
+                                    rgb(69, 117, 180),  rgb(49, 54, 149)};
+    std::mt19937 random(7);
+    for (int trial = 0; trial < 12; ++trial) {
+        SCOPED_TRACE("trial " + std::to_string(trial));
+        const int n = 2 + static_cast<int>(random() % 4);
+        strings residues(n), reference(n);
+        core_mask mask(n);
+        file_set files;
+        std::vector<int> all(n);
+        for (int i = 0; i < n; ++i) {
+            all[i] = i;
+            residues[i].assign(2 + random() % 6, 'A');
+            for (char& c : residues[i]) c = "ACDEFGHIKL"[random() % 10];
+            reference[i] = randomRow(residues[i], random);
+            std::string written = reference[i];
+            for (char& c : written) {
+                mask[i].push_back(c != '-' && random() % 4 != 0);
+                if (c != '-' && !mask[i].back()) c = static_cast<char>(c - 'A' + 'a');
+            }
+            files["ref.aln"] += "s" + std::to_string(i) + "  " + written + "\n";
+        }
+        std::vector<strings> tests(3, strings(n));
+        std::vector<std::string> args = {"-q", "--core", "--reference", "ref.aln"};
+        for (int t = 0; t < 3; ++t) {
+            args.push_back("t" + std::to_string(t) + ".aln");
+            for (int i = 0; i < n; ++i) {
+                tests[t][i] = randomRow(residues[i], random);
+                files[args.back()] += "s" + std::to_string(i) + "  " + tests[t][i] + "\n";
+            }
+        }
+        const program_run run("dorvex", args, files);
+        if (!f_hasCoreResidue(reference, mask)) {
+            EXPECT_EQ(run.result.exit_code, 1);
+            continue;
+        }
+        ASSERT_EQ(run.result.exit_code, 0) << run.result.err;
+        // The table's rows after its header, each method's fields.
+        std::vector<strings> table;
+        std::istringstream lines(run.dir.read("ref_methods.tsv"));
+        for (std::string line; std::getline(lines, line);) {
+            table.emplace_back(1);
+            for (char c : line)
+                if (c == '\t') table.back().emplace_back(); else table.back().back() += c;
+        }
+        ASSERT_EQ(table.size(), 4u);
+        const png_picture p(run.file("ref_methods.png"));
+        const double columnWidth = (640.0 - 52 - 22) / static_cast<double>(reference[0].size());
+        for (int t = 0; t < 3; ++t) {
+            const naive_scores m = naiveScores(reference, all, tests[t], all, &mask);
+            const strings& row = table[static_cast<std::size_t>(t) + 1];
+            EXPECT_EQ((strings{row[0], row[5], row[6], row[7], row[10], row[11]}),
+                      (strings{"t" + std::to_string(t), std::to_string(m.pairs1.size()), std::to_string(m.pairs2.size()),
+                               std::to_string(m.shared.size()),
+                               std::to_string(std::count(m.counted.begin(), m.counted.end(), true)),
+                               std::to_string(std::count(m.identical.begin(), m.identical.end(), true))}));
+            const int y = f_trunc(44 + (t + 0.5) * 88.0 / 3);
+            for (std::size_t c = 0; c < reference[0].size(); ++c) {
+                bool residues = false;
+                for (const auto& [r, column] : m.columns1) residues = residues || column == c;
+                const agreement_ratio& ratio = m.byColumn[c];
+                const std::uint32_t colour = !residues           ? rgb(140, 140, 140)
+                                             : ratio.pairs == 0 ? rgb(210, 210, 210)
+                                                                : ramp[std::min<std::int64_t>(9, 10 * ratio.shared / ratio.pairs)];
+                EXPECT_EQ(p.rgb(f_trunc(52 + (c + 0.5) * columnWidth), y), colour) << "t" << t << ", column " << c + 1;
+            }
+        }
     }
 }
 
@@ -185,6 +328,9 @@ TEST(Agreement, SummaryListsTheLowestFirst)
                                                      "  - SP:                   0.7143\n"
                                                      "  - modeler:              0.6250\n"
                                                      "  - TC:                   0.4000\n"
+                                                     "  - SPFN:                 0.2857\n"
+                                                     "  - SPFP:                 0.3750\n"
+                                                     "  - compression:          1.0000\n"
                                                      "  - lowest agreement:     0.5000  c\n"
                                                      "                          0.8000  a\n"
                                                      "                          0.8000  b\n");

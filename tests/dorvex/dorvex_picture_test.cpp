@@ -19,6 +19,25 @@ const std::vector<std::string> kArgs = {"-q", "-t", "0", "a1.aln", "a2.aln"};
 // The trace line of a side-by-side picture.
 std::string side(int type) { return "*** VemuraIma W/H: 640, 204, type: " + std::to_string(type) + "\n…"; }
 
+// Three methods against one reference of 4 columns (pairs: 3, 1, 1 and 3 = 8; 4 columns for TC).
+// same: the reference itself. shift: E of s1 apart from s2's and s3's in a fifth column: 6 pairs,
+// all in the reference; columns 1 to 3 stand whole, column 4 keeps 1 of 3 pairs. merged: s3's D
+// joins column 2 and s2's and s3's E column 3: 9 pairs (3 + 3 + 3) of which 5 are the
+// reference's (A 3, s1-s2 C, s2-s3 E); only column 1 stands whole; column 3 keeps none of its
+// pair, column 4 1 of 3. With s3's A outside the core (lower case): 6 core pairs (A only s1-s2),
+// 3 counted columns (2 to 4); merged holds 7 pairs of core residues (1 + 3 + 3), 3 of them the
+// reference's; none of the 3 columns stands whole.
+const file_set kMethods = {{"ref.aln", "s1  ACDE\ns2  AC-E\ns3  A-DE\n"},
+                           {"core.aln", "s1  ACDE\ns2  AC-E\ns3  a-DE\n"},
+                           {"same.aln", "s1  ACDE\ns2  AC-E\ns3  A-DE\n"},
+                           {"shift.aln", "s1  ACDE-\ns2  AC--E\ns3  A-D-E\n"},
+                           {"merged.aln", "s1  ACDE\ns2  ACE-\ns3  ADE-\n"},
+                           {"pdf.aln", "%PDF-1.4\n"}};
+const std::string kMethodsHeader =
+    "method\tsequences_compared\tsequences_unpaired\tsequences_unpaired_second\tsequences_mismatched\t"
+    "pairs_first\tpairs_second\tpairs_shared\tsp\tmodeler\tcolumns_first\tcolumns_identical\ttc\tspfn\tspfp\t"
+    "compression\n";
+
 std::vector<program_case> cases()
 {
     const file_set rows10and12 = {{"a1.aln", alignment_rows(10, 30)}, {"a2.aln", alignment_rows(12, 30)}};
@@ -68,6 +87,34 @@ std::vector<program_case> cases()
         {"AgreementPictureShowsHowFarPairsAgree",
          {{"a1.aln", "s1 AC-\ns2 AC-\ns3 -AC\n"}, {"a2.aln", "s1 AC-\ns2 AC-\ns3 AC-\n"}},
          {"-q", "-t", "30", "a1.aln", "a2.aln"}, 0, "…", "", {"a1_vs_a2_ag.png", "a1_vs_a2_bg.png"}},
+        // ---- many methods against one reference ----
+        {"MethodsAgainstOneReference", kMethods, {"--reference", "ref.aln", "same.aln", "shift.aln", "merged.aln"}, 0,
+         "method  SP      modeler  TC      SPFN    SPFP    compression\n"
+         "same    1.0000  1.0000   1.0000  0.0000  0.0000  1.0000\n"
+         "shift   0.7500  1.0000   0.7500  0.2500  0.0000  1.2500\n"
+         "merged  0.6250  0.5556   0.2500  0.3750  0.4444  1.0000\n",
+         "dorvex: wrote ref_methods.tsv\ndorvex: wrote ref_methods.png (640 x 200)\n",
+         {"ref_methods.png", "ref_methods.tsv"},
+         {{"ref_methods.tsv", kMethodsHeader + "same\t3\t0\t0\t0\t8\t8\t8\t1.000000\t1.000000\t4\t4\t1.000000\t0.000000\t"
+                                             "0.000000\t1.000000\n"
+                                             "shift\t3\t0\t0\t0\t8\t6\t6\t0.750000\t1.000000\t4\t3\t0.750000\t0.250000\t"
+                                             "0.000000\t1.250000\n"
+                                             "merged\t3\t0\t0\t0\t8\t9\t5\t0.625000\t0.555556\t4\t1\t0.250000\t0.375000\t"
+                                             "0.444444\t1.000000\n"}}},
+        // A test that cannot be opened or read is said and skipped; the worst exit code is kept.
+        {"MethodsCoreTablesAndSkippedTests", kMethods,
+         {"-q", "--core", "--tables", "-t", "0,31", "--reference", "core.aln", "none.aln", "merged.aln", "pdf.aln"}, 4,
+         "method  SP      modeler  TC      SPFN    SPFP    compression\n"
+         "merged  0.5000  0.4286   0.0000  0.5000  0.5714  1.0000\n",
+         "dorvex: warning: picture type 0 draws nothing with --reference; it draws type 31\n"
+         "dorvex: cannot open none.aln: No such file or directory\n"
+         "*** Alignment file pdf.aln is not an alignment (a PDF document).\n",
+         {"core_merged_agreement_columns.tsv", "core_merged_scores.tsv", "core_merged_sequences.tsv",
+          "core_methods.png", "core_methods.tsv"},
+         {{"core_merged_scores.tsv", "metric\tvalue\nscope\tcore\n…\npairs_first\t6\npairs_second\t7\npairs_shared\t3\n"
+                                     "…columns_first\t3\ncolumns_identical\t0\n…"}}},
+        {"CoreNeedsAnUpperCaseResidue", {{"low.aln", "s1  acde\n"}}, {"--core", "low.aln", "low.aln"}, 1, "",
+         "dorvex: --core: the reference low.aln has no upper-case (core) residue\n"},
     };
 }
 

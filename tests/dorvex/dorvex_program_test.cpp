@@ -143,19 +143,28 @@ std::vector<program_case> cases()
          "*** Agreement, first alignment as reference\n  - sequences compared:   2\n"
          "  - unpaired:             1 in the first, 1 in the second\n  - mismatched:           1\n"
          "  - SP:                   0.6667\n  - modeler:              1.0000\n  - TC:                   0.6667\n"
+         "  - SPFN:                 0.3333\n  - SPFP:                 0.0000\n  - compression:          1.0000\n"
          "  - lowest agreement:     0.6667  alpha\n                          0.6667  beta\n",
          "dorvex: warning: same-named sequences hold different residues in a1.aln and a2.aln: gamma; see "
          "a1_vs_a2_mismatch.txt\n" + kUnpaired,
          {"a1_vs_a2_a.png", "a1_vs_a2_ag.png", "a1_vs_a2_agreement_columns.tsv", "a1_vs_a2_b.png", "a1_vs_a2_bg.png",
           "a1_vs_a2_mismatch.txt", "a1_vs_a2_scores.tsv", "a1_vs_a2_sequences.tsv"},
          {{"a1_vs_a2_scores.tsv",
-           "metric\tvalue\nsequences_compared\t2\nsequences_unpaired\t1\nsequences_unpaired_second\t1\n"
+           "metric\tvalue\nscope\tall\nsequences_compared\t2\nsequences_unpaired\t1\nsequences_unpaired_second\t1\n"
            "sequences_mismatched\t1\npairs_first\t3\npairs_second\t2\npairs_shared\t2\nsp\t0.666667\n"
-           "modeler\t1.000000\ncolumns_first\t3\ncolumns_identical\t2\ntc\t0.666667\n"},
+           "modeler\t1.000000\ncolumns_first\t3\ncolumns_identical\t2\ntc\t0.666667\nspfn\t0.333333\n"
+           "spfp\t0.000000\ncompression\t1.000000\n"},
           {"a1_vs_a2_sequences.tsv",
            "name\tpartner\tresidues\tpairs\tshared\tagreement\nalpha\talpha\t4\t3\t2\t0.666667\n"
            "beta\tbravo\t4\t3\t2\t0.666667\ngamma\tgamma\t3\tNA\tNA\tNA\ndelta\t\t3\tNA\tNA\tNA\n"},
-          {"a1_vs_a2_agreement_columns.tsv", "…\n2\t2\t1\t1\t1.000000\t1\n…"}}},
+          {"a1_vs_a2_agreement_columns.tsv", "column\tresidues\tpairs\tshared\tagreement\tidentical\n"
+                                             "1\t2\t1\t0\t0.000000\t0\n2\t2\t1\t1\t1.000000\t1\n3\t1\t0\t0\tNA\t0\n"
+                                             "4\t0\t0\t0\tNA\t0\n5\t2\t1\t1\t1.000000\t1\n6\t1\t0\t0\tNA\t0\n"}}},
+        // A table that cannot be written (a folder holds its name) is said; the others are written.
+        {"ATableThatCannotBeWrittenIsSaid", in("", kFirst, kSecond, {{"a1_vs_a2_scores.tsv/", ""}}),
+         {"-q", "--no-summary", "--tables", "-t", "5", "a1.aln", "a2.aln"}, 5, "",
+         "…\n Can't write table file a1_vs_a2_scores.tsv\n",
+         {"a1_vs_a2_agreement_columns.tsv", "a1_vs_a2_mismatch.txt", "a1_vs_a2_sequences.tsv"}},
         {"ANucleotideAlignmentIsWeighedWithTheNucleotideMatrix",
          {{"dv.opt", ""}, {"a1.aln", "n1  ACGT\n"}, {"a2.aln", "n1  ACGT\n"}, {"dnarna.matrix", kZeroMatrix}}, kArgs, 0,
          kSeparator + loaded(4) + "\n*** 1st Offsets:\n  0:'0':0  4:'e':0\n\n*** 2nd Offsets:\n  0:'0':0  4:'e':0\n" +
