@@ -163,6 +163,17 @@ int setUpRun(int argc, char** argv)
     return exitCode;
 }
 
+// Standard input read from a file while one of these lives: an argument "-" reads it.
+struct input_from {
+    int saved = dup(0);
+    explicit input_from(const std::string& path)
+    {
+        const int file = open(path.c_str(), O_RDONLY);
+        dup2(file, 0), close(file);
+    }
+    ~input_from() { dup2(saved, 0), close(saved); }
+};
+
 int fuzz_flags(const std::uint8_t* data, std::size_t size)
 {
     const std::vector<std::string> parts = splitParts(data, size);
@@ -170,7 +181,7 @@ int fuzz_flags(const std::uint8_t* data, std::size_t size)
     std::istringstream lines(parts[0]);
     for (std::string line; std::getline(lines, line);) args.push_back(line);
     for (int (*setUp)(int, char**) : {setUpRun<program_kind::vemura>, setUpRun<program_kind::dorvex>}) {
-        if (parts.size() > 1) writeFile("fuzz.opt", parts[1]);
+        input_from options(writeFile("fuzz.opt", parts.size() > 1 ? parts[1] : std::string()));
         runInWorkDirectory(setUp, args);
     }
     return 0;

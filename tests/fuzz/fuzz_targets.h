@@ -10,8 +10,8 @@ int fuzz_matrix(const std::uint8_t* data, std::size_t size);
 int fuzz_groups(const std::uint8_t* data, std::size_t size);
 
 // Whole command lines, flags and values: the input's lines are the arguments after the program
-// name, and a part after a line "@@@" is the file fuzz.opt (an argument may name it). Each program
-// sets up its run from them, in a private working directory.
+// name, and a part after a line "@@@" is the file fuzz.opt and standard input (an argument may
+// name either). Each program sets up its run from them, in a private working directory.
 int fuzz_flags(const std::uint8_t* data, std::size_t size);
 
 // Whole runs in a private working directory, of the files of the input separated by lines "@@@":
