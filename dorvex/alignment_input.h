@@ -22,3 +22,9 @@ bool f_isEmptyInput(const alignment_input& input);
 // Reads an opened alignment file (path names it in messages) into input, noting the case of its
 // letters when asked. Returns false when it is not an alignment (the loader has said why).
 [[nodiscard]] bool f_loadInput(FilePtr file, const char* path, alignment_input& input, bool noteUpperCase = false);
+
+// Reads both opened alignment files of a pair, side by side, as if the first were read, and
+// refused, before the second: what reading the second says comes after what the first says, and
+// nothing of it when the first is refused. Returns false when either is not an alignment.
+[[nodiscard]] bool f_loadPair(FilePtr firstFile, const char* firstPath, alignment_input& first, bool noteUpperCase,
+                              FilePtr secondFile, const char* secondPath, alignment_input& second);

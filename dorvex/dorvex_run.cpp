@@ -82,9 +82,8 @@ int dorvex_run(int argc, char** argv)
     compared_pair pair;
     alignment_input& first = pair.first;
     alignment_input& second = pair.second;
-    // The first file is read, and refused, before the second.
-    if (!f_loadInput(std::move(file1), firstShown.c_str(), first, opts.core) ||
-        !f_loadInput(std::move(file2), secondShown.c_str(), second))
+    if (!f_loadPair(std::move(file1), firstShown.c_str(), first, opts.core, std::move(file2), secondShown.c_str(),
+                    second))
         return 4;
     // The first of the two that holds no row, or whose first row holds no column.
     const char* emptyName = f_isEmptyInput(first)    ? firstShown.c_str()
