@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <map>
+#include <set>
 
 #include "common/options/everyday_defaults.h"
 
@@ -37,24 +38,21 @@ std::string tail(const std::vector<std::string>& parts, std::size_t depth)
     return joined;
 }
 
-// The depth of the shortest tail of paths[i] that no other path has at the same depth; its
+// The depth of the shortest tail of each path that no other path has at the same depth; its
 // whole length when there is none (a path that ends another one, "a/x" in "b/a/x").
-std::size_t distinctDepth(const std::vector<std::vector<std::string>>& paths, std::size_t i)
+std::vector<std::size_t> distinctDepths(const std::vector<std::vector<std::string>>& paths)
 {
-    std::size_t depth = 1;
-    for (; depth < paths[i].size(); ++depth) {
-        bool shared = false;
-        for (std::size_t j = 0; j < paths.size() && !shared; ++j)
-            shared = j != i && tail(paths[j], depth) == tail(paths[i], depth);
-        if (!shared) break;
+    std::vector<std::size_t> depths(paths.size(), 0);
+    for (std::size_t depth = 1, open = paths.size(); open > 0; ++depth) {
+        std::map<std::string, int> sharing;
+        for (const std::vector<std::string>& path : paths) ++sharing[tail(path, depth)];
+        for (std::size_t i = 0; i < paths.size(); ++i)
+            if (depths[i] == 0 && (sharing[tail(paths[i], depth)] == 1 || depth >= paths[i].size())) {
+                depths[i] = depth;
+                --open;
+            }
     }
-    return depth;
-}
-
-// True when names[i] is in names once.
-bool unique(const std::vector<std::string>& names, std::size_t i)
-{
-    return std::count(names.begin(), names.end(), names[i]) == 1;
+    return depths;
 }
 
 }  // namespace
@@ -73,26 +71,25 @@ std::vector<std::string> f_methodNames(const std::vector<std::string>& tests)
         }
         std::vector<std::vector<std::string>> paths;
         for (std::size_t i : members) paths.push_back(pathParts(tests[i], false));
+        const std::vector<std::size_t> depths = distinctDepths(paths);
         std::vector<std::string> byFolders, byFileNames;
+        std::map<std::string, std::set<std::string>> fileNamesOf;  // by the name the folders give
         for (std::size_t m = 0; m < members.size(); ++m) {
-            const std::size_t depth = distinctDepth(paths, m);
-            byFolders.push_back(tail(paths[m], depth));
-            byFileNames.push_back(tail(pathParts(tests[members[m]], true), depth));
+            byFolders.push_back(tail(paths[m], depths[m]));
+            byFileNames.push_back(tail(pathParts(tests[members[m]], true), depths[m]));
+            fileNamesOf[byFolders[m]].insert(byFileNames[m]);
         }
         // Tests in one folder whose names differ only in their extensions show them.
-        for (std::size_t m = 0; m < members.size(); ++m) {
-            bool extensionTells = false;
-            for (std::size_t n = 0; n < members.size(); ++n)
-                extensionTells |= byFolders[n] == byFolders[m] && byFileNames[n] != byFileNames[m];
-            names[members[m]] = extensionTells ? byFileNames[m] : byFolders[m];
-        }
+        for (std::size_t m = 0; m < members.size(); ++m)
+            names[members[m]] = fileNamesOf[byFolders[m]].size() > 1 ? byFileNames[m] : byFolders[m];
     }
     // A file given twice, or a name whose file-name form is another's: numbered in order.
-    std::vector<std::string> fileNames;
-    for (const std::string& name : names) fileNames.push_back(f_methodFileName(name));
-    std::map<std::string, int> counted;
-    for (std::size_t i = 0; i < names.size(); ++i)
-        if (!unique(fileNames, i)) names[i] += "#" + std::to_string(++counted[fileNames[i]]);
+    std::map<std::string, int> sharing, counted;
+    for (const std::string& name : names) ++sharing[f_methodFileName(name)];
+    for (std::string& name : names) {
+        const std::string fileName = f_methodFileName(name);
+        if (sharing[fileName] > 1) name += "#" + std::to_string(++counted[fileName]);
+    }
     return names;
 }
 
