@@ -10,6 +10,7 @@ add_library(dorvex_lib STATIC
   dorvex/agreement_ramp.cpp
   dorvex/methods_image.cpp
   dorvex/methods_run.cpp
+  dorvex/method_names.cpp
   dorvex/dense_rows.cpp
   dorvex/agreement.cpp
   dorvex/agreement_tables.cpp

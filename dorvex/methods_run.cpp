@@ -18,6 +18,7 @@
 #include "dorvex/agreement_tables.h"
 #include "dorvex/alignment_input.h"
 #include "dorvex/dorvex_pictures.h"
+#include "dorvex/method_names.h"
 #include "dorvex/methods_image.h"
 #include "dorvex/pairing.h"
 
@@ -34,10 +35,10 @@ int loadChecked(FilePtr file, const std::string& shown, alignment_input& input, 
     return 4;
 }
 
-// Reads one test, pairs it with the reference and scores it. Returns its exit code; scores is
-// filled when the test could be read (0 or 5).
+// Reads one test, pairs it with the reference and scores it as the method named. Returns its exit
+// code; scores is filled when the test could be read (0 or 5).
 int scoreTest(const prog_options& opts, const alignment_input& reference, const std::string& referenceShown,
-              const std::string& testName, method_scores& scores)
+              const std::string& testName, const std::string& method, method_scores& scores)
 {
     FilePtr file = f_openInput(testName);
     if (!file) {
@@ -49,8 +50,8 @@ int scoreTest(const prog_options& opts, const alignment_input& reference, const 
     const int loaded = loadChecked(std::move(file), shown, test, false);
     if (loaded != 0) return loaded;
 
-    scores.method = f_fileStem(testName);
-    const std::string pairPrefix = opts.image_prefix + scores.method + "_";
+    scores.method = method;
+    const std::string pairPrefix = opts.image_prefix + f_methodFileName(method) + "_";
     const pairing pairs =
         f_pairSequences(reference, test, opts.tables ? pairPrefix + "mismatch.txt" : std::string(), opts.mismatch_mode);
     f_warnMismatched(pairs, reference, referenceShown, shown, pairPrefix + "mismatch.txt");
@@ -92,10 +93,11 @@ int f_runMethods(prog_options& opts, const std::vector<std::string>& tests)
     if (maxWeight < 0) return 3;
 
     int exitCode = 0;
+    const std::vector<std::string> names = f_methodNames(tests);
     std::vector<method_scores> methods;
-    for (const std::string& test : tests) {
+    for (std::size_t i = 0; i < tests.size(); ++i) {
         method_scores scores;
-        const int code = scoreTest(opts, reference, referenceShown, test, scores);
+        const int code = scoreTest(opts, reference, referenceShown, tests[i], names[i], scores);
         exitCode = std::max(exitCode, code);
         if (code == 0 || code == 5) methods.push_back(std::move(scores));
     }

@@ -196,7 +196,9 @@ std::string f_helpText(program_kind program)
 {
     const bool vemura = program == program_kind::vemura;
     const std::string name = f_programNameOf(program);
-    std::string out = "Usage: " + name + " [FLAGS] " + alignmentOperands(program) + "\n\n";
+    std::string out = "Usage: " + name + " [FLAGS] " + alignmentOperands(program) + "\n";
+    if (!vemura) out += "       " + name + " [FLAGS] --reference REFERENCE TEST...\n";
+    out += "\n";
     appendWrapped(out,
                   std::string(vemura ? "Draws one multiple sequence alignment as PNG, SVG or PDF pictures."
                                      : "Compares two alignments of the same sequences made by two methods, "

@@ -53,6 +53,9 @@ std::vector<program_case> cases()
     const std::string gaps(392, '-');
     const std::string others = "s2 C" + gaps + "\ns3 D" + gaps + "\ns4 E" + gaps + "\n";
     const file_set shift392 = {{"a1.aln", "s1 " + gaps + "A\n" + others}, {"a2.aln", "s1 A" + gaps + "\n" + others}};
+    // mafft/shift.aln is merged.aln, so that its scores show which file its table holds.
+    file_set repeatedNames = kMethods;
+    repeatedNames.insert({{"mafft/", ""}, {"mafft/shift.aln", kMethods.at("merged.aln")}, {"same.fa", kMethods.at("same.aln")}});
     return {
         // ---- files, their order, sizes ----
         {"TypeListsDecideTheFilesNotTheirOrder", kPair, {"--trace", "-t", "22,21", "-H", "204", "a1.aln", "a2.aln"}, 0,
@@ -113,6 +116,26 @@ std::vector<program_case> cases()
           "core_methods.png", "core_methods.tsv"},
          {{"core_merged_scores.tsv", "metric\tvalue\nscope\tcore\n…\npairs_first\t6\npairs_second\t7\npairs_shared\t3\n"
                                      "…columns_first\t3\ncolumns_identical\t0\n…"}}},
+        // Repeated method names are told apart by folder, then by extension ("./" is no folder);
+        // a file given twice is numbered; "merged" does not repeat and stays.
+        {"RepeatedMethodNamesAreToldApart", repeatedNames,
+         {"-q", "--reference", "ref.aln", "same.aln", "./same.fa", "merged.aln", "mafft/shift.aln", "shift.aln"}, 0,
+         "method       SP      modeler  TC      SPFN    SPFP    compression\n"
+         "same.aln     1.0000  1.0000   1.0000  0.0000  0.0000  1.0000\n"
+         "same.fa      1.0000  1.0000   1.0000  0.0000  0.0000  1.0000\n"
+         "merged       0.6250  0.5556   0.2500  0.3750  0.4444  1.0000\n"
+         "mafft/shift  0.6250  0.5556   0.2500  0.3750  0.4444  1.0000\n"
+         "shift        0.7500  1.0000   0.7500  0.2500  0.0000  1.2500\n",
+         "", {"ref_methods.png", "ref_methods.tsv"}},
+        {"TablesOfRepeatedMethodNamesAreNamedApart", repeatedNames,
+         {"-q", "--tables", "--reference", "ref.aln", "mafft/shift.aln", "shift.aln", "shift.aln"}, 0,
+         "…mafft/shift  0.6250…\nshift#1      0.7500…\nshift#2      0.7500…", "",
+         {"ref_mafft_shift_agreement_columns.tsv", "ref_mafft_shift_scores.tsv", "ref_mafft_shift_sequences.tsv",
+          "ref_methods.png", "ref_methods.tsv", "ref_shift#1_agreement_columns.tsv", "ref_shift#1_scores.tsv",
+          "ref_shift#1_sequences.tsv", "ref_shift#2_agreement_columns.tsv", "ref_shift#2_scores.tsv",
+          "ref_shift#2_sequences.tsv"},
+         {{"ref_mafft_shift_scores.tsv", "…pairs_second\t9\npairs_shared\t5\n…"},
+          {"ref_shift#2_scores.tsv", "…pairs_second\t6\npairs_shared\t6\n…"}}},
         {"CoreNeedsAnUpperCaseResidue", {{"low.aln", "s1  acde\n"}}, {"--core", "low.aln", "low.aln"}, 1, "",
          "dorvex: --core: the reference low.aln has no upper-case (core) residue\n"},
     };
