@@ -114,6 +114,19 @@ enum class residue_scores { kept, left_out };
                                                      const core_mask* core = nullptr,
                                                      residue_scores residues = residue_scores::kept);
 
+// The agreement the other way round: otherRows as the reference, compared with referenceRows,
+// worked out from agreement (of referenceRows with otherRows, counted with every residue and its
+// scores kept) instead of counted again. Two residues share a pair when both alignments put them in
+// one column, whichever is the reference: each residue scores what its partner residue scores
+// (the k-th residue of a row is the k-th of its partner's), and the rest follows from the columns
+// of otherRows. Figure for figure what f_computeAgreement(otherRows, partnerOther, referenceRows,
+// partnerReference) counts.
+[[nodiscard]] alignment_agreement f_swappedAgreement(const alignment_agreement& agreement,
+                                                     const std::vector<std::string>& referenceRows,
+                                                     const std::vector<int>& partnerReference,
+                                                     const std::vector<std::string>& otherRows,
+                                                     const std::vector<int>& partnerOther);
+
 // True when the mask holds a core residue: a "-" is never one.
 bool f_hasCoreResidue(const std::vector<std::string>& rows, const core_mask& core);
 
