@@ -4,68 +4,97 @@
 
 #include <algorithm>
 #include <cmath>
-#include <memory>
+#include <climits>
+#include <cstdlib>
 
-#include "dorvex/comparison_strip.h"
+#include "common/surface/palette.h"
 
 // ---- 1. shift strips ----
 
-namespace {
-
-// A strip drawn from y 0 to 2: its gap bars, shifted stretches and whole-row paint all cover row 1.
-constexpr int kScanRow = 1;
-
-}  // namespace
-
 strip_vote::strip_vote(canvas& picture, const picture_context& pic, int x1, int x2, int hi, int lo)
-    : picture_(picture), scan_(picture.width(), kScanRow + 2), pic_(pic), x1_(x1), x2_(x2), hi_(hi), lo_(lo),
-      votes_(static_cast<std::size_t>(std::max(x2 - x1 + 1, 0))), winners_(votes_.size(), -1)
+    : picture_(picture), colours_(picture.width(), 1), x1_(x1), x2_(x2), hi_(hi), lo_(lo),
+      width_(static_cast<std::size_t>(std::max(x2 - x1 + 1, 0))), shown_(width_), shownKey_(width_),
+      counts_(kKinds * width_, 0), firstShown_(kKinds * width_), entries_(kKinds, -1), winners_(width_, -1)
 {
-    auto recorder = std::make_unique<row_recorder>(picture.width(), kScanRow);
-    recorder_ = recorder.get();
-    scan_.addRenderer(std::move(recorder));
     auto same = [&](int colour) {
         const rgb_colour rgb = picture.colourOf(colour);
-        return scan_.resolve(rgb.red, rgb.green, rgb.blue);
+        return colours_.resolve(rgb.red, rgb.green, rgb.blue);
     };
-    pic_.gapColour = same(pic.gapColour);
-    pic_.unpairedColour = same(pic.unpairedColour);
+    gapColour_ = same(pic.gapColour);
+    unpairedColour_ = same(pic.unpairedColour);
+}
+
+int strip_vote::colourOf(const off_de& entry)
+{
+    if (entry.type == 'g') return gapColour_;
+    if (entry.type != 'd') return unpairedColour_;
+    const bool right = entry.delta > 0;
+    std::vector<int>& ramp = right ? blues_ : greens_;
+    const std::size_t shift = static_cast<std::size_t>(std::llabs(static_cast<long long>(entry.delta)));
+    if (shift >= ramp.size()) ramp.resize(shift + 1, -1);
+    if (ramp[shift] < 0)
+        ramp[shift] = right ? f_clrBlue(colours_, entry.delta, lo_, hi_) : f_clrGreen(colours_, -entry.delta, lo_, hi_);
+    return ramp[shift];
+}
+
+// Fills shown_ with what the strip shows at each pixel: of the stretches that cover a pixel, the
+// one f_oneSeqComp draws last.
+void strip_vote::showStrip(const offset_map& offsets)
+{
+    std::fill(shown_.begin(), shown_.end(), kNothing);
+    std::fill(shownKey_.begin(), shownKey_.end(), LLONG_MIN);
+    (void)f_stripStretches(offsets, x1_, x2_, stretches_);
+    for (const strip_stretch& stretch : stretches_) {
+        const int colour = colourOf(*stretch.entry);
+        if (colour < 0) continue;
+        const int from = std::max(stretch.xa, x1_) - x1_, to = std::min(stretch.xb, x2_) - x1_;
+        for (int i = from; i <= to; ++i)
+            if (stretch.key >= shownKey_[static_cast<std::size_t>(i)]) {
+                shownKey_[static_cast<std::size_t>(i)] = stretch.key;
+                shown_[static_cast<std::size_t>(i)] = colour;
+            }
+    }
 }
 
 const std::vector<int>& strip_vote::mostShown(const offset_maps& offsets, long long first, long long end)
 {
-    for (auto& pixel : votes_) pixel.clear();
     for (long long s = first; s < end; ++s) {
-        recorder_->clear();
-        (void)f_oneSeqComp(scan_, pic_, offsets[static_cast<std::size_t>(s)], x1_, 0, x2_, kScanRow + 1, hi_, lo_);
-        const std::vector<std::uint32_t>& shown = recorder_->pixels();
-        for (std::size_t i = 0; i < votes_.size(); ++i) {
-            const std::uint32_t colour = shown[static_cast<std::size_t>(x1_) + i];
-            auto& pixel = votes_[i];
-            auto found = std::find_if(pixel.begin(), pixel.end(), [&](const auto& v) { return v.first == colour; });
-            if (found == pixel.end())
-                pixel.emplace_back(colour, 1);
-            else
-                ++found->second;
+        showStrip(offsets[static_cast<std::size_t>(s)]);
+        for (std::size_t i = 0; i < width_; ++i) {
+            const std::size_t cell = static_cast<std::size_t>(shown_[i]) * width_ + i;
+            if (counts_[cell]++ != 0) continue;
+            firstShown_[cell] = s;
+            if (std::find(kindsShown_.begin(), kindsShown_.end(), shown_[i]) == kindsShown_.end())
+                kindsShown_.push_back(shown_[i]);
         }
     }
-    for (std::size_t i = 0; i < votes_.size(); ++i) {
-        const auto& pixel = votes_[i];
-        auto best = pixel.begin();  // the first of the most counted: the upper sequence's on a tie
-        for (auto v = pixel.begin(); v != pixel.end(); ++v)
-            if (v->second > best->second) best = v;
-        const std::uint32_t colour = best == pixel.end() ? row_recorder::kNothing : best->first;
-        if (colour == row_recorder::kNothing) {
+    // Per pixel the kind most shown, of equal counts the one shown first; the counts back to 0.
+    for (std::size_t i = 0; i < width_; ++i) {
+        int best = kNothing;
+        std::uint32_t bestCount = 0;
+        long long bestFirst = 0;
+        for (int kind : kindsShown_) {
+            std::uint32_t& count = counts_[static_cast<std::size_t>(kind) * width_ + i];
+            const long long shownFirst = firstShown_[static_cast<std::size_t>(kind) * width_ + i];
+            if (count > bestCount || (count == bestCount && count > 0 && shownFirst < bestFirst)) {
+                best = kind;
+                bestCount = count;
+                bestFirst = shownFirst;
+            }
+            count = 0;
+        }
+        if (best == kNothing) {
             winners_[i] = -1;
             continue;
         }
-        auto entry = entries_.find(colour);
-        if (entry == entries_.end())
-            entry = entries_.emplace(colour, picture_.resolve(static_cast<int>(colour >> 16),
-                                                              static_cast<int>(colour >> 8 & 255),
-                                                              static_cast<int>(colour & 255))).first;
-        winners_[i] = entry->second;
+        int& entry = entries_[static_cast<std::size_t>(best)];
+        if (entry < 0) {
+            const rgb_colour rgb = colours_.colourOf(best);
+            entry = picture_.resolve(rgb.red, rgb.green, rgb.blue);
+        }
+        winners_[i] = entry;
     }
+    kindsShown_.clear();
     return winners_;
 }
 

@@ -5,18 +5,17 @@
 #pragma once
 #include <cstdint>
 #include <string>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
 #include "common/pictures/picture.h"
 #include "common/surface/canvas.h"
-#include "common/surface/row_recorder.h"
 #include "dorvex/agreement.h"
+#include "dorvex/comparison_strip.h"
 #include "dorvex/correspondence.h"
 
-// Counts, pixel by pixel, what the strips of a band's sequences show, each strip drawn as
-// f_oneSeqComp draws it, and gives what most of them show in the picture's colours.
+// Counts, pixel by pixel, what the strips of a band's sequences show, each strip as f_oneSeqComp
+// draws it, and gives what most of them show in the picture's colours.
 class strip_vote {
 public:
     // Strips from x1 to x2 of `picture`, gaps and whole rows in pic's colours, the ramps over the
@@ -29,13 +28,26 @@ public:
     const std::vector<int>& mostShown(const offset_maps& offsets, long long first, long long end);
 
 private:
+    // What a strip shows at a pixel: an entry of the strips' own palette (colours_), or nothing.
+    static constexpr int kNothing = canvas::kPaletteSize;
+    static constexpr int kKinds = canvas::kPaletteSize + 1;
+
+    int colourOf(const off_de& entry);  // the strips' palette entry of a stretch
+    void showStrip(const offset_map& offsets);
+
     canvas& picture_;
-    canvas scan_;  // the strips are drawn here, one at a time
-    row_recorder* recorder_;
-    picture_context pic_;
+    canvas colours_;  // the strips' own palette, taken as f_oneSeqComp takes it
+    int gapColour_, unpairedColour_;
     int x1_, x2_, hi_, lo_;
-    std::vector<std::vector<std::pair<std::uint32_t, long long>>> votes_;  // per pixel: colour, count
-    std::unordered_map<std::uint32_t, int> entries_;                       // colours shown, by palette entry
+    std::size_t width_;
+    std::vector<int> blues_, greens_;          // palette entries by shift, -1 not taken yet
+    std::vector<strip_stretch> stretches_;     // of the strip being shown
+    std::vector<int> shown_;                   // per pixel: what the strip shows
+    std::vector<long long> shownKey_;          // ... and the key of the stretch that shows it
+    std::vector<std::uint32_t> counts_;        // per kind, per pixel: the band's strips showing it
+    std::vector<long long> firstShown_;        // ... and the first of them
+    std::vector<int> kindsShown_;              // the kinds the band shows anywhere
+    std::vector<int> entries_;                 // each kind's entry in the picture, -1 not taken yet
     std::vector<int> winners_;
 };
 
