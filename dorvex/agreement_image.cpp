@@ -39,8 +39,10 @@ void drawDenseBands(canvas& image, const comparison_page& p, const comparison_co
         for (std::size_t col = 0; col < cells.size() && col < colours.size(); ++col) {
             const binned_agreement& cell = cells[col];
             if (cell.kind == binned_agreement::shows::uncompared) colours[col] = c.pink;
-            if (cell.kind == binned_agreement::shows::residues)
-                colours[col] = cell.decile() < 0 ? a.noPairs : a.ramp[cell.decile()];
+            if (cell.kind == binned_agreement::shows::residues) {
+                const int decile = cell.decile();
+                colours[col] = decile < 0 ? a.noPairs : a.ramp[decile];
+            }
         }
         f_paintCellRow(image, columns, p.stripTop(i), p.denseBottom(i), colours);
     }

@@ -115,25 +115,30 @@ void f_binAgreement(const alignment_agreement& agreement, const std::vector<std:
     cells.assign(columns, binned_agreement{});
     std::vector<long long> residues(columns, 0), gaps(columns, 0);
     long long uncompared = 0;
-    std::vector<agreement_ratio> perColumn;
     for (long long s = first; s < end; ++s) {
-        const std::size_t sequence = static_cast<std::size_t>(s);
-        if (agreement.sequences[sequence].role != sequence_role::compared) {
+        const sequence_agreement& sequence = agreement.sequences[static_cast<std::size_t>(s)];
+        if (sequence.role != sequence_role::compared) {
             ++uncompared;
             continue;
         }
-        const std::string& row = rows[sequence];
-        f_residueAgreements(agreement, sequence, row, perColumn);
-        for (std::size_t c = 0; c < columns; ++c) {
-            if (c >= row.size() || row[c] == '-') {
+        // Each residue's agreement as f_residueAgreements gives it, read straight off the scores.
+        const std::string& row = rows[static_cast<std::size_t>(s)];
+        const std::size_t length = std::min(columns, row.size());
+        const std::int32_t* score = agreement.residueShared.empty() ? nullptr : &agreement.residueShared[sequence.firstResidue];
+        for (std::size_t c = 0; c < length; ++c) {
+            if (row[c] == '-') {
                 ++gaps[c];
                 continue;
             }
             ++residues[c];
-            if (!perColumn[c].defined()) continue;
+            if (score == nullptr) continue;
+            const std::int32_t shared = *score++;
+            const std::int64_t pairs = agreement.columnStats[c].residues - 1;
+            if (shared < 0 || pairs <= 0) continue;
             ++cells[c].withPairs;
-            cells[c].agreementSum += perColumn[c].value();
+            cells[c].agreementSum += agreement_ratio{shared, pairs}.value();
         }
+        for (std::size_t c = length; c < columns; ++c) ++gaps[c];
     }
     for (std::size_t c = 0; c < columns; ++c) {
         using shows = binned_agreement::shows;
