@@ -543,11 +543,12 @@ void f_residueAgreements(const alignment_agreement& agreement, std::size_t seque
     perColumn.assign(columns, agreement_ratio{});
     if (sequence >= agreement.sequences.size()) return;
     const sequence_agreement& s = agreement.sequences[sequence];
-    if (s.role != sequence_role::compared || agreement.residueShared.empty()) return;
+    const std::vector<std::int32_t>& scores = agreement.scores();
+    if (s.role != sequence_role::compared || scores.empty()) return;
     std::size_t residue = s.firstResidue;
     for (std::size_t c = 0; c < columns && c < row.size(); ++c) {
         if (!isResidue(row[c])) continue;
-        const std::int32_t shared = agreement.residueShared[residue++];
+        const std::int32_t shared = scores[residue++];
         if (shared >= 0) perColumn[c] = {shared, agreement.columnStats[c].residues - 1};
     }
 }
@@ -571,7 +572,6 @@ alignment_agreement f_swappedAgreement(const alignment_agreement& agreement,
     result.pairsOther = agreement.pairsReference;
 
     std::vector<std::size_t> compared;  // the compared sequences, in order
-    std::size_t residuesCompared = 0;
     result.sequences.resize(otherRows.size());
     for (std::size_t j = 0; j < otherRows.size(); ++j) {
         sequence_agreement& sequence = result.sequences[j];
@@ -588,14 +588,14 @@ alignment_agreement f_swappedAgreement(const alignment_agreement& agreement,
             sequence.residues = residueCount(otherRows[j]);
             continue;
         }
-        sequence.residues = agreement.sequences[static_cast<std::size_t>(p)].residues;
-        sequence.firstResidue = residuesCompared;
-        residuesCompared += static_cast<std::size_t>(sequence.residues);
+        const sequence_agreement& mirror = agreement.sequences[static_cast<std::size_t>(p)];
+        sequence.residues = mirror.residues;
+        sequence.firstResidue = mirror.firstResidue;
         compared.push_back(j);
     }
 
     // Each residue's score is its partner residue's; the columns sum them up, in parts.
-    result.residueShared.resize(residuesCompared);
+    result.mirroredScores = &agreement.scores();
     const std::size_t parts = f_shareCount(compared.size(), kLeastRows);
     std::vector<std::vector<std::int64_t>> partResidues(parts), partShared(parts);
     f_splitAcrossCores(compared.size(), kLeastRows, [&](std::size_t begin, std::size_t end, std::size_t part) {
@@ -605,18 +605,19 @@ alignment_agreement f_swappedAgreement(const alignment_agreement& agreement,
         shared.assign(columns, 0);
         for (std::size_t k = begin; k < end; ++k) {
             sequence_agreement& sequence = result.sequences[compared[k]];
-            const sequence_agreement& mirror = agreement.sequences[static_cast<std::size_t>(sequence.partner)];
-            const std::int32_t* from = agreement.residueShared.data() + mirror.firstResidue;
-            std::int32_t* score = result.residueShared.data() + sequence.firstResidue;
-            std::copy(from, from + sequence.residues, score);
+            const std::int32_t* score = result.mirroredScores->data() + sequence.firstResidue;
             const std::string& row = otherRows[compared[k]];
             const std::size_t length = std::min(row.size(), columns);
+            std::int64_t sequenceShared = 0;
             for (std::size_t c = 0; c < length; ++c) {
-                if (!isResidue(row[c])) continue;
-                ++residues[c];
-                shared[c] += *score;
-                sequence.shared += *score++;
+                const bool residue = isResidue(row[c]);
+                const std::int32_t scored = residue ? *score : 0;
+                residues[c] += residue;
+                shared[c] += scored;
+                sequenceShared += scored;
+                score += residue;
             }
+            sequence.shared = sequenceShared;
         }
     });
     result.columnStats.resize(columns);
@@ -635,7 +636,7 @@ alignment_agreement f_swappedAgreement(const alignment_agreement& agreement,
             const std::size_t length = std::min(row.size(), columns);
             std::int64_t pairs = 0;
             for (std::size_t c = 0; c < length; ++c)
-                if (isResidue(row[c])) pairs += result.columnStats[c].residues - 1;
+                pairs += isResidue(row[c]) ? result.columnStats[c].residues - 1 : 0;
             result.sequences[compared[k]].pairs = pairs;
         }
     });

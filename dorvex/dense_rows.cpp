@@ -13,8 +13,8 @@
 
 strip_vote::strip_vote(canvas& picture, const picture_context& pic, int x1, int x2, int hi, int lo)
     : picture_(picture), colours_(picture.width(), 1), x1_(x1), x2_(x2), hi_(hi), lo_(lo),
-      width_(static_cast<std::size_t>(std::max(x2 - x1 + 1, 0))), shown_(width_), shownKey_(width_),
-      counts_(kKinds * width_, 0), firstShown_(kKinds * width_), entries_(kKinds, -1), winners_(width_, -1)
+      width_(static_cast<std::size_t>(std::max(x2 - x1 + 1, 0))), shownKey_(width_), tally_(kNothing + 1, 0),
+      entries_(kNothing + 1, -1), winners_(width_, -1)
 {
     auto same = [&](int colour) {
         const rgb_colour rgb = picture.colourOf(colour);
@@ -37,11 +37,10 @@ int strip_vote::colourOf(const off_de& entry)
     return ramp[shift];
 }
 
-// Fills shown_ with what the strip shows at each pixel: of the stretches that cover a pixel, the
-// one f_oneSeqComp draws last.
-void strip_vote::showStrip(const offset_map& offsets)
+// At each pixel, of the stretches that cover it, the one f_oneSeqComp draws last.
+void strip_vote::showStrip(const offset_map& offsets, std::uint16_t* shown)
 {
-    std::fill(shown_.begin(), shown_.end(), kNothing);
+    std::fill(shown, shown + width_, static_cast<std::uint16_t>(kNothing));
     std::fill(shownKey_.begin(), shownKey_.end(), LLONG_MIN);
     (void)f_stripStretches(offsets, x1_, x2_, stretches_);
     for (const strip_stretch& stretch : stretches_) {
@@ -51,37 +50,32 @@ void strip_vote::showStrip(const offset_map& offsets)
         for (int i = from; i <= to; ++i)
             if (stretch.key >= shownKey_[static_cast<std::size_t>(i)]) {
                 shownKey_[static_cast<std::size_t>(i)] = stretch.key;
-                shown_[static_cast<std::size_t>(i)] = colour;
+                shown[i] = static_cast<std::uint16_t>(colour);
             }
     }
 }
 
 const std::vector<int>& strip_vote::mostShown(const offset_maps& offsets, long long first, long long end)
 {
-    for (long long s = first; s < end; ++s) {
-        showStrip(offsets[static_cast<std::size_t>(s)]);
-        for (std::size_t i = 0; i < width_; ++i) {
-            const std::size_t cell = static_cast<std::size_t>(shown_[i]) * width_ + i;
-            if (counts_[cell]++ != 0) continue;
-            firstShown_[cell] = s;
-            if (std::find(kindsShown_.begin(), kindsShown_.end(), shown_[i]) == kindsShown_.end())
-                kindsShown_.push_back(shown_[i]);
-        }
-    }
-    // Per pixel the kind most shown, of equal counts the one shown first; the counts back to 0.
+    const std::size_t strips = static_cast<std::size_t>(std::max(end - first, 0LL));
+    shown_.resize(strips * width_);
+    for (std::size_t k = 0; k < strips; ++k)
+        showStrip(offsets[static_cast<std::size_t>(first) + k], &shown_[k * width_]);
+    // Per pixel the kind shown most, of equal counts the one shown first (by the upper strip).
     for (std::size_t i = 0; i < width_; ++i) {
+        tallied_.clear();
+        for (std::size_t k = 0; k < strips; ++k) {
+            const std::uint16_t kind = shown_[k * width_ + i];
+            if (tally_[kind]++ == 0) tallied_.push_back(kind);
+        }
         int best = kNothing;
         std::uint32_t bestCount = 0;
-        long long bestFirst = 0;
-        for (int kind : kindsShown_) {
-            std::uint32_t& count = counts_[static_cast<std::size_t>(kind) * width_ + i];
-            const long long shownFirst = firstShown_[static_cast<std::size_t>(kind) * width_ + i];
-            if (count > bestCount || (count == bestCount && count > 0 && shownFirst < bestFirst)) {
+        for (const std::uint16_t kind : tallied_) {
+            if (tally_[kind] > bestCount) {
                 best = kind;
-                bestCount = count;
-                bestFirst = shownFirst;
+                bestCount = tally_[kind];
             }
-            count = 0;
+            tally_[kind] = 0;
         }
         if (best == kNothing) {
             winners_[i] = -1;
@@ -94,7 +88,6 @@ const std::vector<int>& strip_vote::mostShown(const offset_maps& offsets, long l
         }
         winners_[i] = entry;
     }
-    kindsShown_.clear();
     return winners_;
 }
 
@@ -124,7 +117,8 @@ void f_binAgreement(const alignment_agreement& agreement, const std::vector<std:
         // Each residue's agreement as f_residueAgreements gives it, read straight off the scores.
         const std::string& row = rows[static_cast<std::size_t>(s)];
         const std::size_t length = std::min(columns, row.size());
-        const std::int32_t* score = agreement.residueShared.empty() ? nullptr : &agreement.residueShared[sequence.firstResidue];
+        const std::vector<std::int32_t>& scores = agreement.scores();
+        const std::int32_t* score = scores.empty() ? nullptr : scores.data() + sequence.firstResidue;
         for (std::size_t c = 0; c < length; ++c) {
             if (row[c] == '-') {
                 ++gaps[c];

@@ -30,10 +30,10 @@ public:
 private:
     // What a strip shows at a pixel: an entry of the strips' own palette (colours_), or nothing.
     static constexpr int kNothing = canvas::kPaletteSize;
-    static constexpr int kKinds = canvas::kPaletteSize + 1;
 
     int colourOf(const off_de& entry);  // the strips' palette entry of a stretch
-    void showStrip(const offset_map& offsets);
+    // Fills shown (one per pixel) with what the strip of offsets shows.
+    void showStrip(const offset_map& offsets, std::uint16_t* shown);
 
     canvas& picture_;
     canvas colours_;  // the strips' own palette, taken as f_oneSeqComp takes it
@@ -42,11 +42,10 @@ private:
     std::size_t width_;
     std::vector<int> blues_, greens_;          // palette entries by shift, -1 not taken yet
     std::vector<strip_stretch> stretches_;     // of the strip being shown
-    std::vector<int> shown_;                   // per pixel: what the strip shows
-    std::vector<long long> shownKey_;          // ... and the key of the stretch that shows it
-    std::vector<std::uint32_t> counts_;        // per kind, per pixel: the band's strips showing it
-    std::vector<long long> firstShown_;        // ... and the first of them
-    std::vector<int> kindsShown_;              // the kinds the band shows anywhere
+    std::vector<long long> shownKey_;          // per pixel: the key of the stretch shown there
+    std::vector<std::uint16_t> shown_;         // per strip of the band, per pixel: what it shows
+    std::vector<std::uint32_t> tally_;         // per kind: the strips showing it at one pixel
+    std::vector<std::uint16_t> tallied_;       // the kinds tallied there, in the order first shown
     std::vector<int> entries_;                 // each kind's entry in the picture, -1 not taken yet
     std::vector<int> winners_;
 };

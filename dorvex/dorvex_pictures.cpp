@@ -157,7 +157,7 @@ int f_drawPairPictures(const prog_options& opts, const picture_settings& imageOp
                     // The second alignment as reference only while its picture is drawn: worked
                     // out from the first's figures, or counted where those hold the core alone.
                     const alignment_agreement secondAgrees =
-                        firstAgrees->coreOnly
+                        firstAgrees->coreOnly || firstAgrees->scores().empty()
                             ? f_computeAgreement(second.rows, pairs.partner21, first.rows, pairs.partner12)
                             : f_swappedAgreement(*firstAgrees, first.rows, pairs.partner12, second.rows,
                                                  pairs.partner21);

@@ -140,11 +140,13 @@ std::vector<std::int64_t> figures(const alignment_agreement& a)
     std::vector<std::int64_t> all = {a.compared,       a.unpairedReference, a.unpairedOther, a.mismatched,
                                      a.pairsReference, a.pairsOther,        a.pairsShared,   a.columns,
                                      a.columnsIdentical, a.length,          a.otherLength,   a.coreOnly};
-    for (const sequence_agreement& s : a.sequences)
-        all.insert(all.end(), {static_cast<std::int64_t>(s.role), s.partner, s.residues, s.pairs, s.shared,
-                               static_cast<std::int64_t>(s.firstResidue)});
+    for (const sequence_agreement& s : a.sequences) {
+        all.insert(all.end(), {static_cast<std::int64_t>(s.role), s.partner, s.residues, s.pairs, s.shared});
+        if (s.role == sequence_role::compared)
+            all.insert(all.end(), a.scores().begin() + s.firstResidue,
+                       a.scores().begin() + s.firstResidue + s.residues);
+    }
     for (const column_agreement& c : a.columnStats) all.insert(all.end(), {c.residues, c.shared, c.core, c.identical});
-    all.insert(all.end(), a.residueShared.begin(), a.residueShared.end());
     return all;
 }
 
