@@ -8,6 +8,7 @@
 #include <cstdlib>
 
 #include "common/surface/palette.h"
+#include "dorvex/row_words.h"
 
 // ---- 1. shift strips ----
 
@@ -102,42 +103,49 @@ int binned_agreement::decile() const
 }
 
 void f_binAgreement(const alignment_agreement& agreement, const std::vector<std::string>& rows, long long first,
-                    long long end, std::vector<binned_agreement>& cells)
+                    long long end, const std::vector<std::size_t>& columns, std::vector<binned_agreement>& cells)
 {
-    const std::size_t columns = agreement.columnStats.size();
-    cells.assign(columns, binned_agreement{});
-    std::vector<long long> residues(columns, 0), gaps(columns, 0);
+    const std::size_t count = columns.size(), referenceColumns = agreement.columnStats.size();
+    cells.assign(count, binned_agreement{});
+    std::vector<long long> residues(count, 0), gaps(count, 0);
     long long uncompared = 0;
+    const std::vector<std::int32_t>& scores = agreement.scores();
     for (long long s = first; s < end; ++s) {
         const sequence_agreement& sequence = agreement.sequences[static_cast<std::size_t>(s)];
         if (sequence.role != sequence_role::compared) {
             ++uncompared;
             continue;
         }
-        // Each residue's agreement as f_residueAgreements gives it, read straight off the scores.
+        // Each residue's agreement as f_residueAgreements gives it, read straight off the scores;
+        // the residues of the columns passed over only counted.
         const std::string& row = rows[static_cast<std::size_t>(s)];
-        const std::size_t length = std::min(columns, row.size());
-        const std::vector<std::int32_t>& scores = agreement.scores();
+        const std::size_t length = std::min(referenceColumns, row.size());
         const std::int32_t* score = scores.empty() ? nullptr : scores.data() + sequence.firstResidue;
-        for (std::size_t c = 0; c < length; ++c) {
-            if (row[c] == '-') {
-                ++gaps[c];
+        std::size_t counted = 0;  // the residues before this column are counted
+        for (std::size_t k = 0; k < count; ++k) {
+            const std::size_t c = columns[k];
+            if (c >= length) {
+                ++gaps[k];
                 continue;
             }
-            ++residues[c];
+            if (row[c] == '-') {
+                ++gaps[k];
+                continue;
+            }
+            ++residues[k];
             if (score == nullptr) continue;
-            const std::int32_t shared = *score++;
+            score += f_residuesIn(row.data() + counted, c - counted);
+            counted = c;
             const std::int64_t pairs = agreement.columnStats[c].residues - 1;
-            if (shared < 0 || pairs <= 0) continue;
-            ++cells[c].withPairs;
-            cells[c].agreementSum += agreement_ratio{shared, pairs}.value();
+            if (*score < 0 || pairs <= 0) continue;
+            ++cells[k].withPairs;
+            cells[k].agreementSum += agreement_ratio{*score, pairs}.value();
         }
-        for (std::size_t c = length; c < columns; ++c) ++gaps[c];
     }
-    for (std::size_t c = 0; c < columns; ++c) {
+    for (std::size_t k = 0; k < count; ++k) {
         using shows = binned_agreement::shows;
-        cells[c].kind = residues[c] >= gaps[c] && residues[c] >= uncompared ? shows::residues
-                        : gaps[c] >= uncompared                             ? shows::gaps
+        cells[k].kind = residues[k] >= gaps[k] && residues[k] >= uncompared ? shows::residues
+                        : gaps[k] >= uncompared                             ? shows::gaps
                                                                             : shows::uncompared;
     }
 }

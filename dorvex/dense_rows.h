@@ -64,7 +64,7 @@ struct binned_agreement {
     int decile() const;
 };
 
-// Fills cells (one per column of the reference) with what the band of reference sequences
-// first..end-1 (rows of the reference) shows.
+// Fills cells (one per column of the reference in columns, which ascend) with what the band of
+// reference sequences first..end-1 (rows of the reference) shows there.
 void f_binAgreement(const alignment_agreement& agreement, const std::vector<std::string>& rows, long long first,
-                    long long end, std::vector<binned_agreement>& cells);
+                    long long end, const std::vector<std::size_t>& columns, std::vector<binned_agreement>& cells);

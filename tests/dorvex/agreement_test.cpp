@@ -358,9 +358,10 @@ TEST(Agreement, BinsShowWhatMostOfTheirSequencesShow)
     const alignment_agreement agreement = f_computeAgreement({"AC-", "AC-", "AC-", "AC-", "A-G"}, {0, 1, 2, -1, 3},
                                                              {"AC-", "AC-", "A-C", "A-G"}, {0, 1, 2, 4});
     using shows = binned_agreement::shows;
-    auto expectBin = [&](long long first, long long end, const std::vector<std::pair<shows, int>>& columns) {
+    auto expectBin = [&](long long first, long long end, const std::vector<std::pair<shows, int>>& columns,
+                         const std::vector<std::size_t>& shown = {0, 1, 2}) {
         std::vector<binned_agreement> cells;
-        f_binAgreement(agreement, {"AC-", "AC-", "AC-", "AC-", "A-G"}, first, end, cells);
+        f_binAgreement(agreement, {"AC-", "AC-", "AC-", "AC-", "A-G"}, first, end, shown, cells);
         ASSERT_EQ(cells.size(), columns.size());
         for (std::size_t c = 0; c < columns.size(); ++c)
             EXPECT_EQ(std::make_pair(cells[c].kind, cells[c].decile()), columns[c]) << first << ".." << end << " " << c;
@@ -371,6 +372,8 @@ TEST(Agreement, BinsShowWhatMostOfTheirSequencesShow)
     // d and e: ties go to the residues, then to the gaps; e.G has no pairs (light grey).
     expectBin(3, 5, {{shows::residues, 9}, {shows::gaps, -1}, {shows::residues, -1}});
     expectBin(3, 4, {{shows::uncompared, -1}, {shows::uncompared, -1}, {shows::uncompared, -1}});
+    // The residues of columns passed over still count: the C's scores come after the A's.
+    expectBin(0, 5, {{shows::residues, 3}}, {1});
 }
 
 TEST(Agreement, SummaryListsTheLowestFirst)
