@@ -8,7 +8,6 @@
 #include <cstdlib>
 
 #include "common/surface/palette.h"
-#include "dorvex/row_words.h"
 
 // ---- 1. shift strips ----
 
@@ -38,22 +37,33 @@ int strip_vote::colourOf(const off_de& entry)
     return ramp[shift];
 }
 
-// At each pixel, of the stretches that cover it, the one f_oneSeqComp draws last.
+// At each pixel, of the stretches that cover it, the one f_oneSeqComp draws last. The stretches
+// come in column order, so their pixels move right: each pixel is set when the first stretch
+// reaches it, and only the pixels that stretches share are weighed by key.
 void strip_vote::showStrip(const offset_map& offsets, std::uint16_t* shown)
 {
-    std::fill(shown, shown + width_, static_cast<std::uint16_t>(kNothing));
-    std::fill(shownKey_.begin(), shownKey_.end(), LLONG_MIN);
     (void)f_stripStretches(offsets, x1_, x2_, stretches_);
+    const int pixels = static_cast<int>(width_);
+    int reached = 0;  // the pixels before it are set
     for (const strip_stretch& stretch : stretches_) {
         const int colour = colourOf(*stretch.entry);
         if (colour < 0) continue;
-        const int from = std::max(stretch.xa, x1_) - x1_, to = std::min(stretch.xb, x2_) - x1_;
-        for (int i = from; i <= to; ++i)
+        const int from = std::clamp(stretch.xa - x1_, 0, pixels), to = std::min(stretch.xb - x1_, pixels - 1);
+        for (; reached < from; ++reached) {
+            shown[reached] = static_cast<std::uint16_t>(kNothing);
+            shownKey_[static_cast<std::size_t>(reached)] = LLONG_MIN;
+        }
+        for (int i = from; i < reached && i <= to; ++i)
             if (stretch.key >= shownKey_[static_cast<std::size_t>(i)]) {
                 shownKey_[static_cast<std::size_t>(i)] = stretch.key;
                 shown[i] = static_cast<std::uint16_t>(colour);
             }
+        for (; reached <= to; ++reached) {
+            shownKey_[static_cast<std::size_t>(reached)] = stretch.key;
+            shown[reached] = static_cast<std::uint16_t>(colour);
+        }
     }
+    std::fill(shown + reached, shown + pixels, static_cast<std::uint16_t>(kNothing));
 }
 
 const std::vector<int>& strip_vote::mostShown(const offset_maps& offsets, long long first, long long end)
@@ -108,6 +118,9 @@ void f_binAgreement(const alignment_agreement& agreement, const std::vector<std:
     const std::size_t count = columns.size(), referenceColumns = agreement.columnStats.size();
     cells.assign(count, binned_agreement{});
     std::vector<long long> residues(count, 0), gaps(count, 0);
+    std::vector<std::int64_t> pairs(count, 0);  // of each residue in the column
+    for (std::size_t k = 0; k < count; ++k)
+        if (columns[k] < referenceColumns) pairs[k] = agreement.columnStats[columns[k]].residues - 1;
     long long uncompared = 0;
     const std::vector<std::int32_t>& scores = agreement.scores();
     for (long long s = first; s < end; ++s) {
@@ -124,22 +137,16 @@ void f_binAgreement(const alignment_agreement& agreement, const std::vector<std:
         std::size_t counted = 0;  // the residues before this column are counted
         for (std::size_t k = 0; k < count; ++k) {
             const std::size_t c = columns[k];
-            if (c >= length) {
-                ++gaps[k];
-                continue;
-            }
-            if (row[c] == '-') {
+            if (c >= length || row[c] == '-') {
                 ++gaps[k];
                 continue;
             }
             ++residues[k];
             if (score == nullptr) continue;
-            score += f_residuesIn(row.data() + counted, c - counted);
-            counted = c;
-            const std::int64_t pairs = agreement.columnStats[c].residues - 1;
-            if (*score < 0 || pairs <= 0) continue;
+            for (; counted < c; ++counted) score += row[counted] != '-';
+            if (*score < 0 || pairs[k] <= 0) continue;
             ++cells[k].withPairs;
-            cells[k].agreementSum += agreement_ratio{*score, pairs}.value();
+            cells[k].agreementSum += agreement_ratio{*score, pairs[k]}.value();
         }
     }
     for (std::size_t k = 0; k < count; ++k) {
