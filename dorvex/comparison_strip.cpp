@@ -15,12 +15,21 @@ char f_stripStretches(const offset_map& offsets, int x1, int x2, std::vector<str
     bool shifted = false;
     const int ncols = offsets.length();
     const double span = static_cast<double>(x2) - x1;
+    // The pixel of a column: most stretches begin where the one before ends, so the last is kept.
+    int lastColumn = -1, lastPixel = 0;
+    auto pixelOf = [&](int column) {
+        if (column != lastColumn) {
+            lastColumn = column;
+            lastPixel = f_trunc(x1 + column * span / ncols);
+        }
+        return lastPixel;
+    };
     // Each stretch runs from its entry's key to the next entry's key, a whole row over all columns.
     auto add = [&](const off_de* entry, long long key) {
+        if (ncols == 0) return;
         const bool wholeRow = key < 0;
-        const int from = wholeRow ? 0 : entry->key;
-        const int to = wholeRow ? ncols : entry[1].key;
-        if (ncols != 0) stretches.push_back({f_trunc(x1 + from * span / ncols), f_trunc(x1 + to * span / ncols), key, entry});
+        const int xa = pixelOf(wholeRow ? 0 : entry->key);
+        stretches.push_back({xa, pixelOf(wholeRow ? ncols : entry[1].key), key, entry});
     };
     for (const off_de* entry = offsets.begin(); entry + 1 < offsets.end(); ++entry) {
         switch (entry->type) {
