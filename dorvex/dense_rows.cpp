@@ -123,30 +123,37 @@ void f_binAgreement(const alignment_agreement& agreement, const std::vector<std:
         if (columns[k] < referenceColumns) pairs[k] = agreement.columnStats[columns[k]].residues - 1;
     long long uncompared = 0;
     const std::vector<std::int32_t>& scores = agreement.scores();
+    std::vector<std::uint32_t> residuesBefore(referenceColumns);  // per column of the row
     for (long long s = first; s < end; ++s) {
         const sequence_agreement& sequence = agreement.sequences[static_cast<std::size_t>(s)];
         if (sequence.role != sequence_role::compared) {
             ++uncompared;
             continue;
         }
-        // Each residue's agreement as f_residueAgreements gives it, read straight off the scores;
-        // the residues of the columns passed over only counted.
+        // Each residue's agreement as f_residueAgreements gives it, read straight off the scores,
+        // found by the residues before its column; without branches on the row's gaps (adding 0
+        // leaves a sum as it is).
         const std::string& row = rows[static_cast<std::size_t>(s)];
         const std::size_t length = std::min(referenceColumns, row.size());
-        const std::int32_t* score = scores.empty() ? nullptr : scores.data() + sequence.firstResidue;
-        std::size_t counted = 0;  // the residues before this column are counted
+        for (std::size_t c = 0, before = 0; c < length; ++c) {
+            residuesBefore[c] = static_cast<std::uint32_t>(before);
+            before += row[c] != '-';
+        }
         for (std::size_t k = 0; k < count; ++k) {
+            const bool residue = columns[k] < length && row[columns[k]] != '-';
+            residues[k] += residue;
+            gaps[k] += !residue;
+        }
+        if (scores.empty() || sequence.residues == 0) continue;
+        const std::int32_t* score = scores.data() + sequence.firstResidue;
+        const std::size_t last = static_cast<std::size_t>(sequence.residues) - 1;
+        for (std::size_t k = 0; k < count && columns[k] < length; ++k) {
             const std::size_t c = columns[k];
-            if (c >= length || row[c] == '-') {
-                ++gaps[k];
-                continue;
-            }
-            ++residues[k];
-            if (score == nullptr) continue;
-            for (; counted < c; ++counted) score += row[counted] != '-';
-            if (*score < 0 || pairs[k] <= 0) continue;
-            ++cells[k].withPairs;
-            cells[k].agreementSum += agreement_ratio{*score, pairs[k]}.value();
+            const std::int32_t shared = score[std::min<std::size_t>(residuesBefore[c], last)];
+            const bool withPairs = row[c] != '-' && shared >= 0 && pairs[k] > 0;
+            cells[k].withPairs += withPairs;
+            const agreement_ratio ratio{shared, std::max<std::int64_t>(pairs[k], 1)};
+            cells[k].agreementSum += withPairs ? ratio.value() : 0.0;
         }
     }
     for (std::size_t k = 0; k < count; ++k) {
