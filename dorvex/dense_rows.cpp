@@ -14,7 +14,7 @@
 strip_vote::strip_vote(canvas& picture, const picture_context& pic, int x1, int x2, int hi, int lo)
     : picture_(picture), colours_(picture.width(), 1), x1_(x1), x2_(x2), hi_(hi), lo_(lo),
       width_(static_cast<std::size_t>(std::max(x2 - x1 + 1, 0))), shownKey_(width_), tally_(kNothing + 1, 0),
-      entries_(kNothing + 1, -1), winners_(width_, -1)
+      count_(width_), bestCount_(width_), bestKind_(width_), entries_(kNothing + 1, -1), winners_(width_, -1)
 {
     auto same = [&](int colour) {
         const rgb_colour rgb = picture.colourOf(colour);
@@ -66,20 +66,38 @@ void strip_vote::showStrip(const offset_map& offsets, std::uint16_t* shown)
     std::fill(shown + reached, shown + pixels, static_cast<std::uint16_t>(kNothing));
 }
 
-const std::vector<int>& strip_vote::mostShown(const offset_maps& offsets, long long first, long long end)
+// Each strip's kind counted among all the band's strips, pixel by pixel across the row (work
+// that grows with the square of the strips, but runs on vectors): the first strip whose kind
+// counts most wins.
+void strip_vote::voteInPairs(std::size_t strips)
 {
-    const std::size_t strips = static_cast<std::size_t>(std::max(end - first, 0LL));
-    shown_.resize(strips * width_);
-    for (std::size_t k = 0; k < strips; ++k)
-        showStrip(offsets[static_cast<std::size_t>(first) + k], &shown_[k * width_]);
-    // Per pixel the kind shown most, of equal counts the one shown first (by the upper strip).
+    std::fill(bestKind_.begin(), bestKind_.end(), static_cast<std::uint16_t>(kNothing));
+    std::fill(bestCount_.begin(), bestCount_.end(), 0);
+    for (std::size_t j = 0; j < strips; ++j) {
+        const std::uint16_t* kinds = &shown_[j * width_];
+        std::fill(count_.begin(), count_.end(), 0);
+        for (std::size_t k = 0; k < strips; ++k) {
+            const std::uint16_t* other = &shown_[k * width_];
+            for (std::size_t i = 0; i < width_; ++i) count_[i] += other[i] == kinds[i];
+        }
+        for (std::size_t i = 0; i < width_; ++i)
+            if (count_[i] > bestCount_[i]) {
+                bestCount_[i] = count_[i];
+                bestKind_[i] = kinds[i];
+            }
+    }
+}
+
+// The kinds tallied pixel by pixel, each in the order first shown.
+void strip_vote::voteByTally(std::size_t strips)
+{
     for (std::size_t i = 0; i < width_; ++i) {
         tallied_.clear();
         for (std::size_t k = 0; k < strips; ++k) {
             const std::uint16_t kind = shown_[k * width_ + i];
             if (tally_[kind]++ == 0) tallied_.push_back(kind);
         }
-        int best = kNothing;
+        std::uint16_t best = static_cast<std::uint16_t>(kNothing);
         std::uint32_t bestCount = 0;
         for (const std::uint16_t kind : tallied_) {
             if (tally_[kind] > bestCount) {
@@ -88,6 +106,23 @@ const std::vector<int>& strip_vote::mostShown(const offset_maps& offsets, long l
             }
             tally_[kind] = 0;
         }
+        bestKind_[i] = best;
+    }
+}
+
+const std::vector<int>& strip_vote::mostShown(const offset_maps& offsets, long long first, long long end)
+{
+    const std::size_t strips = static_cast<std::size_t>(std::max(end - first, 0LL));
+    shown_.resize(strips * width_);
+    for (std::size_t k = 0; k < strips; ++k)
+        showStrip(offsets[static_cast<std::size_t>(first) + k], &shown_[k * width_]);
+    // Per pixel the kind shown most, of equal counts the one shown first (by the upper strip).
+    if (strips <= kComparedInPairs)
+        voteInPairs(strips);
+    else
+        voteByTally(strips);
+    for (std::size_t i = 0; i < width_; ++i) {
+        const int best = bestKind_[i];
         if (best == kNothing) {
             winners_[i] = -1;
             continue;

@@ -31,9 +31,15 @@ private:
     // What a strip shows at a pixel: an entry of the strips' own palette (colours_), or nothing.
     static constexpr int kNothing = canvas::kPaletteSize;
 
+    // Bands of at most this many strips are voted on by comparing every two strips.
+    static constexpr std::size_t kComparedInPairs = 32;
+
     int colourOf(const off_de& entry);  // the strips' palette entry of a stretch
     // Fills shown (one per pixel) with what the strip of offsets shows.
     void showStrip(const offset_map& offsets, std::uint16_t* shown);
+    // Fill bestKind_ with what the most of the band's first `strips` strips in shown_ show.
+    void voteInPairs(std::size_t strips);
+    void voteByTally(std::size_t strips);
 
     canvas& picture_;
     canvas colours_;  // the strips' own palette, taken as f_oneSeqComp takes it
@@ -46,6 +52,8 @@ private:
     std::vector<std::uint16_t> shown_;         // per strip of the band, per pixel: what it shows
     std::vector<std::uint32_t> tally_;         // per kind: the strips showing it at one pixel
     std::vector<std::uint16_t> tallied_;       // the kinds tallied there, in the order first shown
+    std::vector<std::uint16_t> count_, bestCount_;  // per pixel: the strips showing a kind, the most
+    std::vector<std::uint16_t> bestKind_;      // per pixel: the kind shown most
     std::vector<int> entries_;                 // each kind's entry in the picture, -1 not taken yet
     std::vector<int> winners_;
 };
