@@ -37,7 +37,8 @@ private:
     int colourOf(const off_de& entry);  // the strips' palette entry of a stretch
     // Fills shown (one per pixel) with what the strip of offsets shows.
     void showStrip(const offset_map& offsets, std::uint16_t* shown);
-    // Fill bestKind_ with what the most of the band's first `strips` strips in shown_ show.
+    // Fill bestKind_ with what most of the `strips` strips in shown_ show: by comparing every two
+    // strips, or by a tally per pixel.
     void voteInPairs(std::size_t strips);
     void voteByTally(std::size_t strips);
 
