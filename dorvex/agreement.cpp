@@ -1,5 +1,5 @@
 // How far two alignments agree.
-//   1. ratios   2. roles of the sequences   3. counting by columns   4. residues
+//   1. ratios   2. roles of the sequences   3. counting by columns   4. residues   5. the other way round
 #include "dorvex/agreement.h"
 
 #include <algorithm>
@@ -543,11 +543,122 @@ void f_residueAgreements(const alignment_agreement& agreement, std::size_t seque
     perColumn.assign(columns, agreement_ratio{});
     if (sequence >= agreement.sequences.size()) return;
     const sequence_agreement& s = agreement.sequences[sequence];
-    if (s.role != sequence_role::compared || agreement.residueShared.empty()) return;
+    const std::vector<std::int32_t>& scores = agreement.scores();
+    if (s.role != sequence_role::compared || scores.empty()) return;
     std::size_t residue = s.firstResidue;
     for (std::size_t c = 0; c < columns && c < row.size(); ++c) {
         if (!isResidue(row[c])) continue;
-        const std::int32_t shared = agreement.residueShared[residue++];
+        const std::int32_t shared = scores[residue++];
         if (shared >= 0) perColumn[c] = {shared, agreement.columnStats[c].residues - 1};
     }
+}
+
+// ---- 5. the other way round ----
+
+alignment_agreement f_swappedAgreement(const alignment_agreement& agreement,
+                                       const std::vector<std::string>& referenceRows,
+                                       const std::vector<int>& partnerReference,
+                                       const std::vector<std::string>& otherRows,
+                                       const std::vector<int>& partnerOther)
+{
+    // The result's reference is otherRows; its sequences mirror those of agreement.
+    alignment_agreement result;
+    const std::size_t columns = otherRows.empty() ? 0 : otherRows[0].size();
+    result.length = static_cast<std::int64_t>(columns);
+    result.otherLength = agreement.length;
+    result.compared = agreement.compared;
+    result.unpairedReference = agreement.unpairedOther;
+    result.unpairedOther = agreement.unpairedReference;
+    result.pairsOther = agreement.pairsReference;
+
+    std::vector<std::size_t> compared;  // the compared sequences, in order
+    result.sequences.resize(otherRows.size());
+    for (std::size_t j = 0; j < otherRows.size(); ++j) {
+        sequence_agreement& sequence = result.sequences[j];
+        const int p = mutualPartner(partnerOther, partnerReference, referenceRows.size(), j);
+        if (p >= 0) {
+            sequence.partner = p;
+            sequence.role = agreement.sequences[static_cast<std::size_t>(p)].role;
+        } else if (entry(partnerOther, j) == -2) {
+            sequence.partner = -2;
+            sequence.role = sequence_role::mismatched;
+        }
+        if (sequence.role == sequence_role::mismatched) ++result.mismatched;
+        if (sequence.role != sequence_role::compared) {
+            sequence.residues = residueCount(otherRows[j]);
+            continue;
+        }
+        const sequence_agreement& mirror = agreement.sequences[static_cast<std::size_t>(p)];
+        sequence.residues = mirror.residues;
+        sequence.firstResidue = mirror.firstResidue;
+        compared.push_back(j);
+    }
+
+    // Each residue's score is its partner residue's; the columns sum them up, in parts.
+    result.mirroredScores = &agreement.scores();
+    const std::size_t parts = f_shareCount(compared.size(), kLeastRows);
+    std::vector<std::vector<std::int64_t>> partResidues(parts), partShared(parts);
+    f_splitAcrossCores(compared.size(), kLeastRows, [&](std::size_t begin, std::size_t end, std::size_t part) {
+        std::vector<std::int64_t>& residues = partResidues[part];
+        std::vector<std::int64_t>& shared = partShared[part];
+        residues.assign(columns, 0);
+        shared.assign(columns, 0);
+        for (std::size_t k = begin; k < end; ++k) {
+            sequence_agreement& sequence = result.sequences[compared[k]];
+            const std::int32_t* score = result.mirroredScores->data() + sequence.firstResidue;
+            const std::string& row = otherRows[compared[k]];
+            const std::size_t length = std::min(row.size(), columns);
+            std::int64_t sequenceShared = 0;
+            for (std::size_t c = 0; c < length; ++c) {
+                const bool residue = isResidue(row[c]);
+                const std::int32_t scored = residue ? *score : 0;
+                residues[c] += residue;
+                shared[c] += scored;
+                sequenceShared += scored;
+                score += residue;
+            }
+            sequence.shared = sequenceShared;
+        }
+    });
+    result.columnStats.resize(columns);
+    for (std::size_t part = 0; part < parts; ++part)
+        for (std::size_t c = 0; c < columns; ++c) {
+            result.columnStats[c].residues += partResidues[part][c];
+            result.columnStats[c].shared += partShared[part][c];
+        }
+    // Every residue of a column shares a pair with every other one (each counted from both ends).
+    for (column_agreement& column : result.columnStats) column.shared /= 2;
+
+    // Each residue's pairs: the other residues of its column.
+    f_splitAcrossCores(compared.size(), kLeastRows, [&](std::size_t begin, std::size_t end, std::size_t) {
+        for (std::size_t k = begin; k < end; ++k) {
+            const std::string& row = otherRows[compared[k]];
+            const std::size_t length = std::min(row.size(), columns);
+            std::int64_t pairs = 0;
+            for (std::size_t c = 0; c < length; ++c)
+                pairs += isResidue(row[c]) ? result.columnStats[c].residues - 1 : 0;
+            result.sequences[compared[k]].pairs = pairs;
+        }
+    });
+
+    // Identical: all of a column's residues share with each other, so stand in one column of the
+    // reference of agreement, and that column holds no other compared residue.
+    for (std::size_t c = 0; c < columns; ++c) {
+        column_agreement& column = result.columnStats[c];
+        result.pairsReference += column.pairs();
+        result.pairsShared += column.shared;
+        if (column.residues < 2) continue;
+        ++result.columns;
+        if (column.shared != column.pairs()) continue;
+        std::size_t k = 0;  // a compared row with a residue in the column
+        while (c >= otherRows[compared[k]].size() || !isResidue(otherRows[compared[k]][c])) ++k;
+        const std::string& row = otherRows[compared[k]];
+        const std::string& partnerRow = referenceRows[static_cast<std::size_t>(result.sequences[compared[k]].partner)];
+        const std::size_t partnerColumn =
+            f_columnOfResidue(partnerRow.data(), partnerRow.size(), f_residuesIn(row.data(), c));
+        column.identical = partnerColumn < agreement.columnStats.size() &&
+                           agreement.columnStats[partnerColumn].residues == column.residues;
+        result.columnsIdentical += column.identical;
+    }
+    return result;
 }

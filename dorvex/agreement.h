@@ -38,7 +38,7 @@ struct sequence_agreement {
     std::int64_t residues = 0;    // the sequence's residue count, whatever its role
     std::int64_t pairs = 0;       // compared only: the reference's pairs holding its residues
     std::int64_t shared = 0;      // ... and of them those the other alignment also holds
-    std::size_t firstResidue = 0; // compared only: its first entry in residueShared
+    std::size_t firstResidue = 0; // compared only: its first entry in scores()
 
     agreement_ratio agreement() const { return {shared, pairs}; }
 };
@@ -80,6 +80,16 @@ struct alignment_agreement {
     // residues of its column (see f_residueAgreements). Empty when the residues' scores were
     // left out.
     std::vector<std::int32_t> residueShared;
+    // An agreement worked out from another one the other way round (f_swappedAgreement) keeps no
+    // scores of its own: it reads those of the agreement it mirrors, which must outlive it, and
+    // its sequences' firstResidue point into them.
+    const std::vector<std::int32_t>* mirroredScores = nullptr;
+
+    // The residues' scores, wherever they are kept.
+    const std::vector<std::int32_t>& scores() const
+    {
+        return mirroredScores != nullptr ? *mirroredScores : residueShared;
+    }
 
     // The scores of benchmark papers (FastSP's definitions, the reference first).
     agreement_ratio sp() const { return {pairsShared, pairsReference}; }       // sum of pairs
@@ -113,6 +123,19 @@ enum class residue_scores { kept, left_out };
                                                      const std::vector<int>& partnerOther,
                                                      const core_mask* core = nullptr,
                                                      residue_scores residues = residue_scores::kept);
+
+// The agreement the other way round: otherRows as the reference, compared with referenceRows,
+// worked out from agreement (of referenceRows with otherRows, counted with every residue and its
+// scores kept) instead of counted again. Two residues share a pair when both alignments put them in
+// one column, whichever is the reference: each residue scores what its partner residue scores
+// (the k-th residue of a row is the k-th of its partner's), and the rest follows from the columns
+// of otherRows. Figure for figure what f_computeAgreement(otherRows, partnerOther, referenceRows,
+// partnerReference) counts, except that it reads the scores of agreement (see mirroredScores).
+[[nodiscard]] alignment_agreement f_swappedAgreement(const alignment_agreement& agreement,
+                                                     const std::vector<std::string>& referenceRows,
+                                                     const std::vector<int>& partnerReference,
+                                                     const std::vector<std::string>& otherRows,
+                                                     const std::vector<int>& partnerOther);
 
 // True when the mask holds a core residue: a "-" is never one.
 bool f_hasCoreResidue(const std::vector<std::string>& rows, const core_mask& core);

@@ -30,17 +30,22 @@ void drawDenseBands(canvas& image, const comparison_page& p, const comparison_co
                     const alignment_agreement& agreement, const std::vector<std::string>& rows)
 {
     const block_geometry columns = p.columns();
+    // Only the columns that own a pixel are worked out; the others would be painted over.
+    const std::vector<std::size_t> shown = f_columnsShown(columns, static_cast<std::size_t>(p.L));
     std::vector<binned_agreement> cells;
     std::vector<int> colours;
     for (int i = 1; i <= p.strips(); ++i) {
         const long long band = p.strips() - i;
-        f_binAgreement(agreement, rows, p.bins.first(band), p.bins.end(band), cells);
+        f_binAgreement(agreement, rows, p.bins.first(band), p.bins.end(band), shown, cells);
         colours.assign(static_cast<std::size_t>(p.L), c.grey);
-        for (std::size_t col = 0; col < cells.size() && col < colours.size(); ++col) {
-            const binned_agreement& cell = cells[col];
+        for (std::size_t k = 0; k < cells.size(); ++k) {
+            const binned_agreement& cell = cells[k];
+            const std::size_t col = shown[k];
             if (cell.kind == binned_agreement::shows::uncompared) colours[col] = c.pink;
-            if (cell.kind == binned_agreement::shows::residues)
-                colours[col] = cell.decile() < 0 ? a.noPairs : a.ramp[cell.decile()];
+            if (cell.kind == binned_agreement::shows::residues) {
+                const int decile = cell.decile();
+                colours[col] = decile < 0 ? a.noPairs : a.ramp[decile];
+            }
         }
         f_paintCellRow(image, columns, p.stripTop(i), p.denseBottom(i), colours);
     }

@@ -7,66 +7,77 @@
 
 #include "common/surface/palette.h"
 
-char f_oneSeqComp(canvas& image, const picture_context& pic, const offset_map& offsets, int x1, int y1, int x2,
-                  int y2, int hi, int lo, std::vector<std::pair<int, int>>* gapBars)
+char f_stripStretches(const offset_map& offsets, int x1, int x2, std::vector<strip_stretch>& stretches)
 {
-    char code = ' ';
-    int rightCount = 0;
-    int leftCount = 0;
+    stretches.clear();
     if (offsets.empty()) return 's';
+    char code = ' ';
+    bool shifted = false;
     const int ncols = offsets.length();
-
-    // The stretches in drawing order, by draw key: -1 whole rows, 0 gap runs, n the stretches
-    // shifted by n columns; equal keys keep column order. Larger shifts are drawn later and own
-    // shared pixel columns. Each stretch is its opening entry in the map.
-    std::vector<std::pair<long long, const off_de*>> stretches;
-    stretches.reserve(offsets.size());
+    const double span = static_cast<double>(x2) - x1;
+    // The pixel of a column: most stretches begin where the one before ends, so the last is kept.
+    int lastColumn = -1, lastPixel = 0;
+    auto pixelOf = [&](int column) {
+        if (column != lastColumn) {
+            lastColumn = column;
+            lastPixel = f_trunc(x1 + column * span / ncols);
+        }
+        return lastPixel;
+    };
+    // Each stretch runs from its entry's key to the next entry's key, a whole row over all columns.
+    auto add = [&](const off_de* entry, long long key) {
+        if (ncols == 0) return;
+        const bool wholeRow = key < 0;
+        const int xa = pixelOf(wholeRow ? 0 : entry->key);
+        stretches.push_back({xa, pixelOf(wholeRow ? ncols : entry[1].key), key, entry});
+    };
     for (const off_de* entry = offsets.begin(); entry + 1 < offsets.end(); ++entry) {
         switch (entry->type) {
         case 'u':
         case 'm':
             code = entry->type;
-            stretches.emplace_back(-1, entry);
+            add(entry, -1);
             break;
         case 'g':
-            stretches.emplace_back(0, entry);
+            add(entry, 0);
             break;
         case 'd':
-            if (entry->delta != 0) stretches.emplace_back(std::llabs(static_cast<long long>(entry->delta)), entry);
+            if (entry->delta == 0) break;
+            add(entry, std::llabs(static_cast<long long>(entry->delta)));
+            shifted = shifted || ncols != 0;
             break;
         default:
             break;
         }
     }
-    std::sort(stretches.begin(), stretches.end());
+    if (code == ' ' && !shifted) code = 's';
+    return code;
+}
 
-    if (ncols != 0) {
-        const double span = static_cast<double>(x2) - x1;
-        for (const auto& keyed : stretches) {
-            const off_de& stretch = *keyed.second;
-            const bool wholeRow = keyed.first < 0;
-            const int from = wholeRow ? 0 : stretch.key;
-            const int to = wholeRow ? ncols : keyed.second[1].key;
-            const int xa = f_trunc(x1 + from * span / ncols);
-            const int xb = f_trunc(x1 + to * span / ncols);
-            if (stretch.type == 'g') {
-                const int inset = f_trunc(std::max((y2 - y1) * 0.25, 1.0));
-                image.fillRect(xa, y1 + inset, xb, y2 - inset, pic.gapColour);
-                if (gapBars != nullptr) gapBars->emplace_back(std::min(xa, xb), std::max(xa, xb));
-                continue;
-            }
-            int colour = pic.unpairedColour;
-            if (stretch.type == 'd' && stretch.delta > 0) {
-                colour = f_clrBlue(image, stretch.delta, lo, hi);
-                ++rightCount;
-            } else if (stretch.type == 'd') {
-                colour = f_clrGreen(image, -stretch.delta, lo, hi);
-                ++leftCount;
-            }
-            image.fillRect(xa, y1 + 1, xb, y2 - 1, colour);
+char f_oneSeqComp(canvas& image, const picture_context& pic, const offset_map& offsets, int x1, int y1, int x2,
+                  int y2, int hi, int lo, std::vector<std::pair<int, int>>* gapBars)
+{
+    std::vector<strip_stretch> stretches;
+    const char code = f_stripStretches(offsets, x1, x2, stretches);
+    // Drawn in key order, larger shifts later (they own shared pixel columns); equal keys keep
+    // column order.
+    std::stable_sort(stretches.begin(), stretches.end(),
+                     [](const strip_stretch& a, const strip_stretch& b) { return a.key < b.key; });
+    for (const strip_stretch& stretch : stretches) {
+        const off_de& entry = *stretch.entry;
+        if (entry.type == 'g') {
+            const int inset = f_trunc(std::max((y2 - y1) * 0.25, 1.0));
+            image.fillRect(stretch.xa, y1 + inset, stretch.xb, y2 - inset, pic.gapColour);
+            if (gapBars != nullptr) gapBars->emplace_back(std::min(stretch.xa, stretch.xb), std::max(stretch.xa, stretch.xb));
+            continue;
         }
+        int colour = pic.unpairedColour;
+        if (entry.type == 'd' && entry.delta > 0)
+            colour = f_clrBlue(image, entry.delta, lo, hi);
+        else if (entry.type == 'd')
+            colour = f_clrGreen(image, -entry.delta, lo, hi);
+        image.fillRect(stretch.xa, y1 + 1, stretch.xb, y2 - 1, colour);
     }
-    if (code == ' ' && rightCount + leftCount == 0) code = 's';
     return code;
 }
 

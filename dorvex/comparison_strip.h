@@ -9,6 +9,19 @@
 #include "common/surface/canvas.h"
 #include "dorvex/correspondence.h"
 
+// One stretch of a strip as drawn: the pixels xa..xb, covering what stretches of a lower key drew
+// there (key -1 whole rows, 0 gap runs, n residues shifted by n columns either way) and, of equal
+// keys, those before it; entry is its opening entry in the offset map.
+struct strip_stretch {
+    int xa, xb;
+    long long key;
+    const off_de* entry;
+};
+
+// Fills stretches with the stretches of one sequence's strip from x1 to x2, in column order
+// (nothing for a row of no columns), and returns its comparison code as f_oneSeqComp does.
+char f_stripStretches(const offset_map& offsets, int x1, int x2, std::vector<strip_stretch>& stretches);
+
 // Draws the strip of one sequence into the box (x1, y1)-(x2, y2) with the shift range lo..hi
 // (note: hi comes first), gaps in pic.gapColour and whole-row flags in pic.unpairedColour.
 // Returns the comparison code: 'u' unpaired, 'm' mismatched, 's' nothing shifted, ' ' shifted.

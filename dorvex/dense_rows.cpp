@@ -4,67 +4,135 @@
 
 #include <algorithm>
 #include <cmath>
-#include <memory>
+#include <climits>
+#include <cstdlib>
 
-#include "dorvex/comparison_strip.h"
+#include "common/surface/palette.h"
 
 // ---- 1. shift strips ----
 
-namespace {
-
-// A strip drawn from y 0 to 2: its gap bars, shifted stretches and whole-row paint all cover row 1.
-constexpr int kScanRow = 1;
-
-}  // namespace
-
 strip_vote::strip_vote(canvas& picture, const picture_context& pic, int x1, int x2, int hi, int lo)
-    : picture_(picture), scan_(picture.width(), kScanRow + 2), pic_(pic), x1_(x1), x2_(x2), hi_(hi), lo_(lo),
-      votes_(static_cast<std::size_t>(std::max(x2 - x1 + 1, 0))), winners_(votes_.size(), -1)
+    : picture_(picture), colours_(picture.width(), 1), x1_(x1), x2_(x2), hi_(hi), lo_(lo),
+      width_(static_cast<std::size_t>(std::max(x2 - x1 + 1, 0))), shownKey_(width_), tally_(kNothing + 1, 0),
+      count_(width_), bestCount_(width_), bestKind_(width_), entries_(kNothing + 1, -1), winners_(width_, -1)
 {
-    auto recorder = std::make_unique<row_recorder>(picture.width(), kScanRow);
-    recorder_ = recorder.get();
-    scan_.addRenderer(std::move(recorder));
     auto same = [&](int colour) {
         const rgb_colour rgb = picture.colourOf(colour);
-        return scan_.resolve(rgb.red, rgb.green, rgb.blue);
+        return colours_.resolve(rgb.red, rgb.green, rgb.blue);
     };
-    pic_.gapColour = same(pic.gapColour);
-    pic_.unpairedColour = same(pic.unpairedColour);
+    gapColour_ = same(pic.gapColour);
+    unpairedColour_ = same(pic.unpairedColour);
+}
+
+int strip_vote::colourOf(const off_de& entry)
+{
+    if (entry.type == 'g') return gapColour_;
+    if (entry.type != 'd') return unpairedColour_;
+    const bool right = entry.delta > 0;
+    std::vector<int>& ramp = right ? blues_ : greens_;
+    const std::size_t shift = static_cast<std::size_t>(std::llabs(static_cast<long long>(entry.delta)));
+    if (shift >= ramp.size()) ramp.resize(shift + 1, -1);
+    if (ramp[shift] < 0)
+        ramp[shift] = right ? f_clrBlue(colours_, entry.delta, lo_, hi_) : f_clrGreen(colours_, -entry.delta, lo_, hi_);
+    return ramp[shift];
+}
+
+// At each pixel, of the stretches that cover it, the one f_oneSeqComp draws last. The stretches
+// come in column order, so their pixels move right: each pixel is set when the first stretch
+// reaches it, and only the pixels that stretches share are weighed by key.
+void strip_vote::showStrip(const offset_map& offsets, std::uint16_t* shown)
+{
+    (void)f_stripStretches(offsets, x1_, x2_, stretches_);
+    const int pixels = static_cast<int>(width_);
+    int reached = 0;  // the pixels before it are set
+    for (const strip_stretch& stretch : stretches_) {
+        const int colour = colourOf(*stretch.entry);
+        if (colour < 0) continue;
+        const int from = std::clamp(stretch.xa - x1_, 0, pixels), to = std::min(stretch.xb - x1_, pixels - 1);
+        for (; reached < from; ++reached) {
+            shown[reached] = static_cast<std::uint16_t>(kNothing);
+            shownKey_[static_cast<std::size_t>(reached)] = LLONG_MIN;
+        }
+        for (int i = from; i < reached && i <= to; ++i)
+            if (stretch.key >= shownKey_[static_cast<std::size_t>(i)]) {
+                shownKey_[static_cast<std::size_t>(i)] = stretch.key;
+                shown[i] = static_cast<std::uint16_t>(colour);
+            }
+        for (; reached <= to; ++reached) {
+            shownKey_[static_cast<std::size_t>(reached)] = stretch.key;
+            shown[reached] = static_cast<std::uint16_t>(colour);
+        }
+    }
+    std::fill(shown + reached, shown + pixels, static_cast<std::uint16_t>(kNothing));
+}
+
+// Each strip's kind counted among all the band's strips, pixel by pixel across the row (work
+// that grows with the square of the strips, but runs on vectors): the first strip whose kind
+// counts most wins.
+void strip_vote::voteInPairs(std::size_t strips)
+{
+    std::fill(bestKind_.begin(), bestKind_.end(), static_cast<std::uint16_t>(kNothing));
+    std::fill(bestCount_.begin(), bestCount_.end(), 0);
+    for (std::size_t j = 0; j < strips; ++j) {
+        const std::uint16_t* kinds = &shown_[j * width_];
+        std::fill(count_.begin(), count_.end(), 0);
+        for (std::size_t k = 0; k < strips; ++k) {
+            const std::uint16_t* other = &shown_[k * width_];
+            for (std::size_t i = 0; i < width_; ++i) count_[i] += other[i] == kinds[i];
+        }
+        for (std::size_t i = 0; i < width_; ++i)
+            if (count_[i] > bestCount_[i]) {
+                bestCount_[i] = count_[i];
+                bestKind_[i] = kinds[i];
+            }
+    }
+}
+
+// The kinds tallied pixel by pixel, each in the order first shown.
+void strip_vote::voteByTally(std::size_t strips)
+{
+    for (std::size_t i = 0; i < width_; ++i) {
+        tallied_.clear();
+        for (std::size_t k = 0; k < strips; ++k) {
+            const std::uint16_t kind = shown_[k * width_ + i];
+            if (tally_[kind]++ == 0) tallied_.push_back(kind);
+        }
+        std::uint16_t best = static_cast<std::uint16_t>(kNothing);
+        std::uint32_t bestCount = 0;
+        for (const std::uint16_t kind : tallied_) {
+            if (tally_[kind] > bestCount) {
+                best = kind;
+                bestCount = tally_[kind];
+            }
+            tally_[kind] = 0;
+        }
+        bestKind_[i] = best;
+    }
 }
 
 const std::vector<int>& strip_vote::mostShown(const offset_maps& offsets, long long first, long long end)
 {
-    for (auto& pixel : votes_) pixel.clear();
-    for (long long s = first; s < end; ++s) {
-        recorder_->clear();
-        (void)f_oneSeqComp(scan_, pic_, offsets[static_cast<std::size_t>(s)], x1_, 0, x2_, kScanRow + 1, hi_, lo_);
-        const std::vector<std::uint32_t>& shown = recorder_->pixels();
-        for (std::size_t i = 0; i < votes_.size(); ++i) {
-            const std::uint32_t colour = shown[static_cast<std::size_t>(x1_) + i];
-            auto& pixel = votes_[i];
-            auto found = std::find_if(pixel.begin(), pixel.end(), [&](const auto& v) { return v.first == colour; });
-            if (found == pixel.end())
-                pixel.emplace_back(colour, 1);
-            else
-                ++found->second;
-        }
-    }
-    for (std::size_t i = 0; i < votes_.size(); ++i) {
-        const auto& pixel = votes_[i];
-        auto best = pixel.begin();  // the first of the most counted: the upper sequence's on a tie
-        for (auto v = pixel.begin(); v != pixel.end(); ++v)
-            if (v->second > best->second) best = v;
-        const std::uint32_t colour = best == pixel.end() ? row_recorder::kNothing : best->first;
-        if (colour == row_recorder::kNothing) {
+    const std::size_t strips = static_cast<std::size_t>(std::max(end - first, 0LL));
+    shown_.resize(strips * width_);
+    for (std::size_t k = 0; k < strips; ++k)
+        showStrip(offsets[static_cast<std::size_t>(first) + k], &shown_[k * width_]);
+    // Per pixel the kind shown most, of equal counts the one shown first (by the upper strip).
+    if (strips <= kComparedInPairs)
+        voteInPairs(strips);
+    else
+        voteByTally(strips);
+    for (std::size_t i = 0; i < width_; ++i) {
+        const int best = bestKind_[i];
+        if (best == kNothing) {
             winners_[i] = -1;
             continue;
         }
-        auto entry = entries_.find(colour);
-        if (entry == entries_.end())
-            entry = entries_.emplace(colour, picture_.resolve(static_cast<int>(colour >> 16),
-                                                              static_cast<int>(colour >> 8 & 255),
-                                                              static_cast<int>(colour & 255))).first;
-        winners_[i] = entry->second;
+        int& entry = entries_[static_cast<std::size_t>(best)];
+        if (entry < 0) {
+            const rgb_colour rgb = colours_.colourOf(best);
+            entry = picture_.resolve(rgb.red, rgb.green, rgb.blue);
+        }
+        winners_[i] = entry;
     }
     return winners_;
 }
@@ -80,36 +148,53 @@ int binned_agreement::decile() const
 }
 
 void f_binAgreement(const alignment_agreement& agreement, const std::vector<std::string>& rows, long long first,
-                    long long end, std::vector<binned_agreement>& cells)
+                    long long end, const std::vector<std::size_t>& columns, std::vector<binned_agreement>& cells)
 {
-    const std::size_t columns = agreement.columnStats.size();
-    cells.assign(columns, binned_agreement{});
-    std::vector<long long> residues(columns, 0), gaps(columns, 0);
+    const std::size_t count = columns.size(), referenceColumns = agreement.columnStats.size();
+    cells.assign(count, binned_agreement{});
+    std::vector<long long> residues(count, 0), gaps(count, 0);
+    std::vector<std::int64_t> pairs(count, 0);  // of each residue in the column
+    for (std::size_t k = 0; k < count; ++k)
+        if (columns[k] < referenceColumns) pairs[k] = agreement.columnStats[columns[k]].residues - 1;
     long long uncompared = 0;
-    std::vector<agreement_ratio> perColumn;
+    const std::vector<std::int32_t>& scores = agreement.scores();
+    std::vector<std::uint32_t> residuesBefore(referenceColumns);  // per column of the row
     for (long long s = first; s < end; ++s) {
-        const std::size_t sequence = static_cast<std::size_t>(s);
-        if (agreement.sequences[sequence].role != sequence_role::compared) {
+        const sequence_agreement& sequence = agreement.sequences[static_cast<std::size_t>(s)];
+        if (sequence.role != sequence_role::compared) {
             ++uncompared;
             continue;
         }
-        const std::string& row = rows[sequence];
-        f_residueAgreements(agreement, sequence, row, perColumn);
-        for (std::size_t c = 0; c < columns; ++c) {
-            if (c >= row.size() || row[c] == '-') {
-                ++gaps[c];
-                continue;
-            }
-            ++residues[c];
-            if (!perColumn[c].defined()) continue;
-            ++cells[c].withPairs;
-            cells[c].agreementSum += perColumn[c].value();
+        // Each residue's agreement as f_residueAgreements gives it, read straight off the scores,
+        // found by the residues before its column; without branches on the row's gaps (adding 0
+        // leaves a sum as it is).
+        const std::string& row = rows[static_cast<std::size_t>(s)];
+        const std::size_t length = std::min(referenceColumns, row.size());
+        for (std::size_t c = 0, before = 0; c < length; ++c) {
+            residuesBefore[c] = static_cast<std::uint32_t>(before);
+            before += row[c] != '-';
+        }
+        for (std::size_t k = 0; k < count; ++k) {
+            const bool residue = columns[k] < length && row[columns[k]] != '-';
+            residues[k] += residue;
+            gaps[k] += !residue;
+        }
+        if (scores.empty() || sequence.residues == 0) continue;
+        const std::int32_t* score = scores.data() + sequence.firstResidue;
+        const std::size_t last = static_cast<std::size_t>(sequence.residues) - 1;
+        for (std::size_t k = 0; k < count && columns[k] < length; ++k) {
+            const std::size_t c = columns[k];
+            const std::int32_t shared = score[std::min<std::size_t>(residuesBefore[c], last)];
+            const bool withPairs = row[c] != '-' && shared >= 0 && pairs[k] > 0;
+            cells[k].withPairs += withPairs;
+            const agreement_ratio ratio{shared, std::max<std::int64_t>(pairs[k], 1)};
+            cells[k].agreementSum += withPairs ? ratio.value() : 0.0;
         }
     }
-    for (std::size_t c = 0; c < columns; ++c) {
+    for (std::size_t k = 0; k < count; ++k) {
         using shows = binned_agreement::shows;
-        cells[c].kind = residues[c] >= gaps[c] && residues[c] >= uncompared ? shows::residues
-                        : gaps[c] >= uncompared                             ? shows::gaps
+        cells[k].kind = residues[k] >= gaps[k] && residues[k] >= uncompared ? shows::residues
+                        : gaps[k] >= uncompared                             ? shows::gaps
                                                                             : shows::uncompared;
     }
 }

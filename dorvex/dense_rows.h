@@ -5,18 +5,17 @@
 #pragma once
 #include <cstdint>
 #include <string>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
 #include "common/pictures/picture.h"
 #include "common/surface/canvas.h"
-#include "common/surface/row_recorder.h"
 #include "dorvex/agreement.h"
+#include "dorvex/comparison_strip.h"
 #include "dorvex/correspondence.h"
 
-// Counts, pixel by pixel, what the strips of a band's sequences show, each strip drawn as
-// f_oneSeqComp draws it, and gives what most of them show in the picture's colours.
+// Counts, pixel by pixel, what the strips of a band's sequences show, each strip as f_oneSeqComp
+// draws it, and gives what most of them show in the picture's colours.
 class strip_vote {
 public:
     // Strips from x1 to x2 of `picture`, gaps and whole rows in pic's colours, the ramps over the
@@ -29,13 +28,34 @@ public:
     const std::vector<int>& mostShown(const offset_maps& offsets, long long first, long long end);
 
 private:
+    // What a strip shows at a pixel: an entry of the strips' own palette (colours_), or nothing.
+    static constexpr int kNothing = canvas::kPaletteSize;
+
+    // Bands of at most this many strips are voted on by comparing every two strips.
+    static constexpr std::size_t kComparedInPairs = 32;
+
+    int colourOf(const off_de& entry);  // the strips' palette entry of a stretch
+    // Fills shown (one per pixel) with what the strip of offsets shows.
+    void showStrip(const offset_map& offsets, std::uint16_t* shown);
+    // Fill bestKind_ with what most of the `strips` strips in shown_ show: by comparing every two
+    // strips, or by a tally per pixel.
+    void voteInPairs(std::size_t strips);
+    void voteByTally(std::size_t strips);
+
     canvas& picture_;
-    canvas scan_;  // the strips are drawn here, one at a time
-    row_recorder* recorder_;
-    picture_context pic_;
+    canvas colours_;  // the strips' own palette, taken as f_oneSeqComp takes it
+    int gapColour_, unpairedColour_;
     int x1_, x2_, hi_, lo_;
-    std::vector<std::vector<std::pair<std::uint32_t, long long>>> votes_;  // per pixel: colour, count
-    std::unordered_map<std::uint32_t, int> entries_;                       // colours shown, by palette entry
+    std::size_t width_;
+    std::vector<int> blues_, greens_;          // palette entries by shift, -1 not taken yet
+    std::vector<strip_stretch> stretches_;     // of the strip being shown
+    std::vector<long long> shownKey_;          // per pixel: the key of the stretch shown there
+    std::vector<std::uint16_t> shown_;         // per strip of the band, per pixel: what it shows
+    std::vector<std::uint32_t> tally_;         // per kind: the strips showing it at one pixel
+    std::vector<std::uint16_t> tallied_;       // the kinds tallied there, in the order first shown
+    std::vector<std::uint16_t> count_, bestCount_;  // per pixel: the strips showing a kind, the most
+    std::vector<std::uint16_t> bestKind_;      // per pixel: the kind shown most
+    std::vector<int> entries_;                 // each kind's entry in the picture, -1 not taken yet
     std::vector<int> winners_;
 };
 
@@ -53,7 +73,7 @@ struct binned_agreement {
     int decile() const;
 };
 
-// Fills cells (one per column of the reference) with what the band of reference sequences
-// first..end-1 (rows of the reference) shows.
+// Fills cells (one per column of the reference in columns, which ascend) with what the band of
+// reference sequences first..end-1 (rows of the reference) shows there.
 void f_binAgreement(const alignment_agreement& agreement, const std::vector<std::string>& rows, long long first,
-                    long long end, std::vector<binned_agreement>& cells);
+                    long long end, const std::vector<std::size_t>& columns, std::vector<binned_agreement>& cells);

@@ -154,9 +154,13 @@ int f_drawPairPictures(const prog_options& opts, const picture_settings& imageOp
                 pictureJobs.emplace_back([&, side, request](letter_cells& cells) {
                     if (side == 0)
                         return AgreementImage(input.record, imageOpts, withCells(request, cells), *firstAgrees, true);
-                    // The second alignment as reference only while its picture is drawn.
+                    // The second alignment as reference only while its picture is drawn: worked
+                    // out from the first's figures, or counted where those hold the core alone.
                     const alignment_agreement secondAgrees =
-                        f_computeAgreement(second.rows, pairs.partner21, first.rows, pairs.partner12);
+                        firstAgrees->coreOnly || firstAgrees->scores().empty()
+                            ? f_computeAgreement(second.rows, pairs.partner21, first.rows, pairs.partner12)
+                            : f_swappedAgreement(*firstAgrees, first.rows, pairs.partner12, second.rows,
+                                                 pairs.partner21);
                     return AgreementImage(input.record, imageOpts, withCells(request, cells), secondAgrees, false);
                 });
                 break;

@@ -5,7 +5,6 @@
 
 namespace {
 
-constexpr int kPaletteSize = 256;
 constexpr int kTile = 64;  // texts are looked up by the 64-pixel tiles their boxes touch
 
 long long tileKey(long long tx, long long ty) { return tx * 1000003LL + ty; }

@@ -20,6 +20,8 @@
 // of very thin rows, crowded axis labels) apart.
 class canvas {
 public:
+    static constexpr int kPaletteSize = 256;  // the palette's entries, at most
+
     canvas(int width, int height) : width_(width), height_(height) {}
 
     int width() const { return width_; }

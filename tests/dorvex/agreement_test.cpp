@@ -134,6 +134,22 @@ naive_scores naiveScores(const strings& first, const std::vector<int>& comparedF
     return m;
 }
 
+// Every figure of an agreement, one after the other.
+std::vector<std::int64_t> figures(const alignment_agreement& a)
+{
+    std::vector<std::int64_t> all = {a.compared,       a.unpairedReference, a.unpairedOther, a.mismatched,
+                                     a.pairsReference, a.pairsOther,        a.pairsShared,   a.columns,
+                                     a.columnsIdentical, a.length,          a.otherLength,   a.coreOnly};
+    for (const sequence_agreement& s : a.sequences) {
+        all.insert(all.end(), {static_cast<std::int64_t>(s.role), s.partner, s.residues, s.pairs, s.shared});
+        if (s.role == sequence_role::compared)
+            all.insert(all.end(), a.scores().begin() + s.firstResidue,
+                       a.scores().begin() + s.firstResidue + s.residues);
+    }
+    for (const column_agreement& c : a.columnStats) all.insert(all.end(), {c.residues, c.shared, c.core, c.identical});
+    return all;
+}
+
 // Random pairs, half of them scored on a random core of the reference.
 TEST(Agreement, EqualsANaivePairEnumeration)
 {
@@ -213,6 +229,12 @@ TEST(Agreement, EqualsANaivePairEnumeration)
         ASSERT_EQ(std::make_pair(a.columnsIdentical, a.columns),
                   counts(std::count(m.identical.begin(), m.identical.end(), true),
                          std::count(m.counted.begin(), m.counted.end(), true)));
+        // The second alignment as reference, worked out from the first's figures: what counting
+        // it gives, figure for figure.
+        if (core == nullptr) {
+            ASSERT_EQ(figures(f_swappedAgreement(a, first, partner12, second, partner21)),
+                      figures(f_computeAgreement(second, partner21, first, partner12)));
+        }
     }
 }
 
@@ -336,9 +358,10 @@ TEST(Agreement, BinsShowWhatMostOfTheirSequencesShow)
     const alignment_agreement agreement = f_computeAgreement({"AC-", "AC-", "AC-", "AC-", "A-G"}, {0, 1, 2, -1, 3},
                                                              {"AC-", "AC-", "A-C", "A-G"}, {0, 1, 2, 4});
     using shows = binned_agreement::shows;
-    auto expectBin = [&](long long first, long long end, const std::vector<std::pair<shows, int>>& columns) {
+    auto expectBin = [&](long long first, long long end, const std::vector<std::pair<shows, int>>& columns,
+                         const std::vector<std::size_t>& shown = {0, 1, 2}) {
         std::vector<binned_agreement> cells;
-        f_binAgreement(agreement, {"AC-", "AC-", "AC-", "AC-", "A-G"}, first, end, cells);
+        f_binAgreement(agreement, {"AC-", "AC-", "AC-", "AC-", "A-G"}, first, end, shown, cells);
         ASSERT_EQ(cells.size(), columns.size());
         for (std::size_t c = 0; c < columns.size(); ++c)
             EXPECT_EQ(std::make_pair(cells[c].kind, cells[c].decile()), columns[c]) << first << ".." << end << " " << c;
@@ -349,6 +372,8 @@ TEST(Agreement, BinsShowWhatMostOfTheirSequencesShow)
     // d and e: ties go to the residues, then to the gaps; e.G has no pairs (light grey).
     expectBin(3, 5, {{shows::residues, 9}, {shows::gaps, -1}, {shows::residues, -1}});
     expectBin(3, 4, {{shows::uncompared, -1}, {shows::uncompared, -1}, {shows::uncompared, -1}});
+    // The residues of columns passed over still count: the C's scores come after the A's.
+    expectBin(0, 5, {{shows::residues, 3}}, {1});
 }
 
 TEST(Agreement, SummaryListsTheLowestFirst)

@@ -70,10 +70,12 @@ TEST(ComparisonStrip, ABandShowsWhatMostOfItsStripsShow)
     strip_image im;
     strip_vote vote(im.image.get(), im.pic, 0, 60, 3, 0);
     offset_maps maps;
-    for (const std::vector<off_de>& row : std::vector<std::vector<off_de>>{{{0, 'd', 1}, {6, 'e'}},
-                                                                           {{0, 'd', 1}, {3, '0'}, {6, 'e'}},
-                                                                           {{0, 'g'}, {3, 'd', -1}, {6, 'e'}},
-                                                                           {{0, '0'}, {6, 'e'}}}) {
+    std::vector<std::vector<off_de>> rows{{{0, 'd', 1}, {6, 'e'}},
+                                          {{0, 'd', 1}, {3, '0'}, {6, 'e'}},
+                                          {{0, 'g'}, {3, 'd', -1}, {6, 'e'}},
+                                          {{0, '0'}, {6, 'e'}}};
+    for (int k = 0; k < 41; ++k) rows.push_back(rows[k % 2 == 0 ? 2 : 0]);  // then gap, right, gap, ...
+    for (const std::vector<off_de>& row : rows) {
         for (std::size_t k = 0; k + 1 < row.size(); ++k) maps.add(row[k].key, row[k].type, row[k].delta);
         maps.endRow(row.back().key);
     }
@@ -87,6 +89,10 @@ TEST(ComparisonStrip, ABandShowsWhatMostOfItsStripsShow)
     EXPECT_EQ(shown(2, 4, 10), kGrey);       // a gap bar against nothing: the upper one's
     EXPECT_EQ(shown(2, 4, 45), kGreenOne);   // a left shift against nothing
     EXPECT_EQ(shown(3, 4, 30), 0xFFFFFFFFu);
+    // Bands of more than 32 strips are counted another way, by the same rule: 20 gap bars against
+    // 20 right shifts, the upper strip's.
+    EXPECT_EQ(shown(4, 44, 10), kGrey);
+    EXPECT_EQ(shown(5, 45, 10), 0x6490FFu);
 }
 
 // "same", "single" and "mismatch" (any other code) in 6-pixel characters; nothing for ' '.
