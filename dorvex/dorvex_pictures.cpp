@@ -125,6 +125,7 @@ int f_drawPairPictures(const prog_options& opts, const picture_settings& imageOp
     for (const picture_type& type : f_pictureTypes()) {
         if (!f_drawsPicture(program_kind::dorvex, type.number) || !f_findType(opts.image_types, type.number))
             continue;
+        if (type.dorvexLayout == picture_layout::methods) continue;  // drawn in the methods mode only; one side
         for (int side = 0; side < 2; ++side) {
             const picture_input& input = side == 0 ? pictures.one : pictures.two;
             const picture_request request = pictures.request(type.number, side);
@@ -166,7 +167,7 @@ int f_drawPairPictures(const prog_options& opts, const picture_settings& imageOp
                 break;
             case picture_layout::residues:
             case picture_layout::values:
-            case picture_layout::methods:  // drawn in the methods mode only
+            case picture_layout::methods:
                 break;
             }
         }

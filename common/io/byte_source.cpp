@@ -112,6 +112,7 @@ private:
     // Inflates up to room bytes; 0 only at the end of the data.
     std::size_t inflateInto(char* into, std::size_t room)
     {
+        if (failed_) return 0;  // a state that failed must not be run again: it would read past its input
         state_.next_out = reinterpret_cast<std::uint8_t*>(into);
         state_.avail_out = static_cast<std::uint32_t>(room);
         while (state_.avail_out > 0) {
@@ -131,6 +132,7 @@ private:
             const std::uint32_t inBefore = state_.avail_in, outBefore = state_.avail_out;
             if (isal_inflate(&state_) != ISAL_DECOMP_OK) {
                 setDamaged();  // damaged data, or a check value or length that does not match
+                failed_ = true;
                 break;
             }
             if (state_.block_state == ISAL_BLOCK_FINISH) {
@@ -162,6 +164,7 @@ private:
     std::vector<char> raw_;  // compressed bytes, read ahead of inflating
     inflate_state state_{};
     bool afterMember_ = false;  // a member has ended and no byte of another was taken yet
+    bool failed_ = false;       // inflating failed: the data ends there
 
     std::thread worker_;
     std::mutex mutex_;  // guards what follows

@@ -86,6 +86,33 @@ std::string harnessOptions(const std::string& options, const std::string& ownLin
     return kept + ownLines;
 }
 
+// Whether a fuzzed flag line is left out of the command line: it would let a run grow large or
+// touch files outside the working directory (the picture size, the names of files written,
+// standard input, a path through a folder that exists, after "@" or "--flag=").
+bool leftOut(const std::string& line)
+{
+    const bool isLong = line.rfind("--", 0) == 0;
+    const std::string name = line.substr(0, line.find('='));
+    if (isLong && (name == "--width" || name == "--height" || name == "--prefix" || name == "--report")) return true;
+    const std::size_t valueFlag = line.find_first_not_of("hVq", 1);  // short flags may stand together: -qW900
+    if (!isLong && line[0] == '-' && valueFlag != std::string::npos &&
+        std::string("WHo").find(line[valueFlag]) != std::string::npos)
+        return true;
+    std::string value = isLong && name.size() < line.size() ? line.substr(name.size() + 1) : line;
+    if (!value.empty() && value[0] == '@') value.erase(0, 1);
+    std::error_code ignored;
+    return value == "-" || (value.find('/') != std::string::npos && fs::exists(fs::path(g_work.path) / value, ignored));
+}
+
+// The command line followed by the flags of the input's fifth part, one a line.
+std::vector<std::string> withFlags(std::vector<std::string> args, const std::vector<std::string>& parts)
+{
+    std::istringstream lines(parts.size() > 4 ? parts[4] : std::string());
+    for (std::string line; std::getline(lines, line);)
+        if (!leftOut(line)) args.push_back(line);
+    return args;
+}
+
 // Runs a program's main logic in the working directory, quietly, and cleans up after it.
 void runInWorkDirectory(int (*run)(int, char**), std::vector<std::string> args)
 {
@@ -197,7 +224,7 @@ int fuzz_vemura(const std::uint8_t* data, std::size_t size)
     if (parts.size() > 3) writeFile("fuzz.def", parts[3]), own += " g fuzz.def\n";
     writeFile("fuzz.opt", harnessOptions(parts[0], own));
     writeFile("fuzz.aln", parts.size() > 1 ? parts[1] : std::string());
-    runInWorkDirectory(vemura_run, {"vemura", "fuzz.opt", "fuzz.aln"});
+    runInWorkDirectory(vemura_run, withFlags({"vemura", "fuzz.opt", "fuzz.aln"}, parts));
     return 0;
 }
 
@@ -209,6 +236,6 @@ int fuzz_dorvex(const std::uint8_t* data, std::size_t size)
     writeFile("fuzz.opt", harnessOptions(parts[0], own));
     writeFile("first.aln", parts.size() > 1 ? parts[1] : std::string());
     writeFile("second.aln", parts.size() > 2 ? parts[2] : std::string());
-    runInWorkDirectory(dorvex_run, {"dorvex", "fuzz.opt", "first.aln", "second.aln"});
+    runInWorkDirectory(dorvex_run, withFlags({"dorvex", "fuzz.opt", "first.aln", "second.aln"}, parts));
     return 0;
 }

@@ -15,7 +15,10 @@ int fuzz_groups(const std::uint8_t* data, std::size_t size);
 int fuzz_flags(const std::uint8_t* data, std::size_t size);
 
 // Whole runs in a private working directory, of the files of the input separated by lines "@@@":
-// vemura options, alignment, [matrix, [colour groups]]; dorvex options, first and second
-// alignment, [matrix]. Option lines naming files (i, e, m, g) are dropped; pictures stay small.
+// vemura options, alignment, [matrix, [colour groups, [flags]]]; dorvex options, first and second
+// alignment, [matrix, [flags]]. The flags, one a line, follow the files on the command line and
+// may name the files written (fuzz.aln, fuzz.matrix, fuzz.def; first.aln, second.aln) or shipped
+// ones (blosum62.matrix). Option lines naming files (i, e, m, g) are dropped, and so are flags
+// that set the picture size or name files written or files elsewhere; pictures stay small.
 int fuzz_vemura(const std::uint8_t* data, std::size_t size);
 int fuzz_dorvex(const std::uint8_t* data, std::size_t size);
