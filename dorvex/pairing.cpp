@@ -40,22 +40,28 @@ pairing f_pairSequences(const alignment_input& first, const alignment_input& sec
     result.mismatchCols1.assign(first.rows.size(), -1);
     result.mismatchCols2.assign(second.rows.size(), -1);
 
-    // A name pairs by name only when it occurs exactly once in each alignment.
-    std::unordered_map<std::string_view, int> count1, count2, byName;
-    count1.reserve(first.names.size());
-    count2.reserve(second.names.size());
-    byName.reserve(second.names.size());
-    for (const std::string& name : first.names) ++count1[name];
+    // How often each name occurs in either alignment, and where in the second: a name pairs by
+    // name only when it occurs exactly once in each.
+    struct name_use {
+        int inFirst = 0, inSecond = 0;
+        int second = -1;
+    };
+    std::unordered_map<std::string_view, name_use> uses;
+    uses.reserve(first.names.size() + second.names.size());
+    for (const std::string& name : first.names) ++uses[name].inFirst;
     for (std::size_t j = 0; j < second.names.size(); ++j) {
-        ++count2[second.names[j]];
-        byName[second.names[j]] = static_cast<int>(j);
+        name_use& use = uses[second.names[j]];
+        ++use.inSecond;
+        use.second = static_cast<int>(j);
     }
-    auto pairsByName = [&](std::string_view name) {
-        const auto once1 = count1.find(name), once2 = count2.find(name);
-        return once1 != count1.end() && once1->second == 1 && once2 != count2.end() && once2->second == 1;
+    // The second's sequence that name pairs with by name, or -1.
+    auto namesakeOf = [&](std::string_view name) {
+        const auto found = uses.find(name);
+        const bool once = found != uses.end() && found->second.inFirst == 1 && found->second.inSecond == 1;
+        return once ? found->second.second : -1;
     };
     std::vector<bool> keptForNamesake(second.names.size());
-    for (std::size_t j = 0; j < second.names.size(); ++j) keptForNamesake[j] = pairsByName(second.names[j]);
+    for (std::size_t j = 0; j < second.names.size(); ++j) keptForNamesake[j] = namesakeOf(second.names[j]) >= 0;
 
     // The second sequences of each residue sequence in order (found by the hash of their residues;
     // sequences of other residues under the same hash keep lists of their own), and how far the
@@ -102,8 +108,7 @@ pairing f_pairSequences(const alignment_input& first, const alignment_input& sec
     // Each first sequence's namesake, when they pair by name, and whether the two hold the same
     // residues (compared on all cores).
     std::vector<int> namesake(first.names.size(), -1);
-    for (std::size_t i = 0; i < first.names.size(); ++i)
-        if (pairsByName(first.names[i])) namesake[i] = byName.at(first.names[i]);
+    for (std::size_t i = 0; i < first.names.size(); ++i) namesake[i] = namesakeOf(first.names[i]);
     std::vector<char> sameAsNamesake(first.names.size(), 0);
     f_splitAcrossCores(first.names.size(), kLeastRows, [&](std::size_t begin, std::size_t end, std::size_t) {
         for (std::size_t i = begin; i < end; ++i)
