@@ -29,11 +29,20 @@ void runUnderValgrind(const std::string& program, const std::vector<std::string>
     EXPECT_EQ(r.err, "");
 }
 
-TEST(Valgrind, VemuraExampleRun) { runUnderValgrind(VEMURA_BIN, {"globins.opt", "globins45.clustalo.blk"}); }
-
-TEST(Valgrind, DorvexExampleRun)
+// The example's runs, as a user types them and with options files (quiet, so that nothing but
+// valgrind's findings would reach standard error).
+TEST(Valgrind, ExampleRuns)
 {
-    runUnderValgrind(DORVEX_BIN, {"compare.opt", "globins45.clustalo.blk", "globins45.mafft.blk"});
+    const std::vector<std::pair<std::string, std::vector<std::string>>> runs = {
+        {VEMURA_BIN, {"-q", "globins45.clustalo.blk"}},
+        {DORVEX_BIN, {"-q", "globins45.clustalo.blk", "globins45.mafft.blk"}},
+        {VEMURA_BIN, {"globins.opt", "globins45.clustalo.blk"}},
+        {DORVEX_BIN, {"compare.opt", "globins45.clustalo.blk", "globins45.mafft.blk"}},
+    };
+    for (const auto& [program, args] : runs) {
+        SCOPED_TRACE(program + " " + args.back());
+        runUnderValgrind(program, args);
+    }
 }
 
 }  // namespace
