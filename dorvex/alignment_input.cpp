@@ -5,8 +5,16 @@
 
 #include "common/alignment/align_loader.h"
 #include "common/io/trace.h"
+#include "dorvex/agreement.h"
 
 bool f_isEmptyInput(const alignment_input& input) { return input.rows.empty() || input.rows[0].empty(); }
+
+bool f_holdsCore(const alignment_input& reference, const std::string& shown)
+{
+    if (f_hasCoreResidue(reference.rows, reference.upperCase)) return true;
+    f_error("--core: the reference %s has no upper-case (core) residue", shown.c_str());
+    return false;
+}
 
 bool f_loadInput(FilePtr file, const char* path, alignment_input& input, bool noteUpperCase)
 {

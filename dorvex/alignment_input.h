@@ -19,6 +19,10 @@ struct alignment_input {
 // True when the alignment holds no row, or its first row no column.
 bool f_isEmptyInput(const alignment_input& input);
 
+// True when a reference read with its letters' case holds a core (upper-case) residue; otherwise
+// says that --core has nothing to score (shown names the reference).
+[[nodiscard]] bool f_holdsCore(const alignment_input& reference, const std::string& shown);
+
 // Reads an opened alignment file (path names it in messages) into input, noting the case of its
 // letters when asked. Returns false when it is not an alignment (the loader has said why).
 [[nodiscard]] bool f_loadInput(FilePtr file, const char* path, alignment_input& input, bool noteUpperCase = false);

@@ -93,16 +93,12 @@ int dorvex_run(int argc, char** argv)
         f_fail("*** Alignment file %s is empty.\n", emptyName);
         return 4;
     }
-    if (opts.core && !f_hasCoreResidue(first.rows, first.upperCase)) {
-        f_error("--core: the reference %s has no upper-case (core) residue", firstShown.c_str());
-        return 1;
-    }
+    if (opts.core && !f_holdsCore(first, firstShown)) return 1;
 
     pair.weights1.assign(first.rows[0].size(), 0.0);
     pair.weights2.assign(second.rows[0].size(), 0.0);
     pair.molType = f_getMolType(first.rows);
-    if (opts.matrix_file.empty())
-        opts.matrix_file = pair.molType == 1 ? "dnarna.matrix" : "blosum62.matrix";
+    if (opts.matrix_file.empty()) opts.matrix_file = f_defaultMatrix(pair.molType);
     // The column weights, for the trace and the pictures (the scores do not read them). Weighing
     // no rows still reads the matrix: a run whose matrix cannot be read ends either way.
     if (opts.image_types.empty()) opts.image_types.push_back(0);

@@ -82,13 +82,9 @@ int f_runMethods(prog_options& opts, const std::vector<std::string>& tests)
     alignment_input reference;
     const int loaded = loadChecked(std::move(file), referenceShown, reference, opts.core);
     if (loaded != 0) return loaded;
-    if (opts.core && !f_hasCoreResidue(reference.rows, reference.upperCase)) {
-        f_error("--core: the reference %s has no upper-case (core) residue", referenceShown.c_str());
-        return 1;
-    }
+    if (opts.core && !f_holdsCore(reference, referenceShown)) return 1;
     std::vector<double> weights(reference.rows[0].size(), 0.0);
-    if (opts.matrix_file.empty())
-        opts.matrix_file = f_getMolType(reference.rows) == 1 ? "dnarna.matrix" : "blosum62.matrix";
+    if (opts.matrix_file.empty()) opts.matrix_file = f_defaultMatrix(f_getMolType(reference.rows));
     const double maxWeight = f_setWeights(reference.rows, opts.matrix_file.c_str(), weights.data());
     if (maxWeight < 0) return 3;
 

@@ -162,7 +162,7 @@ int vemura_run(int argc, char** argv)
     std::vector<std::string> groups;
     (void)f_getColorGroups(opts.group_file, groups, molType, &view.group_names);
 
-    if (opts.matrix_file.empty()) opts.matrix_file = molType == 1 ? "dnarna.matrix" : "blosum62.matrix";
+    if (opts.matrix_file.empty()) opts.matrix_file = f_defaultMatrix(molType);
     const double maxWeight = f_setWeights(rows, opts.matrix_file.c_str(), weights.data());
     if (maxWeight < 0) return 4;
 

@@ -12,6 +12,8 @@
 #include "common/io/data_files.h"
 #include "common/io/trace.h"
 
+const char* f_defaultMatrix(int molType) { return molType == 1 ? "dnarna.matrix" : "blosum62.matrix"; }
+
 double f_setWeights(const std::vector<std::string>& rows, const char* matrixFile, double* weights)
 {
     Weight_matrix matrix;

@@ -9,5 +9,9 @@
 // must hold that many entries, and prints the weight trace. Returns the largest weight (0 or
 // more), or -1.0 after printing "\n* Unable read the matrix: NAME" when matrixFile cannot be
 // opened (looked up as f_openDataFile does); weights is then untouched. With fewer than two rows every weight is 0.
+// The matrix the columns are weighed with when none is named: for the molecule type of
+// f_getMolType (1 nucleotide, 0 protein).
+const char* f_defaultMatrix(int molType);
+
 [[nodiscard]] double f_setWeights(const std::vector<std::string>& rows, const char* matrixFile,
                                   double* weights);
