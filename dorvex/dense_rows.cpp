@@ -3,7 +3,6 @@
 #include "dorvex/dense_rows.h"
 
 #include <algorithm>
-#include <cmath>
 #include <climits>
 #include <cstdlib>
 
@@ -142,59 +141,61 @@ const std::vector<int>& strip_vote::mostShown(const offset_maps& offsets, long l
 int binned_agreement::decile() const
 {
     if (withPairs == 0) return -1;
-    // The small allowance keeps a mean meant to be exactly 0.3 (summed in floating point) at 3.
-    const int step = static_cast<int>(std::floor(10.0 * agreementSum / static_cast<double>(withPairs) + 1e-9));
-    return std::clamp(step, 0, 9);
+    // The mean is sharedSum / (pairsEach x withPairs): worked out in whole numbers, exactly.
+    return static_cast<int>(std::min<std::int64_t>(9, 10 * sharedSum / (pairsEach * withPairs)));
 }
 
 void f_binAgreement(const alignment_agreement& agreement, const std::vector<std::string>& rows, long long first,
                     long long end, const std::vector<std::size_t>& columns, std::vector<binned_agreement>& cells)
 {
-    const std::size_t count = columns.size(), referenceColumns = agreement.columnStats.size();
-    cells.assign(count, binned_agreement{});
-    std::vector<long long> residues(count, 0), gaps(count, 0);
-    std::vector<std::int64_t> pairs(count, 0);  // of each residue in the column
-    for (std::size_t k = 0; k < count; ++k)
-        if (columns[k] < referenceColumns) pairs[k] = agreement.columnStats[columns[k]].residues - 1;
-    long long uncompared = 0;
+    const std::size_t referenceColumns = agreement.columnStats.size();
+    // Only the columns up to the last one asked for are walked.
+    const std::size_t walked = columns.empty() ? 0 : std::min(referenceColumns, columns.back() + 1);
+    std::vector<std::int32_t> residues(walked, 0), withPairs(walked, 0);
+    std::vector<std::int64_t> shared(walked, 0);
+    long long comparedRows = 0, uncompared = 0;
     const std::vector<std::int32_t>& scores = agreement.scores();
-    std::vector<std::uint32_t> residuesBefore(referenceColumns);  // per column of the row
     for (long long s = first; s < end; ++s) {
         const sequence_agreement& sequence = agreement.sequences[static_cast<std::size_t>(s)];
         if (sequence.role != sequence_role::compared) {
             ++uncompared;
             continue;
         }
-        // Each residue's agreement as f_residueAgreements gives it, read straight off the scores,
-        // found by the residues before its column; without branches on the row's gaps (adding 0
-        // leaves a sum as it is).
+        ++comparedRows;
+        // One pass along the row, without branches on its gaps: a residue's score is read where
+        // it stands (-1 outside the core), a gap adds nothing.
         const std::string& row = rows[static_cast<std::size_t>(s)];
-        const std::size_t length = std::min(referenceColumns, row.size());
-        for (std::size_t c = 0, before = 0; c < length; ++c) {
-            residuesBefore[c] = static_cast<std::uint32_t>(before);
-            before += row[c] != '-';
+        const std::size_t length = std::min(walked, row.size());
+        if (scores.empty() || sequence.residues == 0) {
+            for (std::size_t c = 0; c < length; ++c) residues[c] += row[c] != '-';
+            continue;
         }
-        for (std::size_t k = 0; k < count; ++k) {
-            const bool residue = columns[k] < length && row[columns[k]] != '-';
-            residues[k] += residue;
-            gaps[k] += !residue;
-        }
-        if (scores.empty() || sequence.residues == 0) continue;
         const std::int32_t* score = scores.data() + sequence.firstResidue;
         const std::size_t last = static_cast<std::size_t>(sequence.residues) - 1;
-        for (std::size_t k = 0; k < count && columns[k] < length; ++k) {
-            const std::size_t c = columns[k];
-            const std::int32_t shared = score[std::min<std::size_t>(residuesBefore[c], last)];
-            const bool withPairs = row[c] != '-' && shared >= 0 && pairs[k] > 0;
-            cells[k].withPairs += withPairs;
-            const agreement_ratio ratio{shared, std::max<std::int64_t>(pairs[k], 1)};
-            cells[k].agreementSum += withPairs ? ratio.value() : 0.0;
+        for (std::size_t c = 0, residue = 0; c < length; ++c) {
+            const bool isResidue = row[c] != '-';
+            const std::int32_t scored = score[std::min(residue, last)];
+            const bool counted = isResidue && scored >= 0;
+            residues[c] += isResidue;
+            withPairs[c] += counted;
+            shared[c] += counted ? scored : 0;
+            residue += isResidue;
         }
     }
-    for (std::size_t k = 0; k < count; ++k) {
+    cells.assign(columns.size(), binned_agreement{});
+    for (std::size_t k = 0; k < columns.size(); ++k) {
+        const std::size_t c = columns[k];
+        binned_agreement& cell = cells[k];
+        const long long inColumn = c < walked ? residues[c] : 0, gaps = comparedRows - inColumn;
         using shows = binned_agreement::shows;
-        cells[k].kind = residues[k] >= gaps[k] && residues[k] >= uncompared ? shows::residues
-                        : gaps[k] >= uncompared                             ? shows::gaps
-                                                                            : shows::uncompared;
+        cell.kind = inColumn >= gaps && inColumn >= uncompared ? shows::residues
+                    : gaps >= uncompared                       ? shows::gaps
+                                                               : shows::uncompared;
+        // Residues alone in their column have no pairs.
+        const std::int64_t pairs = c < walked ? agreement.columnStats[c].residues - 1 : 0;
+        if (pairs <= 0) continue;
+        cell.withPairs = withPairs[c];
+        cell.sharedSum = shared[c];
+        cell.pairsEach = pairs;
     }
 }

@@ -66,8 +66,9 @@ private:
 struct binned_agreement {
     enum class shows { residues, gaps, uncompared };
     shows kind = shows::uncompared;
-    long long withPairs = 0;   // the band's residues in the column that have pairs
-    double agreementSum = 0.0;  // the sum of their agreements
+    long long withPairs = 0;     // the band's residues in the column that have pairs
+    std::int64_t sharedSum = 0;  // the sum of their shared pairs
+    std::int64_t pairsEach = 0;  // the pairs of each of them (every residue of a column has as many)
 
     // The ramp step of the mean agreement, min(9, floor(10 x mean)); -1 when no residue has pairs.
     int decile() const;

@@ -108,13 +108,38 @@ int dorvex_run(int argc, char** argv)
     pair.max2 = f_setWeights(weighed ? second.rows : noRows, opts.matrix_file.c_str(), pair.weights2.data());
     // Both weighings read the same file, so either failing means the matrix is unreadable.
     if (pair.max1 < 0 || pair.max2 < 0) return 3;
-    pair.pairs = f_pairSequences(first, second, opts.error_file, opts.mismatch_mode);
+
+    // How far the two alignments agree, the first as reference: for the agreement pictures, the
+    // tables and the summary, whichever are asked for. The offset maps are for the trace and the
+    // shift pictures (nothing else reads them).
+    const bool agreementDrawn = f_findType(opts.image_types, 30);
+    const bool agreementShown = opts.summary || opts.tables || agreementDrawn;
+    const bool offsetsShown = !f_isQuiet() || picturesDrawn(opts.image_types, picture_layout::shifts);
     const pairing& pairs = pair.pairs;
+    alignment_agreement agreement;
+    auto countAgreement = [&] {
+        agreement = f_computeAgreement(first.rows, pairs.partner12, second.rows, pairs.partner21,
+                                       opts.core ? &first.upperCase : nullptr,
+                                       agreementDrawn ? residue_scores::kept : residue_scores::left_out);
+    };
+    // When the agreement is the first to read the pairing, the same-named sequences are not
+    // compared while pairing: the counting compares every pair it walks. Only when some differ
+    // is the pairing done again, compared (with its report and trace), and the agreement counted
+    // again.
+    const bool namesakesTrusted = agreementShown && !offsetsShown;
+    pair.pairs = f_pairSequences(first, second, opts.error_file, opts.mismatch_mode,
+                                 namesakesTrusted ? namesakes::trusted : namesakes::compared);
+    if (namesakesTrusted) {
+        countAgreement();
+        if (agreement.mismatched > 0) {
+            pair.pairs = f_pairSequences(first, second, opts.error_file, opts.mismatch_mode);
+            countAgreement();
+        }
+    }
     if (opts.form == run_form::everyday) f_warnMismatched(pairs, first, firstShown, secondShown, opts.error_file);
     f_warnUnpaired(pairs, firstShown, secondShown);
 
-    // The offset maps, for the trace and the shift pictures (nothing else reads them).
-    if (!f_isQuiet() || picturesDrawn(opts.image_types, picture_layout::shifts)) {
+    if (offsetsShown) {
         // Both alignments' maps side by side; the trace comes out as if one were filled after the
         // other.
         f_runInOrder({[&] { f_calcDelta(first.offsets, pairs.partner12, first.rows, second.rows); },
@@ -122,16 +147,7 @@ int dorvex_run(int argc, char** argv)
         printOffsets("*** 1st Offsets:", first.offsets);
         printOffsets("*** 2nd Offsets:", second.offsets);
     }
-
-    // How far the two alignments agree, the first as reference: for the agreement pictures, the
-    // tables and the summary, whichever are asked for.
-    const bool agreementDrawn = f_findType(opts.image_types, 30);
-    const bool agreementShown = opts.summary || opts.tables || agreementDrawn;
-    alignment_agreement agreement;
-    if (agreementShown)
-        agreement = f_computeAgreement(first.rows, pairs.partner12, second.rows, pairs.partner21,
-                                       opts.core ? &first.upperCase : nullptr,
-                                       agreementDrawn ? residue_scores::kept : residue_scores::left_out);
+    if (agreementShown && !namesakesTrusted) countAgreement();
     if (opts.algorithms[0].empty()) opts.algorithms[0] = "1st";
     if (opts.algorithms[1].empty()) opts.algorithms[1] = "2nd";
     imageOpts.wl_height = 16;

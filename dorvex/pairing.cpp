@@ -32,7 +32,7 @@ void pairPartners(pairing& result, std::size_t i, int j)
 }  // namespace
 
 pairing f_pairSequences(const alignment_input& first, const alignment_input& second, const std::string& reportName,
-                        int mismatchMode)
+                        int mismatchMode, namesakes checked)
 {
     pairing result;
     result.partner12.assign(first.names.size(), -1);
@@ -109,12 +109,14 @@ pairing f_pairSequences(const alignment_input& first, const alignment_input& sec
     // residues (compared on all cores).
     std::vector<int> namesake(first.names.size(), -1);
     for (std::size_t i = 0; i < first.names.size(); ++i) namesake[i] = namesakeOf(first.names[i]);
-    std::vector<char> sameAsNamesake(first.names.size(), 0);
-    f_splitAcrossCores(first.names.size(), kLeastRows, [&](std::size_t begin, std::size_t end, std::size_t) {
-        for (std::size_t i = begin; i < end; ++i)
-            if (namesake[i] >= 0)
-                sameAsNamesake[i] = f_sameResidues(first.rows[i], second.rows[static_cast<std::size_t>(namesake[i])]);
-    });
+    std::vector<char> sameAsNamesake(first.names.size(), checked == namesakes::trusted);
+    if (checked == namesakes::compared)
+        f_splitAcrossCores(first.names.size(), kLeastRows, [&](std::size_t begin, std::size_t end, std::size_t) {
+            for (std::size_t i = begin; i < end; ++i)
+                if (namesake[i] >= 0)
+                    sameAsNamesake[i] =
+                        f_sameResidues(first.rows[i], second.rows[static_cast<std::size_t>(namesake[i])]);
+        });
 
     int mismatches = 0;
     atomic_file report;

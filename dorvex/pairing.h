@@ -16,6 +16,12 @@ struct pairing {
     bool reportWritten = false;           // the mismatch report was written
 };
 
+// Whether same-named sequences are compared residue by residue when they are paired, or taken
+// to hold the same residues: a caller that counts the agreement next compares them there anyway
+// (any that differ come out as mismatched sequences of the agreement), and pairs again, compared,
+// when one does.
+enum class namesakes { compared, trusted };
+
 // Pairs every first sequence with the second one of the same name, or, when that name is missing
 // or occurs more than once in either alignment, with the first second sequence of the same
 // residues that is not paired yet and whose name is not kept for its namesake. A same-named pair
@@ -23,7 +29,7 @@ struct pairing {
 // the first one; none when reportName is empty) and stays unpaired unless mismatchMode is 1.
 // Prints the pairing trace.
 pairing f_pairSequences(const alignment_input& first, const alignment_input& second, const std::string& reportName,
-                        int mismatchMode);
+                        int mismatchMode, namesakes checked = namesakes::compared);
 
 // Warns about the same-named sequences whose residues differ (at most five of their names),
 // pointing to the mismatch report reportName when it was written.
