@@ -198,7 +198,10 @@ public:
             return;
         }
         pairs += residuesBefore_[run.to] - residuesBefore_[run.from] - length;
-        if (run.group == kNoColumn) return;
+        if (run.group == kNoColumn) {
+            if (scores != nullptr) std::fill(scores, scores + length, 0);
+            return;
+        }
         const std::size_t row = static_cast<std::size_t>(run.group) * (width_ + 1);
         shared += groupsBefore_[row + run.to] - groupsBefore_[row + run.from] - length;
         if (scores != nullptr)
@@ -418,7 +421,7 @@ alignment_agreement countAgreement(const agreement_input& in, const std::vector<
         if (entry(in.partnerOther, j) != -2 &&
             mutualPartner(in.partnerOther, in.partnerReference, in.referenceRows.size(), j) < 0)
             ++result.unpairedOther;
-    if (residues == residue_scores::kept) result.residueShared.assign(residuesCompared, 0);
+    if (residues == residue_scores::kept) result.residueShared.resize(residuesCompared);
     auto otherRowOf = [&](std::size_t i) -> const std::string& {
         return in.otherRows[static_cast<std::size_t>(result.sequences[i].partner)];
     };
@@ -464,6 +467,14 @@ alignment_agreement countAgreement(const agreement_input& in, const std::vector<
         const bool holdsTheEnd = columns == 0 ? part == 0 : first < last && last == columns;
         if (!holdsTheEnd) return;
         for (std::size_t w = 0; w < walkers.size(); ++w) {
+            // Residues of rows longer than the first, past its columns, share nothing.
+            if (!result.residueShared.empty()) {
+                const sequence_agreement& sequence = result.sequences[compared[w]];
+                std::fill(result.residueShared.begin() + static_cast<std::ptrdiff_t>(walkers[w].nextResidue),
+                          result.residueShared.begin() +
+                              static_cast<std::ptrdiff_t>(sequence.firstResidue + sequence.residues),
+                          0);
+            }
             walkThrough(walkers[w], SIZE_MAX, otherColumns, nullptr, in.core ? &counts.otherCore : nullptr);
             counts.same[w] = counts.same[w] && walkers[w].same;
         }
@@ -543,7 +554,7 @@ void f_residueAgreements(const alignment_agreement& agreement, std::size_t seque
     perColumn.assign(columns, agreement_ratio{});
     if (sequence >= agreement.sequences.size()) return;
     const sequence_agreement& s = agreement.sequences[sequence];
-    const std::vector<std::int32_t>& scores = agreement.scores();
+    const residue_score_list& scores = agreement.scores();
     if (s.role != sequence_role::compared || scores.empty()) return;
     std::size_t residue = s.firstResidue;
     for (std::size_t c = 0; c < columns && c < row.size(); ++c) {

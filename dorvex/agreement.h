@@ -4,8 +4,40 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
+#include <utility>
 #include <vector>
+
+// An allocator that leaves the values it makes room for unset (a vector of it does not fill what
+// it is resized to with zeros): for a list that is written whole before it is read.
+template <typename T>
+struct unset_allocator : std::allocator<T> {
+    template <typename U>
+    struct rebind {
+        using other = unset_allocator<U>;
+    };
+    unset_allocator() = default;
+    template <typename U>
+    unset_allocator(const unset_allocator<U>&) noexcept
+    {
+    }
+    template <typename U>
+    void construct(U* place) noexcept
+    {
+        ::new (static_cast<void*>(place)) U;
+    }
+    template <typename U, typename... Args>
+    void construct(U* place, Args&&... args)
+    {
+        ::new (static_cast<void*>(place)) U(std::forward<Args>(args)...);
+    }
+};
+
+// The scores of every compared residue (see alignment_agreement::residueShared). Sized without
+// zeros: the counting writes each score (zeroing 4 bytes a residue first would cost as much as
+// counting them, most of it spent on the first touch of each page).
+using residue_score_list = std::vector<std::int32_t, unset_allocator<std::int32_t>>;
 
 // A ratio kept as its two counts, so that it stays exact until it is printed or drawn.
 struct agreement_ratio {
@@ -79,14 +111,14 @@ struct alignment_agreement {
     // residue outside the core when the core is scored. Its pairs are the other compared
     // residues of its column (see f_residueAgreements). Empty when the residues' scores were
     // left out.
-    std::vector<std::int32_t> residueShared;
+    residue_score_list residueShared;
     // An agreement worked out from another one the other way round (f_swappedAgreement) keeps no
     // scores of its own: it reads those of the agreement it mirrors, which must outlive it, and
     // its sequences' firstResidue point into them.
-    const std::vector<std::int32_t>* mirroredScores = nullptr;
+    const residue_score_list* mirroredScores = nullptr;
 
     // The residues' scores, wherever they are kept.
-    const std::vector<std::int32_t>& scores() const
+    const residue_score_list& scores() const
     {
         return mirroredScores != nullptr ? *mirroredScores : residueShared;
     }

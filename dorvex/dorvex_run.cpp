@@ -38,13 +38,7 @@ void printOffsets(const char* title, const offset_maps& offsets)
     }
 }
 
-// Whether any picture dorvex draws is asked for, or one of the given layout.
-bool picturesDrawn(const std::vector<int>& types)
-{
-    for (const picture_type& type : f_pictureTypes())
-        if (f_drawsPicture(program_kind::dorvex, type.number) && f_findType(types, type.number)) return true;
-    return false;
-}
+// Whether a picture of the given layout is asked for.
 bool picturesDrawn(const std::vector<int>& types, picture_layout layout)
 {
     for (const picture_type& type : f_pictureTypes())
@@ -99,11 +93,13 @@ int dorvex_run(int argc, char** argv)
     pair.weights2.assign(second.rows[0].size(), 0.0);
     pair.molType = f_getMolType(first.rows);
     if (opts.matrix_file.empty()) opts.matrix_file = f_defaultMatrix(pair.molType);
-    // The column weights, for the trace and the pictures (the scores do not read them). Weighing
+    // The column weights, for the trace and the pictures that show them (the scores and the
+    // agreement pictures do not read them). Weighing
     // no rows still reads the matrix: a run whose matrix cannot be read ends either way.
     if (opts.image_types.empty()) opts.image_types.push_back(0);
     const std::vector<std::string> noRows;
-    const bool weighed = !f_isQuiet() || picturesDrawn(opts.image_types);
+    const bool weighed = !f_isQuiet() || picturesDrawn(opts.image_types, picture_layout::shifts) ||
+                         picturesDrawn(opts.image_types, picture_layout::comparison);
     pair.max1 = f_setWeights(weighed ? first.rows : noRows, opts.matrix_file.c_str(), pair.weights1.data());
     pair.max2 = f_setWeights(weighed ? second.rows : noRows, opts.matrix_file.c_str(), pair.weights2.data());
     // Both weighings read the same file, so either failing means the matrix is unreadable.
@@ -122,11 +118,10 @@ int dorvex_run(int argc, char** argv)
                                        opts.core ? &first.upperCase : nullptr,
                                        agreementDrawn ? residue_scores::kept : residue_scores::left_out);
     };
-    // When the agreement is the first to read the pairing, the same-named sequences are not
+    // Without a trace the agreement is counted first, and the same-named sequences are not
     // compared while pairing: the counting compares every pair it walks. Only when some differ
-    // is the pairing done again, compared (with its report and trace), and the agreement counted
-    // again.
-    const bool namesakesTrusted = agreementShown && !offsetsShown;
+    // is the pairing done again, compared (with its report), and the agreement counted again.
+    const bool namesakesTrusted = agreementShown && f_isQuiet();
     pair.pairs = f_pairSequences(first, second, opts.error_file, opts.mismatch_mode,
                                  namesakesTrusted ? namesakes::trusted : namesakes::compared);
     if (namesakesTrusted) {

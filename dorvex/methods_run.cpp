@@ -63,7 +63,7 @@ int scoreTest(const prog_options& opts, const alignment_input& reference, const 
     // Only the scores and the column agreement are kept for the table and the picture (a moved-in
     // empty vector gives the memory back; "= {}" would keep it).
     scores.agreement.sequences = std::vector<sequence_agreement>();
-    scores.agreement.residueShared = std::vector<std::int32_t>();
+    scores.agreement.residueShared = residue_score_list();
     return code;
 }
 
