@@ -199,6 +199,9 @@ void fillPaired(offset_maps& maps, const std::string& row, const std::string& ot
     if (g > 0) maps.add(a.pos - g, 'g');
 }
 
+// The rows whose entries tell how much room the offset maps of all rows will take.
+constexpr std::size_t kRowsSampled = 256;
+
 // A row without a partner in otherRows: -1, -2, or an index beyond them.
 bool alone(int partner, const std::vector<std::string>& otherRows)
 {
@@ -211,7 +214,12 @@ void f_calcDelta(offset_maps& offsets, const std::vector<int>& partner, const st
                  const std::vector<std::string>& otherRows)
 {
     offsets.clear();
+    offsets.reserveRows(rows.size());
     for (std::size_t i = 0; i < rows.size(); ++i) {
+        // Room for the entries of all rows as the first ones suggest (a little more), so that the
+        // store is not moved again and again as it grows.
+        if (i == kRowsSampled && rows.size() > 2 * kRowsSampled)
+            offsets.reserveEntries(offsets.entryCount() * (rows.size() + rows.size() / 8) / kRowsSampled);
         if (i < partner.size()) {
             const int p = partner[i];
             if (alone(p, otherRows)) {

@@ -53,6 +53,10 @@ public:
     }
 
     void clear();
+    // Room for rows rows, or entries entries in all, before they are added.
+    void reserveRows(std::size_t rows) { rowEnds_.reserve(rows); }
+    void reserveEntries(std::size_t entries) { entries_.reserve(entries); }
+    std::size_t entryCount() const { return entries_.size(); }
     // Adds an entry to the row being built; keys must ascend within the row.
     void add(int key, char type, int delta = 0) { entries_.push_back(off_de{key, type, delta}); }
     // Closes the row being built with its end entry (key length, type 'e'); the next entry added

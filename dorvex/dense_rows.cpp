@@ -66,9 +66,10 @@ void strip_vote::showStrip(const offset_map& offsets, std::uint16_t* shown)
     std::fill(shown + reached, shown + pixels, static_cast<std::uint16_t>(kNothing));
 }
 
-// Each strip's kind counted among all the band's strips, pixel by pixel across the row (work
+// Each strip's kind counted among the strips from it on, pixel by pixel across the row (work
 // that grows with the square of the strips, but runs on vectors): the first strip whose kind
-// counts most wins.
+// counts most wins. For the first strip of a kind that count is the kind's; a later strip of the
+// kind counts fewer, so never wins over the first.
 void strip_vote::voteInPairs(std::size_t strips)
 {
     std::fill(bestKind_.begin(), bestKind_.end(), static_cast<std::uint16_t>(kNothing));
@@ -76,7 +77,7 @@ void strip_vote::voteInPairs(std::size_t strips)
     for (std::size_t j = 0; j < strips; ++j) {
         const std::uint16_t* kinds = &shown_[j * width_];
         std::fill(count_.begin(), count_.end(), 0);
-        for (std::size_t k = 0; k < strips; ++k) {
+        for (std::size_t k = j; k < strips; ++k) {
             const std::uint16_t* other = &shown_[k * width_];
             for (std::size_t i = 0; i < width_; ++i) count_[i] += other[i] == kinds[i];
         }

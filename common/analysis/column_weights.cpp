@@ -36,7 +36,9 @@ double f_setWeights(const std::vector<std::string>& rows, const char* matrixFile
     // counted in shares of the rows on every core.
     constexpr std::size_t kChunk = 4096;
     constexpr std::size_t kLeastRows = 4096;
-    std::vector<std::vector<std::int64_t>> shares(f_shareCount(n, kLeastRows));
+    // (32-bit counts keep a chunk's counts in the processor's cache: no share holds 2^32 rows,
+    // which as strings of their own would take over 100 GB.)
+    std::vector<std::vector<std::uint32_t>> shares(f_shareCount(n, kLeastRows));
     std::vector<std::int64_t> counts;
     double minimum = 0.0;
     double maximum = 0.0;
@@ -44,17 +46,17 @@ double f_setWeights(const std::vector<std::string>& rows, const char* matrixFile
     for (std::size_t chunkStart = 0; chunkStart < columns; chunkStart += kChunk) {
         const std::size_t chunkEnd = std::min(columns, chunkStart + kChunk);
         f_splitAcrossCores(n, kLeastRows, [&](std::size_t begin, std::size_t end, std::size_t share) {
-            std::vector<std::int64_t>& count = shares[share];
+            std::vector<std::uint32_t>& count = shares[share];
             count.assign((chunkEnd - chunkStart) * kAlphabetSize, 0);
             for (std::size_t r = begin; r < end; ++r) {
                 const std::string& row = rows[r];
-                std::int64_t* cell = count.data();
+                std::uint32_t* cell = count.data();
                 for (std::size_t c = chunkStart; c < std::min(row.size(), chunkEnd); ++c, cell += kAlphabetSize)
                     ++cell[matrix.ord(row[c])];
             }
         });
         counts.assign((chunkEnd - chunkStart) * kAlphabetSize, 0);
-        for (const std::vector<std::int64_t>& share : shares)
+        for (const std::vector<std::uint32_t>& share : shares)
             for (std::size_t i = 0; i < counts.size(); ++i) counts[i] += share[i];
         for (std::size_t c = chunkStart; c < chunkEnd; ++c) {
             const std::int64_t* count = &counts[(c - chunkStart) * kAlphabetSize];
