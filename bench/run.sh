@@ -54,7 +54,7 @@ done
 for format in svg pdf; do
     time_run "vemura picture type 0, 1000 x 2000, $format" "$build/vemura" -q --format "$format" picture.opt \
         big1000x2000.aln
-    printf '%-44s %6.1f MB\n' "  file size" "$(echo "$(stat -c %s "galia.$format") / 1000000" | bc -l)"
+    printf '%-44s %6.1f MB\n' "  file size" "$(echo "$(stat -L -c %s "galia.$format") / 1000000" | bc -l)"
 done
 
 # The 1000 x 2000 picture with the figure controls that count every column: Clustal X's conditions,
@@ -111,7 +111,7 @@ best_run() {
 [ -f pair1.clustal.aln ] || "$build/make_alignment" 50000 1600 7 dna clustal > pair1.clustal.aln
 [ -f pair1.block.aln ] || "$build/make_alignment" 50000 1600 7 dna > pair1.block.aln
 [ -f pair1.fa.gz ] || gzip -6 -c pair1.fa > pair1.fa.gz
-megabytes() { echo "$(stat -c %s "$1") / 1000000" | bc -l; }
+megabytes() { echo "$(stat -L -c %s "$1") / 1000000" | bc -l; }
 for reader in "$build" ${BEFORE:+"$BEFORE"}; do
     [ "$reader" = "$build" ] && which="" || which=" (before)"
     "$reader/read_alignment" 5 pair1.fa pair1.clustal.aln pair1.block.aln pair1.fa.gz pair2.fa > reading.txt
@@ -161,7 +161,7 @@ time_run "dorvex pair, 1000 x 2000, -t 30" "$build/dorvex" -q -t 30 methods_ref.
 read -r readSeconds readKib < time.txt
 /usr/bin/time -f "%e %M" -o time.txt "$build/vemura" -q -o overview_ big1000000x1000.fa
 read -r seconds kib < time.txt
-megabytes=$(echo "$(stat -c %s big1000000x1000.fa) / 1048576" | bc -l)
+megabytes=$(echo "$(stat -L -c %s big1000000x1000.fa) / 1048576" | bc -l)
 printf '%-44s %6.2f s  %7.1f MiB\n' "reading alone, 1000000 x 1000 FASTA" "$readSeconds" "$(echo "$readKib / 1024" | bc -l)"
 printf '%-44s %6.2f s  %7.1f MiB  (%.2f times reading, %.2f times the file)\n' \
     "vemura overview, 1000000 x 1000 ($(file overview_a.png | sed 's/.*, \([0-9]* x [0-9]*\),.*/\1/'))" \
