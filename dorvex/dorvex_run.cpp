@@ -94,8 +94,8 @@ int dorvex_run(int argc, char** argv)
     pair.molType = f_getMolType(first.rows);
     if (opts.matrix_file.empty()) opts.matrix_file = f_defaultMatrix(pair.molType);
     // The column weights, for the trace and the pictures that show them (the scores and the
-    // agreement pictures do not read them). Weighing
-    // no rows still reads the matrix: a run whose matrix cannot be read ends either way.
+    // agreement pictures do not read them). Weighing no rows still reads the matrix: a run whose
+    // matrix cannot be read ends either way.
     if (opts.image_types.empty()) opts.image_types.push_back(0);
     const std::vector<std::string> noRows;
     const bool weighed = !f_isQuiet() || picturesDrawn(opts.image_types, picture_layout::shifts) ||
