@@ -111,26 +111,20 @@ int dorvex_run(int argc, char** argv)
     const bool agreementDrawn = f_findType(opts.image_types, 30);
     const bool agreementShown = opts.summary || opts.tables || agreementDrawn;
     const bool offsetsShown = !f_isQuiet() || picturesDrawn(opts.image_types, picture_layout::shifts);
-    const pairing& pairs = pair.pairs;
     alignment_agreement agreement;
-    auto countAgreement = [&] {
+    auto countAgreement = [&](const pairing& pairs) {
         agreement = f_computeAgreement(first.rows, pairs.partner12, second.rows, pairs.partner21,
                                        opts.core ? &first.upperCase : nullptr,
                                        agreementDrawn ? residue_scores::kept : residue_scores::left_out);
+        return agreement.mismatched;
     };
-    // Without a trace the agreement is counted first, and the same-named sequences are not
-    // compared while pairing: the counting compares every pair it walks. Only when some differ
-    // is the pairing done again, compared (with its report), and the agreement counted again.
-    const bool namesakesTrusted = agreementShown && f_isQuiet();
-    pair.pairs = f_pairSequences(first, second, opts.error_file, opts.mismatch_mode,
-                                 namesakesTrusted ? namesakes::trusted : namesakes::compared);
-    if (namesakesTrusted) {
-        countAgreement();
-        if (agreement.mismatched > 0) {
-            pair.pairs = f_pairSequences(first, second, opts.error_file, opts.mismatch_mode);
-            countAgreement();
-        }
-    }
+    // Without a trace the agreement is counted right after pairing, which then leaves comparing
+    // the same-named sequences to the counting.
+    const bool countedWithPairing = agreementShown && f_isQuiet();
+    pair.pairs = countedWithPairing
+                     ? f_pairAndCount(first, second, opts.error_file, opts.mismatch_mode, countAgreement)
+                     : f_pairSequences(first, second, opts.error_file, opts.mismatch_mode);
+    const pairing& pairs = pair.pairs;
     if (opts.form == run_form::everyday) f_warnMismatched(pairs, first, firstShown, secondShown, opts.error_file);
     f_warnUnpaired(pairs, firstShown, secondShown);
 
@@ -142,7 +136,7 @@ int dorvex_run(int argc, char** argv)
         printOffsets("*** 1st Offsets:", first.offsets);
         printOffsets("*** 2nd Offsets:", second.offsets);
     }
-    if (agreementShown && !namesakesTrusted) countAgreement();
+    if (agreementShown && !countedWithPairing) countAgreement(pairs);
     if (opts.algorithms[0].empty()) opts.algorithms[0] = "1st";
     if (opts.algorithms[1].empty()) opts.algorithms[1] = "2nd";
     imageOpts.wl_height = 16;

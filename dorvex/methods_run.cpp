@@ -52,12 +52,22 @@ int scoreTest(const prog_options& opts, const alignment_input& reference, const 
 
     scores.method = method;
     const std::string pairPrefix = opts.image_prefix + f_methodFileName(method) + "_";
-    const pairing pairs =
-        f_pairSequences(reference, test, opts.tables ? pairPrefix + "mismatch.txt" : std::string(), opts.mismatch_mode);
+    const std::string reportName = opts.tables ? pairPrefix + "mismatch.txt" : std::string();
+    auto countAgreement = [&](const pairing& pairs) {
+        scores.agreement = f_computeAgreement(reference.rows, pairs.partner12, test.rows, pairs.partner21,
+                                              opts.core ? &reference.upperCase : nullptr);
+        return scores.agreement.mismatched;
+    };
+    // Without a trace the agreement is counted right after pairing (see f_pairAndCount).
+    pairing pairs;
+    if (f_isQuiet()) {
+        pairs = f_pairAndCount(reference, test, reportName, opts.mismatch_mode, countAgreement);
+    } else {
+        pairs = f_pairSequences(reference, test, reportName, opts.mismatch_mode);
+        (void)countAgreement(pairs);
+    }
     f_warnMismatched(pairs, reference, referenceShown, shown, pairPrefix + "mismatch.txt");
     f_warnUnpaired(pairs, referenceShown, shown);
-    scores.agreement = f_computeAgreement(reference.rows, pairs.partner12, test.rows, pairs.partner21,
-                                          opts.core ? &reference.upperCase : nullptr);
     int code = 0;
     if (opts.tables && !f_writeAgreementTables(pairPrefix, scores.agreement, reference.names, test.names)) code = 5;
     // Only the scores and the column agreement are kept for the table and the picture (a moved-in

@@ -164,6 +164,16 @@ pairing f_pairSequences(const alignment_input& first, const alignment_input& sec
     return result;
 }
 
+pairing f_pairAndCount(const alignment_input& first, const alignment_input& second, const std::string& reportName,
+                       int mismatchMode, const std::function<std::int64_t(const pairing&)>& countMismatched)
+{
+    pairing trusted = f_pairSequences(first, second, reportName, mismatchMode, namesakes::trusted);
+    if (countMismatched(trusted) == 0) return trusted;
+    pairing compared = f_pairSequences(first, second, reportName, mismatchMode, namesakes::compared);
+    (void)countMismatched(compared);
+    return compared;
+}
+
 void f_warnMismatched(const pairing& pairs, const alignment_input& first, const std::string& firstName,
                       const std::string& secondName, const std::string& reportName)
 {

@@ -1,6 +1,8 @@
 // The pairing of two alignments' sequences: by name, and by residues where a name is missing or
 // repeated; same-named sequences whose residues differ are reported.
 #pragma once
+#include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -17,9 +19,7 @@ struct pairing {
 };
 
 // Whether same-named sequences are compared residue by residue when they are paired, or taken
-// to hold the same residues: a caller that counts the agreement next compares them there anyway
-// (any that differ come out as mismatched sequences of the agreement), and pairs again, compared,
-// when one does.
+// to hold the same residues (see f_pairAndCount).
 enum class namesakes { compared, trusted };
 
 // Pairs every first sequence with the second one of the same name, or, when that name is missing
@@ -30,6 +30,14 @@ enum class namesakes { compared, trusted };
 // Prints the pairing trace.
 pairing f_pairSequences(const alignment_input& first, const alignment_input& second, const std::string& reportName,
                         int mismatchMode, namesakes checked = namesakes::compared);
+
+// Pairs as f_pairSequences does, for a caller that counts the agreement of the pairing next and
+// prints nothing in between: countMismatched counts it for the pairing given and returns its
+// mismatched sequences. The namesakes are first trusted (the counting compares every pair it
+// walks); only when the count finds some that differ are they paired again, compared (with the
+// report and trace of f_pairSequences), and counted again. Returns the pairing counted last.
+pairing f_pairAndCount(const alignment_input& first, const alignment_input& second, const std::string& reportName,
+                       int mismatchMode, const std::function<std::int64_t(const pairing&)>& countMismatched);
 
 // Warns about the same-named sequences whose residues differ (at most five of their names),
 // pointing to the mismatch report reportName when it was written.

@@ -116,6 +116,18 @@ std::vector<program_case> cases()
           "core_methods.png", "core_methods.tsv"},
          {{"core_merged_scores.tsv", "metric\tvalue\nscope\tcore\n…\npairs_first\t6\npairs_second\t7\npairs_shared\t3\n"
                                      "…columns_first\t3\ncolumns_identical\t0\n…"}}},
+        // A namesake of other residues (s2: W for C, as many residues) is found while the test is
+        // scored, then reported and left out: s1 and s3 hold 3 pairs, all kept, in 3 columns.
+        {"MethodsReportANamesakeOfOtherResidues",
+         {{"ref.aln", "s1  ACDE\ns2  AC-E\ns3  A-DE\n"}, {"changed.aln", "s1  ACDE\ns2  AW-E\ns3  A-DE\n"}},
+         {"-q", "--tables", "--reference", "ref.aln", "changed.aln"}, 0,
+         "…changed  1.0000  1.0000   1.0000  0.0000  0.0000  1.0000\n",
+         "dorvex: warning: same-named sequences hold different residues in ref.aln and changed.aln: s2; see "
+         "ref_changed_mismatch.txt\n",
+         {"ref_changed_agreement_columns.tsv", "ref_changed_mismatch.txt", "ref_changed_scores.tsv",
+          "ref_changed_sequences.tsv", "ref_methods.png", "ref_methods.tsv"},
+         {{"ref_methods.tsv", kMethodsHeader + "changed\t2\t0\t0\t1\t3\t3\t3\t1.000000\t1.000000\t3\t3\t1.000000\t"
+                                             "0.000000\t0.000000\t1.000000\n"}}},
         // Repeated method names are told apart by folder, then by extension ("./" is no folder);
         // a file given twice is numbered; "merged" does not repeat and stays.
         {"RepeatedMethodNamesAreToldApart", repeatedNames,
