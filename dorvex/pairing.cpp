@@ -29,10 +29,13 @@ void pairPartners(pairing& result, std::size_t i, int j)
     result.partner21[static_cast<std::size_t>(j)] = static_cast<int>(i);
 }
 
-}  // namespace
+// Whether same-named sequences are compared residue by residue when they are paired, or taken
+// to hold the same residues (see f_pairAndCount).
+enum class namesakes { compared, trusted };
 
-pairing f_pairSequences(const alignment_input& first, const alignment_input& second, const std::string& reportName,
-                        int mismatchMode, namesakes checked)
+// f_pairSequences, the namesakes compared or trusted.
+pairing pairSequences(const alignment_input& first, const alignment_input& second, const std::string& reportName,
+                      int mismatchMode, namesakes checked)
 {
     pairing result;
     result.partner12.assign(first.names.size(), -1);
@@ -164,12 +167,20 @@ pairing f_pairSequences(const alignment_input& first, const alignment_input& sec
     return result;
 }
 
+}  // namespace
+
+pairing f_pairSequences(const alignment_input& first, const alignment_input& second, const std::string& reportName,
+                        int mismatchMode)
+{
+    return pairSequences(first, second, reportName, mismatchMode, namesakes::compared);
+}
+
 pairing f_pairAndCount(const alignment_input& first, const alignment_input& second, const std::string& reportName,
                        int mismatchMode, const std::function<std::int64_t(const pairing&)>& countMismatched)
 {
-    pairing trusted = f_pairSequences(first, second, reportName, mismatchMode, namesakes::trusted);
+    pairing trusted = pairSequences(first, second, reportName, mismatchMode, namesakes::trusted);
     if (countMismatched(trusted) == 0) return trusted;
-    pairing compared = f_pairSequences(first, second, reportName, mismatchMode, namesakes::compared);
+    pairing compared = f_pairSequences(first, second, reportName, mismatchMode);
     (void)countMismatched(compared);
     return compared;
 }

@@ -18,10 +18,6 @@ struct pairing {
     bool reportWritten = false;           // the mismatch report was written
 };
 
-// Whether same-named sequences are compared residue by residue when they are paired, or taken
-// to hold the same residues (see f_pairAndCount).
-enum class namesakes { compared, trusted };
-
 // Pairs every first sequence with the second one of the same name, or, when that name is missing
 // or occurs more than once in either alignment, with the first second sequence of the same
 // residues that is not paired yet and whose name is not kept for its namesake. A same-named pair
@@ -29,7 +25,7 @@ enum class namesakes { compared, trusted };
 // the first one; none when reportName is empty) and stays unpaired unless mismatchMode is 1.
 // Prints the pairing trace.
 pairing f_pairSequences(const alignment_input& first, const alignment_input& second, const std::string& reportName,
-                        int mismatchMode, namesakes checked = namesakes::compared);
+                        int mismatchMode);
 
 // Pairs as f_pairSequences does, for a caller that counts the agreement of the pairing next and
 // prints nothing in between: countMismatched counts it for the pairing given and returns its
