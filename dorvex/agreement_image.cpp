@@ -71,7 +71,7 @@ bool AgreementImage(const alignment& ali, const picture_settings& settings, cons
     f_say("  - Seq Len = %lld, Number of Seqs = %d\n", L, N);
     f_say("--- dSP2(Y) = %g\n", p.pitch);
 
-    picture_files files(settings.formats, request.fileBase, W, H);
+    picture_files files(settings, request.fileBase, W, H);
     if (!files.drawable()) return false;
     canvas& image = files.drawing();
     auto [c, a] = f_startAgreementPage(image, p);

@@ -130,7 +130,7 @@ bool DorvexImage(const alignment& ali, const picture_settings& settings, const p
     if (shifts.left) f_say(" -- Move Left\n");
     f_say("--- dSP2(Y) = %g\n", p.pitch);
 
-    picture_files files(settings.formats, request.fileBase, W, H);
+    picture_files files(settings, request.fileBase, W, H);
     if (!files.drawable()) return false;
     canvas& image = files.drawing();
     comparison_colours c = f_takeComparisonColours(image);

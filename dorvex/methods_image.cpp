@@ -24,7 +24,7 @@ bool MethodsImage(const alignment& reference, const picture_settings& settings, 
     f_say("*** MethodsIma W/H: %d, %d\n", W, H);
     f_say("  - Seq Len = %lld, Number of Methods = %d\n", L, N);
 
-    picture_files files(settings.formats, request.fileBase, W, H);
+    picture_files files(settings, request.fileBase, W, H);
     if (!files.drawable()) return false;
     canvas& image = files.drawing();
     auto [c, a] = f_startAgreementPage(image, p);

@@ -7,6 +7,10 @@
 #include "common/options/command_line.h"
 #include "common/options/prog_options.h"
 
+// zlib's compression level of the everyday form's PNG files: a tenth more bytes than zlib's default
+// level, written nearly three times as fast.
+inline constexpr int kEverydayPngLevel = 3;
+
 // A file's name without its folder, ".gz" and then its last extension ("stdin" for standard
 // input, "-"): "data/Pkinase.clustalo.fa.gz" gives "Pkinase.clustalo".
 std::string f_fileStem(const std::string& path);

@@ -6,6 +6,7 @@
 
 #include "common/io/text_input.h"
 #include "common/io/trace.h"
+#include "common/options/everyday_defaults.h"
 #include "common/options/flag_table.h"
 #include "common/surface/palette.h"
 
@@ -54,6 +55,8 @@ picture_settings f_pictureSettings(const prog_options& opts)
     settings.consensus = opts.consensus;
     settings.row_numbers = opts.numbers;
     settings.max_height = opts.max_height;
+    // The classic form keeps its files byte for byte.
+    settings.png_level = opts.form == run_form::everyday ? kEverydayPngLevel : -1;
     settings.formats.clear();
     for (const std::string& name : opts.formats)
         settings.formats.push_back(name == "svg" ? picture_format::svg

@@ -25,10 +25,10 @@ void f_cantWriteImage(const std::string& fileName)
 
 namespace {
 
-std::unique_ptr<renderer> makeRenderer(picture_format format, int width, int height)
+std::unique_ptr<renderer> makeRenderer(picture_format format, int width, int height, int pngLevel)
 {
     switch (format) {
-    case picture_format::png: return f_pngRenderer(width, height);
+    case picture_format::png: return f_pngRenderer(width, height, pngLevel);
     case picture_format::svg: return f_svgRenderer(width, height);
     case picture_format::pdf: return f_pdfRenderer(width, height);
     }
@@ -37,13 +37,12 @@ std::unique_ptr<renderer> makeRenderer(picture_format format, int width, int hei
 
 }  // namespace
 
-picture_files::picture_files(const std::vector<picture_format>& formats, const std::string& fileBase, int width,
-                             int height)
+picture_files::picture_files(const picture_settings& settings, const std::string& fileBase, int width, int height)
     : canvas_(width, height), width_(width), height_(height)
 {
-    for (picture_format format : formats) {
+    for (picture_format format : settings.formats) {
         const std::string path = fileBase + f_formatExtension(format);
-        std::unique_ptr<renderer> output = makeRenderer(format, width, height);
+        std::unique_ptr<renderer> output = makeRenderer(format, width, height, settings.png_level);
         if (!output) {
             f_cantWriteImage(path);
             failed_ = true;

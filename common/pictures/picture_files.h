@@ -12,10 +12,10 @@ const char* f_formatExtension(picture_format format);
 
 class picture_files {
 public:
-    // A width x height canvas with a renderer for each format, writing fileBase + the format's
-    // extension. A format that cannot hold a picture of that size is reported at once
+    // A width x height canvas with a renderer for each format of settings, writing fileBase + the
+    // format's extension. A format that cannot hold a picture of that size is reported at once
     // ("\n Can't write image file NAME").
-    picture_files(const std::vector<picture_format>& formats, const std::string& fileBase, int width, int height);
+    picture_files(const picture_settings& settings, const std::string& fileBase, int width, int height);
 
     canvas& drawing() { return canvas_; }
     // False when no format could be drawn at all (there is then nothing to draw).

@@ -31,4 +31,5 @@ struct picture_settings {
     bool consensus = false;           // a consensus band under the rows of each block
     bool row_numbers = false;         // each row's last residue number in a block, right of the block
     std::vector<picture_format> formats{picture_format::png};  // every picture is written in each
+    int png_level = -1;               // zlib's compression level of PNG files; -1 zlib's default
 };

@@ -359,7 +359,7 @@ bool VemuraImage(const alignment& ali, const picture_settings& settings, const p
     pic.letterCells = request.letterCells;
     const alignment_view& view = request.view != nullptr ? *request.view : kWholeAlignment;
     const page_layout p = layOut(ali, settings, request, pic, view);
-    picture_files files(settings.formats, request.fileBase, p.W, p.H);
+    picture_files files(settings, request.fileBase, p.W, p.H);
     if (!files.drawable()) return false;
     canvas& image = files.drawing();
     named_colours c = takeColours(image);

@@ -28,7 +28,7 @@ void ignoreGdMessage(int, const char*, va_list) {}
 
 class png_renderer : public renderer {
 public:
-    explicit png_renderer(GdImage image) : image_(std::move(image)) {}
+    png_renderer(GdImage image, int level) : image_(std::move(image)), level_(level) {}
 
     void addColour(int index, rgb_colour colour) override
     {
@@ -114,7 +114,7 @@ public:
         // Encoded in memory first: gd reports an encoding failure there, and the file is then
         // written whole.
         int size = 0;
-        void* png = gdImagePngPtr(image_.get(), &size);
+        void* png = gdImagePngPtrEx(image_.get(), &size, level_);
         if (png == nullptr) return false;
         const bool ok = size > 0 && f_writeFileAtomically(path, png, static_cast<std::size_t>(size));
         gdFree(png);
@@ -125,6 +125,7 @@ public:
 
 private:
     GdImage image_;
+    int level_;  // zlib's compression level
 };
 
 }  // namespace
@@ -140,13 +141,13 @@ gdFontPtr f_gdFont(font_face face)
     return gdFontGetSmall();
 }
 
-std::unique_ptr<renderer> f_pngRenderer(int width, int height)
+std::unique_ptr<renderer> f_pngRenderer(int width, int height, int level)
 {
     gdSetErrorMethod(ignoreGdMessage);
     if (width <= 0 || height <= 0) return nullptr;
     GdImage image(gdImageCreate(width, height));
     if (!image) return nullptr;
-    return std::make_unique<png_renderer>(std::move(image));
+    return std::make_unique<png_renderer>(std::move(image), level);
 }
 
 gdImagePtr f_pngImage(renderer& png) { return static_cast<png_renderer&>(png).image(); }
