@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "common/io/cores.h"
+#include "dorvex/column_sums.h"
 #include "dorvex/correspondence.h"
 #include "dorvex/row_words.h"
 
@@ -545,6 +546,15 @@ alignment_agreement f_computeAgreement(const std::vector<std::string>& reference
     return countAgreement(in, partners, sameResidues, residueCounts, residues, differing);
 }
 
+alignment_agreement f_turnedAround(const alignment_agreement& agreement, const std::vector<std::string>& referenceRows,
+                                   const std::vector<int>& partnerReference, const std::vector<std::string>& otherRows,
+                                   const std::vector<int>& partnerOther)
+{
+    if (agreement.coreOnly || agreement.scores().empty())
+        return f_computeAgreement(otherRows, partnerOther, referenceRows, partnerReference);
+    return f_swappedAgreement(agreement, referenceRows, partnerReference, otherRows, partnerOther);
+}
+
 // ---- 4. residues ----
 
 void f_residueAgreements(const alignment_agreement& agreement, std::size_t sequence, const std::string& row,
@@ -608,46 +618,36 @@ alignment_agreement f_swappedAgreement(const alignment_agreement& agreement,
     // Each residue's score is its partner residue's; the columns sum them up, in parts.
     result.mirroredScores = &agreement.scores();
     const std::size_t parts = f_shareCount(compared.size(), kLeastRows);
-    std::vector<std::vector<std::int64_t>> partResidues(parts), partShared(parts);
+    std::vector<column_sums> partSums(parts, column_sums(columns, otherRows.size()));
     f_splitAcrossCores(compared.size(), kLeastRows, [&](std::size_t begin, std::size_t end, std::size_t part) {
-        std::vector<std::int64_t>& residues = partResidues[part];
-        std::vector<std::int64_t>& shared = partShared[part];
-        residues.assign(columns, 0);
-        shared.assign(columns, 0);
         for (std::size_t k = begin; k < end; ++k) {
             sequence_agreement& sequence = result.sequences[compared[k]];
-            const std::int32_t* score = result.mirroredScores->data() + sequence.firstResidue;
             const std::string& row = otherRows[compared[k]];
-            const std::size_t length = std::min(row.size(), columns);
-            std::int64_t sequenceShared = 0;
-            for (std::size_t c = 0; c < length; ++c) {
-                const bool residue = isResidue(row[c]);
-                const std::int32_t scored = residue ? *score : 0;
-                residues[c] += residue;
-                shared[c] += scored;
-                sequenceShared += scored;
-                score += residue;
-            }
-            sequence.shared = sequenceShared;
+            sequence.shared = partSums[part].addRow(row.data(), std::min(row.size(), columns),
+                                                    result.mirroredScores->data() + sequence.firstResidue,
+                                                    static_cast<std::size_t>(sequence.residues));
         }
     });
     result.columnStats.resize(columns);
-    for (std::size_t part = 0; part < parts; ++part)
+    for (const column_sums& sums : partSums)
         for (std::size_t c = 0; c < columns; ++c) {
-            result.columnStats[c].residues += partResidues[part][c];
-            result.columnStats[c].shared += partShared[part][c];
+            result.columnStats[c].residues += sums.residues(c);
+            result.columnStats[c].shared += sums.shared(c);
         }
     // Every residue of a column shares a pair with every other one (each counted from both ends).
     for (column_agreement& column : result.columnStats) column.shared /= 2;
 
-    // Each residue's pairs: the other residues of its column.
+    // Each residue's pairs: the other residues of its column (taken without a branch per column,
+    // so that the loop runs on vectors).
+    std::vector<std::int64_t> othersInColumn(columns);
+    for (std::size_t c = 0; c < columns; ++c) othersInColumn[c] = result.columnStats[c].residues - 1;
     f_splitAcrossCores(compared.size(), kLeastRows, [&](std::size_t begin, std::size_t end, std::size_t) {
         for (std::size_t k = begin; k < end; ++k) {
             const std::string& row = otherRows[compared[k]];
             const std::size_t length = std::min(row.size(), columns);
             std::int64_t pairs = 0;
             for (std::size_t c = 0; c < length; ++c)
-                pairs += isResidue(row[c]) ? result.columnStats[c].residues - 1 : 0;
+                pairs += othersInColumn[c] & -static_cast<std::int64_t>(row[c] != '-');
             result.sequences[compared[k]].pairs = pairs;
         }
     });

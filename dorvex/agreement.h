@@ -169,6 +169,15 @@ enum class residue_scores { kept, left_out };
                                                      const std::vector<std::string>& otherRows,
                                                      const std::vector<int>& partnerOther);
 
+// The agreement with otherRows as the reference, for its agreement picture: worked out from
+// agreement (f_swappedAgreement, which then reads agreement's scores), or counted again over every
+// residue where agreement holds the core alone or no scores.
+[[nodiscard]] alignment_agreement f_turnedAround(const alignment_agreement& agreement,
+                                                 const std::vector<std::string>& referenceRows,
+                                                 const std::vector<int>& partnerReference,
+                                                 const std::vector<std::string>& otherRows,
+                                                 const std::vector<int>& partnerOther);
+
 // True when the mask holds a core residue: a "-" is never one.
 bool f_hasCoreResidue(const std::vector<std::string>& rows, const core_mask& core);
 

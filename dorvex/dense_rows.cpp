@@ -7,7 +7,7 @@
 #include <cstdlib>
 
 #include "common/surface/palette.h"
-#include "dorvex/row_words.h"
+#include "dorvex/column_sums.h"
 
 // ---- 1. shift strips ----
 
@@ -147,87 +147,13 @@ int binned_agreement::decile() const
     return static_cast<int>(std::min<std::int64_t>(9, 10 * sharedSum / (pairsEach * withPairs)));
 }
 
-namespace {
-
-// A band's sums per column: its compared residues, those of them that have pairs (a score of 0 or
-// more), and their shared pairs. The shared pairs are summed in 32 bits over as many rows as
-// cannot overflow them (a score is below the number of sequences), then added up in 64.
-class band_sums {
-public:
-    band_sums(std::size_t columns, std::size_t sequences)
-        : residues_(columns, 0), withPairs_(columns, 0), shared_(columns, 0), total_(columns, 0),
-          rowsHeld_(std::max<std::size_t>(1, INT32_MAX / std::max<std::size_t>(sequences, 1)))
-    {
-    }
-
-    // Adds the first length columns of a compared row of `residues` residues, scores[k] the score
-    // of its residue k. Eight columns at a time: eight without a gap are the next eight residues,
-    // whose scores stand side by side (the loop runs on vectors).
-    void addRow(const char* row, std::size_t length, const std::int32_t* scores, std::size_t residues)
-    {
-        if (++rows_ > rowsHeld_) flush();
-        std::size_t c = 0, residue = 0;
-        for (; c + kRowWord <= length && residue + kRowWord <= residues; c += kRowWord) {
-            if (f_gapBytes(row + c) == 0) {
-                addWord(&residues_[c], &withPairs_[c], &shared_[c], scores + residue);
-                residue += kRowWord;
-                continue;
-            }
-            for (std::size_t k = 0; k < kRowWord; ++k)
-                if (row[c + k] != '-') add(c + k, scores[residue++]);
-        }
-        for (; c < length && residue < residues; ++c)
-            if (row[c] != '-') add(c, scores[residue++]);
-    }
-    // Adds the residues of a row without scores.
-    void addResidues(const char* row, std::size_t length)
-    {
-        for (std::size_t c = 0; c < length; ++c) residues_[c] += row[c] != '-';
-    }
-
-    std::int32_t residues(std::size_t c) const { return residues_[c]; }
-    std::int32_t withPairs(std::size_t c) const { return withPairs_[c]; }
-    std::int64_t shared(std::size_t c) const { return total_[c] + shared_[c]; }
-
-private:
-    void add(std::size_t c, std::int32_t scored)
-    {
-        residues_[c] += 1;
-        withPairs_[c] += scored >= 0;
-        shared_[c] += std::max(scored, 0);
-    }
-    static void addWord(std::int32_t* __restrict residues, std::int32_t* __restrict withPairs,
-                        std::int32_t* __restrict shared, const std::int32_t* __restrict scores)
-    {
-        // (A score of -1 has every bit set: shifted by 31 it gives -1, other scores 0.)
-        for (std::size_t k = 0; k < kRowWord; ++k) {
-            const std::int32_t outside = scores[k] >> 31;
-            residues[k] += 1;
-            withPairs[k] += 1 + outside;
-            shared[k] += scores[k] & ~outside;
-        }
-    }
-    void flush()
-    {
-        for (std::size_t c = 0; c < shared_.size(); ++c) total_[c] += shared_[c];
-        std::fill(shared_.begin(), shared_.end(), 0);
-        rows_ = 1;
-    }
-
-    std::vector<std::int32_t> residues_, withPairs_, shared_;
-    std::vector<std::int64_t> total_;
-    std::size_t rowsHeld_, rows_ = 0;
-};
-
-}  // namespace
-
 void f_binAgreement(const alignment_agreement& agreement, const std::vector<std::string>& rows, long long first,
                     long long end, const std::vector<std::size_t>& columns, std::vector<binned_agreement>& cells)
 {
     const std::size_t referenceColumns = agreement.columnStats.size();
     // Only the columns up to the last one asked for are walked.
     const std::size_t walked = columns.empty() ? 0 : std::min(referenceColumns, columns.back() + 1);
-    band_sums sums(walked, agreement.sequences.size());
+    column_sums sums(walked, agreement.sequences.size());
     long long comparedRows = 0, uncompared = 0;
     const residue_score_list& scores = agreement.scores();
     for (long long s = first; s < end; ++s) {
@@ -243,8 +169,8 @@ void f_binAgreement(const alignment_agreement& agreement, const std::vector<std:
             sums.addResidues(row.data(), length);
             continue;
         }
-        sums.addRow(row.data(), length, scores.data() + sequence.firstResidue,
-               static_cast<std::size_t>(sequence.residues));
+        (void)sums.addRow(row.data(), length, scores.data() + sequence.firstResidue,
+                          static_cast<std::size_t>(sequence.residues));
     }
     cells.assign(columns.size(), binned_agreement{});
     for (std::size_t k = 0; k < columns.size(); ++k) {

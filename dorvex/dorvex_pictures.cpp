@@ -92,7 +92,7 @@ void prepareSideBySide(picture_pair& pictures, const alignment_input& first, con
 }  // namespace
 
 int f_drawPairPictures(const prog_options& opts, const picture_settings& imageOpts, compared_pair& pair,
-                       const alignment_agreement* firstAgrees)
+                       const alignment_agreement* firstAgrees, const alignment_agreement* secondAgrees)
 {
     alignment_input& first = pair.first;
     alignment_input& second = pair.second;
@@ -151,18 +151,11 @@ int f_drawPairPictures(const prog_options& opts, const picture_settings& imageOp
                 });
                 break;
             case picture_layout::agreement:
-                if (firstAgrees == nullptr) break;
-                pictureJobs.emplace_back([&, side, request](letter_cells& cells) {
-                    if (side == 0)
-                        return AgreementImage(input.record, imageOpts, withCells(request, cells), *firstAgrees, true);
-                    // The second alignment as reference only while its picture is drawn: worked
-                    // out from the first's figures, or counted where those hold the core alone.
-                    const alignment_agreement secondAgrees =
-                        firstAgrees->coreOnly || firstAgrees->scores().empty()
-                            ? f_computeAgreement(second.rows, pairs.partner21, first.rows, pairs.partner12)
-                            : f_swappedAgreement(*firstAgrees, first.rows, pairs.partner12, second.rows,
-                                                 pairs.partner21);
-                    return AgreementImage(input.record, imageOpts, withCells(request, cells), secondAgrees, false);
+                if (firstAgrees == nullptr || secondAgrees == nullptr) break;
+                pictureJobs.emplace_back([&input, &imageOpts, request, side, firstAgrees,
+                                          secondAgrees](letter_cells& cells) {
+                    return AgreementImage(input.record, imageOpts, withCells(request, cells),
+                                          side == 0 ? *firstAgrees : *secondAgrees, side == 0);
                 });
                 break;
             case picture_layout::residues:

@@ -24,8 +24,9 @@ int f_pictureHeight(int requested, std::size_t rowCount, int wlHeight);
 
 // Draws every requested picture type dorvex draws, in the order of the table of picture types
 // (a, b, ac1, bc1, ac2, bc2, ag, bg), the first alignment's picture first. The agreement pictures
-// take firstAgrees, the agreement with the first alignment as reference (none drawn when null).
+// take firstAgrees and secondAgrees, the agreement with the first alignment as reference and with
+// the second (none drawn when either is null).
 // opts and imageOpts are complete: picture types, method names, the weight panel's height.
 // Returns 0, or 5 when a picture could not be written (the others are still drawn).
 int f_drawPairPictures(const prog_options& opts, const picture_settings& imageOpts, compared_pair& pair,
-                       const alignment_agreement* firstAgrees);
+                       const alignment_agreement* firstAgrees, const alignment_agreement* secondAgrees);

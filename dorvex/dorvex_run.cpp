@@ -6,6 +6,7 @@
 #include "dorvex/dorvex_run.h"
 
 #include <cerrno>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -128,20 +129,31 @@ int dorvex_run(int argc, char** argv)
     if (opts.form == run_form::everyday) f_warnMismatched(pairs, first, firstShown, secondShown, opts.error_file);
     f_warnUnpaired(pairs, firstShown, secondShown);
 
+    // The agreement the other way round, for the second alignment's agreement picture.
+    alignment_agreement secondAgreement;
+    auto turnAround = [&] {
+        secondAgreement = f_turnedAround(agreement, first.rows, pairs.partner12, second.rows, pairs.partner21);
+    };
+    // Both alignments' maps side by side, and beside them the agreement turned around when it is
+    // counted already; the trace comes out as if one were filled after the other.
+    std::vector<std::function<void()>> sideBySide;
     if (offsetsShown) {
-        // Both alignments' maps side by side; the trace comes out as if one were filled after the
-        // other.
-        f_runInOrder({[&] { f_calcDelta(first.offsets, pairs.partner12, first.rows, second.rows); },
-                      [&] { f_calcDelta(second.offsets, pairs.partner21, second.rows, first.rows); }});
+        sideBySide.emplace_back([&] { f_calcDelta(first.offsets, pairs.partner12, first.rows, second.rows); });
+        sideBySide.emplace_back([&] { f_calcDelta(second.offsets, pairs.partner21, second.rows, first.rows); });
+    }
+    if (agreementDrawn && countedWithPairing) sideBySide.emplace_back(turnAround);
+    f_runInOrder(sideBySide);
+    if (offsetsShown) {
         printOffsets("*** 1st Offsets:", first.offsets);
         printOffsets("*** 2nd Offsets:", second.offsets);
     }
     if (agreementShown && !countedWithPairing) countAgreement(pairs);
+    if (agreementDrawn && !countedWithPairing) turnAround();
     if (opts.algorithms[0].empty()) opts.algorithms[0] = "1st";
     if (opts.algorithms[1].empty()) opts.algorithms[1] = "2nd";
     imageOpts.wl_height = 16;
     imageOpts.wl_no_frame = 0;
-    int exitCode = f_drawPairPictures(opts, imageOpts, pair, agreementShown ? &agreement : nullptr);
+    int exitCode = f_drawPairPictures(opts, imageOpts, pair, agreementShown ? &agreement : nullptr, &secondAgreement);
     if (opts.tables && !f_writeAgreementTables(opts.image_prefix, agreement, first.names, second.names))
         exitCode = 5;
     if (opts.summary) {
