@@ -10,48 +10,7 @@
 char f_stripStretches(const offset_map& offsets, int x1, int x2, std::vector<strip_stretch>& stretches)
 {
     stretches.clear();
-    if (offsets.empty()) return 's';
-    char code = ' ';
-    bool shifted = false;
-    const int ncols = offsets.length();
-    const double span = static_cast<double>(x2) - x1;
-    // The pixel of a column: most stretches begin where the one before ends, so the last is kept.
-    int lastColumn = -1, lastPixel = 0;
-    auto pixelOf = [&](int column) {
-        if (column != lastColumn) {
-            lastColumn = column;
-            lastPixel = f_trunc(x1 + column * span / ncols);
-        }
-        return lastPixel;
-    };
-    // Each stretch runs from its entry's key to the next entry's key, a whole row over all columns.
-    auto add = [&](const off_de* entry, long long key) {
-        if (ncols == 0) return;
-        const bool wholeRow = key < 0;
-        const int xa = pixelOf(wholeRow ? 0 : entry->key);
-        stretches.push_back({xa, pixelOf(wholeRow ? ncols : entry[1].key), key, entry});
-    };
-    for (const off_de* entry = offsets.begin(); entry + 1 < offsets.end(); ++entry) {
-        switch (entry->type) {
-        case 'u':
-        case 'm':
-            code = entry->type;
-            add(entry, -1);
-            break;
-        case 'g':
-            add(entry, 0);
-            break;
-        case 'd':
-            if (entry->delta == 0) break;
-            add(entry, std::llabs(static_cast<long long>(entry->delta)));
-            shifted = shifted || ncols != 0;
-            break;
-        default:
-            break;
-        }
-    }
-    if (code == ' ' && !shifted) code = 's';
-    return code;
+    return f_forEachStretch(offsets, x1, x2, [&stretches](const strip_stretch& stretch) { stretches.push_back(stretch); });
 }
 
 char f_oneSeqComp(canvas& image, const picture_context& pic, const offset_map& offsets, int x1, int y1, int x2,

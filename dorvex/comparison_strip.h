@@ -2,6 +2,7 @@
 // blue ramp and left on the green ramp, gap runs as grey bars, unpaired or mismatched rows
 // painted over their whole length; its comparison label and its mismatch marker.
 #pragma once
+#include <cstdlib>
 #include <utility>
 #include <vector>
 
@@ -18,8 +19,58 @@ struct strip_stretch {
     const off_de* entry;
 };
 
-// Fills stretches with the stretches of one sequence's strip from x1 to x2, in column order
-// (nothing for a row of no columns), and returns its comparison code as f_oneSeqComp does.
+// Calls visit(stretch) for each stretch of one sequence's strip from x1 to x2, in column order
+// (none for a row of no columns), and returns its comparison code as f_oneSeqComp does. (A
+// template, so that a picture of many strips takes them without storing them.)
+template <typename Visit>
+char f_forEachStretch(const offset_map& offsets, int x1, int x2, Visit&& visit)
+{
+    if (offsets.empty()) return 's';
+    char code = ' ';
+    bool shifted = false;
+    const int ncols = offsets.length();
+    const double span = static_cast<double>(x2) - x1;
+    // The pixel of a column: most stretches begin where the one before ends, so the last is kept.
+    int lastColumn = -1, lastPixel = 0;
+    auto pixelOf = [&](int column) {
+        if (column != lastColumn) {
+            lastColumn = column;
+            lastPixel = f_trunc(x1 + column * span / ncols);
+        }
+        return lastPixel;
+    };
+    // Each stretch runs from its entry's key to the next entry's key, a whole row over all columns.
+    auto add = [&](const off_de* entry, long long key) {
+        if (ncols == 0) return;
+        const bool wholeRow = key < 0;
+        const int xa = pixelOf(wholeRow ? 0 : entry->key);
+        visit(strip_stretch{xa, pixelOf(wholeRow ? ncols : entry[1].key), key, entry});
+    };
+    for (const off_de* entry = offsets.begin(); entry + 1 < offsets.end(); ++entry) {
+        switch (entry->type) {
+        case 'u':
+        case 'm':
+            code = entry->type;
+            add(entry, -1);
+            break;
+        case 'g':
+            add(entry, 0);
+            break;
+        case 'd':
+            if (entry->delta == 0) break;
+            add(entry, std::llabs(static_cast<long long>(entry->delta)));
+            shifted = shifted || ncols != 0;
+            break;
+        default:
+            break;
+        }
+    }
+    if (code == ' ' && !shifted) code = 's';
+    return code;
+}
+
+// Fills stretches with the stretches of one sequence's strip (see f_forEachStretch) and returns
+// its comparison code.
 char f_stripStretches(const offset_map& offsets, int x1, int x2, std::vector<strip_stretch>& stretches);
 
 // Draws the strip of one sequence into the box (x1, y1)-(x2, y2) with the shift range lo..hi

@@ -42,12 +42,11 @@ int strip_vote::colourOf(const off_de& entry)
 // reaches it, and only the pixels that stretches share are weighed by key.
 void strip_vote::showStrip(const offset_map& offsets, std::uint16_t* shown)
 {
-    (void)f_stripStretches(offsets, x1_, x2_, stretches_);
     const int pixels = static_cast<int>(width_);
     int reached = 0;  // the pixels before it are set
-    for (const strip_stretch& stretch : stretches_) {
+    (void)f_forEachStretch(offsets, x1_, x2_, [&](const strip_stretch& stretch) {
         const int colour = colourOf(*stretch.entry);
-        if (colour < 0) continue;
+        if (colour < 0) return;
         const int from = std::clamp(stretch.xa - x1_, 0, pixels), to = std::min(stretch.xb - x1_, pixels - 1);
         for (; reached < from; ++reached) {
             shown[reached] = static_cast<std::uint16_t>(kNothing);
@@ -62,7 +61,7 @@ void strip_vote::showStrip(const offset_map& offsets, std::uint16_t* shown)
             shownKey_[static_cast<std::size_t>(reached)] = stretch.key;
             shown[reached] = static_cast<std::uint16_t>(colour);
         }
-    }
+    });
     std::fill(shown + reached, shown + pixels, static_cast<std::uint16_t>(kNothing));
 }
 
