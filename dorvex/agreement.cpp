@@ -264,12 +264,13 @@ void addOtherCore(std::vector<std::int64_t>& otherCore, std::size_t otherFrom, s
 // Walks a compared row and its partner's row in step through the reference columns before end,
 // adding their runs of residues to chunk (when there is one) and, when the core is scored, the
 // other alignment's columns of the core residues to otherCore; notes whether the residues walked
-// are the same.
+// are the same, and adds their shifts to shifts.
 void walkThrough(walker& w, std::size_t end, std::size_t otherColumns, column_chunk* chunk,
-                 std::vector<std::int64_t>* otherCore)
+                 std::vector<std::int64_t>* otherCore, shift_range& shifts)
 {
     const std::size_t limit = std::min(end, w.rowLength);
     while (w.pos < limit && w.otherPos < w.otherLength) {
+        shifts.add(static_cast<std::int64_t>(w.pos) - static_cast<std::int64_t>(w.otherPos));
         const std::size_t length = f_residuePairs(w.row + w.pos, w.otherRow + w.otherPos,
                                                   std::min(limit - w.pos, w.otherLength - w.otherPos), w.same);
         if (w.core == nullptr) {
@@ -311,6 +312,7 @@ struct part_counts {
     std::vector<std::int64_t> pairs, shared;  // per walker
     std::vector<char> same;                   // per walker
     std::vector<std::int64_t> otherCore;      // when the core is scored: see walkThrough
+    shift_range shifts;                       // of the residues walked
 };
 
 // Counts the reference columns [first, last), a chunk of width columns at a time: every compared
@@ -334,7 +336,8 @@ void countColumns(std::vector<walker>& walkers, std::size_t first, std::size_t l
                 __builtin_prefetch(next.row + next.pos);
                 __builtin_prefetch(next.otherRow + next.otherPos);
             }
-            walkThrough(walkers[w], end, otherColumns, &chunk, counts.otherCore.empty() ? nullptr : &counts.otherCore);
+            walkThrough(walkers[w], end, otherColumns, &chunk, counts.otherCore.empty() ? nullptr : &counts.otherCore,
+                        counts.shifts);
             runsEnd[w] = chunk.runCount();
         }
         chunk.count();
@@ -476,7 +479,8 @@ alignment_agreement countAgreement(const agreement_input& in, const std::vector<
                               static_cast<std::ptrdiff_t>(sequence.firstResidue + sequence.residues),
                           0);
             }
-            walkThrough(walkers[w], SIZE_MAX, otherColumns, nullptr, in.core ? &counts.otherCore : nullptr);
+            walkThrough(walkers[w], SIZE_MAX, otherColumns, nullptr, in.core ? &counts.otherCore : nullptr,
+                        counts.shifts);
             counts.same[w] = counts.same[w] && walkers[w].same;
         }
     });
@@ -488,6 +492,7 @@ alignment_agreement countAgreement(const agreement_input& in, const std::vector<
         }
     }
     for (const part_counts& part : parts) {
+        result.shifts.add(part.shifts);
         result.pairsReference += part.pairsReference;
         result.pairsShared += part.pairsShared;
         result.columns += part.columns;
@@ -591,6 +596,7 @@ alignment_agreement f_swappedAgreement(const alignment_agreement& agreement,
     result.unpairedReference = agreement.unpairedOther;
     result.unpairedOther = agreement.unpairedReference;
     result.pairsOther = agreement.pairsReference;
+    result.shifts = {-agreement.shifts.highest, -agreement.shifts.lowest, agreement.shifts.nearest};
 
     std::vector<std::size_t> compared;  // the compared sequences, in order
     result.sequences.resize(otherRows.size());

@@ -2,12 +2,33 @@
 // different sequences in one column) counted in a reference alignment and in the other one, per
 // alignment, per sequence, per column and per residue of the reference.
 #pragma once
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <utility>
 #include <vector>
+
+// The shifts of residues between two alignments: a residue's column in the one minus its column in
+// the other.
+struct shift_range {
+    std::int64_t lowest = 0, highest = 0;   // the smallest and the largest shift; 0 and 0 when none
+    std::int64_t nearest = INT64_MAX;       // the smallest size of a shift other than 0; INT64_MAX none
+
+    void add(std::int64_t shift)
+    {
+        lowest = std::min(lowest, shift);
+        highest = std::max(highest, shift);
+        if (shift != 0) nearest = std::min(nearest, shift < 0 ? -shift : shift);
+    }
+    void add(const shift_range& other)
+    {
+        lowest = std::min(lowest, other.lowest);
+        highest = std::max(highest, other.highest);
+        nearest = std::min(nearest, other.nearest);
+    }
+};
 
 // An allocator that leaves the values it makes room for unset (a vector of it does not fill what
 // it is resized to with zeros): for a list that is written whole before it is read.
@@ -103,6 +124,9 @@ struct alignment_agreement {
     std::int64_t length = 0;            // the columns of the reference (its first row)
     std::int64_t otherLength = 0;       // ... and of the other alignment
     bool coreOnly = false;              // only the core residues of the reference were counted
+    // The shifts of every residue of the compared sequences, the reference's column minus the other
+    // alignment's (each residue walked in step with its partner residue, past the columns too).
+    shift_range shifts;
 
     std::vector<sequence_agreement> sequences;  // one per reference sequence, in order
     std::vector<column_agreement> columnStats;  // one per reference column

@@ -20,18 +20,9 @@
 #include "dorvex/correspondence.h"
 #include "dorvex/dense_rows.h"
 
-namespace {
-
 // ---- 1. shifts ----
 
-struct shift_summary {
-    bool right = false;  // some residue stands further right in this alignment
-    bool left = false;
-    long long largest = 0;
-    long long smallest = 0;  // the smallest shift above 0; the row length when none
-};
-
-shift_summary summariseShifts(const offset_maps& offsets, long long L)
+shift_summary f_summariseShifts(const offset_maps& offsets, long long L)
 {
     shift_summary s;
     s.smallest = L;
@@ -46,22 +37,32 @@ shift_summary summariseShifts(const offset_maps& offsets, long long L)
     return s;
 }
 
+namespace {
+
 int clampToInt(long long v) { return static_cast<int>(std::clamp<long long>(v, -2147483647, 2147483647)); }
 
 // ---- 2. dense strips ----
 
 // Strips below kRulerBelow: edge to edge on white, each the strip colour most of its sequences
-// show, pixel by pixel; a ruler of sequence numbers instead of names; no labels or markers.
+// show, pixel by pixel; a ruler of sequence numbers instead of names; no labels or markers. The
+// offset maps are those filled beforehand, or else filled here one band at a time.
 void drawDenseStrips(canvas& image, const comparison_page& p, const comparison_colours& c, const picture_context& pic,
-                     const offset_maps& offsets, int hi, int lo)
+                     const offset_maps* filled, const std::vector<std::string>& rows, const shift_source& source,
+                     int hi, int lo)
 {
     const int x1 = p.left + 1, x2 = p.plotRight() - 1;
     image.fillRect(x1, p.stripTop(p.strips()), x2, p.stripBottom(1), c.white);
     strip_vote vote(image, pic, x1, x2, hi, lo);
+    offset_maps bandMaps;  // the maps of one band's rows, when they are filled here
     for (int i = 1; i <= p.strips(); ++i) {
         const long long band = p.strips() - i;
+        const long long first = p.bins.first(band), end = p.bins.end(band);
+        if (filled == nullptr)
+            f_calcDelta(bandMaps, *source.partner, rows, *source.otherRows, static_cast<std::size_t>(first),
+                        static_cast<std::size_t>(end));
         f_paintPixelRuns(image, x1, p.stripTop(i), p.denseBottom(i),
-                         vote.mostShown(offsets, p.bins.first(band), p.bins.end(band)));
+                         filled != nullptr ? vote.mostShown(*filled, first, end)
+                                           : vote.mostShown(bandMaps, 0, end - first));
     }
     f_outRowRuler(image, p.N, f_rulerStep(p.pitch / static_cast<double>(p.bins.perRow)), [&](long long number) {
         const int i = p.strips() - static_cast<int>(p.bins.bandOf(number - 1));
@@ -116,13 +117,24 @@ void drawLegendsAndTitles(canvas& image, const alignment& ali, const picture_set
 
 }  // namespace
 
-bool DorvexImage(const alignment& ali, const picture_settings& settings, const picture_request& request)
+bool DorvexImage(const alignment& ali, const picture_settings& settings, const picture_request& request,
+                 const shift_source& source)
 {
     const std::vector<std::string>& names = *ali.names;
-    const offset_maps& offsets = *ali.offsets;
-    const long long L = offsets.empty() ? 0 : offsets[0].length();
-    const shift_summary shifts = summariseShifts(offsets, L);
+    const std::vector<std::string>& rows = *ali.rows;
+    const long long L = rows.empty() ? 0 : static_cast<long long>(rows[0].size());
+    // The maps of every row: filled beforehand, or here where the picture needs them all.
+    offset_maps filledHere;
+    const offset_maps* filled = ali.offsets != nullptr && !ali.offsets->empty() ? ali.offsets : nullptr;
+    auto fillAll = [&] {
+        if (filled != nullptr) return;
+        f_calcDelta(filledHere, *source.partner, rows, *source.otherRows);
+        filled = &filledHere;
+    };
+    if (!source.shifts) fillAll();
+    const shift_summary shifts = source.shifts ? *source.shifts : f_summariseShifts(*filled, L);
     const comparison_page p = f_layComparisonPage(settings, request.height, names, L, shifts.right && shifts.left);
+    if (!p.dense) fillAll();
     const int W = p.W, H = p.H, N = p.N, left = p.left, right = p.right;
     f_say("*** DorvexIma W/H: %d, %d\n", W, H);
     f_say("  - Seq Len = %lld, Number of Seqs = %d\n", L, N);
@@ -155,12 +167,13 @@ bool DorvexImage(const alignment& ali, const picture_settings& settings, const p
 
     // ---- 2. strips and ticks ----
     if (p.dense) {
-        drawDenseStrips(image, p, c, pic, offsets, hi, lo);
+        drawDenseStrips(image, p, c, pic, filled, rows, source, hi, lo);
         f_drawComparisonTicks(image, p, c);
         f_outFrame(image, 'b', left, p.top, W - right, H - p.bottom, c.brown);
         drawLegendsAndTitles(image, ali, settings, request, p, c, pic, shifts, hi, lo, wlScale, false);
         return files.write();
     }
+    const offset_maps& offsets = *filled;
     std::vector<char> codes(static_cast<std::size_t>(N), ' ');
     // What the label of each strip must stand clear of: its gap bars and its mismatch marker.
     std::vector<std::vector<std::pair<int, int>>> obstacles(static_cast<std::size_t>(N));

@@ -211,15 +211,18 @@ bool alone(int partner, const std::vector<std::string>& otherRows)
 }  // namespace
 
 void f_calcDelta(offset_maps& offsets, const std::vector<int>& partner, const std::vector<std::string>& rows,
-                 const std::vector<std::string>& otherRows)
+                 const std::vector<std::string>& otherRows, std::size_t first, std::size_t end)
 {
+    end = std::min(end, rows.size());
+    first = std::min(first, end);
+    const std::size_t count = end - first;
     offsets.clear();
-    offsets.reserveRows(rows.size());
-    for (std::size_t i = 0; i < rows.size(); ++i) {
+    offsets.reserveRows(count);
+    for (std::size_t i = first; i < end; ++i) {
         // Room for the entries of all rows as the first ones suggest (a little more), so that the
         // store is not moved again and again as it grows.
-        if (i == kRowsSampled && rows.size() > 2 * kRowsSampled)
-            offsets.reserveEntries(offsets.entryCount() * (rows.size() + rows.size() / 8) / kRowsSampled);
+        if (i - first == kRowsSampled && count > 2 * kRowsSampled)
+            offsets.reserveEntries(offsets.entryCount() * (count + count / 8) / kRowsSampled);
         if (i < partner.size()) {
             const int p = partner[i];
             if (alone(p, otherRows)) {

@@ -3,6 +3,7 @@
 // the two alignments), all of an alignment's maps in one store.
 #pragma once
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -107,9 +108,10 @@ void f_stepInStep(AlignRowIterator& a, AlignRowIterator& b);
 // when it has none, -2 when its same-named partner holds other residues; a row without partner
 // (or whose partner index lies outside otherRows) is flagged 'u' or 'm' and "*** Unpaired i" /
 // "*** Mismatch i" is printed. A row beyond the end of partner gets its end entry only; rows of
-// unequal lengths are compared up to the shorter sequence.
+// unequal lengths are compared up to the shorter sequence. Only the rows first..end-1 when they
+// are given: map k then belongs to row first + k.
 void f_calcDelta(offset_maps& offsets, const std::vector<int>& partner, const std::vector<std::string>& rows,
-                 const std::vector<std::string>& otherRows);
+                 const std::vector<std::string>& otherRows, std::size_t first = 0, std::size_t end = SIZE_MAX);
 
 // The 1-based column of the n-th residue of row (n counted from 1; n of 1 or less means the first
 // residue); the row length + 1 when the row holds fewer residues.

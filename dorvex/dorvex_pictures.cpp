@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <functional>
+#include <optional>
+#include <utility>
 #include <string>
 
 #include "common/alignment/alignment.h"
@@ -89,6 +91,44 @@ void prepareSideBySide(picture_pair& pictures, const alignment_input& first, con
     cross(two.record, one.record);
 }
 
+// The shifts of both alignments (the first's, then the second's) as the agreement's walk found them,
+// when it walked every pair of rows the offset maps walk: every row with a partner is compared with
+// it, and the partners name each other. Nothing otherwise.
+std::optional<std::pair<shift_summary, shift_summary>> shiftsWalked(const alignment_agreement* agreement,
+                                                                    const pairing& pairs,
+                                                                    const alignment_input& first,
+                                                                    const alignment_input& second)
+{
+    if (agreement == nullptr || agreement->sequences.size() != first.rows.size()) return std::nullopt;
+    auto partnerOf = [](const std::vector<int>& partner, std::size_t i, std::size_t others) {
+        const int p = i < partner.size() ? partner[i] : -1;
+        return p >= 0 && static_cast<std::size_t>(p) < others ? p : -1;
+    };
+    for (std::size_t i = 0; i < first.rows.size(); ++i) {
+        const int p = partnerOf(pairs.partner12, i, second.rows.size());
+        const sequence_agreement& sequence = agreement->sequences[i];
+        if (p >= 0 && (sequence.role != sequence_role::compared || sequence.partner != p)) return std::nullopt;
+    }
+    for (std::size_t j = 0; j < second.rows.size(); ++j) {
+        const int q = partnerOf(pairs.partner21, j, first.rows.size());
+        if (q >= 0 && partnerOf(pairs.partner12, static_cast<std::size_t>(q), second.rows.size()) !=
+                          static_cast<int>(j))
+            return std::nullopt;
+    }
+    // A residue's shift in the second alignment is the first's turned around.
+    const shift_range& walked = agreement->shifts;
+    auto summary = [&walked](bool right, bool left, std::size_t length) {
+        shift_summary s;
+        s.right = right;
+        s.left = left;
+        s.largest = std::max<long long>(walked.highest, -walked.lowest);
+        s.smallest = std::min<long long>(static_cast<long long>(length), walked.nearest);
+        return s;
+    };
+    return std::make_pair(summary(walked.highest > 0, walked.lowest < 0, first.rows[0].size()),
+                          summary(walked.lowest < 0, walked.highest > 0, second.rows[0].size()));
+}
+
 }  // namespace
 
 int f_drawPairPictures(const prog_options& opts, const picture_settings& imageOpts, compared_pair& pair,
@@ -116,6 +156,11 @@ int f_drawPairPictures(const prog_options& opts, const picture_settings& imageOp
     };
     pictures.one.height = heightOf(first);
     pictures.two.height = heightOf(second);
+    // Offset maps not filled for the trace are filled by the shift pictures, each its own; an
+    // overview fills those of one bin at a time, when the shifts are known from the agreement.
+    const auto walkedShifts = first.offsets.empty() && second.offsets.empty()
+                                  ? shiftsWalked(firstAgrees, pairs, first, second)
+                                  : std::nullopt;
 
     // The pictures in the order of the table of types, the first alignment's first; drawn side by
     // side under the bounded sizes, their traces and messages in that order.
@@ -130,11 +175,16 @@ int f_drawPairPictures(const prog_options& opts, const picture_settings& imageOp
             const picture_input& input = side == 0 ? pictures.one : pictures.two;
             const picture_request request = pictures.request(type.number, side);
             switch (type.dorvexLayout) {
-            case picture_layout::shifts:
-                pictureJobs.emplace_back([&input, &imageOpts, request](letter_cells& cells) {
-                    return DorvexImage(input.record, imageOpts, withCells(request, cells));
+            case picture_layout::shifts: {
+                shift_source source;
+                source.partner = side == 0 ? &pairs.partner12 : &pairs.partner21;
+                source.otherRows = side == 0 ? &second.rows : &first.rows;
+                if (walkedShifts) source.shifts = side == 0 ? walkedShifts->first : walkedShifts->second;
+                pictureJobs.emplace_back([&input, &imageOpts, request, source](letter_cells& cells) {
+                    return DorvexImage(input.record, imageOpts, withCells(request, cells), source);
                 });
                 break;
+            }
             case picture_layout::comparison:
                 if (!sideBySideReady) {
                     f_holdOutput(&preparing);

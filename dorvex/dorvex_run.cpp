@@ -107,11 +107,11 @@ int dorvex_run(int argc, char** argv)
     if (pair.max1 < 0 || pair.max2 < 0) return 3;
 
     // How far the two alignments agree, the first as reference: for the agreement pictures, the
-    // tables and the summary, whichever are asked for. The offset maps are for the trace and the
-    // shift pictures (nothing else reads them).
+    // tables and the summary, whichever are asked for. The offset maps are filled here for the
+    // trace; otherwise the shift pictures fill them (nothing else reads them).
     const bool agreementDrawn = f_findType(opts.image_types, 30);
     const bool agreementShown = opts.summary || opts.tables || agreementDrawn;
-    const bool offsetsShown = !f_isQuiet() || picturesDrawn(opts.image_types, picture_layout::shifts);
+    const bool offsetsShown = !f_isQuiet();
     alignment_agreement agreement;
     auto countAgreement = [&](const pairing& pairs) {
         agreement = f_computeAgreement(first.rows, pairs.partner12, second.rows, pairs.partner21,

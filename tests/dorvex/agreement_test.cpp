@@ -147,6 +147,7 @@ std::vector<std::int64_t> figures(const alignment_agreement& a)
                        a.scores().begin() + s.firstResidue + s.residues);
     }
     for (const column_agreement& c : a.columnStats) all.insert(all.end(), {c.residues, c.shared, c.core, c.identical});
+    all.insert(all.end(), {a.shifts.lowest, a.shifts.highest, a.shifts.nearest});
     return all;
 }
 
@@ -229,6 +230,22 @@ TEST(Agreement, EqualsANaivePairEnumeration)
         ASSERT_EQ(std::make_pair(a.columnsIdentical, a.columns),
                   counts(std::count(m.identical.begin(), m.identical.end(), true),
                          std::count(m.counted.begin(), m.counted.end(), true)));
+        // The shifts of every residue of the compared sequences, past the first row's columns too.
+        std::int64_t lowest = 0, highest = 0, nearest = INT64_MAX;
+        for (int i = 0; i < n; ++i) {
+            if (comparedFirst[i] < 0) continue;
+            const std::string& other = second[static_cast<std::size_t>(partner12[i])];
+            for (std::size_t c = 0, d = 0;; ++c, ++d) {
+                while (c < first[i].size() && first[i][c] == '-') ++c;
+                while (d < other.size() && other[d] == '-') ++d;
+                if (c >= first[i].size() || d >= other.size()) break;
+                const std::int64_t shift = static_cast<std::int64_t>(c) - static_cast<std::int64_t>(d);
+                lowest = std::min(lowest, shift), highest = std::max(highest, shift);
+                if (shift != 0) nearest = std::min(nearest, shift < 0 ? -shift : shift);
+            }
+        }
+        ASSERT_EQ(std::make_tuple(a.shifts.lowest, a.shifts.highest, a.shifts.nearest),
+                  std::make_tuple(lowest, highest, nearest));
         // The second alignment as reference, worked out from the first's figures: what counting
         // it gives, figure for figure.
         if (core == nullptr) {

@@ -3,6 +3,8 @@
 // colours are worked out from the documented layout by hand.
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "tests/support/png_picture.h"
 #include "tests/support/program_runner.h"
 
@@ -178,6 +180,48 @@ TEST(DorvexColumnGeometry, LabelsStandOverTheirColumnsAndTheWeightPanelFillsTheP
         const std::uint32_t panelA = p.rgb(53, 155), panelD = p.rgb(f_trunc(52 + 1.5 * cw), 155);
         ASSERT_NE(panelA, panelD);
         expect_columns(p, c.width, c.columns, 0, c.columns, {{155, panelA, panelD}}, 132, c.step);
+    }
+}
+
+// An overview's strips are filled one bin at a time, taking the shifts from the agreement; with the
+// trace, from the offset maps of every row, printed first. Both must draw the same pictures: on a
+// pair whose second alignment moves every row's gaps, renames some sequences and changes one, and
+// on one whose second alignment holds no gap before a residue (every residue moved one way).
+TEST(DorvexOverview, StripsAreTheSameWithAndWithoutTheTrace)
+{
+    for (const bool oneWay : {false, true}) {
+        SCOPED_TRACE(oneWay ? "one way" : "both ways");
+        std::mt19937 random(21);
+        auto gapped = [&random](const std::string& letters) {
+            std::string row;
+            for (char c : letters) {
+                while (random() % 4 == 0) row += '-';
+                row += c;
+            }
+            return row;
+        };
+        std::string first, second;
+        for (int s = 0; s < 600; ++s) {
+            std::string residues(40 + random() % 20, 'A');
+            for (char& c : residues) c = "ACGT"[random() % 4];
+            const std::string changed = s == 7 ? residues.substr(1) : residues;
+            std::string a = gapped(residues), b = oneWay ? changed : gapped(changed);
+            a.resize(120, '-'), b.resize(120, '-');
+            first += "s" + std::to_string(s) + " " + a + "\n";
+            second += (s % 50 == 3 ? "r" : "s") + std::to_string(s) + " " + b + "\n";
+        }
+        const file_set files = {{"a.aln", first}, {"b.aln", second}};
+        const program_run plain("dorvex", {"-q", "-t", "0", "-H", "300", "a.aln", "b.aln"}, files);
+        const program_run traced("dorvex", {"--trace", "-t", "0", "-H", "300", "a.aln", "b.aln"}, files);
+        for (const char* name : {"a_vs_b_a.png", "a_vs_b_b.png"}) {
+            const png_picture p(plain.file(name)), q(traced.file(name));
+            ASSERT_TRUE(p.loaded() && q.loaded()) << name;
+            ASSERT_EQ(std::make_pair(p.width(), p.height()), std::make_pair(q.width(), q.height())) << name;
+            int differing = 0;
+            for (int y = 0; y < p.height(); ++y)
+                for (int x = 0; x < p.width(); ++x) differing += p.rgb(x, y) != q.rgb(x, y);
+            EXPECT_EQ(differing, 0) << name;
+        }
     }
 }
 
