@@ -19,23 +19,31 @@ struct strip_stretch {
     const off_de* entry;
 };
 
+// The pixel of column boundary `column` of a row of ncols columns in a strip from x1 to x2.
+inline int f_stripPixel(int x1, int x2, int column, int ncols)
+{
+    const double span = static_cast<double>(x2) - x1;
+    return f_trunc(x1 + column * span / ncols);
+}
+
 // Calls visit(stretch) for each stretch of one sequence's strip from x1 to x2, in column order
 // (none for a row of no columns), and returns its comparison code as f_oneSeqComp does. (A
-// template, so that a picture of many strips takes them without storing them.)
+// template, so that a picture of many strips takes them without storing them.) pixels, when
+// given, holds f_stripPixel of every column boundary 0..ncols of a row as long as this one.
 template <typename Visit>
-char f_forEachStretch(const offset_map& offsets, int x1, int x2, Visit&& visit)
+char f_forEachStretch(const offset_map& offsets, int x1, int x2, Visit&& visit, const int* pixels = nullptr)
 {
     if (offsets.empty()) return 's';
     char code = ' ';
     bool shifted = false;
     const int ncols = offsets.length();
-    const double span = static_cast<double>(x2) - x1;
     // The pixel of a column: most stretches begin where the one before ends, so the last is kept.
     int lastColumn = -1, lastPixel = 0;
     auto pixelOf = [&](int column) {
+        if (pixels != nullptr) return pixels[column];
         if (column != lastColumn) {
             lastColumn = column;
-            lastPixel = f_trunc(x1 + column * span / ncols);
+            lastPixel = f_stripPixel(x1, x2, column, ncols);
         }
         return lastPixel;
     };

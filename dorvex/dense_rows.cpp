@@ -44,6 +44,14 @@ void strip_vote::showStrip(const offset_map& offsets, std::uint16_t* shown)
 {
     const int pixels = static_cast<int>(width_);
     int reached = 0;  // the pixels before it are set
+    // The pixels of the columns, worked out once for rows as long as the first one that came.
+    const int ncols = offsets.length();
+    if (columnPixels_.empty() && ncols > 0) {
+        columnPixels_.resize(static_cast<std::size_t>(ncols) + 1);
+        for (int column = 0; column <= ncols; ++column)
+            columnPixels_[static_cast<std::size_t>(column)] = f_stripPixel(x1_, x2_, column, ncols);
+    }
+    const bool tabled = !columnPixels_.empty() && static_cast<std::size_t>(ncols) + 1 == columnPixels_.size();
     (void)f_forEachStretch(offsets, x1_, x2_, [&](const strip_stretch& stretch) {
         const int colour = colourOf(*stretch.entry);
         if (colour < 0) return;
@@ -61,7 +69,7 @@ void strip_vote::showStrip(const offset_map& offsets, std::uint16_t* shown)
             shownKey_[static_cast<std::size_t>(reached)] = stretch.key;
             shown[reached] = static_cast<std::uint16_t>(colour);
         }
-    });
+    }, tabled ? columnPixels_.data() : nullptr);
     std::fill(shown + reached, shown + pixels, static_cast<std::uint16_t>(kNothing));
 }
 

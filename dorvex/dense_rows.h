@@ -48,6 +48,7 @@ private:
     int x1_, x2_, hi_, lo_;
     std::size_t width_;
     std::vector<int> blues_, greens_;          // palette entries by shift, -1 not taken yet
+    std::vector<int> columnPixels_;            // the pixel of each column of rows as long as the first
     std::vector<long long> shownKey_;          // per pixel: the key of the stretch shown there
     std::vector<std::uint16_t> shown_;         // per strip of the band, per pixel: what it shows
     std::vector<std::uint32_t> tally_;         // per kind: the strips showing it at one pixel
