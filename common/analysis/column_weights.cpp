@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "common/analysis/weight_matrix.h"
 #include "common/io/cores.h"
@@ -13,6 +15,87 @@
 #include "common/io/trace.h"
 
 const char* f_defaultMatrix(int molType) { return molType == 1 ? "dnarna.matrix" : "blosum62.matrix"; }
+
+namespace {
+
+// Rows of few distinct characters (nucleotides and the gap) are counted letter by letter: for
+// each letter, whole stretches of a row compared with it at once (on vectors) into byte counters,
+// emptied into the counts every 255 rows. Rows of more characters, or holding one not seen in
+// the first rows, are counted character by character.
+constexpr std::size_t kLettersCompared = 8;
+constexpr std::size_t kRowsSampled = 64;
+
+// The characters of the first rows, or none when there are more than kLettersCompared of them.
+std::vector<char> sampledLetters(const std::vector<std::string>& rows)
+{
+    bool seen[256] = {};
+    for (std::size_t r = 0; r < rows.size() && r < kRowsSampled; ++r)
+        for (const char c : rows[r]) seen[static_cast<unsigned char>(c)] = true;
+    std::vector<char> letters;
+    for (int b = 0; b < 256; ++b)
+        if (seen[b]) letters.push_back(static_cast<char>(b));
+    if (letters.size() > kLettersCompared) letters.clear();
+    return letters;
+}
+
+// Adds to count (22 ordinals per column of [from, to)) the characters of rows [begin, end), one
+// by one.
+void countByCharacter(const std::vector<std::string>& rows, std::size_t begin, std::size_t end, std::size_t from,
+                      std::size_t to, const Weight_matrix& matrix, std::uint32_t* count)
+{
+    for (std::size_t r = begin; r < end; ++r) {
+        const std::string& row = rows[r];
+        std::uint32_t* cell = count;
+        for (std::size_t c = from; c < std::min(row.size(), to); ++c, cell += kAlphabetSize) ++cell[matrix.ord(row[c])];
+    }
+}
+
+// The same letter by letter, for rows whose characters are all among letters; false (count left
+// as it was) when some row holds another one in these columns.
+bool countByLetter(const std::vector<std::string>& rows, std::size_t begin, std::size_t end, std::size_t from,
+                   std::size_t to, const std::vector<char>& letters, const Weight_matrix& matrix,
+                   std::uint32_t* count)
+{
+    const std::size_t width = to - from;
+    std::vector<std::uint8_t> held(letters.size() * width, 0);  // per letter and column, since emptied
+    std::vector<std::uint32_t> perLetter(letters.size() * width, 0);
+    std::vector<std::uint32_t> covering(width + 1, 0);  // rows ending at each column, then those reaching it
+    std::size_t rowsHeld = 0;
+    auto empty = [&] {
+        for (std::size_t i = 0; i < held.size(); ++i) perLetter[i] += held[i];
+        std::fill(held.begin(), held.end(), 0);
+        rowsHeld = 0;
+    };
+    for (std::size_t r = begin; r < end; ++r) {
+        const std::string& row = rows[r];
+        if (row.size() <= from) continue;
+        const std::size_t length = std::min(row.size(), to) - from;
+        ++covering[length];
+        const char* at = row.data() + from;
+        for (std::size_t l = 0; l < letters.size(); ++l) {
+            std::uint8_t* counter = &held[l * width];
+            const char letter = letters[l];
+            for (std::size_t c = 0; c < length; ++c) counter[c] += at[c] == letter;
+        }
+        if (++rowsHeld == 255) empty();
+    }
+    empty();
+    // Every row reaching a column holds one of the letters there, or the counting is not done so.
+    std::uint32_t reaching = 0;
+    for (std::size_t c = width; c-- > 0;) {
+        reaching += covering[c + 1];
+        std::uint32_t matched = 0;
+        for (std::size_t l = 0; l < letters.size(); ++l) matched += perLetter[l * width + c];
+        if (matched != reaching) return false;
+    }
+    for (std::size_t l = 0; l < letters.size(); ++l) {
+        const unsigned char ordinal = matrix.ord(letters[l]);
+        for (std::size_t c = 0; c < width; ++c) count[c * kAlphabetSize + ordinal] += perLetter[l * width + c];
+    }
+    return true;
+}
+
+}  // namespace
 
 double f_setWeights(const std::vector<std::string>& rows, const char* matrixFile, double* weights)
 {
@@ -43,17 +126,14 @@ double f_setWeights(const std::vector<std::string>& rows, const char* matrixFile
     double minimum = 0.0;
     double maximum = 0.0;
     const double pairDivisor = static_cast<double>(n) * 500.0 * (static_cast<double>(n) - 1);
+    const std::vector<char> letters = sampledLetters(rows);
     for (std::size_t chunkStart = 0; chunkStart < columns; chunkStart += kChunk) {
         const std::size_t chunkEnd = std::min(columns, chunkStart + kChunk);
         f_splitAcrossCores(n, kLeastRows, [&](std::size_t begin, std::size_t end, std::size_t share) {
             std::vector<std::uint32_t>& count = shares[share];
             count.assign((chunkEnd - chunkStart) * kAlphabetSize, 0);
-            for (std::size_t r = begin; r < end; ++r) {
-                const std::string& row = rows[r];
-                std::uint32_t* cell = count.data();
-                for (std::size_t c = chunkStart; c < std::min(row.size(), chunkEnd); ++c, cell += kAlphabetSize)
-                    ++cell[matrix.ord(row[c])];
-            }
+            if (letters.empty() || !countByLetter(rows, begin, end, chunkStart, chunkEnd, letters, matrix, count.data()))
+                countByCharacter(rows, begin, end, chunkStart, chunkEnd, matrix, count.data());
         });
         counts.assign((chunkEnd - chunkStart) * kAlphabetSize, 0);
         for (const std::vector<std::uint32_t>& share : shares)
