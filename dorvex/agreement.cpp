@@ -7,7 +7,6 @@
 #include <cstdio>
 
 #include "common/io/cores.h"
-#include "dorvex/column_sums.h"
 #include "dorvex/correspondence.h"
 #include "dorvex/row_words.h"
 
@@ -169,20 +168,27 @@ public:
     }
 
     // The counts of reference column first + k. otherColumnResidues holds the compared residues
-    // of each column of the other alignment.
-    column_agreement column(std::size_t k, const std::vector<std::int64_t>& otherColumnResidues) const
+    // of each column of the other alignment. When other is given (every residue counts), the
+    // pairs each group shares are added to its column of the other alignment, and that column is
+    // marked identical along with this one: the same residues, all of both columns'.
+    column_agreement column(std::size_t k, const std::vector<std::int64_t>& otherColumnResidues,
+                            std::vector<column_agreement>* other) const
     {
         column_agreement result;
         result.residues = residues_[k];
         result.core = outside_[k] == 0;
         for (std::size_t g = 0; g < groupShifts_.size(); ++g) {
             const std::int64_t size = groups_[g * (width_ + 1) + k];
+            if (size == 0) continue;
+            const std::size_t otherColumn =
+                static_cast<std::size_t>(static_cast<std::ptrdiff_t>(first_ + k) - groupShifts_[g]);
             result.shared += size * (size - 1) / 2;
+            if (other != nullptr) (*other)[otherColumn].shared += size * (size - 1) / 2;
             // Identical: a core column, all of whose residues stand in one column of the other
             // alignment, which holds no other compared residue.
             if (result.core && size == result.residues && size >= 2) {
-                const std::ptrdiff_t otherColumn = static_cast<std::ptrdiff_t>(first_ + k) - groupShifts_[g];
-                result.identical = otherColumnResidues[static_cast<std::size_t>(otherColumn)] == size;
+                result.identical = otherColumnResidues[otherColumn] == size;
+                if (other != nullptr && result.identical) (*other)[otherColumn].identical = true;
             }
         }
         return result;
@@ -313,6 +319,7 @@ struct part_counts {
     std::vector<char> same;                   // per walker
     std::vector<std::int64_t> otherCore;      // when the core is scored: see walkThrough
     shift_range shifts;                       // of the residues walked
+    std::vector<column_agreement> otherColumns;  // when every residue counts: see column_chunk::column
 };
 
 // Counts the reference columns [first, last), a chunk of width columns at a time: every compared
@@ -343,7 +350,8 @@ void countColumns(std::vector<walker>& walkers, std::size_t first, std::size_t l
         chunk.count();
         for (std::size_t c = begin; c < end; ++c) {
             column_agreement& column = columnStats[c];
-            column = chunk.column(c - begin, otherColumnResidues);
+            column = chunk.column(c - begin, otherColumnResidues,
+                                  counts.otherColumns.empty() ? nullptr : &counts.otherColumns);
             counts.pairsReference += column.pairs();
             counts.pairsShared += column.shared;
             if (column.core && column.residues >= 2) ++counts.columns;
@@ -465,6 +473,7 @@ alignment_agreement countAgreement(const agreement_input& in, const std::vector<
                                           in.coreOf(i)));
         part_counts& counts = parts[part];
         if (in.core != nullptr) counts.otherCore.assign(otherColumns + 1, 0);
+        if (in.core == nullptr) counts.otherColumns.assign(otherColumns, column_agreement{});
         column_chunk chunk(longest, longestOther);
         countColumns(walkers, first, last, width, otherColumns, otherColumnResidues, chunk, result.columnStats,
                      result.residueShared.empty() ? nullptr : result.residueShared.data(), counts);
@@ -489,6 +498,17 @@ alignment_agreement countAgreement(const agreement_input& in, const std::vector<
         for (std::size_t c = 0; c < otherColumns; ++c) {
             for (const part_counts& part : parts) coreResidues += part.otherCore[c];
             result.pairsOther += coreResidues * (coreResidues - 1) / 2;
+        }
+    }
+    if (in.core == nullptr) {
+        result.otherColumnStats.resize(otherColumns);
+        for (std::size_t c = 0; c < otherColumns; ++c) {
+            column_agreement& column = result.otherColumnStats[c];
+            column.residues = otherColumnResidues[c];
+            for (const part_counts& part : parts) {
+                column.shared += part.otherColumns[c].shared;
+                column.identical = column.identical || part.otherColumns[c].identical;
+            }
         }
     }
     for (const part_counts& part : parts) {
@@ -615,33 +635,17 @@ alignment_agreement f_swappedAgreement(const alignment_agreement& agreement,
             sequence.residues = residueCount(otherRows[j]);
             continue;
         }
+        // Its residues score what their partner residues score, in every column of either
+        // alignment (a residue past the columns of either shares nothing).
         const sequence_agreement& mirror = agreement.sequences[static_cast<std::size_t>(p)];
         sequence.residues = mirror.residues;
         sequence.firstResidue = mirror.firstResidue;
+        sequence.shared = mirror.shared;
         compared.push_back(j);
     }
-
-    // Each residue's score is its partner residue's; the columns sum them up, in parts.
     result.mirroredScores = &agreement.scores();
-    const std::size_t parts = f_shareCount(compared.size(), kLeastRows);
-    std::vector<column_sums> partSums(parts, column_sums(columns, otherRows.size()));
-    f_splitAcrossCores(compared.size(), kLeastRows, [&](std::size_t begin, std::size_t end, std::size_t part) {
-        for (std::size_t k = begin; k < end; ++k) {
-            sequence_agreement& sequence = result.sequences[compared[k]];
-            const std::string& row = otherRows[compared[k]];
-            sequence.shared = partSums[part].addRow(row.data(), std::min(row.size(), columns),
-                                                    result.mirroredScores->data() + sequence.firstResidue,
-                                                    static_cast<std::size_t>(sequence.residues));
-        }
-    });
-    result.columnStats.resize(columns);
-    for (const column_sums& sums : partSums)
-        for (std::size_t c = 0; c < columns; ++c) {
-            result.columnStats[c].residues += sums.residues(c);
-            result.columnStats[c].shared += sums.shared(c);
-        }
-    // Every residue of a column shares a pair with every other one (each counted from both ends).
-    for (column_agreement& column : result.columnStats) column.shared /= 2;
+    // The columns as the counting of agreement found them.
+    result.columnStats = agreement.otherColumnStats;
 
     // Each residue's pairs: the other residues of its column (taken without a branch per column,
     // so that the loop runs on vectors).
@@ -658,23 +662,11 @@ alignment_agreement f_swappedAgreement(const alignment_agreement& agreement,
         }
     });
 
-    // Identical: all of a column's residues share with each other, so stand in one column of the
-    // reference of agreement, and that column holds no other compared residue.
-    for (std::size_t c = 0; c < columns; ++c) {
-        column_agreement& column = result.columnStats[c];
+    for (const column_agreement& column : result.columnStats) {
         result.pairsReference += column.pairs();
         result.pairsShared += column.shared;
         if (column.residues < 2) continue;
         ++result.columns;
-        if (column.shared != column.pairs()) continue;
-        std::size_t k = 0;  // a compared row with a residue in the column
-        while (c >= otherRows[compared[k]].size() || !isResidue(otherRows[compared[k]][c])) ++k;
-        const std::string& row = otherRows[compared[k]];
-        const std::string& partnerRow = referenceRows[static_cast<std::size_t>(result.sequences[compared[k]].partner)];
-        const std::size_t partnerColumn =
-            f_columnOfResidue(partnerRow.data(), partnerRow.size(), f_residuesIn(row.data(), c));
-        column.identical = partnerColumn < agreement.columnStats.size() &&
-                           agreement.columnStats[partnerColumn].residues == column.residues;
         result.columnsIdentical += column.identical;
     }
     return result;

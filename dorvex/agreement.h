@@ -130,6 +130,10 @@ struct alignment_agreement {
 
     std::vector<sequence_agreement> sequences;  // one per reference sequence, in order
     std::vector<column_agreement> columnStats;  // one per reference column
+    // The other alignment's columns as the counting found them, for the agreement the other way
+    // round: the compared residues of each, the pairs of them the reference also holds, and
+    // whether it is identical (as the reference would be). Empty when the core was scored.
+    std::vector<column_agreement> otherColumnStats;
     // Per residue of every compared sequence (sequence by sequence, residues in order): how
     // many of the pairs holding it in the reference the other alignment also holds, or -1 for a
     // residue outside the core when the core is scored. Its pairs are the other compared
@@ -184,9 +188,11 @@ enum class residue_scores { kept, left_out };
 // worked out from agreement (of referenceRows with otherRows, counted with every residue and its
 // scores kept) instead of counted again. Two residues share a pair when both alignments put them in
 // one column, whichever is the reference: each residue scores what its partner residue scores
-// (the k-th residue of a row is the k-th of its partner's), and the rest follows from the columns
-// of otherRows. Figure for figure what f_computeAgreement(otherRows, partnerOther, referenceRows,
-// partnerReference) counts, except that it reads the scores of agreement (see mirroredScores).
+// (the k-th residue of a row is the k-th of its partner's), so a sequence shares what its partner
+// shares; the columns are those the counting of agreement found (otherColumnStats), and each
+// residue's pairs follow from them. Figure for figure what f_computeAgreement(otherRows,
+// partnerOther, referenceRows, partnerReference) counts, except that it reads the scores of
+// agreement (see mirroredScores).
 [[nodiscard]] alignment_agreement f_swappedAgreement(const alignment_agreement& agreement,
                                                      const std::vector<std::string>& referenceRows,
                                                      const std::vector<int>& partnerReference,
