@@ -59,7 +59,15 @@ public:
     void reserveEntries(std::size_t entries) { entries_.reserve(entries); }
     std::size_t entryCount() const { return entries_.size(); }
     // Adds an entry to the row being built; keys must ascend within the row.
-    void add(int key, char type, int delta = 0) { entries_.push_back(off_de{key, type, delta}); }
+    void add(int key, char type, int delta = 0)
+    {
+        // Written field by field in place: an entry made whole first and then copied would be read
+        // back across the separate writes of its fields, which processors forward slowly.
+        off_de& entry = entries_.emplace_back();
+        entry.key = key;
+        entry.type = type;
+        entry.delta = delta;
+    }
     // Closes the row being built with its end entry (key length, type 'e'); the next entry added
     // begins the next row.
     void endRow(int length);
