@@ -7,7 +7,7 @@
 #include <cstdlib>
 
 #include "common/surface/palette.h"
-#include "dorvex/column_sums.h"
+#include "dorvex/row_words.h"
 
 // ---- 1. shift strips ----
 
@@ -154,13 +154,84 @@ int binned_agreement::decile() const
     return static_cast<int>(std::min<std::int64_t>(9, 10 * sharedSum / (pairsEach * withPairs)));
 }
 
+namespace {
+
+// A band's sums in the columns shown (ascending): the compared residues there, those of them that
+// have pairs (a score of 0 or more), and their shared pairs. The shared pairs are summed in 32 bits
+// over as many rows as cannot overflow them (a score is below the number of sequences), then added
+// up in 64.
+class shown_sums {
+public:
+    shown_sums(const std::vector<std::size_t>& columns, std::size_t sequences)
+        : columns_(columns), residues_(columns.size(), 0), withPairs_(columns.size(), 0), shared_(columns.size(), 0),
+          total_(columns.size(), 0),
+          rowsHeld_(std::max<std::size_t>(1, INT32_MAX / std::max<std::size_t>(sequences, 1)))
+    {
+    }
+
+    // Adds the shown columns among the first length of a row, scores[k] the score of its residue k
+    // (none: its residues alone). The row is looked at eight columns at a time: where its gaps
+    // stand, so that the residues before a shown column are counted without visiting each.
+    void addRow(const char* row, std::size_t length, const std::int32_t* scores)
+    {
+        if (++rows_ > rowsHeld_) flush();
+        std::size_t c = 0, k = 0, residue = 0;  // residue: the residues before column c
+        for (; c + kRowWord <= length; c += kRowWord) {
+            const std::uint64_t gaps = f_gapBytes(row + c);
+            for (; k < columns_.size() && columns_[k] < c + kRowWord; ++k) {
+                const std::size_t offset = columns_[k] - c;
+                const std::uint64_t before = f_firstColumns(offset);
+                const std::uint64_t through = offset + 1 < kRowWord ? f_firstColumns(offset + 1) : ~std::uint64_t{0};
+                if ((gaps & through & ~before) != 0) continue;  // a gap
+                add(k, scores, residue + offset - f_markedCount(gaps & before));
+            }
+            residue += kRowWord - f_markedCount(gaps);
+        }
+        for (; c < length; ++c) {
+            const bool isResidue = row[c] != '-';
+            if (k < columns_.size() && columns_[k] == c) {
+                if (isResidue) add(k, scores, residue);
+                ++k;
+            }
+            residue += isResidue;
+        }
+    }
+
+    std::int32_t residues(std::size_t k) const { return residues_[k]; }
+    std::int32_t withPairs(std::size_t k) const { return withPairs_[k]; }
+    std::int64_t shared(std::size_t k) const { return total_[k] + shared_[k]; }
+
+private:
+    void add(std::size_t k, const std::int32_t* scores, std::size_t residue)
+    {
+        residues_[k] += 1;
+        if (scores == nullptr) return;
+        const std::int32_t scored = scores[residue];
+        withPairs_[k] += scored >= 0;
+        shared_[k] += std::max(scored, 0);
+    }
+    void flush()
+    {
+        for (std::size_t k = 0; k < shared_.size(); ++k) total_[k] += shared_[k];
+        std::fill(shared_.begin(), shared_.end(), 0);
+        rows_ = 1;
+    }
+
+    const std::vector<std::size_t>& columns_;
+    std::vector<std::int32_t> residues_, withPairs_, shared_;
+    std::vector<std::int64_t> total_;
+    std::size_t rowsHeld_, rows_ = 0;
+};
+
+}  // namespace
+
 void f_binAgreement(const alignment_agreement& agreement, const std::vector<std::string>& rows, long long first,
                     long long end, const std::vector<std::size_t>& columns, std::vector<binned_agreement>& cells)
 {
     const std::size_t referenceColumns = agreement.columnStats.size();
     // Only the columns up to the last one asked for are walked.
     const std::size_t walked = columns.empty() ? 0 : std::min(referenceColumns, columns.back() + 1);
-    column_sums sums(walked, agreement.sequences.size());
+    shown_sums sums(columns, agreement.sequences.size());
     long long comparedRows = 0, uncompared = 0;
     const residue_score_list& scores = agreement.scores();
     for (long long s = first; s < end; ++s) {
@@ -171,19 +242,14 @@ void f_binAgreement(const alignment_agreement& agreement, const std::vector<std:
         }
         ++comparedRows;
         const std::string& row = rows[static_cast<std::size_t>(s)];
-        const std::size_t length = std::min(walked, row.size());
-        if (scores.empty()) {
-            sums.addResidues(row.data(), length);
-            continue;
-        }
-        (void)sums.addRow(row.data(), length, scores.data() + sequence.firstResidue,
-                          static_cast<std::size_t>(sequence.residues));
+        sums.addRow(row.data(), std::min(walked, row.size()),
+                    scores.empty() ? nullptr : scores.data() + sequence.firstResidue);
     }
     cells.assign(columns.size(), binned_agreement{});
     for (std::size_t k = 0; k < columns.size(); ++k) {
         const std::size_t c = columns[k];
         binned_agreement& cell = cells[k];
-        const long long inColumn = c < walked ? sums.residues(c) : 0, gaps = comparedRows - inColumn;
+        const long long inColumn = c < walked ? sums.residues(k) : 0, gaps = comparedRows - inColumn;
         using shows = binned_agreement::shows;
         cell.kind = inColumn >= gaps && inColumn >= uncompared ? shows::residues
                     : gaps >= uncompared                       ? shows::gaps
@@ -191,8 +257,8 @@ void f_binAgreement(const alignment_agreement& agreement, const std::vector<std:
         // Residues alone in their column have no pairs.
         const std::int64_t pairs = c < walked ? agreement.columnStats[c].residues - 1 : 0;
         if (pairs <= 0) continue;
-        cell.withPairs = sums.withPairs(c);
-        cell.sharedSum = sums.shared(c);
+        cell.withPairs = sums.withPairs(k);
+        cell.sharedSum = sums.shared(k);
         cell.pairsEach = pairs;
     }
 }

@@ -370,6 +370,56 @@ TEST(Agreement, MethodsTableAndBandsFollowTheModel)
 // A band of an overview shows, per column, what most of its sequences show. a, b, c, e compared,
 // d unpaired; the second alignment moves c's C alone into column 3. Column 1: every A keeps 3 of 3
 // pairs; column 2: a.C and b.C keep 1 of 2, c.C none, e a gap; column 3: e.G alone, no pairs.
+// Bins of long random rows (looked at eight columns at a time), some of them not compared, over
+// random sets of shown columns: each cell sums what the residues' own agreements give.
+TEST(Agreement, BinsSumTheAgreementsOfTheirResidues)
+{
+    std::mt19937 random(5);
+    for (int trial = 0; trial < 40; ++trial) {
+        SCOPED_TRACE("trial " + std::to_string(trial));
+        const int n = 3 + static_cast<int>(random() % 10);
+        strings first(n), second(n);
+        std::vector<int> partner12(n), partner21(n);
+        for (int i = 0; i < n; ++i) {
+            std::string residues(20 + random() % 40, 'A');
+            for (char& c : residues) c = "ACGT"[random() % 4];
+            first[i] = randomRow(residues, random), second[i] = randomRow(residues, random);
+            partner12[i] = partner21[i] = random() % 5 == 0 ? -1 : i;
+        }
+        const alignment_agreement agreement = f_computeAgreement(first, partner12, second, partner21);
+        std::vector<std::size_t> shown;
+        for (std::size_t c = 0; c < first[0].size(); ++c)
+            if (random() % 3 == 0) shown.push_back(c);
+        const long long from = random() % n, to = from + 1 + random() % (n - from);
+        std::vector<binned_agreement> cells;
+        f_binAgreement(agreement, first, from, to, shown, cells);
+        ASSERT_EQ(cells.size(), shown.size());
+        std::vector<std::vector<agreement_ratio>> perColumn(n);
+        for (int i = 0; i < n; ++i) f_residueAgreements(agreement, i, first[i], perColumn[i]);
+        for (std::size_t k = 0; k < shown.size(); ++k) {
+            const std::size_t c = shown[k];
+            long long residues = 0, gaps = 0, uncompared = 0, withPairs = 0, shared = 0;
+            for (long long s = from; s < to; ++s) {
+                if (partner12[s] < 0) {
+                    ++uncompared;
+                    continue;
+                }
+                const bool residue = c < first[s].size() && first[s][c] != '-';
+                residues += residue, gaps += !residue;
+                if (residue && perColumn[s][c].defined()) ++withPairs, shared += perColumn[s][c].shared;
+            }
+            using shows = binned_agreement::shows;
+            const shows kind = residues >= gaps && residues >= uncompared ? shows::residues
+                               : gaps >= uncompared                      ? shows::gaps
+                                                                         : shows::uncompared;
+            const std::int64_t pairs = agreement.columnStats[c].residues - 1;
+            EXPECT_EQ(std::make_tuple(cells[k].kind, cells[k].withPairs, cells[k].sharedSum),
+                      std::make_tuple(kind, pairs > 0 ? withPairs : 0, pairs > 0 ? shared : 0))
+                << "column " << c;
+        }
+    }
+}
+
 TEST(Agreement, BinsShowWhatMostOfTheirSequencesShow)
 {
     const alignment_agreement agreement = f_computeAgreement({"AC-", "AC-", "AC-", "AC-", "A-G"}, {0, 1, 2, -1, 3},
