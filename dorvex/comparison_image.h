@@ -34,10 +34,11 @@ struct shift_source {
 };
 
 // Draws the comparison picture of ali (names, rows, weights, max_weight, mismatch_cols, and offsets
-// when they are filled; otherwise those of source) into the request's files, printing its trace;
-// request.algorithm is this alignment's method, request.otherAlgorithm the other's. Needs at least
-// one sequence and a first row of at least one column. Returns true when every file was written;
-// otherwise prints "\n Can't write image file NAME" for each that was not and returns false,
-// leaving an existing file as it was.
+// when they are filled; otherwise source, which then names the partners and the other rows) into
+// the request's files, printing its trace; request.algorithm is this alignment's method,
+// request.otherAlgorithm the other's. Needs at least one sequence and a first row of at least one
+// column. Returns true when every file was written; otherwise prints
+// "\n Can't write image file NAME" for each that was not and returns false, leaving an existing
+// file as it was.
 [[nodiscard]] bool DorvexImage(const alignment& ali, const picture_settings& settings, const picture_request& request,
-                               const shift_source& source = {});
+                               const shift_source& source);

@@ -153,7 +153,8 @@ int dorvex_run(int argc, char** argv)
     if (opts.algorithms[1].empty()) opts.algorithms[1] = "2nd";
     imageOpts.wl_height = 16;
     imageOpts.wl_no_frame = 0;
-    int exitCode = f_drawPairPictures(opts, imageOpts, pair, agreementShown ? &agreement : nullptr, &secondAgreement);
+    int exitCode = f_drawPairPictures(opts, imageOpts, pair, agreementShown ? &agreement : nullptr,
+                                      agreementDrawn ? &secondAgreement : nullptr);
     if (opts.tables && !f_writeAgreementTables(opts.image_prefix, agreement, first.names, second.names))
         exitCode = 5;
     if (opts.summary) {
