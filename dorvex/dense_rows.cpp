@@ -179,11 +179,9 @@ public:
         for (; c + kRowWord <= length; c += kRowWord) {
             const std::uint64_t gaps = f_gapBytes(row + c);
             for (; k < columns_.size() && columns_[k] < c + kRowWord; ++k) {
+                if (row[columns_[k]] == '-') continue;
                 const std::size_t offset = columns_[k] - c;
-                const std::uint64_t before = f_firstColumns(offset);
-                const std::uint64_t through = offset + 1 < kRowWord ? f_firstColumns(offset + 1) : ~std::uint64_t{0};
-                if ((gaps & through & ~before) != 0) continue;  // a gap
-                add(k, scores, residue + offset - f_markedCount(gaps & before));
+                add(k, scores, residue + offset - f_markedCount(gaps & f_firstColumns(offset)));
             }
             residue += kRowWord - f_markedCount(gaps);
         }
