@@ -65,6 +65,12 @@ struct walker {
     std::size_t nextResidue;  // that residue's entry in residueShared
     bool same = true;         // the residues walked are the same in both rows
     const std::vector<bool>* core = nullptr;  // its core residues; null when every residue counts
+    // Where its residues' scores are added up by column for the overviews asked for (null where
+    // none is): its band's shared pairs, and residues with pairs when the core is scored, in the
+    // reference's columns; its partner's band's shared pairs in the other alignment's columns.
+    std::int64_t* bandShared = nullptr;
+    std::int32_t* bandWithPairs = nullptr;
+    std::int64_t* otherBandShared = nullptr;
 
     bool isCore(std::size_t column) const
     {
@@ -213,6 +219,26 @@ public:
         shared += groupsBefore_[row + run.to] - groupsBefore_[row + run.from] - length;
         if (scores != nullptr)
             for (std::size_t k = run.from; k < run.to; ++k) *scores++ = groups_[row + k] - 1;
+    }
+
+    // Adds the scores of a run's residues (as takeBack gives them) to the band sums of the
+    // walker that made it, column by column.
+    void addToBands(const residue_run& run, const walker& w) const
+    {
+        if (run.group == kOutsideCore) return;  // no pairs, nothing shared
+        if (w.bandWithPairs != nullptr)
+            for (std::size_t k = run.from; k < run.to; ++k) ++w.bandWithPairs[first_ + k];
+        if (run.group == kNoColumn) return;  // they share nothing
+        const std::int32_t* size = &groups_[static_cast<std::size_t>(run.group) * (width_ + 1)];
+        if (w.bandShared != nullptr)
+            for (std::size_t k = run.from; k < run.to; ++k) w.bandShared[first_ + k] += size[k] - 1;
+        if (w.otherBandShared != nullptr) {
+            // The other alignment's column of the chunk's column k is first_ + k - shift.
+            const std::ptrdiff_t otherFirst =
+                static_cast<std::ptrdiff_t>(first_) - groupShifts_[static_cast<std::size_t>(run.group)];
+            for (std::size_t k = run.from; k < run.to; ++k)
+                w.otherBandShared[otherFirst + static_cast<std::ptrdiff_t>(k)] += size[k] - 1;
+        }
     }
 
 private:
@@ -364,6 +390,7 @@ void countColumns(std::vector<walker>& walkers, std::size_t first, std::size_t l
                 const residue_run& taken = chunk.run(run);
                 std::int32_t* const takenScores = scores ? scores + walked.nextResidue : nullptr;
                 chunk.takeBack(taken, counts.pairs[w], counts.shared[w], takenScores);
+                chunk.addToBands(taken, walked);
                 walked.nextResidue += taken.to - taken.from;
             }
         }
@@ -395,7 +422,7 @@ struct agreement_input {
 alignment_agreement countAgreement(const agreement_input& in, const std::vector<int>& partners,
                                    const std::vector<char>& sameResidues,
                                    const std::vector<std::int64_t>& residueCounts, residue_scores residues,
-                                   std::vector<std::size_t>& differing)
+                                   overview_bands overviews, std::vector<std::size_t>& differing)
 {
     alignment_agreement result;
     const std::size_t columns = in.referenceRows.empty() ? 0 : in.referenceRows[0].size();
@@ -465,12 +492,33 @@ alignment_agreement countAgreement(const agreement_input& in, const std::vector<
     const std::size_t width = std::clamp<std::size_t>(
         std::min(kCountsHeld / shifts, kResiduesHeld / std::max<std::size_t>(compared.size(), 1)), 1, 256);
     std::vector<part_counts> parts(f_shareCount(columns, kLeastColumns));
+    // The sums of the overviews asked for, added up as the residues are scored: the reference's
+    // by its own columns, which the parts share out; the other alignment's, whose columns any part
+    // may reach, in a store of each part's own (the first part's the result's), added up at the end.
+    std::shared_ptr<band_sums> bands, otherBands;
+    if (overviews.reference > 0)
+        bands = std::make_shared<band_sums>(overviews.reference, in.referenceRows.size(), columns, in.core != nullptr);
+    if (overviews.other > 0 && in.core == nullptr)
+        otherBands = std::make_shared<band_sums>(overviews.other, in.otherRows.size(), otherColumns, false);
+    std::vector<std::vector<std::int64_t>> partOtherShared(otherBands ? parts.size() : 0);
     f_splitAcrossCores(columns, kLeastColumns, [&](std::size_t first, std::size_t last, std::size_t part) {
         std::vector<walker> walkers;
         walkers.reserve(compared.size());
         for (std::size_t i : compared)
             walkers.push_back(startWalker(in.referenceRows[i], otherRowOf(i), result.sequences[i].firstResidue, first,
                                           in.coreOf(i)));
+        if (otherBands && part > 0) partOtherShared[part].assign(otherBands->shared.size(), 0);
+        std::int64_t* otherShared = !otherBands ? nullptr : part == 0 ? otherBands->shared.data() : partOtherShared[part].data();
+        for (std::size_t w = 0; w < walkers.size() && (bands || otherBands); ++w) {
+            const std::size_t i = compared[w];
+            if (bands) {
+                walkers[w].bandShared = bands->shared.data() + bands->bandStart(i);
+                if (!bands->withPairs.empty()) walkers[w].bandWithPairs = bands->withPairs.data() + bands->bandStart(i);
+            }
+            if (otherBands)
+                walkers[w].otherBandShared =
+                    otherShared + otherBands->bandStart(static_cast<std::size_t>(result.sequences[i].partner));
+        }
         part_counts& counts = parts[part];
         if (in.core != nullptr) counts.otherCore.assign(otherColumns + 1, 0);
         if (in.core == nullptr) counts.otherColumns.assign(otherColumns, column_agreement{});
@@ -511,6 +559,13 @@ alignment_agreement countAgreement(const agreement_input& in, const std::vector<
             }
         }
     }
+    if (otherBands) {
+        std::vector<std::int64_t>& shared = otherBands->shared;
+        for (std::size_t part = 1; part < partOtherShared.size(); ++part)
+            for (std::size_t k = 0; k < shared.size(); ++k) shared[k] += partOtherShared[part][k];
+    }
+    result.bands = std::move(bands);
+    result.otherBands = std::move(otherBands);
     for (const part_counts& part : parts) {
         result.shifts.add(part.shifts);
         result.pairsReference += part.pairsReference;
@@ -545,7 +600,7 @@ alignment_agreement f_computeAgreement(const std::vector<std::string>& reference
                                        const std::vector<int>& partnerReference,
                                        const std::vector<std::string>& otherRows,
                                        const std::vector<int>& partnerOther, const core_mask* core,
-                                       residue_scores residues)
+                                       residue_scores residues, overview_bands overviews)
 {
     // Every reference row's residues and mutual partner, on all cores. A partner with as many
     // residues is taken to hold the same ones: the counting compares them as it walks them (a
@@ -564,19 +619,23 @@ alignment_agreement f_computeAgreement(const std::vector<std::string>& reference
         }
     });
     std::vector<std::size_t> differing;
-    alignment_agreement result = countAgreement(in, partners, sameResidues, residueCounts, residues, differing);
+    alignment_agreement result =
+        countAgreement(in, partners, sameResidues, residueCounts, residues, overviews, differing);
     if (differing.empty()) return result;
     for (std::size_t i : differing) sameResidues[i] = 0;
     differing.clear();
-    return countAgreement(in, partners, sameResidues, residueCounts, residues, differing);
+    return countAgreement(in, partners, sameResidues, residueCounts, residues, overviews, differing);
 }
 
 alignment_agreement f_turnedAround(const alignment_agreement& agreement, const std::vector<std::string>& referenceRows,
                                    const std::vector<int>& partnerReference, const std::vector<std::string>& otherRows,
-                                   const std::vector<int>& partnerOther)
+                                   const std::vector<int>& partnerOther, long long perBand)
 {
-    if (agreement.coreOnly || agreement.scores().empty())
-        return f_computeAgreement(otherRows, partnerOther, referenceRows, partnerReference);
+    const bool holdsWhatIsDrawn = perBand > 0 ? agreement.otherBands && agreement.otherBands->perBand == perBand
+                                              : !agreement.scores().empty();
+    if (agreement.coreOnly || !holdsWhatIsDrawn)
+        return f_computeAgreement(otherRows, partnerOther, referenceRows, partnerReference, nullptr,
+                                  perBand > 0 ? residue_scores::left_out : residue_scores::kept, {perBand, 0});
     return f_swappedAgreement(agreement, referenceRows, partnerReference, otherRows, partnerOther);
 }
 
@@ -644,6 +703,7 @@ alignment_agreement f_swappedAgreement(const alignment_agreement& agreement,
         compared.push_back(j);
     }
     result.mirroredScores = &agreement.scores();
+    result.bands = agreement.otherBands;
     // The columns as the counting of agreement found them.
     result.columnStats = agreement.otherColumnStats;
 

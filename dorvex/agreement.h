@@ -60,6 +60,40 @@ struct unset_allocator : std::allocator<T> {
 // counting them, most of it spent on the first touch of each page).
 using residue_score_list = std::vector<std::int32_t, unset_allocator<std::int32_t>>;
 
+// The sums an agreement overview draws in place of every residue's score: the alignment's
+// sequences taken perBand at a time, in order, and for each such band and each column of the
+// alignment the shared pairs of the band's compared residues there and, when the core is scored,
+// how many of those residues have pairs (a score of 0 or more; every residue has when every
+// residue counts).
+struct band_sums {
+    long long perBand = 1;
+    std::size_t columns = 0;
+    std::vector<std::int64_t> shared;     // band by band, column by column
+    std::vector<std::int32_t> withPairs;  // the same; empty when every residue counts
+
+    band_sums(long long sequencesPerBand, std::size_t sequences, std::size_t columnCount, bool core)
+        : perBand(sequencesPerBand), columns(columnCount),
+          shared(bandCount(sequences) * columnCount, 0), withPairs(core ? shared.size() : 0, 0)
+    {
+    }
+    std::size_t bandCount(std::size_t sequences) const
+    {
+        return (sequences + static_cast<std::size_t>(perBand) - 1) / static_cast<std::size_t>(perBand);
+    }
+    // Where the sums of the band holding sequence begin.
+    std::size_t bandStart(std::size_t sequence) const
+    {
+        return sequence / static_cast<std::size_t>(perBand) * columns;
+    }
+};
+
+// The sequences to a band of the agreement overviews asked of a counting (see band_sums): of
+// the reference's, and of the other alignment's (for the agreement the other way round); 0 where
+// that picture is no overview.
+struct overview_bands {
+    long long reference = 0, other = 0;
+};
+
 // A ratio kept as its two counts, so that it stays exact until it is printed or drawn.
 struct agreement_ratio {
     std::int64_t shared = 0;
@@ -144,6 +178,9 @@ struct alignment_agreement {
     // scores of its own: it reads those of the agreement it mirrors, which must outlive it, and
     // its sequences' firstResidue point into them.
     const residue_score_list* mirroredScores = nullptr;
+    // The sums of the agreement overviews asked for: of the reference's, and of the other
+    // alignment's (which the agreement the other way round takes as its own). Null when not asked.
+    std::shared_ptr<const band_sums> bands, otherBands;
 
     // The residues' scores, wherever they are kept.
     const residue_score_list& scores() const
@@ -175,14 +212,16 @@ using core_mask = std::vector<std::vector<bool>>;
 // time is linear in the size of both alignments, and beyond the result the work takes memory per
 // sequence and per column only. The scores of each residue (residueShared, one integer per
 // residue of the compared sequences, what the agreement pictures draw) are kept only when
-// residues is residue_scores::kept.
+// residues is residue_scores::kept; the sums of the overviews in overviews are added up as the
+// residues are scored (the other alignment's only when every residue counts).
 enum class residue_scores { kept, left_out };
 [[nodiscard]] alignment_agreement f_computeAgreement(const std::vector<std::string>& referenceRows,
                                                      const std::vector<int>& partnerReference,
                                                      const std::vector<std::string>& otherRows,
                                                      const std::vector<int>& partnerOther,
                                                      const core_mask* core = nullptr,
-                                                     residue_scores residues = residue_scores::kept);
+                                                     residue_scores residues = residue_scores::kept,
+                                                     overview_bands overviews = {});
 
 // The agreement the other way round: otherRows as the reference, compared with referenceRows,
 // worked out from agreement (of referenceRows with otherRows, counted with every residue and its
@@ -192,21 +231,22 @@ enum class residue_scores { kept, left_out };
 // shares; the columns are those the counting of agreement found (otherColumnStats), and each
 // residue's pairs follow from them. Figure for figure what f_computeAgreement(otherRows,
 // partnerOther, referenceRows, partnerReference) counts, except that it reads the scores of
-// agreement (see mirroredScores).
+// agreement (see mirroredScores) and takes its otherBands as its bands.
 [[nodiscard]] alignment_agreement f_swappedAgreement(const alignment_agreement& agreement,
                                                      const std::vector<std::string>& referenceRows,
                                                      const std::vector<int>& partnerReference,
                                                      const std::vector<std::string>& otherRows,
                                                      const std::vector<int>& partnerOther);
 
-// The agreement with otherRows as the reference, for its agreement picture: worked out from
-// agreement (f_swappedAgreement, which then reads agreement's scores), or counted again over every
-// residue where agreement holds the core alone or no scores.
+// The agreement with otherRows as the reference, for its agreement picture (an overview of
+// perBand sequences to a band, or 0 for one row per sequence): worked out from agreement
+// (f_swappedAgreement, which then reads agreement's scores or takes its otherBands), or counted
+// again over every residue where agreement holds the core alone or not what the picture needs.
 [[nodiscard]] alignment_agreement f_turnedAround(const alignment_agreement& agreement,
                                                  const std::vector<std::string>& referenceRows,
                                                  const std::vector<int>& partnerReference,
                                                  const std::vector<std::string>& otherRows,
-                                                 const std::vector<int>& partnerOther);
+                                                 const std::vector<int>& partnerOther, long long perBand = 0);
 
 // True when the mask holds a core residue: a "-" is never one.
 bool f_hasCoreResidue(const std::vector<std::string>& rows, const core_mask& core);

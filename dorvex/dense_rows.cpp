@@ -159,21 +159,27 @@ namespace {
 // A band's sums in the columns shown (ascending): the compared residues there, those of them that
 // have pairs (a score of 0 or more), and their shared pairs. The shared pairs are summed in 32 bits
 // over as many rows as cannot overflow them (a score is below the number of sequences), then added
-// up in 64.
+// up in 64. Rows without scores count their residues in every column up to the last one shown.
 class shown_sums {
 public:
     shown_sums(const std::vector<std::size_t>& columns, std::size_t sequences)
         : columns_(columns), residues_(columns.size(), 0), withPairs_(columns.size(), 0), shared_(columns.size(), 0),
-          total_(columns.size(), 0),
+          total_(columns.size(), 0), everyColumn_(columns.empty() ? 0 : columns.back() + 1, 0),
           rowsHeld_(std::max<std::size_t>(1, INT32_MAX / std::max<std::size_t>(sequences, 1)))
     {
     }
 
     // Adds the shown columns among the first length of a row, scores[k] the score of its residue k
-    // (none: its residues alone). The row is looked at eight columns at a time: where its gaps
-    // stand, so that the residues before a shown column are counted without visiting each.
+    // (none: its residues alone, counted in every column on vectors). The row is looked at eight
+    // columns at a time: where its gaps stand, so that the residues before a shown column are
+    // counted without visiting each.
     void addRow(const char* row, std::size_t length, const std::int32_t* scores)
     {
+        if (scores == nullptr) {
+            length = std::min(length, everyColumn_.size());
+            for (std::size_t c = 0; c < length; ++c) everyColumn_[c] += row[c] != '-';
+            return;
+        }
         if (++rows_ > rowsHeld_) flush();
         std::size_t c = 0, k = 0, residue = 0;  // residue: the residues before column c
         for (; c + kRowWord <= length; c += kRowWord) {
@@ -195,7 +201,7 @@ public:
         }
     }
 
-    std::int32_t residues(std::size_t k) const { return residues_[k]; }
+    std::int32_t residues(std::size_t k) const { return residues_[k] + everyColumn_[columns_[k]]; }
     std::int32_t withPairs(std::size_t k) const { return withPairs_[k]; }
     std::int64_t shared(std::size_t k) const { return total_[k] + shared_[k]; }
 
@@ -218,6 +224,7 @@ private:
     const std::vector<std::size_t>& columns_;
     std::vector<std::int32_t> residues_, withPairs_, shared_;
     std::vector<std::int64_t> total_;
+    std::vector<std::int32_t> everyColumn_;  // the residues of the rows without scores, by column
     std::size_t rowsHeld_, rows_ = 0;
 };
 
@@ -231,7 +238,14 @@ void f_binAgreement(const alignment_agreement& agreement, const std::vector<std:
     const std::size_t walked = columns.empty() ? 0 : std::min(referenceColumns, columns.back() + 1);
     shown_sums sums(columns, agreement.sequences.size());
     long long comparedRows = 0, uncompared = 0;
+    // The scores summed by the counting when it summed this band; else each residue's.
+    const band_sums* bands = agreement.bands.get();
+    const long long sequences = static_cast<long long>(agreement.sequences.size());
+    if (bands != nullptr &&
+        (first % bands->perBand != 0 || end != std::min(first + bands->perBand, sequences) || end <= first))
+        bands = nullptr;
     const residue_score_list& scores = agreement.scores();
+    const bool scored = bands == nullptr && !scores.empty();
     for (long long s = first; s < end; ++s) {
         const sequence_agreement& sequence = agreement.sequences[static_cast<std::size_t>(s)];
         if (sequence.role != sequence_role::compared) {
@@ -240,8 +254,7 @@ void f_binAgreement(const alignment_agreement& agreement, const std::vector<std:
         }
         ++comparedRows;
         const std::string& row = rows[static_cast<std::size_t>(s)];
-        sums.addRow(row.data(), std::min(walked, row.size()),
-                    scores.empty() ? nullptr : scores.data() + sequence.firstResidue);
+        sums.addRow(row.data(), std::min(walked, row.size()), scored ? scores.data() + sequence.firstResidue : nullptr);
     }
     cells.assign(columns.size(), binned_agreement{});
     for (std::size_t k = 0; k < columns.size(); ++k) {
@@ -255,8 +268,14 @@ void f_binAgreement(const alignment_agreement& agreement, const std::vector<std:
         // Residues alone in their column have no pairs.
         const std::int64_t pairs = c < walked ? agreement.columnStats[c].residues - 1 : 0;
         if (pairs <= 0) continue;
-        cell.withPairs = sums.withPairs(k);
-        cell.sharedSum = sums.shared(k);
         cell.pairsEach = pairs;
+        if (bands == nullptr) {
+            cell.withPairs = sums.withPairs(k);
+            cell.sharedSum = sums.shared(k);
+            continue;
+        }
+        const std::size_t at = bands->bandStart(static_cast<std::size_t>(first)) + c;
+        cell.withPairs = bands->withPairs.empty() ? sums.residues(k) : bands->withPairs[at];
+        cell.sharedSum = bands->shared[at];
     }
 }

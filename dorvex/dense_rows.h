@@ -75,6 +75,7 @@ struct binned_agreement {
 };
 
 // Fills cells (one per column of the reference in columns, which ascend) with what the band of
-// reference sequences first..end-1 (rows of the reference) shows there.
+// reference sequences first..end-1 (rows of the reference) shows there: the shared pairs from the
+// sums of the counting (agreement.bands) when it summed this band, else from the residues' scores.
 void f_binAgreement(const alignment_agreement& agreement, const std::vector<std::string>& rows, long long first,
                     long long end, const std::vector<std::size_t>& columns, std::vector<binned_agreement>& cells);

@@ -18,6 +18,7 @@
 #include "common/options/run_messages.h"
 #include "dorvex/agreement_image.h"
 #include "dorvex/comparison_image.h"
+#include "dorvex/comparison_page.h"
 
 int f_pictureHeight(int requested, std::size_t rowCount, int wlHeight)
 {
@@ -29,6 +30,14 @@ int f_pictureHeight(int requested, std::size_t rowCount, int wlHeight)
 }
 
 namespace {
+
+// The height of the pictures of an alignment: under the bounded sizes each takes its height
+// from its own layout.
+int heightOf(const picture_settings& imageOpts, const alignment_input& input)
+{
+    return f_boundedSizes(imageOpts) ? imageOpts.height
+                                     : f_pictureHeight(imageOpts.height, input.rows.size(), imageOpts.wl_height);
+}
 
 // Everything the pictures of one alignment read.
 struct picture_input {
@@ -131,6 +140,16 @@ std::optional<std::pair<shift_summary, shift_summary>> shiftsWalked(const alignm
 
 }  // namespace
 
+overview_bands f_agreementOverviews(const picture_settings& imageOpts, const compared_pair& pair)
+{
+    auto perBand = [&](const alignment_input& input) {
+        const comparison_page p = f_layComparisonPage(imageOpts, heightOf(imageOpts, input), input.names,
+                                                      static_cast<long long>(input.rows[0].size()), false);
+        return p.dense && p.bins.perRow >= kSummedBands ? p.bins.perRow : 0;
+    };
+    return {perBand(pair.first), perBand(pair.second)};
+}
+
 int f_drawPairPictures(const prog_options& opts, const picture_settings& imageOpts, compared_pair& pair,
                        const alignment_agreement* firstAgrees, const alignment_agreement* secondAgrees)
 {
@@ -149,13 +168,8 @@ int f_drawPairPictures(const prog_options& opts, const picture_settings& imageOp
     };
     fill(pictures.one.record, first, pair.weights1, pair.max1, pairs.mismatchCols1);
     fill(pictures.two.record, second, pair.weights2, pair.max2, pairs.mismatchCols2);
-    // Under the bounded sizes each picture takes its height from its own layout.
-    const bool bounded = f_boundedSizes(imageOpts);
-    auto heightOf = [&](const alignment_input& input) {
-        return bounded ? imageOpts.height : f_pictureHeight(imageOpts.height, input.rows.size(), imageOpts.wl_height);
-    };
-    pictures.one.height = heightOf(first);
-    pictures.two.height = heightOf(second);
+    pictures.one.height = heightOf(imageOpts, first);
+    pictures.two.height = heightOf(imageOpts, second);
     // Offset maps not filled for the trace are filled by the shift pictures, each its own; an
     // overview fills those of one bin at a time, when the shifts are known from the agreement.
     const auto walkedShifts = first.offsets.empty() && second.offsets.empty()

@@ -22,6 +22,13 @@ struct compared_pair {
 // none is requested (0 or less), 20 pixels per band plus the margins; at least 200.
 int f_pictureHeight(int requested, std::size_t rowCount, int wlHeight);
 
+// The sequences to a band of the agreement overviews of the pair's two alignments, as the
+// pictures will lay them out (f_drawPairPictures with the same imageOpts): the first's and the
+// second's, 0 where the picture is no overview of at least kSummedBands sequences to a band
+// (for fewer, the sums by band and column would take more room than a score per residue).
+constexpr long long kSummedBands = 8;
+overview_bands f_agreementOverviews(const picture_settings& imageOpts, const compared_pair& pair);
+
 // Draws every requested picture type dorvex draws, in the order of the table of picture types
 // (a, b, ac1, bc1, ac2, bc2, ag, bg), the first alignment's picture first. The agreement pictures
 // take firstAgrees and secondAgrees, the agreement with the first alignment as reference and with

@@ -112,11 +112,17 @@ int dorvex_run(int argc, char** argv)
     const bool agreementDrawn = f_findType(opts.image_types, 30);
     const bool agreementShown = opts.summary || opts.tables || agreementDrawn;
     const bool offsetsShown = !f_isQuiet();
+    imageOpts.wl_height = 16;
+    imageOpts.wl_no_frame = 0;
+    // The agreement pictures read every residue's score, or an overview the sums of its bands,
+    // which the counting adds up as it goes.
+    const overview_bands overviews = agreementDrawn ? f_agreementOverviews(imageOpts, pair) : overview_bands{};
+    const bool scoresRead = agreementDrawn && (overviews.reference == 0 || overviews.other == 0);
     alignment_agreement agreement;
     auto countAgreement = [&](const pairing& pairs) {
         agreement = f_computeAgreement(first.rows, pairs.partner12, second.rows, pairs.partner21,
                                        opts.core ? &first.upperCase : nullptr,
-                                       agreementDrawn ? residue_scores::kept : residue_scores::left_out);
+                                       scoresRead ? residue_scores::kept : residue_scores::left_out, overviews);
         return agreement.mismatched;
     };
     // Without a trace the agreement is counted right after pairing, which then leaves comparing
@@ -132,7 +138,8 @@ int dorvex_run(int argc, char** argv)
     // The agreement the other way round, for the second alignment's agreement picture.
     alignment_agreement secondAgreement;
     auto turnAround = [&] {
-        secondAgreement = f_turnedAround(agreement, first.rows, pairs.partner12, second.rows, pairs.partner21);
+        secondAgreement =
+            f_turnedAround(agreement, first.rows, pairs.partner12, second.rows, pairs.partner21, overviews.other);
     };
     // Both alignments' maps side by side, and beside them the agreement turned around when it is
     // counted already; the trace comes out as if one were filled after the other.
@@ -151,8 +158,6 @@ int dorvex_run(int argc, char** argv)
     if (agreementDrawn && !countedWithPairing) turnAround();
     if (opts.algorithms[0].empty()) opts.algorithms[0] = "1st";
     if (opts.algorithms[1].empty()) opts.algorithms[1] = "2nd";
-    imageOpts.wl_height = 16;
-    imageOpts.wl_no_frame = 0;
     int exitCode = f_drawPairPictures(opts, imageOpts, pair, agreementShown ? &agreement : nullptr,
                                       agreementDrawn ? &secondAgreement : nullptr);
     if (opts.tables && !f_writeAgreementTables(opts.image_prefix, agreement, first.names, second.names))

@@ -55,7 +55,7 @@ int scoreTest(const prog_options& opts, const alignment_input& reference, const 
     const std::string reportName = opts.tables ? pairPrefix + "mismatch.txt" : std::string();
     auto countAgreement = [&](const pairing& pairs) {
         scores.agreement = f_computeAgreement(reference.rows, pairs.partner12, test.rows, pairs.partner21,
-                                              opts.core ? &reference.upperCase : nullptr);
+                                              opts.core ? &reference.upperCase : nullptr, residue_scores::left_out);
         return scores.agreement.mismatched;
     };
     // Without a trace the agreement is counted right after pairing (see f_pairAndCount).
@@ -71,9 +71,8 @@ int scoreTest(const prog_options& opts, const alignment_input& reference, const 
     int code = 0;
     if (opts.tables && !f_writeAgreementTables(pairPrefix, scores.agreement, reference.names, test.names)) code = 5;
     // Only the scores and the column agreement are kept for the table and the picture (a moved-in
-    // empty vector gives the memory back; "= {}" would keep it).
+    // empty vector gives the memory back; "= {}" would keep it). No residue's score was kept.
     scores.agreement.sequences = std::vector<sequence_agreement>();
-    scores.agreement.residueShared = residue_score_list();
     return code;
 }
 

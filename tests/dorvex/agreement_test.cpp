@@ -420,6 +420,58 @@ TEST(Agreement, BinsSumTheAgreementsOfTheirResidues)
     }
 }
 
+// An overview's bands summed by the counting, of both alignments (the second in another order),
+// with and without a core: each band as the residues' own scores give it.
+TEST(Agreement, BandsSummedByTheCountingAreThoseOfTheScores)
+{
+    std::mt19937 random(11);
+    for (int trial = 0; trial < 60; ++trial) {
+        SCOPED_TRACE("trial " + std::to_string(trial));
+        const int n = 2 + static_cast<int>(random() % 30);
+        std::vector<int> order(n), partner12(n, -1), partner21(n, -1);
+        for (int i = 0; i < n; ++i) order[i] = i;
+        std::shuffle(order.begin(), order.end(), random);
+        strings first(n), second(n);
+        core_mask mask(n);
+        for (int i = 0; i < n; ++i) {
+            std::string residues(5 + random() % 90, 'A');
+            for (char& c : residues) c = "ACGT"[random() % 4];
+            first[i] = randomRow(residues, random), second[order[i]] = randomRow(residues, random);
+            if (random() % 6 != 0) partner12[i] = order[i], partner21[order[i]] = i;
+            for (std::size_t c = 0; c < first[i].size(); ++c) mask[i].push_back(random() % 4 != 0);
+        }
+        const core_mask* core = trial % 3 == 0 ? &mask : nullptr;
+        const long long perFirst = 1 + random() % 5, perSecond = 1 + random() % 5;
+        const alignment_agreement scored = f_computeAgreement(first, partner12, second, partner21, core);
+        const alignment_agreement summed = f_computeAgreement(first, partner12, second, partner21, core,
+                                                              residue_scores::left_out, {perFirst, perSecond});
+        ASSERT_TRUE(summed.residueShared.empty());
+        auto expectSameBands = [](const alignment_agreement& byScores, const alignment_agreement& bySums,
+                                  const strings& rows, long long perBand) {
+            ASSERT_TRUE(bySums.bands && bySums.scores().empty());
+            std::vector<std::size_t> shown;
+            for (std::size_t c = 0; c < rows[0].size(); ++c)
+                if (c % 3 != 1) shown.push_back(c);
+            std::vector<binned_agreement> expected, cells;
+            const long long sequences = static_cast<long long>(rows.size());
+            for (long long from = 0; from < sequences; from += perBand) {
+                const long long to = std::min(from + perBand, sequences);
+                f_binAgreement(byScores, rows, from, to, shown, expected);
+                f_binAgreement(bySums, rows, from, to, shown, cells);
+                for (std::size_t k = 0; k < shown.size(); ++k)
+                    ASSERT_EQ(std::make_tuple(cells[k].kind, cells[k].withPairs, cells[k].sharedSum, cells[k].pairsEach),
+                              std::make_tuple(expected[k].kind, expected[k].withPairs, expected[k].sharedSum,
+                                              expected[k].pairsEach))
+                        << "band from " << from << ", column " << shown[k];
+            }
+        };
+        expectSameBands(scored, summed, first, perFirst);
+        // The second's: from the first's counting, or (with a core) counted again.
+        expectSameBands(f_turnedAround(scored, first, partner12, second, partner21),
+                        f_turnedAround(summed, first, partner12, second, partner21, perSecond), second, perSecond);
+    }
+}
+
 TEST(Agreement, BinsShowWhatMostOfTheirSequencesShow)
 {
     const alignment_agreement agreement = f_computeAgreement({"AC-", "AC-", "AC-", "AC-", "A-G"}, {0, 1, 2, -1, 3},
