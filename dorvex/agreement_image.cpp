@@ -30,24 +30,32 @@ void drawDenseBands(canvas& image, const comparison_page& p, const comparison_co
                     const alignment_agreement& agreement, const std::vector<std::string>& rows)
 {
     const block_geometry columns = p.columns();
-    // Only the columns that own a pixel are worked out; the others would be painted over.
-    const std::vector<std::size_t> shown = f_columnsShown(columns, static_cast<std::size_t>(p.L));
+    // Only the columns that own a pixel are worked out (the others would be painted over), and
+    // which of them each pixel shows is found once for all bands.
+    const std::size_t L = static_cast<std::size_t>(p.L);
+    const std::vector<std::size_t> owners = f_pixelOwners(columns, L);
+    std::vector<std::size_t> shown, shownAt(owners.size(), L);  // shownAt: the entry of shown, or L
+    for (std::size_t x = 0; x < owners.size(); ++x) {
+        if (owners[x] == L) continue;
+        if (shown.empty() || shown.back() != owners[x]) shown.push_back(owners[x]);
+        shownAt[x] = shown.size() - 1;
+    }
     std::vector<binned_agreement> cells;
-    std::vector<int> colours;
+    std::vector<int> colours, pixels(owners.size());
     for (int i = 1; i <= p.strips(); ++i) {
         const long long band = p.strips() - i;
         f_binAgreement(agreement, rows, p.bins.first(band), p.bins.end(band), shown, cells);
-        colours.assign(static_cast<std::size_t>(p.L), c.grey);
+        colours.assign(cells.size(), c.grey);
         for (std::size_t k = 0; k < cells.size(); ++k) {
             const binned_agreement& cell = cells[k];
-            const std::size_t col = shown[k];
-            if (cell.kind == binned_agreement::shows::uncompared) colours[col] = c.pink;
+            if (cell.kind == binned_agreement::shows::uncompared) colours[k] = c.pink;
             if (cell.kind == binned_agreement::shows::residues) {
                 const int decile = cell.decile();
-                colours[col] = decile < 0 ? a.noPairs : a.ramp[decile];
+                colours[k] = decile < 0 ? a.noPairs : a.ramp[decile];
             }
         }
-        f_paintCellRow(image, columns, p.stripTop(i), p.denseBottom(i), colours);
+        for (std::size_t x = 0; x < pixels.size(); ++x) pixels[x] = shownAt[x] == L ? -1 : colours[shownAt[x]];
+        f_paintPixelRuns(image, columns.x_left + 1, p.stripTop(i), p.denseBottom(i), pixels);
     }
     f_outRowRuler(image, p.N, f_rulerStep(p.pitch / static_cast<double>(p.bins.perRow)), [&](long long number) {
         const int i = p.strips() - static_cast<int>(p.bins.bandOf(number - 1));

@@ -302,7 +302,7 @@ void f_paintCellRow(canvas& image, const block_geometry& block, int yTop, int yB
     f_paintPixelRuns(image, from, yTop, yBottom, pixels);
 }
 
-std::vector<std::size_t> f_columnsShown(const block_geometry& block, std::size_t count)
+std::vector<std::size_t> f_pixelOwners(const block_geometry& block, std::size_t count)
 {
     const int from = block.x_left + 1, to = block.x_right;
     std::vector<std::size_t> owners(static_cast<std::size_t>(std::max(to - from + 1, 0)), count);
@@ -312,11 +312,9 @@ std::vector<std::size_t> f_columnsShown(const block_geometry& block, std::size_t
         const int x2 = std::min(block.cellRight(column), to);
         for (int x = x1; x <= x2; ++x) owners[static_cast<std::size_t>(x - from)] = i;
     }
-    std::vector<std::size_t> shown;
-    for (std::size_t owner : owners)
-        if (owner < count && (shown.empty() || shown.back() != owner)) shown.push_back(owner);
-    return shown;
+    return owners;
 }
+
 
 // ---- 3. group-letter key ----
 

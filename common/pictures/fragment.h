@@ -40,9 +40,9 @@ void f_outFragment(canvas& image, const alignment& ali, const picture_settings& 
 // (colours[c - first_column]; below 0: none) over its cell, through one scanline: where columns
 // are narrower than a pixel the later one owns the pixel.
 void f_paintCellRow(canvas& image, const block_geometry& block, int yTop, int yBottom, const std::vector<int>& colours);
-// The columns that f_paintCellRow shows when it paints count columns, none without colour: those
-// that own a pixel (counted from first_column, ascending). The colours of the others never show.
-[[nodiscard]] std::vector<std::size_t> f_columnsShown(const block_geometry& block, std::size_t count);
+// The column (counted from first_column) that f_paintCellRow shows at each pixel from x_left + 1 to
+// x_right when it paints count columns, none without colour; count at a pixel no cell covers.
+[[nodiscard]] std::vector<std::size_t> f_pixelOwners(const block_geometry& block, std::size_t count);
 
 // Draws the group-letter key centred between xLeft and xRight (cells of cellWidth, letterGap
 // between letters, groupGap after each group) with its caption; returns the x after the key.
