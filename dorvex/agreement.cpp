@@ -68,9 +68,9 @@ struct walker {
     // Where its residues' scores are added up by column for the overviews asked for (null where
     // none is): its band's shared pairs, and residues with pairs when the core is scored, in the
     // reference's columns; its partner's band's shared pairs in the other alignment's columns.
-    std::int64_t* bandShared = nullptr;
+    std::int32_t* bandShared = nullptr;
     std::int32_t* bandWithPairs = nullptr;
-    std::int64_t* otherBandShared = nullptr;
+    std::int32_t* otherBandShared = nullptr;
 
     bool isCore(std::size_t column) const
     {
@@ -496,11 +496,11 @@ alignment_agreement countAgreement(const agreement_input& in, const std::vector<
     // by its own columns, which the parts share out; the other alignment's, whose columns any part
     // may reach, in a store of each part's own (the first part's the result's), added up at the end.
     std::shared_ptr<band_sums> bands, otherBands;
-    if (overviews.reference > 0)
+    if (band_sums::fits(overviews.reference, in.referenceRows.size()))
         bands = std::make_shared<band_sums>(overviews.reference, in.referenceRows.size(), columns, in.core != nullptr);
-    if (overviews.other > 0 && in.core == nullptr)
+    if (band_sums::fits(overviews.other, in.otherRows.size()) && in.core == nullptr)
         otherBands = std::make_shared<band_sums>(overviews.other, in.otherRows.size(), otherColumns, false);
-    std::vector<std::vector<std::int64_t>> partOtherShared(otherBands ? parts.size() : 0);
+    std::vector<std::vector<std::int32_t>> partOtherShared(otherBands ? parts.size() : 0);
     f_splitAcrossCores(columns, kLeastColumns, [&](std::size_t first, std::size_t last, std::size_t part) {
         std::vector<walker> walkers;
         walkers.reserve(compared.size());
@@ -508,7 +508,7 @@ alignment_agreement countAgreement(const agreement_input& in, const std::vector<
             walkers.push_back(startWalker(in.referenceRows[i], otherRowOf(i), result.sequences[i].firstResidue, first,
                                           in.coreOf(i)));
         if (otherBands && part > 0) partOtherShared[part].assign(otherBands->shared.size(), 0);
-        std::int64_t* otherShared = !otherBands ? nullptr : part == 0 ? otherBands->shared.data() : partOtherShared[part].data();
+        std::int32_t* otherShared = !otherBands ? nullptr : part == 0 ? otherBands->shared.data() : partOtherShared[part].data();
         for (std::size_t w = 0; w < walkers.size() && (bands || otherBands); ++w) {
             const std::size_t i = compared[w];
             if (bands) {
@@ -560,7 +560,7 @@ alignment_agreement countAgreement(const agreement_input& in, const std::vector<
         }
     }
     if (otherBands) {
-        std::vector<std::int64_t>& shared = otherBands->shared;
+        std::vector<std::int32_t>& shared = otherBands->shared;
         for (std::size_t part = 1; part < partOtherShared.size(); ++part)
             for (std::size_t k = 0; k < shared.size(); ++k) shared[k] += partOtherShared[part][k];
     }

@@ -64,12 +64,18 @@ using residue_score_list = std::vector<std::int32_t, unset_allocator<std::int32_
 // sequences taken perBand at a time, in order, and for each such band and each column of the
 // alignment the shared pairs of the band's compared residues there and, when the core is scored,
 // how many of those residues have pairs (a score of 0 or more; every residue has when every
-// residue counts).
+// residue counts). A score is below the number of sequences, so the sums are held in 32 bits
+// where perBand times the sequences fits in them (see fits), and made for no other bands.
 struct band_sums {
     long long perBand = 1;
     std::size_t columns = 0;
-    std::vector<std::int64_t> shared;     // band by band, column by column
+    std::vector<std::int32_t> shared;     // band by band, column by column
     std::vector<std::int32_t> withPairs;  // the same; empty when every residue counts
+
+    static bool fits(long long perBand, std::size_t sequences)
+    {
+        return perBand > 0 && static_cast<unsigned long long>(perBand) * sequences <= INT32_MAX;
+    }
 
     band_sums(long long sequencesPerBand, std::size_t sequences, std::size_t columnCount, bool core)
         : perBand(sequencesPerBand), columns(columnCount),
@@ -213,7 +219,8 @@ using core_mask = std::vector<std::vector<bool>>;
 // sequence and per column only. The scores of each residue (residueShared, one integer per
 // residue of the compared sequences, what the agreement pictures draw) are kept only when
 // residues is residue_scores::kept; the sums of the overviews in overviews are added up as the
-// residues are scored (the other alignment's only when every residue counts).
+// residues are scored (the other alignment's only when every residue counts; neither where
+// band_sums::fits says no).
 enum class residue_scores { kept, left_out };
 [[nodiscard]] alignment_agreement f_computeAgreement(const std::vector<std::string>& referenceRows,
                                                      const std::vector<int>& partnerReference,

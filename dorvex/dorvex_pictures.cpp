@@ -145,7 +145,9 @@ overview_bands f_agreementOverviews(const picture_settings& imageOpts, const com
     auto perBand = [&](const alignment_input& input) {
         const comparison_page p = f_layComparisonPage(imageOpts, heightOf(imageOpts, input), input.names,
                                                       static_cast<long long>(input.rows[0].size()), false);
-        return p.dense && p.bins.perRow >= kSummedBands ? p.bins.perRow : 0;
+        const bool summed = p.dense && p.bins.perRow >= kSummedBands &&
+                            band_sums::fits(p.bins.perRow, input.rows.size());
+        return summed ? p.bins.perRow : 0;
     };
     return {perBand(pair.first), perBand(pair.second)};
 }

@@ -25,7 +25,8 @@ int f_pictureHeight(int requested, std::size_t rowCount, int wlHeight);
 // The sequences to a band of the agreement overviews of the pair's two alignments, as the
 // pictures will lay them out (f_drawPairPictures with the same imageOpts): the first's and the
 // second's, 0 where the picture is no overview of at least kSummedBands sequences to a band
-// (for fewer, the sums by band and column would take more room than a score per residue).
+// (for fewer, the sums by band and column would take more room than a score per residue) or its
+// sums would not fit (band_sums::fits).
 constexpr long long kSummedBands = 8;
 overview_bands f_agreementOverviews(const picture_settings& imageOpts, const compared_pair& pair);
 
