@@ -103,6 +103,77 @@ public:
 // and gaps alike.
 void f_stepInStep(AlignRowIterator& a, AlignRowIterator& b);
 
+// ---- the entries of one row's offset map ----
+// Each row's entries are handed, in key order, to add(key, type, delta) (see off_de); the end entry
+// is the caller's. The offset maps take them into their store; a picture that needs no store takes
+// them straight as they come.
+
+// A row without a usable partner: flagged as a whole; only its gap runs and the residue stretches
+// after them are marked.
+template <typename Add>
+void f_aloneEntries(bool mismatch, const std::string& row, Add&& add)
+{
+    add(-1, mismatch ? 'm' : 'u', 0);
+    AlignRowIterator a(&row);
+    a.begin();
+    while (a.pos < a.len) {
+        const int g = a.gaps_before();
+        if (g > 0) {
+            add(a.pos - g, 'g', 0);
+            add(a.pos, '0', 0);
+        }
+        ++a;
+    }
+    const int g = a.gaps_before();
+    if (g > 0) add(a.len - g, 'g', 0);
+}
+
+// A row against its partner: both walkers stand on the same residue number; an entry is opened
+// wherever the shift differs from the previous residue's, with the gap run before it. Keys
+// ascend: each entry stands past the residue that opened the one before.
+template <typename Add>
+void f_pairedEntries(const std::string& row, const std::string& otherRow, Add&& add)
+{
+    AlignRowIterator a(&row);
+    AlignRowIterator b(&otherRow);
+    a.begin();
+    b.begin();
+    bool first = true;
+    int previous = 0;
+    while (a.pos < a.len && b.pos < b.len) {
+        const int d = a.pos - b.pos;
+        if (first || d != previous) {
+            const int g = a.gaps_before();
+            if (g > 0) add(a.pos - g, 'g', 0);
+            add(a.pos, d == 0 ? '0' : 'd', d);
+        }
+        previous = d;
+        first = false;
+        f_stepInStep(a, b);
+    }
+    // Gaps before the first residue left unwalked, or the row's trailing gaps.
+    const int g = a.gaps_before();
+    if (g > 0) add(a.pos - g, 'g', 0);
+}
+
+// What row i's map holds, partner and otherRows as f_calcDelta takes them: nothing but its end
+// (no partner entry), its whole-row flag 'u' or 'm' (no usable partner), or its shifts.
+enum class row_pairing { none, unpaired, mismatched, paired };
+[[nodiscard]] row_pairing f_rowPairing(std::size_t i, const std::vector<int>& partner,
+                                       const std::vector<std::string>& otherRows);
+
+// The entries of row i's map but its end entry, as f_calcDelta fills them (without its trace).
+template <typename Add>
+void f_rowEntries(std::size_t i, const std::vector<int>& partner, const std::vector<std::string>& rows,
+                  const std::vector<std::string>& otherRows, Add&& add)
+{
+    const row_pairing pairing = f_rowPairing(i, partner, otherRows);
+    if (pairing == row_pairing::paired)
+        f_pairedEntries(rows[i], otherRows[static_cast<std::size_t>(partner[i])], add);
+    else if (pairing != row_pairing::none)
+        f_aloneEntries(pairing == row_pairing::mismatched, rows[i], add);
+}
+
 // The residues of a row (its characters other than "-"), in order: the ungapped sequence.
 [[nodiscard]] std::string f_residues(const std::string& row);
 // True when the two rows hold the same residues in the same order, wherever their gaps stand.
