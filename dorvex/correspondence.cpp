@@ -1,6 +1,6 @@
-// Offset maps: walks each row and its partner residue by residue and opens a map entry wherever
-// the shift between the two alignments changes.
-//   1. the row walker   2. the residues of a row   3. offset maps   4. residue columns
+// Offset maps: each row's entries, from walking it and its partner in step, in one store; the
+// residues of a row.
+//   1. the residues of a row   2. offset maps   3. residue columns
 #include "dorvex/correspondence.h"
 
 #include <algorithm>
@@ -11,56 +11,7 @@
 #include "common/io/trace.h"
 #include "dorvex/row_words.h"
 
-// ---- 1. the row walker ----
-
-AlignRowIterator::AlignRowIterator(const std::string* walkedRow)
-    : row(walkedRow), pos(0), len(walkedRow ? static_cast<int>(walkedRow->size()) : 0)
-{
-}
-
-AlignRowIterator& AlignRowIterator::begin()
-{
-    pos = 0;
-    if (len > 0) pos = static_cast<int>(f_nextResidue(row->data(), 0, static_cast<std::size_t>(len)));
-    return *this;
-}
-
-AlignRowIterator& AlignRowIterator::operator++()
-{
-    if (pos < len) {
-        const std::size_t next = static_cast<std::size_t>(pos) + 1, length = static_cast<std::size_t>(len);
-        pos = static_cast<int>(f_nextResidue(row->data(), next, length));
-    }
-    return *this;
-}
-
-void f_stepInStep(AlignRowIterator& a, AlignRowIterator& b)
-{
-    if (a.pos >= a.len || b.pos >= b.len) {
-        ++a;
-        ++b;
-        return;
-    }
-    const std::size_t room = static_cast<std::size_t>(std::min(a.len - a.pos, b.len - b.pos) - 1);
-    const int inStep = static_cast<int>(f_columnsInStep(a.row->data() + a.pos + 1, b.row->data() + b.pos + 1, room));
-    a.pos += inStep;
-    b.pos += inStep;
-    ++a;
-    ++b;
-}
-
-int AlignRowIterator::gaps_before() const
-{
-    int start = std::min(pos, len);
-    int count = 0;
-    while (start > 0 && (*row)[start - 1] == '-') {
-        --start;
-        ++count;
-    }
-    return count;
-}
-
-// ---- 2. the residues of a row ----
+// ---- 1. the residues of a row ----
 
 namespace {
 
@@ -136,7 +87,7 @@ std::size_t f_residueHash(const std::string& row)
     return hash;
 }
 
-// ---- 3. offset maps ----
+// ---- 2. offset maps ----
 
 void offset_maps::clear()
 {
@@ -186,7 +137,7 @@ void f_calcDelta(offset_maps& offsets, const std::vector<int>& partner, const st
     }
 }
 
-// ---- 4. residue columns ----
+// ---- 3. residue columns ----
 
 int f_posAlign(const std::string& row, int n)
 {

@@ -38,6 +38,16 @@ inline std::size_t f_firstMarked(std::uint64_t marks)
 #endif
 }
 
+// The last of the eight columns whose byte marks holds 0x80 (marks is not 0).
+inline std::size_t f_lastMarked(std::uint64_t marks)
+{
+#if __BYTE_ORDER__ == __ORDER_BIG_ENDIAN__
+    return static_cast<std::size_t>(63 - __builtin_ctzll(marks)) / 8;
+#else
+    return static_cast<std::size_t>(63 - __builtin_clzll(marks)) / 8;
+#endif
+}
+
 // The number of bytes of marks that hold 0x80. (Summed by one multiplication: a count of
 // bits would call a library routine on processors without an instruction for it.)
 inline std::size_t f_markedCount(std::uint64_t marks)
@@ -95,6 +105,18 @@ inline std::size_t f_nextResidue(const char* row, std::size_t from, std::size_t 
         if (const std::uint64_t residues = f_gapBytes(row + from) ^ allGaps) return from + f_firstMarked(residues);
     while (from < length && row[from] == '-') ++from;
     return from;
+}
+
+// The number of gaps directly before column pos of row.
+inline std::size_t f_gapsBefore(const char* row, std::size_t pos)
+{
+    constexpr std::uint64_t allGaps = 0x8080808080808080u;
+    std::size_t start = pos;
+    for (; start >= kRowWord; start -= kRowWord)
+        if (const std::uint64_t residues = f_gapBytes(row + start - kRowWord) ^ allGaps)
+            return pos - start + (kRowWord - 1 - f_lastMarked(residues));
+    while (start > 0 && row[start - 1] == '-') --start;
+    return pos - start;
 }
 
 // The number of residues in the first length columns of row. (Gaps are counted in bytes over
