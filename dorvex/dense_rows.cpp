@@ -11,6 +11,15 @@
 
 // ---- 1. shift strips ----
 
+#if defined(__x86_64__) && defined(__has_attribute)
+#if __has_attribute(target_clones)
+#define VOTE_ON_WIDE_VECTORS __attribute__((target_clones("avx2", "default")))
+#endif
+#endif
+#ifndef VOTE_ON_WIDE_VECTORS
+#define VOTE_ON_WIDE_VECTORS
+#endif
+
 strip_vote::strip_vote(canvas& picture, const picture_context& pic, int x1, int x2, int hi, int lo)
     : picture_(picture), colours_(picture.width(), 1), x1_(x1), x2_(x2), hi_(hi), lo_(lo),
       width_(static_cast<std::size_t>(std::max(x2 - x1 + 1, 0))), shownKey_(width_), tally_(kNothing + 1, 0),
@@ -28,12 +37,19 @@ int strip_vote::colourOf(const off_de& entry)
 {
     if (entry.type == 'g') return gapColour_;
     if (entry.type != 'd') return unpairedColour_;
-    const bool right = entry.delta > 0;
-    std::vector<int>& ramp = right ? blues_ : greens_;
+    const std::vector<int>& ramp = entry.delta > 0 ? blues_ : greens_;
     const std::size_t shift = static_cast<std::size_t>(std::llabs(static_cast<long long>(entry.delta)));
+    if (shift < ramp.size() && ramp[shift] >= 0) return ramp[shift];
+    return takeRampColour(entry.delta);
+}
+
+int strip_vote::takeRampColour(int delta)
+{
+    const bool right = delta > 0;
+    std::vector<int>& ramp = right ? blues_ : greens_;
+    const std::size_t shift = static_cast<std::size_t>(std::llabs(static_cast<long long>(delta)));
     if (shift >= ramp.size()) ramp.resize(shift + 1, -1);
-    if (ramp[shift] < 0)
-        ramp[shift] = right ? f_clrBlue(colours_, entry.delta, lo_, hi_) : f_clrGreen(colours_, -entry.delta, lo_, hi_);
+    ramp[shift] = right ? f_clrBlue(colours_, delta, lo_, hi_) : f_clrGreen(colours_, -delta, lo_, hi_);
     return ramp[shift];
 }
 
@@ -92,8 +108,9 @@ private:
 // Each strip's kind counted among the strips from it on, pixel by pixel across the row (work
 // that grows with the square of the strips, but runs on vectors): the first strip whose kind
 // counts most wins. For the first strip of a kind that count is the kind's; a later strip of the
-// kind counts fewer, so never wins over the first.
-void strip_vote::voteInPairs(std::size_t strips)
+// kind counts fewer, so never wins over the first. Where the processor has wider vectors, a copy
+// of this loop for them is picked when the program starts.
+VOTE_ON_WIDE_VECTORS void strip_vote::voteInPairs(std::size_t strips)
 {
     std::fill(bestKind_.begin(), bestKind_.end(), static_cast<std::uint16_t>(kNothing));
     std::fill(bestCount_.begin(), bestCount_.end(), 0);

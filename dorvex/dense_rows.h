@@ -41,6 +41,7 @@ private:
     class strip_painter;
 
     int colourOf(const off_de& entry);  // the strips' palette entry of a stretch
+    int takeRampColour(int delta);      // the same for a shift not met before
     // The pixels of the column boundaries of a row of ncols columns, from a table worked out once
     // for rows as long as the first one that came; null for rows of other lengths.
     const int* columnPixels(int ncols);
