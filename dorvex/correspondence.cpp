@@ -132,7 +132,8 @@ void f_calcDelta(offset_maps& offsets, const std::vector<int>& partner, const st
         const row_pairing pairing = f_rowPairing(i, partner, otherRows);
         if (pairing == row_pairing::unpaired || pairing == row_pairing::mismatched)
             f_say(pairing == row_pairing::mismatched ? "*** Mismatch %zu\n" : "*** Unpaired %zu\n", i);
-        f_rowEntries(i, partner, rows, otherRows, [&offsets](int key, char type, int delta) { offsets.add(key, type, delta); });
+        f_rowEntries(i, partner, rows, otherRows,
+                     [&offsets](int key, char type, int delta) { offsets.add(key, type, delta); });
         offsets.endRow(static_cast<int>(rows[i].size()));
     }
 }

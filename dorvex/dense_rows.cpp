@@ -78,7 +78,8 @@ public:
     {
         const int colour = vote_.colourOf(stretch.entry);
         if (colour < 0) return;
-        const int from = std::clamp(stretch.xa - vote_.x1_, 0, pixels_), to = std::min(stretch.xb - vote_.x1_, pixels_ - 1);
+        const int from = std::clamp(stretch.xa - vote_.x1_, 0, pixels_);
+        const int to = std::min(stretch.xb - vote_.x1_, pixels_ - 1);
         for (; reached_ < from; ++reached_) {
             shown_[reached_] = static_cast<std::uint16_t>(kNothing);
             shownKey_[reached_] = LLONG_MIN;
