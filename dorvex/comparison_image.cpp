@@ -45,7 +45,7 @@ int clampToInt(long long v) { return static_cast<int>(std::clamp<long long>(v, -
 
 // Strips below kRulerBelow: edge to edge on white, each the strip colour most of its sequences
 // show, pixel by pixel; a ruler of sequence numbers instead of names; no labels or markers. The
-// offset maps are those filled beforehand, or else filled here one band at a time.
+// strips come from the offset maps filled beforehand, or else straight from the rows.
 void drawDenseStrips(canvas& image, const comparison_page& p, const comparison_colours& c, const picture_context& pic,
                      const offset_maps* filled, const std::vector<std::string>& rows, const shift_source& source,
                      int hi, int lo)
@@ -53,16 +53,12 @@ void drawDenseStrips(canvas& image, const comparison_page& p, const comparison_c
     const int x1 = p.left + 1, x2 = p.plotRight() - 1;
     image.fillRect(x1, p.stripTop(p.strips()), x2, p.stripBottom(1), c.white);
     strip_vote vote(image, pic, x1, x2, hi, lo);
-    offset_maps bandMaps;  // the maps of one band's rows, when they are filled here
     for (int i = 1; i <= p.strips(); ++i) {
         const long long band = p.strips() - i;
         const long long first = p.bins.first(band), end = p.bins.end(band);
-        if (filled == nullptr)
-            f_calcDelta(bandMaps, *source.partner, rows, *source.otherRows, static_cast<std::size_t>(first),
-                        static_cast<std::size_t>(end));
         f_paintPixelRuns(image, x1, p.stripTop(i), p.denseBottom(i),
                          filled != nullptr ? vote.mostShown(*filled, first, end)
-                                           : vote.mostShown(bandMaps, 0, end - first));
+                                           : vote.mostShown(*source.partner, rows, *source.otherRows, first, end));
     }
     f_outRowRuler(image, p.N, f_rulerStep(p.pitch / static_cast<double>(p.bins.perRow)), [&](long long number) {
         const int i = p.strips() - static_cast<int>(p.bins.bandOf(number - 1));

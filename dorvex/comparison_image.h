@@ -25,8 +25,8 @@ shift_summary f_summariseShifts(const offset_maps& offsets, long long L);
 
 // Where the picture takes the offset maps of the alignment's rows from: maps filled beforehand
 // (ali.offsets), or the rows of both alignments and who is whose partner, from which it fills the
-// maps itself (see f_calcDelta), in an overview one bin of sequences at a time; then the shifts,
-// when they are known beforehand, save a first walk of every row.
+// maps itself (see f_calcDelta), or in an overview takes each strip straight from the rows; then
+// the shifts, when they are known beforehand, save a first walk of every row.
 struct shift_source {
     const std::vector<int>* partner = nullptr;              // each row's partner among otherRows
     const std::vector<std::string>* otherRows = nullptr;    // the other alignment's rows

@@ -23,7 +23,7 @@ char f_oneSeqComp(canvas& image, const picture_context& pic, const offset_map& o
     std::stable_sort(stretches.begin(), stretches.end(),
                      [](const strip_stretch& a, const strip_stretch& b) { return a.key < b.key; });
     for (const strip_stretch& stretch : stretches) {
-        const off_de& entry = *stretch.entry;
+        const off_de& entry = stretch.entry;
         if (entry.type == 'g') {
             const int inset = f_trunc(std::max((y2 - y1) * 0.25, 1.0));
             image.fillRect(stretch.xa, y1 + inset, stretch.xb, y2 - inset, pic.gapColour);

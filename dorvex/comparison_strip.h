@@ -16,7 +16,7 @@
 struct strip_stretch {
     int xa, xb;
     long long key;
-    const off_de* entry;
+    off_de entry;
 };
 
 // The pixel of column boundary `column` of a row of ncols columns in a strip from x1 to x2.
@@ -26,55 +26,96 @@ inline int f_stripPixel(int x1, int x2, int column, int ncols)
     return f_trunc(x1 + column * span / ncols);
 }
 
-// Calls visit(stretch) for each stretch of one sequence's strip from x1 to x2, in column order
-// (none for a row of no columns), and returns its comparison code as f_oneSeqComp does. (A
-// template, so that a picture of many strips takes them without storing them.) pixels, when
-// given, holds f_stripPixel of every column boundary 0..ncols of a row as long as this one.
+// Turns the entries of one sequence's offset map, given one at a time in key order (its end entry
+// left out), into the stretches of its strip from x1 to x2, and calls visit(stretch) for each, in
+// column order (none for a row of no columns). A stretch is visited when the entry after its own
+// comes, or the row ends. pixels, when given, holds f_stripPixel of every column boundary 0..ncols.
+template <typename Visit>
+class strip_stretcher {
+public:
+    strip_stretcher(int ncols, int x1, int x2, Visit& visit, const int* pixels = nullptr)
+        : ncols_(ncols), x1_(x1), x2_(x2), pixels_(pixels), visit_(visit)
+    {
+    }
+
+    // The next entry; closes the stretch of the one before at its key.
+    void add(int key, char type, int delta)
+    {
+        close(key);
+        pending_.key = key;
+        pending_.type = type;
+        pending_.delta = delta;
+        waiting_ = true;
+    }
+
+    // Closes the last stretch at the row's end; the comparison code as f_oneSeqComp returns it.
+    char finish()
+    {
+        close(ncols_);
+        if (code_ == ' ' && !shifted_) return 's';
+        return code_;
+    }
+
+private:
+    // Each stretch runs from its entry's key to the next entry's key, a whole row over all columns.
+    void close(int nextKey)
+    {
+        if (!waiting_) return;
+        waiting_ = false;
+        long long key = 0;
+        switch (pending_.type) {
+        case 'u':
+        case 'm':
+            code_ = pending_.type;
+            key = -1;
+            break;
+        case 'g':
+            break;
+        case 'd':
+            if (pending_.delta == 0) return;
+            key = std::llabs(static_cast<long long>(pending_.delta));
+            shifted_ = shifted_ || ncols_ != 0;
+            break;
+        default:
+            return;
+        }
+        if (ncols_ == 0) return;
+        const bool wholeRow = key < 0;
+        const int xa = pixelOf(wholeRow ? 0 : pending_.key);
+        visit_(strip_stretch{xa, pixelOf(wholeRow ? ncols_ : nextKey), key, pending_});
+    }
+
+    // The pixel of a column: most stretches begin where the one before ends, so the last is kept.
+    int pixelOf(int column)
+    {
+        if (pixels_ != nullptr) return pixels_[column];
+        if (column != lastColumn_) {
+            lastColumn_ = column;
+            lastPixel_ = f_stripPixel(x1_, x2_, column, ncols_);
+        }
+        return lastPixel_;
+    }
+
+    int ncols_, x1_, x2_;
+    const int* pixels_;
+    Visit& visit_;
+    off_de pending_;
+    bool waiting_ = false;
+    char code_ = ' ';
+    bool shifted_ = false;
+    int lastColumn_ = -1, lastPixel_ = 0;
+};
+
+// Calls visit(stretch) for each stretch of one sequence's strip from x1 to x2 (see
+// strip_stretcher) and returns its comparison code as f_oneSeqComp does ('s' for an empty map).
 template <typename Visit>
 char f_forEachStretch(const offset_map& offsets, int x1, int x2, Visit&& visit, const int* pixels = nullptr)
 {
     if (offsets.empty()) return 's';
-    char code = ' ';
-    bool shifted = false;
-    const int ncols = offsets.length();
-    // The pixel of a column: most stretches begin where the one before ends, so the last is kept.
-    int lastColumn = -1, lastPixel = 0;
-    auto pixelOf = [&](int column) {
-        if (pixels != nullptr) return pixels[column];
-        if (column != lastColumn) {
-            lastColumn = column;
-            lastPixel = f_stripPixel(x1, x2, column, ncols);
-        }
-        return lastPixel;
-    };
-    // Each stretch runs from its entry's key to the next entry's key, a whole row over all columns.
-    auto add = [&](const off_de* entry, long long key) {
-        if (ncols == 0) return;
-        const bool wholeRow = key < 0;
-        const int xa = pixelOf(wholeRow ? 0 : entry->key);
-        visit(strip_stretch{xa, pixelOf(wholeRow ? ncols : entry[1].key), key, entry});
-    };
-    for (const off_de* entry = offsets.begin(); entry + 1 < offsets.end(); ++entry) {
-        switch (entry->type) {
-        case 'u':
-        case 'm':
-            code = entry->type;
-            add(entry, -1);
-            break;
-        case 'g':
-            add(entry, 0);
-            break;
-        case 'd':
-            if (entry->delta == 0) break;
-            add(entry, std::llabs(static_cast<long long>(entry->delta)));
-            shifted = shifted || ncols != 0;
-            break;
-        default:
-            break;
-        }
-    }
-    if (code == ' ' && !shifted) code = 's';
-    return code;
+    strip_stretcher<Visit> stretcher(offsets.length(), x1, x2, visit, pixels);
+    for (const off_de* entry = offsets.begin(); entry + 1 < offsets.end(); ++entry)
+        stretcher.add(entry->key, entry->type, entry->delta);
+    return stretcher.finish();
 }
 
 // Fills stretches with the stretches of one sequence's strip (see f_forEachStretch) and returns

@@ -1,6 +1,6 @@
-// Offset maps: walks each row and its partner residue by residue and opens a map entry wherever
-// the shift between the two alignments changes.
-//   1. the row walker   2. the residues of a row   3. offset maps   4. residue columns
+// Offset maps: each row's entries, from walking it and its partner in step, in one store; the
+// residues of a row.
+//   1. the residues of a row   2. offset maps   3. residue columns
 #include "dorvex/correspondence.h"
 
 #include <algorithm>
@@ -11,56 +11,7 @@
 #include "common/io/trace.h"
 #include "dorvex/row_words.h"
 
-// ---- 1. the row walker ----
-
-AlignRowIterator::AlignRowIterator(const std::string* walkedRow)
-    : row(walkedRow), pos(0), len(walkedRow ? static_cast<int>(walkedRow->size()) : 0)
-{
-}
-
-AlignRowIterator& AlignRowIterator::begin()
-{
-    pos = 0;
-    if (len > 0) pos = static_cast<int>(f_nextResidue(row->data(), 0, static_cast<std::size_t>(len)));
-    return *this;
-}
-
-AlignRowIterator& AlignRowIterator::operator++()
-{
-    if (pos < len) {
-        const std::size_t next = static_cast<std::size_t>(pos) + 1, length = static_cast<std::size_t>(len);
-        pos = static_cast<int>(f_nextResidue(row->data(), next, length));
-    }
-    return *this;
-}
-
-void f_stepInStep(AlignRowIterator& a, AlignRowIterator& b)
-{
-    if (a.pos >= a.len || b.pos >= b.len) {
-        ++a;
-        ++b;
-        return;
-    }
-    const std::size_t room = static_cast<std::size_t>(std::min(a.len - a.pos, b.len - b.pos) - 1);
-    const int inStep = static_cast<int>(f_columnsInStep(a.row->data() + a.pos + 1, b.row->data() + b.pos + 1, room));
-    a.pos += inStep;
-    b.pos += inStep;
-    ++a;
-    ++b;
-}
-
-int AlignRowIterator::gaps_before() const
-{
-    int start = std::min(pos, len);
-    int count = 0;
-    while (start > 0 && (*row)[start - 1] == '-') {
-        --start;
-        ++count;
-    }
-    return count;
-}
-
-// ---- 2. the residues of a row ----
+// ---- 1. the residues of a row ----
 
 namespace {
 
@@ -136,7 +87,7 @@ std::size_t f_residueHash(const std::string& row)
     return hash;
 }
 
-// ---- 3. offset maps ----
+// ---- 2. offset maps ----
 
 void offset_maps::clear()
 {
@@ -150,63 +101,18 @@ void offset_maps::endRow(int length)
     rowEnds_.push_back(entries_.size());
 }
 
+row_pairing f_rowPairing(std::size_t i, const std::vector<int>& partner, const std::vector<std::string>& otherRows)
+{
+    if (i >= partner.size()) return row_pairing::none;
+    const int p = partner[i];
+    if (p >= 0 && static_cast<std::size_t>(p) < otherRows.size()) return row_pairing::paired;
+    return p == -2 ? row_pairing::mismatched : row_pairing::unpaired;
+}
+
 namespace {
-
-// A row without a usable partner: flagged as a whole; only its gap runs and the residue
-// stretches after them are marked.
-void fillAlone(offset_maps& maps, bool mismatch, const std::string& row)
-{
-    maps.add(-1, mismatch ? 'm' : 'u');
-
-    AlignRowIterator a(&row);
-    a.begin();
-    while (a.pos < a.len) {
-        const int g = a.gaps_before();
-        if (g > 0) {
-            maps.add(a.pos - g, 'g');
-            maps.add(a.pos, '0');
-        }
-        ++a;
-    }
-    const int g = a.gaps_before();
-    if (g > 0) maps.add(a.len - g, 'g');
-}
-
-// A row against its partner: both walkers stand on the same residue number; an entry is opened
-// wherever the shift differs from the previous residue's, with the gap run before it. Keys
-// ascend: each entry stands past the residue that opened the one before.
-void fillPaired(offset_maps& maps, const std::string& row, const std::string& otherRow)
-{
-    AlignRowIterator a(&row);
-    AlignRowIterator b(&otherRow);
-    a.begin();
-    b.begin();
-    bool first = true;
-    int previous = 0;
-    while (a.pos < a.len && b.pos < b.len) {
-        const int d = a.pos - b.pos;
-        if (first || d != previous) {
-            const int g = a.gaps_before();
-            if (g > 0) maps.add(a.pos - g, 'g');
-            maps.add(a.pos, d == 0 ? '0' : 'd', d);
-        }
-        previous = d;
-        first = false;
-        f_stepInStep(a, b);
-    }
-    // Gaps before the first residue left unwalked, or the row's trailing gaps.
-    const int g = a.gaps_before();
-    if (g > 0) maps.add(a.pos - g, 'g');
-}
 
 // The rows whose entries tell how much room the offset maps of all rows will take.
 constexpr std::size_t kRowsSampled = 256;
-
-// A row without a partner in otherRows: -1, -2, or an index beyond them.
-bool alone(int partner, const std::vector<std::string>& otherRows)
-{
-    return partner < 0 || static_cast<std::size_t>(partner) >= otherRows.size();
-}
 
 }  // namespace
 
@@ -223,20 +129,16 @@ void f_calcDelta(offset_maps& offsets, const std::vector<int>& partner, const st
         // store is not moved again and again as it grows.
         if (i - first == kRowsSampled && count > 2 * kRowsSampled)
             offsets.reserveEntries(offsets.entryCount() * (count + count / 8) / kRowsSampled);
-        if (i < partner.size()) {
-            const int p = partner[i];
-            if (alone(p, otherRows)) {
-                f_say(p == -2 ? "*** Mismatch %zu\n" : "*** Unpaired %zu\n", i);
-                fillAlone(offsets, p == -2, rows[i]);
-            } else {
-                fillPaired(offsets, rows[i], otherRows[static_cast<std::size_t>(p)]);
-            }
-        }
+        const row_pairing pairing = f_rowPairing(i, partner, otherRows);
+        if (pairing == row_pairing::unpaired || pairing == row_pairing::mismatched)
+            f_say(pairing == row_pairing::mismatched ? "*** Mismatch %zu\n" : "*** Unpaired %zu\n", i);
+        f_rowEntries(i, partner, rows, otherRows,
+                     [&offsets](int key, char type, int delta) { offsets.add(key, type, delta); });
         offsets.endRow(static_cast<int>(rows[i].size()));
     }
 }
 
-// ---- 4. residue columns ----
+// ---- 3. residue columns ----
 
 int f_posAlign(const std::string& row, int n)
 {

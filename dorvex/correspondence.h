@@ -2,11 +2,14 @@
 // row, and the offset map of every row (by how many columns each residue moved between
 // the two alignments), all of an alignment's maps in one store.
 #pragma once
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "dorvex/row_words.h"
 
 // One entry of an offset map. It opens a stretch of the row that runs from its key up to the key
 // of the next entry:
@@ -77,31 +80,73 @@ private:
     std::vector<std::size_t> rowEnds_;  // one past the last entry of each row
 };
 
-// Walks the residues of one aligned row ("-" is the only gap character), one residue per step.
-// The row must outlive the iterator and keep its length while it is walked.
-class AlignRowIterator {
-public:
-    // Starts at column 0; a null row counts as an empty one.
-    explicit AlignRowIterator(const std::string* row);
+// ---- the entries of one row's offset map ----
+// Each row's entries are handed, in key order, to add(key, type, delta) (see off_de); the end entry
+// is the caller's. The offset maps take them into their store; a picture that needs no store takes
+// them straight as they come.
 
-    // Moves to the first residue (or to the row's end when there is none).
-    AlignRowIterator& begin();
-    // Moves to the next residue, or to the row's end; never past it.
-    AlignRowIterator& operator++();
-    int operator*() const { return pos; }
-    // The number of gaps directly before the current column; 0 at column 0.
-    int gaps_before() const;
+// A row without a usable partner: flagged as a whole; only its gap runs and the residue stretches
+// after them are marked.
+template <typename Add>
+void f_aloneEntries(bool mismatch, const std::string& row, Add&& add)
+{
+    add(-1, mismatch ? 'm' : 'u', 0);
+    const char* a = row.data();
+    const std::size_t length = row.size();
+    for (std::size_t i = f_nextResidue(a, 0, length); i < length; i = f_nextResidue(a, i + 1, length))
+        if (const std::size_t g = f_gapsBefore(a, i)) {
+            add(static_cast<int>(i - g), 'g', 0);
+            add(static_cast<int>(i), '0', 0);
+        }
+    if (const std::size_t g = f_gapsBefore(a, length)) add(static_cast<int>(length - g), 'g', 0);
+}
 
-    const std::string* row;
-    int pos;  // the current column; len at the row's end
-    int len;  // the row's length, taken at construction
-};
+// A row against its partner: the walk stands on residues of the same number in both rows; an
+// entry is opened wherever the shift differs from the previous residue's, with the gap run before
+// it. From a residue the walk moves on past every residue that keeps its distance (the columns in
+// which both rows hold residues and gaps alike) to the next two, whose distance differs. Keys
+// ascend: each entry stands past the residue that opened the one before.
+template <typename Add>
+void f_pairedEntries(const std::string& row, const std::string& otherRow, Add&& add)
+{
+    const char *a = row.data(), *b = otherRow.data();
+    const std::size_t lengthA = row.size(), lengthB = otherRow.size();
+    std::size_t i = f_nextResidue(a, 0, lengthA), j = f_nextResidue(b, 0, lengthB);
+    bool first = true;
+    int previous = 0;
+    while (i < lengthA && j < lengthB) {
+        const int d = static_cast<int>(i) - static_cast<int>(j);
+        if (first || d != previous) {
+            if (const std::size_t g = f_gapsBefore(a, i)) add(static_cast<int>(i - g), 'g', 0);
+            add(static_cast<int>(i), d == 0 ? '0' : 'd', d);
+        }
+        previous = d;
+        first = false;
+        const std::size_t inStep = f_columnsInStep(a + i + 1, b + j + 1, std::min(lengthA - i, lengthB - j) - 1);
+        i = f_nextResidue(a, i + inStep + 1, lengthA);
+        j = f_nextResidue(b, j + inStep + 1, lengthB);
+    }
+    // Gaps before the first residue left unwalked, or the row's trailing gaps.
+    if (const std::size_t g = f_gapsBefore(a, i)) add(static_cast<int>(i - g), 'g', 0);
+}
 
-// Moves two walkers that stand on residues of the same number on together, past every residue
-// that keeps their distance, to the first two residues whose distance differs (or to a row's
-// end): as many steps of both as it takes until the columns of the two rows stop holding residues
-// and gaps alike.
-void f_stepInStep(AlignRowIterator& a, AlignRowIterator& b);
+// What row i's map holds, partner and otherRows as f_calcDelta takes them: nothing but its end
+// (no partner entry), its whole-row flag 'u' or 'm' (no usable partner), or its shifts.
+enum class row_pairing { none, unpaired, mismatched, paired };
+[[nodiscard]] row_pairing f_rowPairing(std::size_t i, const std::vector<int>& partner,
+                                       const std::vector<std::string>& otherRows);
+
+// The entries of row i's map but its end entry, as f_calcDelta fills them (without its trace).
+template <typename Add>
+void f_rowEntries(std::size_t i, const std::vector<int>& partner, const std::vector<std::string>& rows,
+                  const std::vector<std::string>& otherRows, Add&& add)
+{
+    const row_pairing pairing = f_rowPairing(i, partner, otherRows);
+    if (pairing == row_pairing::paired)
+        f_pairedEntries(rows[i], otherRows[static_cast<std::size_t>(partner[i])], add);
+    else if (pairing != row_pairing::none)
+        f_aloneEntries(pairing == row_pairing::mismatched, rows[i], add);
+}
 
 // The residues of a row (its characters other than "-"), in order: the ungapped sequence.
 [[nodiscard]] std::string f_residues(const std::string& row);

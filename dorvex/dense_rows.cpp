@@ -11,6 +11,15 @@
 
 // ---- 1. shift strips ----
 
+#if defined(__x86_64__) && defined(__has_attribute)
+#if __has_attribute(target_clones)
+#define VOTE_ON_WIDE_VECTORS __attribute__((target_clones("avx2", "default")))
+#endif
+#endif
+#ifndef VOTE_ON_WIDE_VECTORS
+#define VOTE_ON_WIDE_VECTORS
+#endif
+
 strip_vote::strip_vote(canvas& picture, const picture_context& pic, int x1, int x2, int hi, int lo)
     : picture_(picture), colours_(picture.width(), 1), x1_(x1), x2_(x2), hi_(hi), lo_(lo),
       width_(static_cast<std::size_t>(std::max(x2 - x1 + 1, 0))), shownKey_(width_), tally_(kNothing + 1, 0),
@@ -28,56 +37,81 @@ int strip_vote::colourOf(const off_de& entry)
 {
     if (entry.type == 'g') return gapColour_;
     if (entry.type != 'd') return unpairedColour_;
-    const bool right = entry.delta > 0;
-    std::vector<int>& ramp = right ? blues_ : greens_;
+    const std::vector<int>& ramp = entry.delta > 0 ? blues_ : greens_;
     const std::size_t shift = static_cast<std::size_t>(std::llabs(static_cast<long long>(entry.delta)));
+    if (shift < ramp.size() && ramp[shift] >= 0) return ramp[shift];
+    return takeRampColour(entry.delta);
+}
+
+int strip_vote::takeRampColour(int delta)
+{
+    const bool right = delta > 0;
+    std::vector<int>& ramp = right ? blues_ : greens_;
+    const std::size_t shift = static_cast<std::size_t>(std::llabs(static_cast<long long>(delta)));
     if (shift >= ramp.size()) ramp.resize(shift + 1, -1);
-    if (ramp[shift] < 0)
-        ramp[shift] = right ? f_clrBlue(colours_, entry.delta, lo_, hi_) : f_clrGreen(colours_, -entry.delta, lo_, hi_);
+    ramp[shift] = right ? f_clrBlue(colours_, delta, lo_, hi_) : f_clrGreen(colours_, -delta, lo_, hi_);
     return ramp[shift];
 }
 
-// At each pixel, of the stretches that cover it, the one f_oneSeqComp draws last. The stretches
-// come in column order, so their pixels move right: each pixel is set when the first stretch
-// reaches it, and only the pixels that stretches share are weighed by key.
-void strip_vote::showStrip(const offset_map& offsets, std::uint16_t* shown)
+const int* strip_vote::columnPixels(int ncols)
 {
-    const int pixels = static_cast<int>(width_);
-    int reached = 0;  // the pixels before it are set
-    // The pixels of the columns, worked out once for rows as long as the first one that came.
-    const int ncols = offsets.length();
     if (columnPixels_.empty() && ncols > 0) {
         columnPixels_.resize(static_cast<std::size_t>(ncols) + 1);
         for (int column = 0; column <= ncols; ++column)
             columnPixels_[static_cast<std::size_t>(column)] = f_stripPixel(x1_, x2_, column, ncols);
     }
     const bool tabled = !columnPixels_.empty() && static_cast<std::size_t>(ncols) + 1 == columnPixels_.size();
-    (void)f_forEachStretch(offsets, x1_, x2_, [&](const strip_stretch& stretch) {
-        const int colour = colourOf(*stretch.entry);
-        if (colour < 0) return;
-        const int from = std::clamp(stretch.xa - x1_, 0, pixels), to = std::min(stretch.xb - x1_, pixels - 1);
-        for (; reached < from; ++reached) {
-            shown[reached] = static_cast<std::uint16_t>(kNothing);
-            shownKey_[static_cast<std::size_t>(reached)] = LLONG_MIN;
-        }
-        for (int i = from; i < reached && i <= to; ++i)
-            if (stretch.key >= shownKey_[static_cast<std::size_t>(i)]) {
-                shownKey_[static_cast<std::size_t>(i)] = stretch.key;
-                shown[i] = static_cast<std::uint16_t>(colour);
-            }
-        for (; reached <= to; ++reached) {
-            shownKey_[static_cast<std::size_t>(reached)] = stretch.key;
-            shown[reached] = static_cast<std::uint16_t>(colour);
-        }
-    }, tabled ? columnPixels_.data() : nullptr);
-    std::fill(shown + reached, shown + pixels, static_cast<std::uint16_t>(kNothing));
+    return tabled ? columnPixels_.data() : nullptr;
 }
+
+// At each pixel of one strip, of the stretches that cover it, the one f_oneSeqComp draws last.
+// The stretches come in column order, so their pixels move right: each pixel is set when the
+// first stretch reaches it, and only the pixels that stretches share are weighed by key.
+class strip_vote::strip_painter {
+public:
+    strip_painter(strip_vote& vote, std::uint16_t* shown)
+        : vote_(vote), shown_(shown), shownKey_(vote.shownKey_.data()), pixels_(static_cast<int>(vote.width_))
+    {
+    }
+
+    void operator()(const strip_stretch& stretch)
+    {
+        const int colour = vote_.colourOf(stretch.entry);
+        if (colour < 0) return;
+        const int from = std::clamp(stretch.xa - vote_.x1_, 0, pixels_);
+        const int to = std::min(stretch.xb - vote_.x1_, pixels_ - 1);
+        for (; reached_ < from; ++reached_) {
+            shown_[reached_] = static_cast<std::uint16_t>(kNothing);
+            shownKey_[reached_] = LLONG_MIN;
+        }
+        for (int i = from; i < reached_ && i <= to; ++i)
+            if (stretch.key >= shownKey_[i]) {
+                shownKey_[i] = stretch.key;
+                shown_[i] = static_cast<std::uint16_t>(colour);
+            }
+        for (; reached_ <= to; ++reached_) {
+            shownKey_[reached_] = stretch.key;
+            shown_[reached_] = static_cast<std::uint16_t>(colour);
+        }
+    }
+
+    // The pixels no stretch reached show nothing.
+    void finish() { std::fill(shown_ + reached_, shown_ + pixels_, static_cast<std::uint16_t>(kNothing)); }
+
+private:
+    strip_vote& vote_;
+    std::uint16_t* shown_;
+    long long* shownKey_;
+    int pixels_;
+    int reached_ = 0;  // the pixels before it are set
+};
 
 // Each strip's kind counted among the strips from it on, pixel by pixel across the row (work
 // that grows with the square of the strips, but runs on vectors): the first strip whose kind
 // counts most wins. For the first strip of a kind that count is the kind's; a later strip of the
-// kind counts fewer, so never wins over the first.
-void strip_vote::voteInPairs(std::size_t strips)
+// kind counts fewer, so never wins over the first. Where the processor has wider vectors, a copy
+// of this loop for them is picked when the program starts.
+VOTE_ON_WIDE_VECTORS void strip_vote::voteInPairs(std::size_t strips)
 {
     std::fill(bestKind_.begin(), bestKind_.end(), static_cast<std::uint16_t>(kNothing));
     std::fill(bestCount_.begin(), bestCount_.end(), 0);
@@ -122,8 +156,35 @@ const std::vector<int>& strip_vote::mostShown(const offset_maps& offsets, long l
 {
     const std::size_t strips = static_cast<std::size_t>(std::max(end - first, 0LL));
     shown_.resize(strips * width_);
-    for (std::size_t k = 0; k < strips; ++k)
-        showStrip(offsets[static_cast<std::size_t>(first) + k], &shown_[k * width_]);
+    for (std::size_t k = 0; k < strips; ++k) {
+        const offset_map strip = offsets[static_cast<std::size_t>(first) + k];
+        strip_painter paint(*this, &shown_[k * width_]);
+        (void)f_forEachStretch(strip, x1_, x2_, paint, columnPixels(strip.length()));
+        paint.finish();
+    }
+    return vote(strips);
+}
+
+const std::vector<int>& strip_vote::mostShown(const std::vector<int>& partner, const std::vector<std::string>& rows,
+                                              const std::vector<std::string>& otherRows, long long first, long long end)
+{
+    const std::size_t strips = static_cast<std::size_t>(std::max(end - first, 0LL));
+    shown_.resize(strips * width_);
+    for (std::size_t k = 0; k < strips; ++k) {
+        const std::size_t row = static_cast<std::size_t>(first) + k;
+        const int ncols = static_cast<int>(rows[row].size());
+        strip_painter paint(*this, &shown_[k * width_]);
+        strip_stretcher<strip_painter> stretcher(ncols, x1_, x2_, paint, columnPixels(ncols));
+        f_rowEntries(row, partner, rows, otherRows,
+                     [&stretcher](int key, char type, int delta) { stretcher.add(key, type, delta); });
+        (void)stretcher.finish();
+        paint.finish();
+    }
+    return vote(strips);
+}
+
+const std::vector<int>& strip_vote::vote(std::size_t strips)
+{
     // Per pixel the kind shown most, of equal counts the one shown first (by the upper strip).
     if (strips <= kComparedInPairs)
         voteInPairs(strips);

@@ -26,6 +26,10 @@ public:
     // x - x1): a colour of the picture, or -1 where most show nothing (the strip's ground). Ties go
     // to what the upper sequence shows.
     const std::vector<int>& mostShown(const offset_maps& offsets, long long first, long long end);
+    // The same where no maps are filled: each strip taken straight from walking rows[i] against
+    // its partner in otherRows (partner and otherRows as f_calcDelta takes them).
+    const std::vector<int>& mostShown(const std::vector<int>& partner, const std::vector<std::string>& rows,
+                                      const std::vector<std::string>& otherRows, long long first, long long end);
 
 private:
     // What a strip shows at a pixel: an entry of the strips' own palette (colours_), or nothing.
@@ -34,11 +38,16 @@ private:
     // Bands of at most this many strips are voted on by comparing every two strips.
     static constexpr std::size_t kComparedInPairs = 32;
 
+    class strip_painter;
+
     int colourOf(const off_de& entry);  // the strips' palette entry of a stretch
-    // Fills shown (one per pixel) with what the strip of offsets shows.
-    void showStrip(const offset_map& offsets, std::uint16_t* shown);
+    int takeRampColour(int delta);      // the same for a shift not met before
+    // The pixels of the column boundaries of a row of ncols columns, from a table worked out once
+    // for rows as long as the first one that came; null for rows of other lengths.
+    const int* columnPixels(int ncols);
     // Fill bestKind_ with what most of the `strips` strips in shown_ show: by comparing every two
-    // strips, or by a tally per pixel.
+    // strips, or by a tally per pixel; then winners_ with their colours in the picture.
+    const std::vector<int>& vote(std::size_t strips);
     void voteInPairs(std::size_t strips);
     void voteByTally(std::size_t strips);
 

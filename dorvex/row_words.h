@@ -1,10 +1,13 @@
-// Aligned rows looked at eight columns at a time, each eight a 64-bit word: where the gaps ("-")
-// stand, and how far two rows go on holding residues alike. The walks of two rows in step (offset
+// Aligned rows looked at several columns at a time (eight as a 64-bit word, or sixteen as a bit
+// per column): where the gaps ("-") stand, and how far two rows go on holding residues alike. The walks of two rows in step (offset
 // maps, agreement, residue comparisons) spend their time here.
 #pragma once
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 constexpr std::size_t kRowWord = 8;
 
@@ -45,13 +48,31 @@ inline std::size_t f_markedCount(std::uint64_t marks)
     return static_cast<std::size_t>(((marks >> 7) * 0x0101010101010101u) >> 56);
 }
 
+// Sixteen columns at a time, as a bit per column: one vector comparison where the processor has
+// them (every x86-64 one), column by column otherwise.
+constexpr std::size_t kMaskColumns = 16;
+
+// Bit k set where column k of the sixteen at at holds "-".
+inline unsigned f_gapMask(const char* at)
+{
+#ifdef __SSE2__
+    const __m128i columns = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
+    return static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(columns, _mm_set1_epi8('-'))));
+#else
+    unsigned mask = 0;
+    for (std::size_t c = 0; c < kMaskColumns; ++c) mask |= static_cast<unsigned>(at[c] == '-') << c;
+    return mask;
+#endif
+}
+
 // The number of columns from a and b on, at most limit, in which both rows hold a residue or both
 // a gap: the columns over which their residues keep their distance.
 inline std::size_t f_columnsInStep(const char* a, const char* b, std::size_t limit)
 {
     std::size_t n = 0;
-    for (; n + kRowWord <= limit; n += kRowWord)
-        if (const std::uint64_t differ = f_gapBytes(a + n) ^ f_gapBytes(b + n)) return n + f_firstMarked(differ);
+    for (; n + kMaskColumns <= limit; n += kMaskColumns)
+        if (const unsigned differ = f_gapMask(a + n) ^ f_gapMask(b + n))
+            return n + static_cast<std::size_t>(__builtin_ctz(differ));
     while (n < limit && (a[n] == '-') == (b[n] == '-')) ++n;
     return n;
 }
@@ -90,11 +111,24 @@ inline std::size_t f_residuePairs(const char* a, const char* b, std::size_t limi
 // when there is none.
 inline std::size_t f_nextResidue(const char* row, std::size_t from, std::size_t length)
 {
-    constexpr std::uint64_t allGaps = 0x8080808080808080u;
-    for (; from + kRowWord <= length; from += kRowWord)
-        if (const std::uint64_t residues = f_gapBytes(row + from) ^ allGaps) return from + f_firstMarked(residues);
+    constexpr unsigned allGaps = (1u << kMaskColumns) - 1;
+    for (; from + kMaskColumns <= length; from += kMaskColumns)
+        if (const unsigned residues = f_gapMask(row + from) ^ allGaps)
+            return from + static_cast<std::size_t>(__builtin_ctz(residues));
     while (from < length && row[from] == '-') ++from;
     return from;
+}
+
+// The number of gaps directly before column pos of row.
+inline std::size_t f_gapsBefore(const char* row, std::size_t pos)
+{
+    constexpr unsigned allGaps = (1u << kMaskColumns) - 1;
+    std::size_t start = pos;
+    for (; start >= kMaskColumns; start -= kMaskColumns)
+        if (const unsigned residues = f_gapMask(row + start - kMaskColumns) ^ allGaps)  // bit 15: column start - 1
+            return pos - start + static_cast<std::size_t>(__builtin_clz(residues << (32 - kMaskColumns)));
+    while (start > 0 && row[start - 1] == '-') --start;
+    return pos - start;
 }
 
 // The number of residues in the first length columns of row. (Gaps are counted in bytes over

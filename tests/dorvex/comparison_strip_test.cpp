@@ -75,6 +75,8 @@ TEST(ComparisonStrip, ABandShowsWhatMostOfItsStripsShow)
                                           {{0, 'g'}, {3, 'd', -1}, {6, 'e'}},
                                           {{0, '0'}, {6, 'e'}}};
     for (int k = 0; k < 41; ++k) rows.push_back(rows[k % 2 == 0 ? 2 : 0]);  // then gap, right, gap, ...
+    rows.push_back({{0, 'd', 1}, {3, 'd', -1}, {6, 'e'}});  // shifts of one size meeting at pixel 30
+    rows.push_back({{0, 'd', -1}, {3, 'd', 1}, {6, 'e'}});
     for (const std::vector<off_de>& row : rows) {
         for (std::size_t k = 0; k + 1 < row.size(); ++k) maps.add(row[k].key, row[k].type, row[k].delta);
         maps.endRow(row.back().key);
@@ -93,6 +95,9 @@ TEST(ComparisonStrip, ABandShowsWhatMostOfItsStripsShow)
     // 20 right shifts, the upper strip's.
     EXPECT_EQ(shown(4, 44, 10), kGrey);
     EXPECT_EQ(shown(5, 45, 10), 0x6490FFu);
+    // Where two stretches of equal keys share a pixel, the later one shows.
+    EXPECT_EQ(shown(45, 46, 30), kGreenOne);
+    EXPECT_EQ(shown(46, 47, 30), 0x6490FFu);
 }
 
 // "same", "single" and "mismatch" (any other code) in 6-pixel characters; nothing for ' '.

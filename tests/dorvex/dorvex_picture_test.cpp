@@ -185,8 +185,9 @@ TEST(DorvexColumnGeometry, LabelsStandOverTheirColumnsAndTheWeightPanelFillsTheP
 
 // An overview's strips are filled one bin at a time, taking the shifts from the agreement; with the
 // trace, from the offset maps of every row, printed first. Both must draw the same pictures: on a
-// pair whose second alignment moves every row's gaps, renames some sequences and changes one, and
-// on one whose second alignment holds no gap before a residue (every residue moved one way).
+// pair whose second alignment moves every row's gaps, renames some sequences, changes one, leaves
+// some out and holds rows longer than the first, and on one whose second alignment holds no gap
+// before a residue (every residue moved one way).
 TEST(DorvexOverview, StripsAreTheSameWithAndWithoutTheTrace)
 {
     for (const bool oneWay : {false, true}) {
@@ -206,9 +207,9 @@ TEST(DorvexOverview, StripsAreTheSameWithAndWithoutTheTrace)
             for (char& c : residues) c = "ACGT"[random() % 4];
             const std::string changed = s == 7 ? residues.substr(1) : residues;
             std::string a = gapped(residues), b = oneWay ? changed : gapped(changed);
-            a.resize(120, '-'), b.resize(120, '-');
+            a.resize(s % 60 == 9 ? 130 : 120, '-'), b.resize(s % 70 == 8 ? 125 : 120, '-');
             first += "s" + std::to_string(s) + " " + a + "\n";
-            second += (s % 50 == 3 ? "r" : "s") + std::to_string(s) + " " + b + "\n";
+            if (s % 90 != 5) second += (s % 50 == 3 ? "r" : "s") + std::to_string(s) + " " + b + "\n";
         }
         const file_set files = {{"a.aln", first}, {"b.aln", second}};
         const program_run plain("dorvex", {"-q", "-t", "0", "-H", "300", "a.aln", "b.aln"}, files);
