@@ -420,8 +420,9 @@ TEST(Agreement, BinsSumTheAgreementsOfTheirResidues)
     }
 }
 
-// An overview's bands summed by the counting, of both alignments (the second in another order),
-// with and without a core: each band as the residues' own scores give it.
+// An overview's bands summed by the counting, of both alignments (the second in another order,
+// some partners with other residues), with and without a core: each band as the residues' own
+// scores give it.
 TEST(Agreement, BandsSummedByTheCountingAreThoseOfTheScores)
 {
     std::mt19937 random(11);
@@ -438,6 +439,7 @@ TEST(Agreement, BandsSummedByTheCountingAreThoseOfTheScores)
             for (char& c : residues) c = "ACGT"[random() % 4];
             first[i] = randomRow(residues, random), second[order[i]] = randomRow(residues, random);
             if (random() % 6 != 0) partner12[i] = order[i], partner21[order[i]] = i;
+            if (random() % 8 == 0) second[order[i]].back() = 'x';  // a partner with other residues
             for (std::size_t c = 0; c < first[i].size(); ++c) mask[i].push_back(random() % 4 != 0);
         }
         const core_mask* core = trial % 3 == 0 ? &mask : nullptr;
