@@ -508,7 +508,9 @@ alignment_agreement countAgreement(const agreement_input& in, const std::vector<
             walkers.push_back(startWalker(in.referenceRows[i], otherRowOf(i), result.sequences[i].firstResidue, first,
                                           in.coreOf(i)));
         if (otherBands && part > 0) partOtherShared[part].assign(otherBands->shared.size(), 0);
-        std::int32_t* otherShared = !otherBands ? nullptr : part == 0 ? otherBands->shared.data() : partOtherShared[part].data();
+        std::int32_t* otherShared = !otherBands ? nullptr
+                                    : part == 0 ? otherBands->shared.data()
+                                                : partOtherShared[part].data();
         for (std::size_t w = 0; w < walkers.size() && (bands || otherBands); ++w) {
             const std::size_t i = compared[w];
             if (bands) {

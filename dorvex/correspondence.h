@@ -80,6 +80,52 @@ private:
     std::vector<std::size_t> rowEnds_;  // one past the last entry of each row
 };
 
+// Walks the residues of one aligned row ("-" is the only gap character), one residue per step.
+// The row must outlive the iterator and keep its length while it is walked.
+class AlignRowIterator {
+public:
+    // Starts at column 0; a null row counts as an empty one.
+    explicit AlignRowIterator(const std::string* walkedRow)
+        : row(walkedRow), pos(0), len(walkedRow ? static_cast<int>(walkedRow->size()) : 0)
+    {
+    }
+
+    // Moves to the first residue (or to the row's end when there is none).
+    AlignRowIterator& begin() { return moveTo(0); }
+    // Moves to the next residue, or to the row's end; never past it.
+    AlignRowIterator& operator++() { return pos < len ? moveTo(pos + 1) : *this; }
+    // Moves past the next `columns` columns, then on to the next residue (or the row's end).
+    AlignRowIterator& skip(int columns) { return moveTo(std::min(pos + columns, len)); }
+    int operator*() const { return pos; }
+    // The number of gaps directly before the current column; 0 at column 0.
+    int gaps_before() const { return len == 0 ? 0 : static_cast<int>(f_gapsBefore(row->data(), pos)); }
+
+    const std::string* row;
+    int pos;  // the current column; len at the row's end
+    int len;  // the row's length, taken at construction
+
+private:
+    AlignRowIterator& moveTo(int column)
+    {
+        pos = len == 0 ? 0
+                       : static_cast<int>(f_nextResidue(row->data(), static_cast<std::size_t>(column),
+                                                        static_cast<std::size_t>(len)));
+        return *this;
+    }
+};
+
+// Moves two walkers that stand on residues of the same number on together, past every residue
+// that keeps their distance, to the first two residues whose distance differs (or to a row's
+// end): as many steps of both as it takes until the columns of the two rows stop holding residues
+// and gaps alike. Both must stand on a residue.
+inline void f_stepInStep(AlignRowIterator& a, AlignRowIterator& b)
+{
+    const std::size_t room = static_cast<std::size_t>(std::min(a.len - a.pos, b.len - b.pos) - 1);
+    const int inStep = static_cast<int>(f_columnsInStep(a.row->data() + a.pos + 1, b.row->data() + b.pos + 1, room));
+    a.skip(inStep + 1);
+    b.skip(inStep + 1);
+}
+
 // ---- the entries of one row's offset map ----
 // Each row's entries are handed, in key order, to add(key, type, delta) (see off_de); the end entry
 // is the caller's. The offset maps take them into their store; a picture that needs no store takes
@@ -91,43 +137,38 @@ template <typename Add>
 void f_aloneEntries(bool mismatch, const std::string& row, Add&& add)
 {
     add(-1, mismatch ? 'm' : 'u', 0);
-    const char* a = row.data();
-    const std::size_t length = row.size();
-    for (std::size_t i = f_nextResidue(a, 0, length); i < length; i = f_nextResidue(a, i + 1, length))
-        if (const std::size_t g = f_gapsBefore(a, i)) {
-            add(static_cast<int>(i - g), 'g', 0);
-            add(static_cast<int>(i), '0', 0);
+    AlignRowIterator a(&row);
+    for (a.begin(); a.pos < a.len; ++a)
+        if (const int g = a.gaps_before()) {
+            add(a.pos - g, 'g', 0);
+            add(a.pos, '0', 0);
         }
-    if (const std::size_t g = f_gapsBefore(a, length)) add(static_cast<int>(length - g), 'g', 0);
+    if (const int g = a.gaps_before()) add(a.len - g, 'g', 0);
 }
 
-// A row against its partner: the walk stands on residues of the same number in both rows; an
-// entry is opened wherever the shift differs from the previous residue's, with the gap run before
-// it. From a residue the walk moves on past every residue that keeps its distance (the columns in
-// which both rows hold residues and gaps alike) to the next two, whose distance differs. Keys
+// A row against its partner: both walkers stand on residues of the same number; an entry is
+// opened wherever the shift differs from the previous residue's, with the gap run before it. Keys
 // ascend: each entry stands past the residue that opened the one before.
 template <typename Add>
 void f_pairedEntries(const std::string& row, const std::string& otherRow, Add&& add)
 {
-    const char *a = row.data(), *b = otherRow.data();
-    const std::size_t lengthA = row.size(), lengthB = otherRow.size();
-    std::size_t i = f_nextResidue(a, 0, lengthA), j = f_nextResidue(b, 0, lengthB);
+    AlignRowIterator a(&row), b(&otherRow);
+    a.begin();
+    b.begin();
     bool first = true;
     int previous = 0;
-    while (i < lengthA && j < lengthB) {
-        const int d = static_cast<int>(i) - static_cast<int>(j);
+    while (a.pos < a.len && b.pos < b.len) {
+        const int d = a.pos - b.pos;
         if (first || d != previous) {
-            if (const std::size_t g = f_gapsBefore(a, i)) add(static_cast<int>(i - g), 'g', 0);
-            add(static_cast<int>(i), d == 0 ? '0' : 'd', d);
+            if (const int g = a.gaps_before()) add(a.pos - g, 'g', 0);
+            add(a.pos, d == 0 ? '0' : 'd', d);
         }
         previous = d;
         first = false;
-        const std::size_t inStep = f_columnsInStep(a + i + 1, b + j + 1, std::min(lengthA - i, lengthB - j) - 1);
-        i = f_nextResidue(a, i + inStep + 1, lengthA);
-        j = f_nextResidue(b, j + inStep + 1, lengthB);
+        f_stepInStep(a, b);
     }
     // Gaps before the first residue left unwalked, or the row's trailing gaps.
-    if (const std::size_t g = f_gapsBefore(a, i)) add(static_cast<int>(i - g), 'g', 0);
+    if (const int g = a.gaps_before()) add(a.pos - g, 'g', 0);
 }
 
 // What row i's map holds, partner and otherRows as f_calcDelta takes them: nothing but its end

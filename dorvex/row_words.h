@@ -1,6 +1,6 @@
 // Aligned rows looked at several columns at a time (eight as a 64-bit word, or sixteen as a bit
-// per column): where the gaps ("-") stand, and how far two rows go on holding residues alike. The walks of two rows in step (offset
-// maps, agreement, residue comparisons) spend their time here.
+// per column): where the gaps ("-") stand, and how far two rows go on holding residues alike. The
+// walks of two rows in step (offset maps, agreement, residue comparisons) spend their time here.
 #pragma once
 #include <cstddef>
 #include <cstdint>

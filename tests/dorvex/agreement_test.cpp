@@ -461,9 +461,10 @@ TEST(Agreement, BandsSummedByTheCountingAreThoseOfTheScores)
                 f_binAgreement(byScores, rows, from, to, shown, expected);
                 f_binAgreement(bySums, rows, from, to, shown, cells);
                 for (std::size_t k = 0; k < shown.size(); ++k)
-                    ASSERT_EQ(std::make_tuple(cells[k].kind, cells[k].withPairs, cells[k].sharedSum, cells[k].pairsEach),
-                              std::make_tuple(expected[k].kind, expected[k].withPairs, expected[k].sharedSum,
-                                              expected[k].pairsEach))
+                    ASSERT_EQ(
+                        std::make_tuple(cells[k].kind, cells[k].withPairs, cells[k].sharedSum, cells[k].pairsEach),
+                        std::make_tuple(expected[k].kind, expected[k].withPairs, expected[k].sharedSum,
+                                        expected[k].pairsEach))
                         << "band from " << from << ", column " << shown[k];
             }
         };
