@@ -101,10 +101,17 @@ int dorvex_run(int argc, char** argv)
     const std::vector<std::string> noRows;
     const bool weighed = !f_isQuiet() || picturesDrawn(opts.image_types, picture_layout::shifts) ||
                          picturesDrawn(opts.image_types, picture_layout::comparison);
-    pair.max1 = f_setWeights(weighed ? first.rows : noRows, opts.matrix_file.c_str(), pair.weights1.data());
-    pair.max2 = f_setWeights(weighed ? second.rows : noRows, opts.matrix_file.c_str(), pair.weights2.data());
+    // Without a trace the rows are weighed beside the pairing and the counting, which leave a core
+    // idle at times, once the matrix is known to be readable (weighing no rows reads it).
+    const bool weighedBeside = weighed && f_isQuiet();
+    auto weigh = [&](bool rows) {
+        pair.max1 = f_setWeights(rows ? first.rows : noRows, opts.matrix_file.c_str(), pair.weights1.data());
+        pair.max2 = f_setWeights(rows ? second.rows : noRows, opts.matrix_file.c_str(), pair.weights2.data());
+    };
+    weigh(weighed && !weighedBeside);
     // Both weighings read the same file, so either failing means the matrix is unreadable.
     if (pair.max1 < 0 || pair.max2 < 0) return 3;
+    background_job weighing(weighedBeside ? std::function<void()>([&] { weigh(true); }) : nullptr);
 
     // How far the two alignments agree, the first as reference: for the agreement pictures, the
     // tables and the summary, whichever are asked for. The offset maps are filled here for the
@@ -158,6 +165,7 @@ int dorvex_run(int argc, char** argv)
     if (agreementDrawn && !countedWithPairing) turnAround();
     if (opts.algorithms[0].empty()) opts.algorithms[0] = "1st";
     if (opts.algorithms[1].empty()) opts.algorithms[1] = "2nd";
+    weighing.wait();
     int exitCode = f_drawPairPictures(opts, imageOpts, pair, agreementShown ? &agreement : nullptr,
                                       agreementDrawn ? &secondAgreement : nullptr);
     if (opts.tables && !f_writeAgreementTables(opts.image_prefix, agreement, first.names, second.names))

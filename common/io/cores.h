@@ -1,10 +1,11 @@
 // Work on the machine's cores: independent jobs side by side, printing as if run one by one (what
 // each job prints through the trace functions, common/io/trace.h, is held back and released in
-// the order of the jobs, each job's output whole and as soon as the jobs before it are done); and
-// one loop over many items split into shares, one per core.
+// the order of the jobs, each job's output whole and as soon as the jobs before it are done); one
+// loop over many items split into shares, one per core; and a job beside the caller's own work.
 #pragma once
 #include <cstddef>
 #include <functional>
+#include <thread>
 #include <vector>
 
 // Runs every job once, on up to as many threads as the machine has cores, at most `threads` (0: no
@@ -21,3 +22,24 @@ std::size_t f_shareCount(std::size_t count, std::size_t least);
 // call must write only what belongs to its share, and print nothing.
 void f_splitAcrossCores(std::size_t count, std::size_t least,
                         const std::function<void(std::size_t, std::size_t, std::size_t)>& work);
+
+// A job run on a thread of its own while the caller goes on; wait() (or the end of its scope)
+// waits for it. No job, nothing to wait for.
+class background_job {
+public:
+    explicit background_job(std::function<void()> job)
+    {
+        if (job) thread_ = std::thread(std::move(job));
+    }
+    background_job(const background_job&) = delete;
+    background_job& operator=(const background_job&) = delete;
+    ~background_job() { wait(); }
+
+    void wait()
+    {
+        if (thread_.joinable()) thread_.join();
+    }
+
+private:
+    std::thread thread_;
+};
