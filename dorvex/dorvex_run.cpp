@@ -166,6 +166,7 @@ int dorvex_run(int argc, char** argv)
     if (opts.algorithms[0].empty()) opts.algorithms[0] = "1st";
     if (opts.algorithms[1].empty()) opts.algorithms[1] = "2nd";
     weighing.wait();
+    if (pair.max1 < 0 || pair.max2 < 0) return 3;  // the matrix could not be read a second time
     int exitCode = f_drawPairPictures(opts, imageOpts, pair, agreementShown ? &agreement : nullptr,
                                       agreementDrawn ? &secondAgreement : nullptr);
     if (opts.tables && !f_writeAgreementTables(opts.image_prefix, agreement, first.names, second.names))
