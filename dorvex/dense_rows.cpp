@@ -270,7 +270,6 @@ private:
     void add(std::size_t k, const std::int32_t* scores, std::size_t residue)
     {
         residues_[k] += 1;
-        if (scores == nullptr) return;
         const std::int32_t scored = scores[residue];
         withPairs_[k] += scored >= 0;
         shared_[k] += std::max(scored, 0);

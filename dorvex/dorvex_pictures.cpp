@@ -173,7 +173,8 @@ int f_drawPairPictures(const prog_options& opts, const picture_settings& imageOp
     pictures.one.height = heightOf(imageOpts, first);
     pictures.two.height = heightOf(imageOpts, second);
     // Offset maps not filled for the trace are filled by the shift pictures, each its own; an
-    // overview fills those of one bin at a time, when the shifts are known from the agreement.
+    // overview fills none but takes each strip straight from the rows, when the shifts are known
+    // from the agreement.
     const auto walkedShifts = first.offsets.empty() && second.offsets.empty()
                                   ? shiftsWalked(firstAgrees, pairs, first, second)
                                   : std::nullopt;
