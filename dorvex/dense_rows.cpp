@@ -3,8 +3,8 @@
 #include "dorvex/dense_rows.h"
 
 #include <algorithm>
-#include <climits>
 #include <cstdlib>
+#include <cstring>
 
 #include "common/surface/palette.h"
 #include "dorvex/row_words.h"
@@ -22,7 +22,7 @@
 
 strip_vote::strip_vote(canvas& picture, const picture_context& pic, int x1, int x2, int hi, int lo)
     : picture_(picture), colours_(picture.width(), 1), x1_(x1), x2_(x2), hi_(hi), lo_(lo),
-      width_(static_cast<std::size_t>(std::max(x2 - x1 + 1, 0))), shownKey_(width_), tally_(kNothing + 1, 0),
+      width_(static_cast<std::size_t>(std::max(x2 - x1 + 1, 0))), tally_(kNothing + 1, 0),
       count_(width_), bestCount_(width_), bestKind_(width_), entries_(kNothing + 1, -1), winners_(width_, -1)
 {
     auto same = [&](int colour) {
@@ -64,13 +64,15 @@ const int* strip_vote::columnPixels(int ncols)
     return tabled ? columnPixels_.data() : nullptr;
 }
 
-// At each pixel of one strip, of the stretches that cover it, the one f_oneSeqComp draws last.
-// The stretches come in column order, so their pixels move right: each pixel is set when the
-// first stretch reaches it, and only the pixels that stretches share are weighed by key.
+// At each pixel of one strip, of the stretches that cover it, the one f_oneSeqComp draws last:
+// the one of the largest key, of equal keys the later. The stretches come in column order, each
+// beginning at or after the pixel where the one before it ends, so only the last pixel reached is
+// ever shared, and only its key is kept. A whole row (the lowest key) opens its strip and lies
+// under every stretch after it.
 class strip_vote::strip_painter {
 public:
     strip_painter(strip_vote& vote, std::uint16_t* shown)
-        : vote_(vote), shown_(shown), shownKey_(vote.shownKey_.data()), pixels_(static_cast<int>(vote.width_))
+        : vote_(vote), shown_(shown), pixels_(static_cast<int>(vote.width_))
     {
     }
 
@@ -78,32 +80,48 @@ public:
     {
         const int colour = vote_.colourOf(stretch.entry);
         if (colour < 0) return;
+        const auto shows = static_cast<std::uint16_t>(colour);
         const int from = std::clamp(stretch.xa - vote_.x1_, 0, pixels_);
         const int to = std::min(stretch.xb - vote_.x1_, pixels_ - 1);
-        for (; reached_ < from; ++reached_) {
-            shown_[reached_] = static_cast<std::uint16_t>(kNothing);
-            shownKey_[reached_] = LLONG_MIN;
+        if (reached_ < from) {
+            setFromReached(from - 1, static_cast<std::uint16_t>(kNothing));
+            reached_ = from;
         }
-        for (int i = from; i < reached_ && i <= to; ++i)
-            if (stretch.key >= shownKey_[i]) {
-                shownKey_[i] = stretch.key;
-                shown_[i] = static_cast<std::uint16_t>(colour);
-            }
-        for (; reached_ <= to; ++reached_) {
-            shownKey_[reached_] = stretch.key;
-            shown_[reached_] = static_cast<std::uint16_t>(colour);
+        if (to < from) return;
+        if (underWholeRow_) {
+            std::fill(shown_ + from, shown_ + std::min(to + 1, reached_), shows);
+        } else if (from < reached_ && stretch.key >= lastKey_) {
+            shown_[from] = shows;
+            lastKey_ = stretch.key;
         }
+        if (to >= reached_) {
+            setFromReached(to, shows);
+            reached_ = to + 1;
+            lastKey_ = stretch.key;
+        }
+        underWholeRow_ = underWholeRow_ || stretch.key < 0;
     }
 
     // The pixels no stretch reached show nothing.
     void finish() { std::fill(shown_ + reached_, shown_ + pixels_, static_cast<std::uint16_t>(kNothing)); }
 
 private:
+    // Sets the pixels from reached_ to last, four at a time: most stretches cover a pixel or two,
+    // and one store of four needs no count of them. The pixels past last that it sets too lie
+    // past reached_, so they are set again before the strip is done (shown_ holds kPixelsPast
+    // more after its last strip).
+    void setFromReached(int last, std::uint16_t kind)
+    {
+        const std::uint64_t four = kind * std::uint64_t{0x0001000100010001};
+        for (int x = reached_; x <= last; x += 4) std::memcpy(shown_ + x, &four, sizeof four);
+    }
+
     strip_vote& vote_;
     std::uint16_t* shown_;
-    long long* shownKey_;
     int pixels_;
-    int reached_ = 0;  // the pixels before it are set
+    int reached_ = 0;             // the pixels before it are set
+    long long lastKey_ = 0;       // the key of what pixel reached_ - 1 shows
+    bool underWholeRow_ = false;  // a whole row was drawn: every stretch after it lies over it
 };
 
 // Each strip's kind counted among the strips from it on, pixel by pixel across the row (work
@@ -113,20 +131,25 @@ private:
 // of this loop for them is picked when the program starts.
 VOTE_ON_WIDE_VECTORS void strip_vote::voteInPairs(std::size_t strips)
 {
-    std::fill(bestKind_.begin(), bestKind_.end(), static_cast<std::uint16_t>(kNothing));
-    std::fill(bestCount_.begin(), bestCount_.end(), 0);
+    const std::size_t width = width_;
+    std::uint16_t* __restrict count = count_.data();
+    std::uint16_t* __restrict bestCount = bestCount_.data();
+    std::uint16_t* __restrict bestKind = bestKind_.data();
+    std::fill(bestKind, bestKind + width, static_cast<std::uint16_t>(kNothing));
+    std::fill(bestCount, bestCount + width, 0);
     for (std::size_t j = 0; j < strips; ++j) {
-        const std::uint16_t* kinds = &shown_[j * width_];
-        std::fill(count_.begin(), count_.end(), 0);
+        const std::uint16_t* kinds = &shown_[j * width];
+        std::fill(count, count + width, 0);
         for (std::size_t k = j; k < strips; ++k) {
-            const std::uint16_t* other = &shown_[k * width_];
-            for (std::size_t i = 0; i < width_; ++i) count_[i] += other[i] == kinds[i];
+            const std::uint16_t* other = &shown_[k * width];
+            for (std::size_t i = 0; i < width; ++i) count[i] += other[i] == kinds[i];
         }
-        for (std::size_t i = 0; i < width_; ++i)
-            if (count_[i] > bestCount_[i]) {
-                bestCount_[i] = count_[i];
-                bestKind_[i] = kinds[i];
-            }
+        // Taken without a branch per pixel, so that this too runs on vectors.
+        for (std::size_t i = 0; i < width; ++i) {
+            const auto more = static_cast<std::uint16_t>(0 - static_cast<unsigned>(count[i] > bestCount[i]));
+            bestCount[i] = std::max(count[i], bestCount[i]);
+            bestKind[i] = static_cast<std::uint16_t>((kinds[i] & more) | (bestKind[i] & ~more));
+        }
     }
 }
 
@@ -155,7 +178,7 @@ void strip_vote::voteByTally(std::size_t strips)
 const std::vector<int>& strip_vote::mostShown(const offset_maps& offsets, long long first, long long end)
 {
     const std::size_t strips = static_cast<std::size_t>(std::max(end - first, 0LL));
-    shown_.resize(strips * width_);
+    shown_.resize(strips * width_ + kPixelsPast);
     for (std::size_t k = 0; k < strips; ++k) {
         const offset_map strip = offsets[static_cast<std::size_t>(first) + k];
         strip_painter paint(*this, &shown_[k * width_]);
@@ -169,7 +192,7 @@ const std::vector<int>& strip_vote::mostShown(const std::vector<int>& partner, c
                                               const std::vector<std::string>& otherRows, long long first, long long end)
 {
     const std::size_t strips = static_cast<std::size_t>(std::max(end - first, 0LL));
-    shown_.resize(strips * width_);
+    shown_.resize(strips * width_ + kPixelsPast);
     for (std::size_t k = 0; k < strips; ++k) {
         const std::size_t row = static_cast<std::size_t>(first) + k;
         const int ncols = static_cast<int>(rows[row].size());

@@ -35,6 +35,10 @@ private:
     // What a strip shows at a pixel: an entry of the strips' own palette (colours_), or nothing.
     static constexpr int kNothing = canvas::kPaletteSize;
 
+    // The painter may set this many pixels past the end of a strip (see strip_painter), so the
+    // strips of a band are held with as many more.
+    static constexpr std::size_t kPixelsPast = 3;
+
     // Bands of at most this many strips are voted on by comparing every two strips.
     static constexpr std::size_t kComparedInPairs = 32;
 
@@ -58,7 +62,6 @@ private:
     std::size_t width_;
     std::vector<int> blues_, greens_;          // palette entries by shift, -1 not taken yet
     std::vector<int> columnPixels_;            // the pixel of each column of rows as long as the first
-    std::vector<long long> shownKey_;          // per pixel: the key of the stretch shown there
     std::vector<std::uint16_t> shown_;         // per strip of the band, per pixel: what it shows
     std::vector<std::uint32_t> tally_;         // per kind: the strips showing it at one pixel
     std::vector<std::uint16_t> tallied_;       // the kinds tallied there, in the order first shown

@@ -77,6 +77,8 @@ TEST(ComparisonStrip, ABandShowsWhatMostOfItsStripsShow)
     for (int k = 0; k < 41; ++k) rows.push_back(rows[k % 2 == 0 ? 2 : 0]);  // then gap, right, gap, ...
     rows.push_back({{0, 'd', 1}, {3, 'd', -1}, {6, 'e'}});  // shifts of one size meeting at pixel 30
     rows.push_back({{0, 'd', -1}, {3, 'd', 1}, {6, 'e'}});
+    rows.push_back({{0, 'd', 2}, {3, 'd', 1}, {6, 'e'}});       // a larger shift, then a smaller
+    rows.push_back({{-1, 'u'}, {1, 'g'}, {4, '0'}, {6, 'e'}});  // unpaired, a gap run over 1-3
     for (const std::vector<off_de>& row : rows) {
         for (std::size_t k = 0; k + 1 < row.size(); ++k) maps.add(row[k].key, row[k].type, row[k].delta);
         maps.endRow(row.back().key);
@@ -98,6 +100,13 @@ TEST(ComparisonStrip, ABandShowsWhatMostOfItsStripsShow)
     // Where two stretches of equal keys share a pixel, the later one shows.
     EXPECT_EQ(shown(45, 46, 30), kGreenOne);
     EXPECT_EQ(shown(46, 47, 30), 0x6490FFu);
+    // Of unequal keys the larger shows, whichever comes first.
+    EXPECT_EQ(shown(47, 48, 30), shown(47, 48, 10));
+    EXPECT_NE(shown(47, 48, 30), shown(47, 48, 45));
+    // A gap bar lies over its whole row's flag from end to end.
+    for (const int x : {10, 25, 40}) EXPECT_EQ(shown(48, 49, x), kGrey) << x;
+    EXPECT_EQ(shown(48, 49, 5), 0xFAD3E9u);
+    EXPECT_EQ(shown(48, 49, 50), 0xFAD3E9u);
 }
 
 // "same", "single" and "mismatch" (any other code) in 6-pixel characters; nothing for ' '.
