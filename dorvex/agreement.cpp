@@ -222,26 +222,54 @@ public:
     }
 
     // Adds the scores of a run's residues (as takeBack gives them) to the band sums of the
-    // walker that made it, column by column.
-    void addToBands(const residue_run& run, const walker& w) const
+    // walker that made it, column by column. otherColumns: the other alignment's.
+    void addToBands(const residue_run& run, const walker& w, std::size_t otherColumns) const
     {
         if (run.group == kOutsideCore) return;  // no pairs, nothing shared
         if (w.bandWithPairs != nullptr)
             for (std::size_t k = run.from; k < run.to; ++k) ++w.bandWithPairs[first_ + k];
         if (run.group == kNoColumn) return;  // they share nothing
         const std::int32_t* size = &groups_[static_cast<std::size_t>(run.group) * (width_ + 1)];
+        // A run that ends kSumsPast columns before the chunk does may be added past its end.
+        const bool roomPast = run.to + kSumsPast <= width_;
         if (w.bandShared != nullptr)
-            for (std::size_t k = run.from; k < run.to; ++k) w.bandShared[first_ + k] += size[k] - 1;
+            addShared(w.bandShared + first_ + run.from, size + run.from, run.to - run.from, roomPast);
         if (w.otherBandShared != nullptr) {
             // The other alignment's column of the chunk's column k is first_ + k - shift.
-            const std::ptrdiff_t otherFirst =
-                static_cast<std::ptrdiff_t>(first_) - groupShifts_[static_cast<std::size_t>(run.group)];
-            for (std::size_t k = run.from; k < run.to; ++k)
-                w.otherBandShared[otherFirst + static_cast<std::ptrdiff_t>(k)] += size[k] - 1;
+            const std::size_t otherFrom = static_cast<std::size_t>(
+                static_cast<std::ptrdiff_t>(first_ + run.from) - groupShifts_[static_cast<std::size_t>(run.group)]);
+            addShared(w.otherBandShared + otherFrom, size + run.from, run.to - run.from,
+                      roomPast && otherFrom + (run.to - run.from) + kSumsPast <= otherColumns);
         }
     }
 
 private:
+    // Columns past a run's end that addShared may add 0 to.
+    static constexpr std::size_t kSumsPast = 3;
+
+    // sums[k] += size[k] - 1 for the length k from 0. Most runs are a few residues long: with
+    // roomPast (sums and size reach kSumsPast past length, and no other core adds to sums there)
+    // four columns are added at a time, 0 past the run's end, which needs no count of them.
+    static void addShared(std::int32_t* sums, const std::int32_t* size, std::size_t length, bool roomPast)
+    {
+#ifdef __SSE2__
+        if (roomPast) {
+            const __m128i one = _mm_set1_epi32(1), lanes = _mm_setr_epi32(0, 1, 2, 3);
+            for (std::size_t k = 0; k < length; k += 4) {
+                const int left = static_cast<int>(std::min<std::size_t>(length - k, 4));
+                const __m128i inRun = _mm_cmpgt_epi32(_mm_set1_epi32(left), lanes);
+                const __m128i scores = _mm_sub_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i*>(size + k)), one);
+                __m128i* at = reinterpret_cast<__m128i*>(sums + k);
+                _mm_storeu_si128(at, _mm_add_epi32(_mm_loadu_si128(at), _mm_and_si128(scores, inRun)));
+            }
+            return;
+        }
+#else
+        (void)roomPast;
+#endif
+        for (std::size_t k = 0; k < length; ++k) sums[k] += size[k] - 1;
+    }
+
     std::size_t slot(std::ptrdiff_t shift) const
     {
         return static_cast<std::size_t>(shift + static_cast<std::ptrdiff_t>(shiftBase_));
@@ -390,7 +418,7 @@ void countColumns(std::vector<walker>& walkers, std::size_t first, std::size_t l
                 const residue_run& taken = chunk.run(run);
                 std::int32_t* const takenScores = scores ? scores + walked.nextResidue : nullptr;
                 chunk.takeBack(taken, counts.pairs[w], counts.shared[w], takenScores);
-                chunk.addToBands(taken, walked);
+                chunk.addToBands(taken, walked, otherColumns);
                 walked.nextResidue += taken.to - taken.from;
             }
         }
