@@ -321,6 +321,31 @@ void addOtherCore(std::vector<std::int64_t>& otherCore, std::size_t otherFrom, s
     --otherCore[end];
 }
 
+// A step of a walker where it ends within the sixteen columns from its residues on, in which both
+// rows hold them: the columns from there in which both hold residues (before limit), and the
+// next residue of each row after them. The masks that find the one find the others, so the step
+// waits for one look at the rows instead of three in turn. False where a row ends within the
+// sixteen columns, or both hold residues in all of them: the step is taken word by word then.
+bool stepInWindow(walker& w, std::size_t limit, std::size_t& length, std::size_t& next, std::size_t& otherNext)
+{
+    if (w.pos + kMaskColumns > w.rowLength || w.otherPos + kMaskColumns > w.otherLength) return false;
+    constexpr unsigned kAllColumns = (1u << kMaskColumns) - 1;
+    const unsigned gaps = f_gapMask(w.row + w.pos), otherGaps = f_gapMask(w.otherRow + w.otherPos);
+    const std::size_t room = limit - w.pos;
+    const unsigned stops = gaps | otherGaps | (room < kMaskColumns ? kAllColumns & (kAllColumns << room) : 0);
+    if (stops == 0) return false;
+    const int both = __builtin_ctz(stops);
+    w.same = w.same && (f_differMask(w.row + w.pos, w.otherRow + w.otherPos) & ((1u << both) - 1)) == 0;
+    const unsigned onwards = kAllColumns & (kAllColumns << both);
+    const unsigned residues = ~gaps & onwards, otherResidues = ~otherGaps & onwards;
+    length = static_cast<std::size_t>(both);
+    next = residues != 0 ? w.pos + static_cast<std::size_t>(__builtin_ctz(residues))
+                         : f_nextResidue(w.row, w.pos + kMaskColumns, w.rowLength);
+    otherNext = otherResidues != 0 ? w.otherPos + static_cast<std::size_t>(__builtin_ctz(otherResidues))
+                                   : f_nextResidue(w.otherRow, w.otherPos + kMaskColumns, w.otherLength);
+    return true;
+}
+
 // Walks a compared row and its partner's row in step through the reference columns before end,
 // adding their runs of residues to chunk (when there is one) and, when the core is scored, the
 // other alignment's columns of the core residues to otherCore; notes whether the residues walked
@@ -331,8 +356,13 @@ void walkThrough(walker& w, std::size_t end, std::size_t otherColumns, column_ch
     const std::size_t limit = std::min(end, w.rowLength);
     while (w.pos < limit && w.otherPos < w.otherLength) {
         shifts.add(static_cast<std::int64_t>(w.pos) - static_cast<std::int64_t>(w.otherPos));
-        const std::size_t length = f_residuePairs(w.row + w.pos, w.otherRow + w.otherPos,
-                                                  std::min(limit - w.pos, w.otherLength - w.otherPos), w.same);
+        std::size_t length = 0, next = 0, otherNext = 0;
+        if (!stepInWindow(w, limit, length, next, otherNext)) {
+            length = f_residuePairs(w.row + w.pos, w.otherRow + w.otherPos,
+                                    std::min(limit - w.pos, w.otherLength - w.otherPos), w.same);
+            next = f_nextResidue(w.row, w.pos + length, w.rowLength);
+            otherNext = f_nextResidue(w.otherRow, w.otherPos + length, w.otherLength);
+        }
         if (w.core == nullptr) {
             if (chunk != nullptr) chunk->addRun(w.pos, w.pos + length, w.otherPos, otherColumns);
         } else {
@@ -349,8 +379,8 @@ void walkThrough(walker& w, std::size_t end, std::size_t otherColumns, column_ch
                     chunk->addOutside(from, to);
             }
         }
-        w.pos = f_nextResidue(w.row, w.pos + length, w.rowLength);
-        w.otherPos = f_nextResidue(w.otherRow, w.otherPos + length, w.otherLength);
+        w.pos = next;
+        w.otherPos = otherNext;
     }
 }
 
@@ -500,11 +530,20 @@ alignment_agreement countAgreement(const agreement_input& in, const std::vector<
     f_splitAcrossCores(compared.size(), kLeastRows, [&](std::size_t begin, std::size_t end, std::size_t part) {
         std::vector<std::uint32_t>& counts = partResidues[part];
         counts.assign(otherColumns, 0);
+        // Counted in bytes (sixteen columns to a vector operation) over 255 rows at a time.
+        std::vector<std::uint8_t> inBytes(otherColumns, 0);
+        auto addUp = [&] {
+            for (std::size_t c = 0; c < otherColumns; ++c) counts[c] += inBytes[c];
+            std::fill(inBytes.begin(), inBytes.end(), 0);
+        };
         for (std::size_t k = begin; k < end; ++k) {
+            if ((k - begin) % UINT8_MAX == 0 && k > begin) addUp();
             const std::string& otherRow = otherRowOf(compared[k]);
             const std::size_t length = std::min(otherRow.size(), otherColumns);
-            for (std::size_t c = 0; c < length; ++c) counts[c] += otherRow[c] != '-';
+            std::uint8_t* bytes = inBytes.data();
+            for (std::size_t c = 0; c < length; ++c) bytes[c] += otherRow[c] != '-';
         }
+        addUp();
     });
     std::vector<std::int64_t> otherColumnResidues(otherColumns, 0);
     for (const std::vector<std::uint32_t>& counts : partResidues)

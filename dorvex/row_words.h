@@ -65,6 +65,20 @@ inline unsigned f_gapMask(const char* at)
 #endif
 }
 
+// Bit k set where column k of the sixteen at a and at b differ.
+inline unsigned f_differMask(const char* a, const char* b)
+{
+#ifdef __SSE2__
+    const __m128i columnsA = _mm_loadu_si128(reinterpret_cast<const __m128i*>(a));
+    const __m128i columnsB = _mm_loadu_si128(reinterpret_cast<const __m128i*>(b));
+    return static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(columnsA, columnsB))) ^ ((1u << kMaskColumns) - 1);
+#else
+    unsigned mask = 0;
+    for (std::size_t c = 0; c < kMaskColumns; ++c) mask |= static_cast<unsigned>(a[c] != b[c]) << c;
+    return mask;
+#endif
+}
+
 // The number of columns from a and b on, at most limit, in which both rows hold a residue or both
 // a gap: the columns over which their residues keep their distance.
 inline std::size_t f_columnsInStep(const char* a, const char* b, std::size_t limit)
