@@ -329,20 +329,15 @@ void addOtherCore(std::vector<std::int64_t>& otherCore, std::size_t otherFrom, s
 bool stepInWindow(walker& w, std::size_t limit, std::size_t& length, std::size_t& next, std::size_t& otherNext)
 {
     if (w.pos + kMaskColumns > w.rowLength || w.otherPos + kMaskColumns > w.otherLength) return false;
-    constexpr unsigned kAllColumns = (1u << kMaskColumns) - 1;
     const unsigned gaps = f_gapMask(w.row + w.pos), otherGaps = f_gapMask(w.otherRow + w.otherPos);
     const std::size_t room = limit - w.pos;
-    const unsigned stops = gaps | otherGaps | (room < kMaskColumns ? kAllColumns & (kAllColumns << room) : 0);
+    const unsigned stops = gaps | otherGaps | (room < kMaskColumns ? kAllMaskColumns & (kAllMaskColumns << room) : 0);
     if (stops == 0) return false;
-    const int both = __builtin_ctz(stops);
+    const unsigned both = static_cast<unsigned>(__builtin_ctz(stops));
     w.same = w.same && (f_differMask(w.row + w.pos, w.otherRow + w.otherPos) & ((1u << both) - 1)) == 0;
-    const unsigned onwards = kAllColumns & (kAllColumns << both);
-    const unsigned residues = ~gaps & onwards, otherResidues = ~otherGaps & onwards;
-    length = static_cast<std::size_t>(both);
-    next = residues != 0 ? w.pos + static_cast<std::size_t>(__builtin_ctz(residues))
-                         : f_nextResidue(w.row, w.pos + kMaskColumns, w.rowLength);
-    otherNext = otherResidues != 0 ? w.otherPos + static_cast<std::size_t>(__builtin_ctz(otherResidues))
-                                   : f_nextResidue(w.otherRow, w.otherPos + kMaskColumns, w.otherLength);
+    length = both;
+    next = f_nextResidueFrom(w.row, w.pos, gaps, both, w.rowLength);
+    otherNext = f_nextResidueFrom(w.otherRow, w.otherPos, otherGaps, both, w.otherLength);
     return true;
 }
 
@@ -526,28 +521,18 @@ alignment_agreement countAgreement(const agreement_input& in, const std::vector<
     // The compared residues in each column of the other alignment, counted in parts (on vectors):
     // all of them tell its columns apart; when the core is scored, only the core residues among
     // them hold its pairs (counted as the rows are walked).
-    std::vector<std::vector<std::uint32_t>> partResidues(f_shareCount(compared.size(), kLeastRows));
+    std::vector<column_residues> partResidues(f_shareCount(compared.size(), kLeastRows));
     f_splitAcrossCores(compared.size(), kLeastRows, [&](std::size_t begin, std::size_t end, std::size_t part) {
-        std::vector<std::uint32_t>& counts = partResidues[part];
-        counts.assign(otherColumns, 0);
-        // Counted in bytes (sixteen columns to a vector operation) over 255 rows at a time.
-        std::vector<std::uint8_t> inBytes(otherColumns, 0);
-        auto addUp = [&] {
-            for (std::size_t c = 0; c < otherColumns; ++c) counts[c] += inBytes[c];
-            std::fill(inBytes.begin(), inBytes.end(), 0);
-        };
+        column_residues& counts = partResidues[part];
+        counts = column_residues(otherColumns);
         for (std::size_t k = begin; k < end; ++k) {
-            if ((k - begin) % UINT8_MAX == 0 && k > begin) addUp();
             const std::string& otherRow = otherRowOf(compared[k]);
-            const std::size_t length = std::min(otherRow.size(), otherColumns);
-            std::uint8_t* bytes = inBytes.data();
-            for (std::size_t c = 0; c < length; ++c) bytes[c] += otherRow[c] != '-';
+            counts.add(otherRow.data(), otherRow.size());
         }
-        addUp();
     });
     std::vector<std::int64_t> otherColumnResidues(otherColumns, 0);
-    for (const std::vector<std::uint32_t>& counts : partResidues)
-        for (std::size_t c = 0; c < otherColumns; ++c) otherColumnResidues[c] += counts[c];
+    for (const column_residues& counts : partResidues)
+        for (std::size_t c = 0; c < otherColumns; ++c) otherColumnResidues[c] += counts.in(c);
     if (in.core == nullptr)
         for (std::int64_t n : otherColumnResidues) result.pairsOther += n * (n - 1) / 2;
 
@@ -784,7 +769,6 @@ alignment_agreement f_swappedAgreement(const alignment_agreement& agreement,
         othersInColumn[c] = result.columnStats[c].residues - 1;
         othersBefore[c + 1] = othersBefore[c] + othersInColumn[c];
     }
-    constexpr unsigned kAllGaps = (1u << kMaskColumns) - 1;
     f_splitAcrossCores(compared.size(), kLeastRows, [&](std::size_t begin, std::size_t end, std::size_t) {
         for (std::size_t k = begin; k < end; ++k) {
             const std::string& row = otherRows[compared[k]];
@@ -793,7 +777,7 @@ alignment_agreement f_swappedAgreement(const alignment_agreement& agreement,
             std::size_t c = 0;
             for (; c + kMaskColumns <= length; c += kMaskColumns) {
                 const unsigned gaps = f_gapMask(row.data() + c);
-                if (gaps == kAllGaps) continue;
+                if (gaps == kAllMaskColumns) continue;
                 pairs += othersBefore[c + kMaskColumns] - othersBefore[c];
                 for (unsigned gap = gaps; gap != 0; gap &= gap - 1)
                     pairs -= othersInColumn[c + static_cast<std::size_t>(__builtin_ctz(gap))];

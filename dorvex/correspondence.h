@@ -96,13 +96,12 @@ public:
     AlignRowIterator& operator++() { return pos < len ? moveTo(pos + 1) : *this; }
     // Moves past the next `columns` columns, then on to the next residue (or the row's end).
     AlignRowIterator& skip(int columns) { return moveTo(std::min(pos + columns, len)); }
-    // Moves to the first residue that residues marks among the sixteen columns after the current
-    // one (bit k: column pos + 1 + k), or, when it marks none, past them to the next residue. The
-    // sixteen columns must lie within the row.
-    AlignRowIterator& moveAhead(unsigned residues)
+    // Moves to the first residue from the from-th of the sixteen columns after the current one on,
+    // gaps their gap mask (bit k: column pos + 1 + k). The sixteen columns must lie within the row.
+    AlignRowIterator& moveAhead(unsigned gaps, unsigned from)
     {
-        if (residues == 0) return skip(1 + static_cast<int>(kMaskColumns));
-        pos += 1 + __builtin_ctz(residues);
+        pos = static_cast<int>(f_nextResidueFrom(row->data(), static_cast<std::size_t>(pos) + 1, gaps, from,
+                                                 static_cast<std::size_t>(len)));
         return *this;
     }
     int operator*() const { return pos; }
@@ -137,10 +136,9 @@ inline void f_stepInStep(AlignRowIterator& a, AlignRowIterator& b)
     if (room >= kMaskColumns) {
         const unsigned gapsA = f_gapMask(a.row->data() + a.pos + 1), gapsB = f_gapMask(b.row->data() + b.pos + 1);
         if (const unsigned differ = gapsA ^ gapsB) {
-            constexpr unsigned kAllColumns = (1u << kMaskColumns) - 1;
-            const unsigned onwards = kAllColumns & (kAllColumns << __builtin_ctz(differ));
-            a.moveAhead(~gapsA & onwards);
-            b.moveAhead(~gapsB & onwards);
+            const unsigned from = static_cast<unsigned>(__builtin_ctz(differ));
+            a.moveAhead(gapsA, from);
+            b.moveAhead(gapsB, from);
             return;
         }
         inStep = kMaskColumns;

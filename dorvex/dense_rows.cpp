@@ -248,8 +248,7 @@ class shown_sums {
 public:
     shown_sums(const std::vector<std::size_t>& columns, std::size_t sequences)
         : columns_(columns), residues_(columns.size(), 0), withPairs_(columns.size(), 0), shared_(columns.size(), 0),
-          total_(columns.size(), 0), everyColumn_(columns.empty() ? 0 : columns.back() + 1, 0),
-          everyColumnBytes_(everyColumn_.size(), 0),
+          total_(columns.size(), 0), everyColumn_(columns.empty() ? 0 : columns.back() + 1),
           rowsHeld_(std::max<std::size_t>(1, INT32_MAX / std::max<std::size_t>(sequences, 1)))
     {
     }
@@ -261,11 +260,7 @@ public:
     void addRow(const char* row, std::size_t length, const std::int32_t* scores)
     {
         if (scores == nullptr) {
-            if (rowsInBytes_ == UINT8_MAX) addUpBytes();
-            ++rowsInBytes_;
-            length = std::min(length, everyColumn_.size());
-            std::uint8_t* counts = everyColumnBytes_.data();
-            for (std::size_t c = 0; c < length; ++c) counts[c] += row[c] != '-';
+            everyColumn_.add(row, length);
             return;
         }
         if (++rows_ > rowsHeld_) flush();
@@ -291,7 +286,7 @@ public:
 
     std::int32_t residues(std::size_t k) const
     {
-        return residues_[k] + everyColumn_[columns_[k]] + everyColumnBytes_[columns_[k]];
+        return residues_[k] + static_cast<std::int32_t>(everyColumn_.in(columns_[k]));
     }
     std::int32_t withPairs(std::size_t k) const { return withPairs_[k]; }
     std::int64_t shared(std::size_t k) const { return total_[k] + shared_[k]; }
@@ -304,12 +299,6 @@ private:
         withPairs_[k] += scored >= 0;
         shared_[k] += std::max(scored, 0);
     }
-    void addUpBytes()
-    {
-        for (std::size_t c = 0; c < everyColumn_.size(); ++c) everyColumn_[c] += everyColumnBytes_[c];
-        std::fill(everyColumnBytes_.begin(), everyColumnBytes_.end(), 0);
-        rowsInBytes_ = 0;
-    }
     void flush()
     {
         for (std::size_t k = 0; k < shared_.size(); ++k) total_[k] += shared_[k];
@@ -320,11 +309,7 @@ private:
     const std::vector<std::size_t>& columns_;
     std::vector<std::int32_t> residues_, withPairs_, shared_;
     std::vector<std::int64_t> total_;
-    // The residues of the rows without scores, by column: counted in bytes (sixteen columns to a
-    // vector operation) over at most 255 rows at a time, then added up in 32 bits.
-    std::vector<std::int32_t> everyColumn_;
-    std::vector<std::uint8_t> everyColumnBytes_;
-    std::size_t rowsInBytes_ = 0;
+    column_residues everyColumn_;  // the residues of the rows without scores, by column
     std::size_t rowsHeld_, rows_ = 0;
 };
 

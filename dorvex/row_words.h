@@ -2,9 +2,11 @@
 // per column): where the gaps ("-") stand, and how far two rows go on holding residues alike. The
 // walks of two rows in step (offset maps, agreement, residue comparisons) spend their time here.
 #pragma once
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <vector>
 #ifdef __SSE2__
 #include <emmintrin.h>
 #endif
@@ -51,6 +53,7 @@ inline std::size_t f_markedCount(std::uint64_t marks)
 // Sixteen columns at a time, as a bit per column: one vector comparison where the processor has
 // them (every x86-64 one), column by column otherwise.
 constexpr std::size_t kMaskColumns = 16;
+constexpr unsigned kAllMaskColumns = (1u << kMaskColumns) - 1;  // a bit for each of the sixteen
 
 // Bit k set where column k of the sixteen at at holds "-".
 inline unsigned f_gapMask(const char* at)
@@ -71,7 +74,7 @@ inline unsigned f_differMask(const char* a, const char* b)
 #ifdef __SSE2__
     const __m128i columnsA = _mm_loadu_si128(reinterpret_cast<const __m128i*>(a));
     const __m128i columnsB = _mm_loadu_si128(reinterpret_cast<const __m128i*>(b));
-    return static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(columnsA, columnsB))) ^ ((1u << kMaskColumns) - 1);
+    return static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(columnsA, columnsB))) ^ kAllMaskColumns;
 #else
     unsigned mask = 0;
     for (std::size_t c = 0; c < kMaskColumns; ++c) mask |= static_cast<unsigned>(a[c] != b[c]) << c;
@@ -125,21 +128,30 @@ inline std::size_t f_residuePairs(const char* a, const char* b, std::size_t limi
 // when there is none.
 inline std::size_t f_nextResidue(const char* row, std::size_t from, std::size_t length)
 {
-    constexpr unsigned allGaps = (1u << kMaskColumns) - 1;
     for (; from + kMaskColumns <= length; from += kMaskColumns)
-        if (const unsigned residues = f_gapMask(row + from) ^ allGaps)
+        if (const unsigned residues = f_gapMask(row + from) ^ kAllMaskColumns)
             return from + static_cast<std::size_t>(__builtin_ctz(residues));
     while (from < length && row[from] == '-') ++from;
     return from;
 }
 
+// The first column of row from column window + from on (before length) that holds a residue, where
+// gaps is the gap mask of the sixteen columns at window (which the row must hold): found in the mask
+// when it lies among them, so that a walk needs no second look at them.
+inline std::size_t f_nextResidueFrom(const char* row, std::size_t window, unsigned gaps, unsigned from,
+                                     std::size_t length)
+{
+    if (const unsigned residues = ~gaps & kAllMaskColumns & (kAllMaskColumns << from))
+        return window + static_cast<std::size_t>(__builtin_ctz(residues));
+    return f_nextResidue(row, window + kMaskColumns, length);
+}
+
 // The number of gaps directly before column pos of row.
 inline std::size_t f_gapsBefore(const char* row, std::size_t pos)
 {
-    constexpr unsigned allGaps = (1u << kMaskColumns) - 1;
     std::size_t start = pos;
     for (; start >= kMaskColumns; start -= kMaskColumns)
-        if (const unsigned residues = f_gapMask(row + start - kMaskColumns) ^ allGaps)  // bit 15: column start - 1
+        if (const unsigned residues = f_gapMask(row + start - kMaskColumns) ^ kAllMaskColumns)  // bit 15: column start - 1
             return pos - start + static_cast<std::size_t>(__builtin_clz(residues << (32 - kMaskColumns)));
     while (start > 0 && row[start - 1] == '-') --start;
     return pos - start;
@@ -172,3 +184,36 @@ inline std::size_t f_columnOfResidue(const char* row, std::size_t length, std::s
         if (row[from] != '-' && k-- == 0) return from;
     return length;
 }
+
+// The residues of many rows counted column by column: in bytes (sixteen columns to a vector
+// operation) over at most 255 rows at a time, then added up in 32 bits.
+class column_residues {
+public:
+    column_residues() = default;
+    explicit column_residues(std::size_t columns) : counts_(columns, 0), bytes_(columns, 0) {}
+
+    // Adds the residues of the first length columns of row (those past the columns counted aside).
+    void add(const char* row, std::size_t length)
+    {
+        if (rowsInBytes_ == UINT8_MAX) addUp();
+        ++rowsInBytes_;
+        length = std::min(length, bytes_.size());
+        std::uint8_t* bytes = bytes_.data();
+        for (std::size_t c = 0; c < length; ++c) bytes[c] += row[c] != '-';
+    }
+
+    // The residues counted in column c.
+    std::uint32_t in(std::size_t c) const { return counts_[c] + bytes_[c]; }
+
+private:
+    void addUp()
+    {
+        for (std::size_t c = 0; c < counts_.size(); ++c) counts_[c] += bytes_[c];
+        std::fill(bytes_.begin(), bytes_.end(), 0);
+        rowsInBytes_ = 0;
+    }
+
+    std::vector<std::uint32_t> counts_;
+    std::vector<std::uint8_t> bytes_;
+    std::size_t rowsInBytes_ = 0;
+};

@@ -287,34 +287,42 @@ void f_outFragment(canvas& image, const alignment& ali, const picture_settings& 
     }
 }
 
+namespace {
+
+// Sets pixels[x - (x_left + 1)] to valueOf(i) over the cell of each column i (counted from
+// first_column) below count for which valueOf gives one (not below 0), in column order: where
+// columns are narrower than a pixel the later one owns it.
+template <typename Pixel, typename ValueOf>
+void layCells(const block_geometry& block, std::size_t count, std::vector<Pixel>& pixels, ValueOf valueOf)
+{
+    const int from = block.x_left + 1, to = block.x_right;
+    for (std::size_t i = 0; i < count; ++i) {
+        const auto value = valueOf(i);
+        if (value < 0) continue;
+        const long long column = block.first_column + static_cast<long long>(i);
+        const int x1 = std::max(block.cellLeft(column), from);
+        const int x2 = std::min(block.cellRight(column), to);
+        for (int x = x1; x <= x2; ++x) pixels[static_cast<std::size_t>(x - from)] = static_cast<Pixel>(value);
+    }
+}
+
+}  // namespace
+
 void f_paintCellRow(canvas& image, const block_geometry& block, int yTop, int yBottom, const std::vector<int>& colours)
 {
     const int from = block.x_left + 1, to = block.x_right;
     if (to < from) return;
     std::vector<int> pixels(static_cast<std::size_t>(to - from + 1), -1);
-    for (std::size_t i = 0; i < colours.size(); ++i) {
-        if (colours[i] < 0) continue;
-        const long long column = block.first_column + static_cast<long long>(i);
-        const int x1 = std::max(block.cellLeft(column), from);
-        const int x2 = std::min(block.cellRight(column), to);
-        for (int x = x1; x <= x2; ++x) pixels[static_cast<std::size_t>(x - from)] = colours[i];
-    }
+    layCells(block, colours.size(), pixels, [&colours](std::size_t i) { return colours[i]; });
     f_paintPixelRuns(image, from, yTop, yBottom, pixels);
 }
 
 std::vector<std::size_t> f_pixelOwners(const block_geometry& block, std::size_t count)
 {
-    const int from = block.x_left + 1, to = block.x_right;
-    std::vector<std::size_t> owners(static_cast<std::size_t>(std::max(to - from + 1, 0)), count);
-    for (std::size_t i = 0; i < count; ++i) {
-        const long long column = block.first_column + static_cast<long long>(i);
-        const int x1 = std::max(block.cellLeft(column), from);
-        const int x2 = std::min(block.cellRight(column), to);
-        for (int x = x1; x <= x2; ++x) owners[static_cast<std::size_t>(x - from)] = i;
-    }
+    std::vector<std::size_t> owners(static_cast<std::size_t>(std::max(block.x_right - block.x_left, 0)), count);
+    layCells(block, count, owners, [](std::size_t i) { return static_cast<long long>(i); });
     return owners;
 }
-
 
 // ---- 3. group-letter key ----
 
